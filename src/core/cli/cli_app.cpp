@@ -1,0 +1,53 @@
+#include "core/cli/cli_app.h"
+
+#include "core/report/text_file.h"
+
+#include <ostream>
+
+namespace orv::cli {
+
+void WriteLines(std::ostream& out, const std::string& text) {
+    for (const std::string& line : report::SplitLines(text)) {
+        out << line << '\n';
+    }
+}
+
+int Usage(Streams io) {
+    io.err << "usage: orvmove-cli tribes REPORT\n"
+              "       orvmove-cli options REPORT\n"
+              "       orvmove-cli map REPORT\n"
+              "       orvmove-cli convert [--to natural|raw] MOVE\n"
+              "       orvmove-cli goods REPORT --tribe NAME MOVE [--line N] [--form natural|raw]\n"
+              "       orvmove-cli check REPORT --tribe NAME MOVE [--form natural|raw]\n"
+              "MOVE may be \"-\" for standard input.\n";
+    return ExitFailure;
+}
+
+int RunCli(const std::vector<std::string>& args, Streams io) {
+    if (args.empty()) {
+        return Usage(io);
+    }
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    const std::string& command = args.front();
+    if (command == "tribes") {
+        return RunTribes(rest, io);
+    }
+    if (command == "options") {
+        return RunOptions(rest, io);
+    }
+    if (command == "map") {
+        return RunMap(rest, io);
+    }
+    if (command == "convert") {
+        return RunConvert(rest, io);
+    }
+    if (command == "goods") {
+        return RunGoods(rest, io);
+    }
+    if (command == "check") {
+        return RunCheck(rest, io);
+    }
+    return Usage(io);
+}
+
+} // namespace orv::cli

@@ -1,0 +1,36 @@
+#pragma once
+// The command-line application: runs one subcommand over the editor's core with the
+// arguments and streams it is given, so tests drive it without a process.
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace orv::cli {
+
+enum ExitCode : int { ExitDone = 0, ExitCheckFoundErrors = 1, ExitFailure = 2 };
+
+struct Streams {
+    std::istream& in;
+    std::ostream& out;
+    std::ostream& err;
+};
+
+// args holds the words after the program name.
+int RunCli(const std::vector<std::string>& args, Streams io);
+
+// Subcommands; args holds the words after the subcommand's name.
+int RunTribes(const std::vector<std::string>& args, Streams io);
+int RunOptions(const std::vector<std::string>& args, Streams io);
+int RunMap(const std::vector<std::string>& args, Streams io);
+int RunConvert(const std::vector<std::string>& args, Streams io);
+int RunGoods(const std::vector<std::string>& args, Streams io);
+int RunCheck(const std::vector<std::string>& args, Streams io);
+
+// Writes an editor text (lines separated by CR LF, LF or CR) with an LF after every line.
+void WriteLines(std::ostream& out, const std::string& text);
+
+// Writes the usage text to the error stream and returns ExitFailure.
+int Usage(Streams io);
+
+} // namespace orv::cli

@@ -1,0 +1,23 @@
+#include "core/cli/loading.h"
+
+#include "core/report/report_reader.h"
+
+#include <ostream>
+
+namespace orv::cli {
+
+bool LoadReportForCli(const std::string& fileName, Streams io, report::Game& game, int& code) {
+    const report::ReportLoadResult result = report::LoadReport(game, fileName);
+    if (!result.message.empty()) {
+        WriteLines(io.err, result.message);
+    }
+    if (result.status == report::ReportLoadStatus::FileNotFound ||
+        result.status == report::ReportLoadStatus::ReadError) {
+        code = ExitFailure;
+        return false;
+    }
+    code = ExitDone;
+    return true;
+}
+
+} // namespace orv::cli

@@ -1,0 +1,9 @@
+#include "core/cli/cli_app.h"
+
+namespace orv::cli {
+
+int RunConvert(const std::vector<std::string>& /*args*/, Streams io) {
+    return Usage(io);
+}
+
+} // namespace orv::cli

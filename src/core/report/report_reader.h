@@ -1,0 +1,42 @@
+#pragma once
+// Reads a turn report: the map (through the map parser), the game specification block
+// with the options and the orders-per-turn limit, and the General Report tribe table.
+
+#include "core/report/game.h"
+
+#include <string>
+
+namespace orv::report {
+
+enum class ReportLoadStatus {
+    Loaded,
+    FileNotFound,    // nothing changed but the title
+    NoGeneralReport, // map and options read, tribe list empty
+    ReadError,       // the file exists but could not be read; nothing changed
+};
+
+struct ReportLoadResult {
+    ReportLoadStatus status = ReportLoadStatus::Loaded;
+    std::string title;   // the main window's title, set even when the file is missing
+    std::string message; // the error box text, empty when loaded
+};
+
+// "OrvMove (report loaded: " + fileName + ")".
+std::string ReportTitle(const std::string& fileName);
+
+// Loads the report into game: tribe list (current tribe unset), options as far as the
+// report gives them, and the map.
+ReportLoadResult LoadReport(Game& game, const std::string& fileName);
+
+// The same, from lines already read.
+ReportLoadResult LoadReportLines(Game& game, const std::vector<std::string>& lines);
+
+// Reads the game specification block and the General Report table from the report's
+// lines into game (tribe list and options); false when there is no General Report heading.
+bool ReadReportSections(Game& game, const std::vector<std::string>& lines);
+
+// A table figure: the number when the column is one, else the value of its leading
+// digits without a sign (0 without digits). Figures too long for 32 bits saturate.
+std::int32_t FigureValue(std::string_view word);
+
+} // namespace orv::report
