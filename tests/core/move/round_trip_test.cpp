@@ -90,7 +90,8 @@ void AddGroupOrders(std::vector<Generated>& out) {
             std::string esp = "ESP";
             for (int g = 0; g < groups; ++g) {
                 const std::size_t k = v + static_cast<std::size_t>(g);
-                const std::string at = " " + Coordinates(static_cast<int>(k * 11));
+                std::string at = " ";
+                at += Coordinates(static_cast<int>(k * 11));
                 def += at + " " + Tactics[k % Tactics.size()];
                 pla += at + " " + PlacedCodes[k % PlacedCodes.size()];
                 esp += at;
@@ -107,7 +108,8 @@ std::vector<Generated> AllLines() {
     AddMovements(out);
     AddGroupOrders(out);
     for (int status = 0; status <= 5; ++status) {
-        const std::string all = "ALL " + std::to_string(status + 3) + " " + std::to_string(status);
+        std::string all = "ALL ";
+        all += std::to_string(status + 3) + " " + std::to_string(status);
         out.push_back({all, all});
     }
     for (const std::string line :
