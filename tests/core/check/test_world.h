@@ -2,11 +2,13 @@
 // A small game state for the checker's tests: a map drawn as rows of terrain letters, the
 // user's tribe "Harald" and helpers to own provinces and put troops into them.
 
+#include "core/check/check_driver.h"
 #include "core/report/game.h"
 
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orv::check::testing {
 
@@ -76,5 +78,16 @@ struct World {
     }
     std::int32_t Delta(int x, int y, report::TroopKind kind) { return Cell(x, y).moveDelta[kind]; }
 };
+
+// Checks the orders in turn against one check state, as the driver does, and returns the
+// messages of all of them.
+inline Messages RunOrders(World& w, const std::vector<std::string>& orders) {
+    CheckState state{w.game.map, w.game.options, TribeKey(w.game.tribeName), {}};
+    Messages messages;
+    for (const std::string& order : orders) {
+        CheckOrder(order, state, messages);
+    }
+    return messages;
+}
 
 } // namespace orv::check::testing
