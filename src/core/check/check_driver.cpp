@@ -1,8 +1,8 @@
 #include "core/check/check_driver.h"
 
-#include "core/check/line_words.h"
 #include "core/check/movement_rules.h"
 #include "core/check/province_rules.h"
+#include "core/move/words.h"
 
 namespace orv::check {
 
@@ -39,9 +39,9 @@ std::string_view ShortageText(Goods goods) {
 // goods after line i are those after line i - 1 less what line i costs.
 void CheckGoods(const std::vector<std::string>& rawLines, std::size_t endIndex, Goods start,
                 const ShownLine& shownLine, std::string& report) {
-    Goods goods = Pay(start, LineCost(rawLines[0], LineForm::Raw));
+    Goods goods = Pay(start, LineCost(rawLines[0], move::DisplayForm::Raw));
     for (std::size_t i = 1; i < endIndex; ++i) {
-        goods = Pay(goods, LineCost(rawLines[i], LineForm::Raw));
+        goods = Pay(goods, LineCost(rawLines[i], move::DisplayForm::Raw));
         if (goods.gold < 0 || goods.wood < 0) {
             AppendEntryHeading(report, i + 1, QuotedOrderLine(shownLine(i)));
             report += ShortageText(goods);

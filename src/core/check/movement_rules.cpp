@@ -109,7 +109,7 @@ TroopSlots ReadTroops(const LineWords& words, int k, EndsList ends, MoveKind kin
         if (ends(unit)) {
             break;
         }
-        const std::int32_t n = words.Number(k + 1);
+        const std::int32_t n = NumberAt(words, k + 1);
         PutIntoSlot(slots, unit, n);
         if (unit == "AT") {
             k += 1; // the word after "AT" is read as a unit word
@@ -164,8 +164,8 @@ void CheckSeaMove(const LineWords& words, CheckState& state, Messages& messages)
             (TroopWordsHold(words, "AT") ? " (Note that AT doesn't include ships)!" : "!"));
         return;
     }
-    const std::int32_t x = words.Number(2);
-    const std::int32_t y = words.Number(3);
+    const std::int32_t x = NumberAt(words, 2);
+    const std::int32_t y = NumberAt(words, 3);
     report::TMap& map = state.map;
     if (!map.IsOnMap(x, y)) {
         messages.emplace_back(IllegalCoordinatesMessage);
@@ -216,8 +216,8 @@ void CheckSeaMove(const LineWords& words, CheckState& state, Messages& messages)
 }
 
 void CheckRaid(const LineWords& words, CheckState& state, Messages& messages) {
-    const std::int32_t x = words.Number(2);
-    const std::int32_t y = words.Number(3);
+    const std::int32_t x = NumberAt(words, 2);
+    const std::int32_t y = NumberAt(words, 3);
     report::TMap& map = state.map;
     if (!map.IsOnMap(x, y)) {
         messages.emplace_back(IllegalCoordinatesMessage);
@@ -252,8 +252,8 @@ void CheckRaid(const LineWords& words, CheckState& state, Messages& messages) {
 }
 
 void CheckLandMove(const LineWords& words, CheckState& state, Messages& messages) {
-    const std::int32_t x = words.Number(2);
-    const std::int32_t y = words.Number(3);
+    const std::int32_t x = NumberAt(words, 2);
+    const std::int32_t y = NumberAt(words, 3);
     report::TMap& map = state.map;
     if (!map.IsOnMap(x, y)) {
         messages.emplace_back(IllegalCoordinatesMessage);

@@ -52,8 +52,8 @@ std::string PlacementFault(const LineWords& words, int k, const CheckState& stat
 // the first that fails gives its message.
 void CheckOwnedProvinceAt(const LineWords& words, int k, const CheckState& state,
                           Messages& messages) {
-    const std::int32_t x = words.Number(k);
-    const std::int32_t y = words.Number(k + 1);
+    const std::int32_t x = NumberAt(words, k);
+    const std::int32_t y = NumberAt(words, k + 1);
     if (!state.map.IsOnMap(x, y)) {
         messages.emplace_back(IllegalCoordinatesMessage);
     } else if (!IsOwned(state, x, y)) {
@@ -67,11 +67,11 @@ void CheckOwnedProvinceAt(const LineWords& words, int k, const CheckState& state
 
 void CheckPlacement(const LineWords& words, CheckState& state, Messages& messages) {
     for (int k = 2; k <= 8; k += 3) {
-        const std::int32_t x = words.Number(k);
+        const std::int32_t x = NumberAt(words, k);
         if (x == report::NotANumber) {
             return;
         }
-        const std::int32_t y = words.Number(k + 1);
+        const std::int32_t y = NumberAt(words, k + 1);
         const std::string_view unit = words.At(k + 2);
         if (!state.map.IsOnMap(x, y)) {
             messages.emplace_back(IllegalCoordinatesMessage);
@@ -94,11 +94,11 @@ void CheckPlacement(const LineWords& words, CheckState& state, Messages& message
 
 void CheckDefence(const LineWords& words, const CheckState& state, Messages& messages) {
     for (int k = 2; k <= 8; k += 3) {
-        const std::int32_t x = words.Number(k);
+        const std::int32_t x = NumberAt(words, k);
         if (x == report::NotANumber) {
             return;
         }
-        const std::int32_t y = words.Number(k + 1);
+        const std::int32_t y = NumberAt(words, k + 1);
         if (!state.map.IsOnMap(x, y)) {
             messages.emplace_back(IllegalCoordinatesMessage);
         } else if (!IsOwned(state, x, y)) {
@@ -121,11 +121,11 @@ void CheckOwnProvince(const LineWords& words, const CheckState& state, Messages&
 
 void CheckEspionage(const LineWords& words, const CheckState& state, Messages& messages) {
     for (int k = 2; k <= 6; k += 2) {
-        const std::int32_t x = words.Number(k);
+        const std::int32_t x = NumberAt(words, k);
         if (x == report::NotANumber) {
             return;
         }
-        const std::int32_t y = words.Number(k + 1);
+        const std::int32_t y = NumberAt(words, k + 1);
         if (!state.map.IsOnMap(x, y)) {
             messages.emplace_back(IllegalCoordinatesMessage);
         } else if (IsOwned(state, x, y)) {

@@ -178,7 +178,7 @@ TEST(Movement, DirectionPathIsTheTrailingDirectionWords) {
     for (const Row& row : {Row{"LAND 1 2 FO 3 N E", "N E"}, Row{"SEA 1 2 SH 2 FO 3", ""},
                            Row{"LAND 1 2 SH 2 Nord Sud", "Nord Sud"},
                            Row{"RAID 1 2 AT SH W", "SH W"}, Row{"", ""}}) {
-        EXPECT_EQ(DirectionPath(LineWords(row.line)), row.path) << row.line;
+        EXPECT_EQ(DirectionPath(move::LineWords(row.line)), row.path) << row.line;
     }
 }
 
