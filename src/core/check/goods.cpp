@@ -101,4 +101,9 @@ Goods ComputeCurrentGoods(const std::vector<std::string>& lines, std::int64_t la
     return goods;
 }
 
+Goods ComputeCurrentGoods(const move::MoveList& move, const report::Game& game,
+                          std::int64_t lastIndex) {
+    return ComputeCurrentGoods(move.lines, lastIndex, move.form, StartGoods(game));
+}
+
 } // namespace orv::check

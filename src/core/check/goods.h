@@ -3,6 +3,7 @@
 // from the top of the move down to a given line, in either display form of the move.
 
 #include "core/move/display_form.h"
+#include "core/move/move_list.h"
 #include "core/report/game.h"
 
 #include <cstdint>
@@ -36,5 +37,9 @@ Goods Pay(Goods goods, Goods cost);
 // start unchanged when lastIndex is below 0.
 Goods ComputeCurrentGoods(const std::vector<std::string>& lines, std::int64_t lastIndex,
                           move::DisplayForm form, Goods start);
+
+// The same for the lines of a move in the form it is shown in, from the current tribe's goods.
+Goods ComputeCurrentGoods(const move::MoveList& move, const report::Game& game,
+                          std::int64_t lastIndex);
 
 } // namespace orv::check
