@@ -155,6 +155,11 @@ TEST_F(MoveFile, ClipboardTextLoadsBackToTheSameMove) {
                               "Bowmen to north ");
     EXPECT_EQ(other.lines.back(), "hi");
     EXPECT_EQ(other.fileName, "/keep/this.cmd");
+
+    other.lines.insert(other.lines.begin() + 1, "hello world");
+    const ClipboardText refused = MoveClipboardText(other);
+    EXPECT_EQ(refused.text, "");
+    EXPECT_EQ(refused.message, "Error in file: unrecognized command in line\r\nhello world");
 }
 
 TEST_F(MoveFile, MostRecentFileOfTheFolderIsLoaded) {
