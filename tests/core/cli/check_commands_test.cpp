@@ -52,9 +52,7 @@ TEST(GoodsCommand, RefusesWrongArguments) {
              {"goods", report, moveFile},
              {"goods", report, "--tribe", "Vikings"},
              {"goods", report, "--tribe", "Vikings", moveFile, "--line", "x"},
-             {"goods", report, "--tribe", "Vikings", moveFile, "--line", "-1"},
              {"goods", report, "--tribe", "Vikings", moveFile, "--form", "Raw"},
-             {"goods", report, "--tribe", "Vikings", moveFile, moveFile},
              {"check", report, "--tribe", "Vikings", moveFile, "--line", "1"},
              {"check", "--tribe", "Vikings", moveFile}}) {
         const CliRun run = RunWith(args);
