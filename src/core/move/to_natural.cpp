@@ -127,7 +127,7 @@ std::string Raid(const LineWords& w) {
 
 std::string RawToNatural(std::string_view line) {
     const LineWords w(line);
-    const std::string keyword = UpperAscii(w.At(1));
+    std::string keyword = UpperAscii(w.At(1));
     if (keyword == "BEGIN" || keyword == "END") {
         return keyword;
     }

@@ -4,6 +4,8 @@
 #include "core/move/words.h"
 #include "core/report/tokenizer.h"
 
+#include <algorithm>
+
 namespace orv::move {
 
 namespace {
@@ -167,7 +169,7 @@ std::string Raid(std::string_view line, const std::string& upper, const LineWord
 
 std::string NaturalToRaw(std::string_view line) {
     const LineWords w(line);
-    const std::string keyword = UpperAscii(w.At(1));
+    std::string keyword = UpperAscii(w.At(1));
     if (keyword == "BEGIN" || keyword == "END") {
         return keyword;
     }
