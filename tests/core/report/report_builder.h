@@ -30,8 +30,8 @@ inline std::vector<std::string> StripLines(const std::vector<std::vector<CellTex
     int y = 0;
     for (const auto& row : rows) {
         ++y;
-        std::string l[5] = {" " + std::to_string(y) + "   !", "     !", "     !", "     !",
-                            "     !"};
+        std::string l[5] = {std::string(" ").append(std::to_string(y)).append("   !"), "     !",
+                            "     !", "     !", "     !"};
         for (const CellText& c : row) {
             const std::string* parts[5] = {&c.terrain, &c.name, &c.troops1, &c.troops2, &c.owner};
             for (int k = 0; k < 5; ++k) {
@@ -54,12 +54,12 @@ inline CellText Land(const std::string& terrain, const std::string& owner = "~~~
     return {terrain, "", troops1, troops2, owner};
 }
 
-// A report with a specification block, a General Report table and the given extra lines.
-inline std::vector<std::string> ReportLines(const std::vector<std::string>& spec,
+// A report with a game settings block, a General Report table and the given extra lines.
+inline std::vector<std::string> ReportLines(const std::vector<std::string>& settings,
                                             const std::vector<std::string>& rows,
                                             const std::vector<std::string>& map = {}) {
     std::vector<std::string> lines{"Turn report", "", "GAME SPECIFICATION", "------------------"};
-    lines.insert(lines.end(), spec.begin(), spec.end());
+    lines.insert(lines.end(), settings.begin(), settings.end());
     lines.insert(lines.end(),
                  {"", "General Report", "==============", "No Tribe Gold ...", "-- -----"});
     lines.insert(lines.end(), rows.begin(), rows.end());
