@@ -18,7 +18,7 @@ std::string Cell(const std::string& text) {
     return text.size() >= 9 ? text.substr(0, 9) : text + std::string(9 - text.size(), ' ');
 }
 
-// A report as the game master writes it: specification, tribe table, isolation lines and
+// A report as the game master writes it: game settings, tribe table, isolation lines and
 // the map in two strips of 25 columns.
 std::string GenerateReport() {
     std::string r =

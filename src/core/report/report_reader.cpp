@@ -40,7 +40,7 @@ void ReadOptionsWord(GameOptions& options, std::string_view word) {
     options.shipsHaveCrew = has('M');
 }
 
-void ReadSpecificationLine(GameOptions& options, const std::string& line) {
+void ReadSettingsLine(GameOptions& options, const std::string& line) {
     const std::string upper = UpperAscii(line);
     if (upper.find("ORDERS PER TURN:") != std::string::npos ||
         upper.find("ORDERS P. TURN:") != std::string::npos) {
@@ -157,7 +157,7 @@ bool ReadReportSections(Game& game, const std::vector<std::string>& lines) {
             // empty line.
             i += 2;
             for (; i < n && !lines[i].empty(); ++i) {
-                ReadSpecificationLine(game.options, lines[i]);
+                ReadSettingsLine(game.options, lines[i]);
             }
             for (; i < n; ++i) {
                 if (IsGeneralReportHeading(lines[i])) {

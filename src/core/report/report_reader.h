@@ -1,5 +1,5 @@
 #pragma once
-// Reads a turn report: the map (through the map parser), the game specification block
+// Reads a turn report: the map (through the map parser), the game settings block
 // with the options and the orders-per-turn limit, and the General Report tribe table.
 
 #include "core/report/game.h"
@@ -31,7 +31,7 @@ ReportLoadResult LoadReport(Game& game, const std::string& fileName);
 // The same, from lines already read.
 ReportLoadResult LoadReportLines(Game& game, const std::vector<std::string>& lines);
 
-// Reads the game specification block and the General Report table from the report's
+// Reads the game settings block and the General Report table from the report's
 // lines into game (tribe list and options); false when there is no General Report heading.
 bool ReadReportSections(Game& game, const std::vector<std::string>& lines);
 

@@ -63,7 +63,7 @@ TEST(ReportReader, BlockEndsAtFirstEmptyLineNotAtBlankLine) {
     EXPECT_EQ(game.options.maxOrdersPerMove, 5);
 }
 
-TEST(ReportReader, SpecificationAfterTheTableIsNotRead) {
+TEST(ReportReader, SettingsBlockAfterTheTableIsNotRead) {
     Game game;
     game.options.shipsHaveCrew = true;
     const std::vector<std::string> lines = {
