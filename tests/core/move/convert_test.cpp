@@ -152,6 +152,30 @@ INSTANTIATE_TEST_SUITE_P(
         OneWay{"EspionageBare", "Espionage", false, "ESP  "}),
     [](const testing::TestParamInfo<OneWay>& info) { return std::string(info.param.name); });
 
+// Long lines convert in one pass: 25,000 groups and steps each way.
+TEST(ConvertLine, LongLinesKeepEveryGroupAndStep) {
+    std::string raw = "RAID 1 2 FO 1";
+    std::string groups;
+    std::string steps;
+    for (int i = 0; i < 25000; ++i) {
+        raw += " BO 7";
+        groups += " and 7 Bowmen";
+    }
+    for (int i = 0; i < 25000; ++i) {
+        raw += " W";
+        steps += " west";
+    }
+    const std::string natural = ConvertLine(raw, true);
+    EXPECT_EQ(natural, "Conduct a raid from province 1 / 2 with 1 Foot soldier" + groups + " to" +
+                           steps + " ");
+    EXPECT_EQ(ConvertLine(natural, false), raw);
+
+    const std::string sentence =
+        "Move through land with 2 Ships" + groups + " from province 1 / 2 to" + steps;
+    EXPECT_EQ(ConvertLine(sentence, false).size(),
+              std::string("LAND 1 2 SH 2 BO 7 BO 7").size() + 2 * 25000);
+}
+
 TEST(ConvertLine, FormOverloadPicksTheDirection) {
     EXPECT_EQ(ConvertLine("ALL 3 2", DisplayForm::Natural),
               "Alter alliance status to player 3 to 2");
