@@ -1,0 +1,294 @@
+#include "core/edit/compose.h"
+
+#include "core/move/codes.h"
+
+#include <algorithm>
+
+namespace orv::edit {
+
+namespace {
+
+using move::CommandKind;
+
+// Slot numbers count from 1, as the dialogs' field lists do.
+const std::string& Slot(const OrderFields& f, int n) {
+    return f.slot[static_cast<std::size_t>(n - 1)];
+}
+
+// Raw words joined with single blanks after the keyword.
+class RawWords {
+  public:
+    explicit RawWords(std::string_view keyword) : out_(keyword) {}
+    RawWords& Add(std::string_view value) {
+        out_ += ' ';
+        out_ += value;
+        return *this;
+    }
+    std::string Take() { return std::move(out_); }
+
+  private:
+    std::string out_;
+};
+
+// Troop groups of the movement dialog: "AT" for all troops, else code and count; the
+// second and third group only when their number is given.
+void AddRawTroops(RawWords& words, const OrderFields& f) {
+    if (Slot(f, 4) == "All") {
+        words.Add("AT");
+    } else {
+        words.Add(move::TroopCode(Slot(f, 4))).Add(Slot(f, 3));
+    }
+    for (int number : {5, 7}) {
+        if (!Slot(f, number).empty()) {
+            words.Add(move::TroopCode(Slot(f, number + 1))).Add(Slot(f, number));
+        }
+    }
+}
+
+std::string RawMovement(std::string_view keyword, const OrderFields& f, bool withTactic) {
+    RawWords words(keyword);
+    words.Add(Slot(f, 1)).Add(Slot(f, 2));
+    if (withTactic && !Slot(f, 9).empty()) {
+        words.Add(move::TacticCode(Slot(f, 9)));
+    }
+    AddRawTroops(words, f);
+    return words.Add(Slot(f, 10)).Take();
+}
+
+// DEF, ESP and PLA: groups of X, Y and (except for ESP) a coded choice; the second and
+// third group each only when its X is given.
+template <typename Code>
+std::string RawGroups(std::string_view keyword, const OrderFields& f, Code code) {
+    RawWords words(keyword);
+    for (int first : {1, 4, 7}) {
+        if (first > 1 && Slot(f, first).empty()) {
+            continue;
+        }
+        words.Add(Slot(f, first)).Add(Slot(f, first + 1));
+        if (code) {
+            words.Add(code(Slot(f, first + 2)));
+        }
+    }
+    return words.Take();
+}
+
+std::string ComposeRaw(CommandKind kind, const OrderFields& f) {
+    using Code = std::string (*)(std::string_view);
+    switch (kind) {
+    case CommandKind::MoveThroughLand:
+        return RawMovement("LAND", f, true);
+    case CommandKind::MoveThroughSea:
+        return RawMovement("SEA", f, false);
+    case CommandKind::RaidProvince:
+        return RawMovement("RAID", f, false);
+    case CommandKind::PlaceUnits:
+        return RawGroups("PLA", f, Code(&move::TroopCode));
+    case CommandKind::GiveDefensiveOrders:
+        return RawGroups("DEF", f, Code(&move::TacticCode));
+    case CommandKind::EspionageEnemyProvince:
+        return RawGroups("ESP", f, Code(nullptr));
+    case CommandKind::NameProvince:
+        return RawWords("NAME").Add(Slot(f, 1)).Add(Slot(f, 2)).Add(Slot(f, 3)).Take();
+    case CommandKind::NameKing:
+        return "NAME " + Slot(f, 1);
+    case CommandKind::AlterAllianceStatus:
+        return RawWords("ALL").Add(Slot(f, 1)).Add(Slot(f, 2)).Take();
+    case CommandKind::ChangeTerrainType:
+        return RawWords("BUILD").Add(Slot(f, 1)).Add(Slot(f, 2)).Take();
+    case CommandKind::CedeProvince:
+        return RawWords("CEDE").Add(Slot(f, 1)).Add(Slot(f, 2)).Add(Slot(f, 3)).Take();
+    case CommandKind::SendMessages:
+        break;
+    }
+    return {};
+}
+
+std::string TroopPhrase(const std::string& number, const std::string& type) {
+    return number + " " + move::TroopName(move::TroopCode(type), number != "1") + " ";
+}
+
+// "5 Bowmen and 3 Horsemen " or "all troops ", each phrase ending in a blank.
+std::string NaturalTroops(const OrderFields& f) {
+    std::string out = Slot(f, 4) == "All" ? "all troops " : TroopPhrase(Slot(f, 3), Slot(f, 4));
+    for (int number : {5, 7}) {
+        if (!Slot(f, number).empty()) {
+            out += "and " + TroopPhrase(Slot(f, number), Slot(f, number + 1));
+        }
+    }
+    return out;
+}
+
+std::string NaturalMovement(std::string_view start, const OrderFields& f, bool withTactic) {
+    std::string out(start);
+    out += NaturalTroops(f);
+    if (withTactic && !Slot(f, 9).empty()) {
+        out += "and tactic " + Slot(f, 9) + " ";
+    }
+    return out + "from province " + Slot(f, 1) + " / " + Slot(f, 2) + " to " +
+           move::DirectionWords(Slot(f, 10));
+}
+
+// The sentence of a second group that follows the first: ", " when a third follows it.
+std::string Joiner(const OrderFields& f) {
+    return Slot(f, 7).empty() ? " and " : ", ";
+}
+
+// A natural sentence names groups in order, so a third group given without a second one
+// takes the second place, as the conversion of the raw line would have it.
+OrderFields CloseGroupGap(OrderFields f) {
+    if (Slot(f, 4).empty() && !Slot(f, 7).empty()) {
+        for (std::size_t i = 3; i < 6; ++i) {
+            f.slot[i] = std::move(f.slot[i + 3]);
+            f.slot[i + 3].clear();
+        }
+    }
+    return f;
+}
+
+std::string NaturalPlacement(const OrderFields& f) {
+    std::string out =
+        "Place one " + Slot(f, 3) + " into province " + Slot(f, 1) + " / " + Slot(f, 2);
+    if (!Slot(f, 4).empty()) {
+        out +=
+            Joiner(f) + "one " + Slot(f, 6) + " into province " + Slot(f, 4) + " / " + Slot(f, 5);
+        if (!Slot(f, 7).empty()) {
+            out += " and one " + Slot(f, 9) + " into province " + Slot(f, 7) + " / " + Slot(f, 8);
+        }
+    }
+    return out;
+}
+
+std::string NaturalDefence(const OrderFields& f) {
+    std::string out = "Give defensive orders for province " + Slot(f, 1) + " / " + Slot(f, 2) +
+                      " to " + Slot(f, 3);
+    if (!Slot(f, 4).empty()) {
+        out += Joiner(f) + "for province " + Slot(f, 4) + " / " + Slot(f, 5) + " to " + Slot(f, 6);
+        if (!Slot(f, 7).empty()) {
+            out += " and for province " + Slot(f, 7) + " / " + Slot(f, 8) + " to " + Slot(f, 9);
+        }
+    }
+    return out;
+}
+
+std::string NaturalEspionage(const OrderFields& f) {
+    std::string out = "Espionage enemy province";
+    out += Slot(f, 4).empty() && Slot(f, 7).empty() ? " " : "s ";
+    out += Slot(f, 1) + " / " + Slot(f, 2);
+    if (!Slot(f, 4).empty()) {
+        out += Joiner(f) + Slot(f, 4) + " / " + Slot(f, 5);
+        if (!Slot(f, 7).empty()) {
+            out += " and " + Slot(f, 7) + " / " + Slot(f, 8);
+        }
+    }
+    return out;
+}
+
+std::string ComposeNatural(CommandKind kind, const OrderFields& f) {
+    switch (kind) {
+    case CommandKind::MoveThroughLand:
+        return NaturalMovement("Move through land with ", f, true);
+    case CommandKind::MoveThroughSea:
+        return NaturalMovement("Move through sea with ", f, false);
+    case CommandKind::RaidProvince:
+        return "Conduct a raid from province " + Slot(f, 1) + " / " + Slot(f, 2) + " with " +
+               NaturalTroops(f) + " to " + move::DirectionWords(Slot(f, 10));
+    case CommandKind::PlaceUnits:
+        return NaturalPlacement(CloseGroupGap(f));
+    case CommandKind::GiveDefensiveOrders:
+        return NaturalDefence(CloseGroupGap(f));
+    case CommandKind::EspionageEnemyProvince:
+        return NaturalEspionage(CloseGroupGap(f));
+    case CommandKind::NameProvince:
+        return "Name province " + Slot(f, 1) + " / " + Slot(f, 2) + " " + Slot(f, 3);
+    case CommandKind::NameKing:
+        return "Name king " + Slot(f, 1);
+    case CommandKind::AlterAllianceStatus:
+        return "Alter alliance status to player " + Slot(f, 1) + " to " + Slot(f, 2);
+    case CommandKind::ChangeTerrainType:
+        return "Change terrain type of province " + Slot(f, 1) + " / " + Slot(f, 2);
+    case CommandKind::CedeProvince:
+        return "Cede province " + Slot(f, 1) + " / " + Slot(f, 2) + " to player " + Slot(f, 3);
+    case CommandKind::SendMessages:
+        break;
+    }
+    return {};
+}
+
+} // namespace
+
+std::string ComposeLine(CommandKind kind, const OrderFields& fields, move::DisplayForm form) {
+    return form == move::DisplayForm::Raw ? ComposeRaw(kind, fields) : ComposeNatural(kind, fields);
+}
+
+std::vector<std::string> MessageLines(std::string_view text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r' && text[i] != '\n') {
+            continue;
+        }
+        lines.emplace_back(text.substr(start, i - start));
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            ++i;
+        }
+        start = i + 1;
+    }
+    if (start < text.size()) {
+        lines.emplace_back(text.substr(start));
+    }
+    return lines;
+}
+
+void RewriteMessageBlock(move::MoveList& move, std::string_view text) {
+    auto& lines = move.lines;
+    lines.resize(std::min(lines.size(), move.EndLineIndex() + 1));
+    if (move.form == move::DisplayForm::Natural) {
+        lines.emplace_back(move::MessageHeading);
+    }
+    for (std::string& line : MessageLines(text)) {
+        lines.push_back(std::move(line));
+    }
+}
+
+void PlaceOrderLine(move::MoveList& move, Selection& selected, InsertMode mode, std::string line) {
+    auto& lines = move.lines;
+    const std::size_t end = move.EndLineIndex();
+    if (end == 0) {
+        // No frame to keep the line inside of.
+        lines.push_back(std::move(line));
+        selected = lines.size() - 1;
+        return;
+    }
+    if (!selected || *selected >= lines.size()) {
+        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(end), std::move(line));
+        selected = end;
+        return;
+    }
+    const std::size_t i = *selected;
+    if (mode == InsertMode::Replace && i >= 1 && i < end) {
+        lines[i] = std::move(line);
+        return;
+    }
+    const std::size_t wanted = mode == InsertMode::Below ? i + 1 : i;
+    const std::size_t at = std::clamp<std::size_t>(wanted, 1, end);
+    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), std::move(line));
+    selected = at;
+}
+
+ComposeOutcome ComposeOrderLine(move::MoveList& move, Selection& selected, InsertMode mode,
+                                CommandKind kind, const OrderFields& fields) {
+    if (Slot(fields, 1).empty() && Slot(fields, 2).empty()) {
+        return {};
+    }
+    if (kind == CommandKind::SendMessages) {
+        RewriteMessageBlock(move, Slot(fields, 1));
+        if (selected && *selected >= move.lines.size()) {
+            selected.reset();
+        }
+        return {true, false};
+    }
+    PlaceOrderLine(move, selected, mode, ComposeLine(kind, fields, move.form));
+    return {true, kind == CommandKind::PlaceUnits};
+}
+
+} // namespace orv::edit
