@@ -241,7 +241,13 @@ std::vector<std::string> MessageLines(std::string_view text) {
 
 void RewriteMessageBlock(move::MoveList& move, std::string_view text) {
     auto& lines = move.lines;
-    lines.resize(std::min(lines.size(), move.EndLineIndex() + 1));
+    const std::size_t end = move.EndLineIndex();
+    if (end == 0 && (lines.empty() || lines.front() != "END")) {
+        // A move without its END line gets one, so no order is taken for a message.
+        lines.emplace_back("END");
+    } else {
+        lines.resize(end + 1);
+    }
     if (move.form == move::DisplayForm::Natural) {
         lines.emplace_back(move::MessageHeading);
     }

@@ -200,6 +200,12 @@ TEST(RewriteMessageBlock, WritesNoHeadingInRawForm) {
     EXPECT_EQ(move.lines, (Lines{"BEGIN", "END", "Hello", "", "Bye"}));
 }
 
+TEST(RewriteMessageBlock, KeepsOrdersOfAMoveWithoutEnd) {
+    auto move = Move({"BEGIN", "ALL 3 2"}, DisplayForm::Raw);
+    RewriteMessageBlock(move, "Hello");
+    EXPECT_EQ(move.lines, (Lines{"BEGIN", "ALL 3 2", "END", "Hello"}));
+}
+
 struct Placement {
     const char* name;
     Selection selected;

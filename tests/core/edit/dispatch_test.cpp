@@ -34,16 +34,6 @@ UserMessage Error(const char* text) {
     return {MessageKind::Error, text};
 }
 
-TEST(InsertMode, FollowsTheControlThatOpensTheDialog) {
-    EXPECT_EQ(InsertModeFor(DialogOpener::ButtonAbove), InsertMode::Above);
-    EXPECT_EQ(InsertModeFor(DialogOpener::ButtonBelow), InsertMode::Below);
-    EXPECT_EQ(InsertModeFor(DialogOpener::CommandsDoubleClick), InsertMode::Below);
-    EXPECT_EQ(InsertModeFor(DialogOpener::ButtonEdit), InsertMode::Replace);
-    EXPECT_EQ(InsertModeFor(DialogOpener::MoveDoubleClick), InsertMode::Replace);
-    EXPECT_TRUE(OpensNewOrder(DialogOpener::CommandsDoubleClick));
-    EXPECT_FALSE(OpensNewOrder(DialogOpener::MoveDoubleClick));
-}
-
 TEST(NewOrder, NeedsASelectedCommand) {
     EXPECT_EQ(NewOrder({DisplayForm::Natural, std::nullopt}).message,
               Error("Please select a command from the 'Commands'-list first"));
