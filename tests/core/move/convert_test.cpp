@@ -107,14 +107,9 @@ INSTANTIATE_TEST_SUITE_P(
                "north "},
         OneWay{"LeadingZeroCountIsPlural", "RAID 1 1 GE 01", true,
                "Conduct a raid from province 1 / 1 with 01 Generals to "},
-        OneWay{"OneIsSingular", "SEA 1 1 GE 1 x", true,
-               "Move through sea with 1 General from province 1 / 1 to ? "},
-        OneWay{"NameProvinceTwoWords", "NAME 12 7 Old Keep", true, "Name province 12 / 7 Old Keep"},
-        OneWay{"NameKingThreeWords", "NAME Harald the Bold", true, "Name king Harald the Bold"},
         OneWay{"NameKingTrimmed", "NAME   Harald \t", true, "Name king Harald"},
         OneWay{"NameProvinceWithoutName", "NAME 12 7", true, "Name province 12 / 7 "},
         OneWay{"NameBare", "NAME", true, "Name king "},
-        OneWay{"NameOfBlanks", "NAME     ", true, "Name king "},
         OneWay{"NameQuoted", "NAME 12 7 \"Old  Harbour\"", true,
                "Name province 12 / 7 \"Old  Harbour\""},
         OneWay{"EspFourProvincesKeepsThree", "ESP 12 7 13 8 14 9 15 10", true,
@@ -122,18 +117,10 @@ INSTANTIATE_TEST_SUITE_P(
         OneWay{"DefTwoLetterTactic", "DEF 12 7 FF", true,
                "Give defensive orders for province 12 / 7 to ?"},
         OneWay{"BuildOneCoordinate", "BUILD 5", true, "Change terrain type of province 5 / "},
-        OneWay{"BuildNoCoordinate", "BUILD", true, "Change terrain type of province  / "},
         OneWay{"UnknownRaw", "hello world", true, ""},
-        OneWay{"UnknownNatural", "hello world", false, ""}, OneWay{"EmptyRaw", "", true, ""},
-        OneWay{"EmptyNatural", "   ", false, ""},
-        OneWay{"NaturalKeywordNotRaw", "Move through land", true, ""},
         OneWay{"RawKeywordNotNatural", "LAND 12 7 AT N", false, ""},
-        OneWay{"NameKingWithSlashBack", "Name king Eric the Red/Bold", false,
-               "NAME Eric the Red/Bold"},
         OneWay{"NameProvinceWithSlashInName", "Name province 3 / 4 Up/Down", false,
                "NAME 3 4 Up/Down"},
-        OneWay{"NameProvinceNoName", "Name province 3 / 4", false, "NAME 3 4 "},
-        OneWay{"NameOther", "Name", false, "NAME "},
         OneWay{"MoveFourGroupsKeepsThree",
                "Move through land with 1 Foot soldier and 2 Bowmen and 3 Horsemen and 4 Generals "
                "from province 1 / 2 to north",
@@ -146,10 +133,7 @@ INSTANTIATE_TEST_SUITE_P(
                "Move through land with all troops and tactic Outflank from province 4 / 5 to "
                "north east",
                false, "LAND 4 5 U AT N E"},
-        OneWay{"MoveWithoutProvinceOrTo", "Move", false, "SEA   ? "},
-        OneWay{"RaidBare", "Conduct", false, "RAID   ? "},
-        OneWay{"PlaceBare", "Place", false, "PLA "}, OneWay{"GiveBare", "Give", false, "DEF   ? "},
-        OneWay{"EspionageBare", "Espionage", false, "ESP  "}),
+        OneWay{"MoveWithoutProvinceOrTo", "Move", false, "SEA   ? "}),
     [](const testing::TestParamInfo<OneWay>& info) { return std::string(info.param.name); });
 
 // Long lines convert in one pass: 25,000 groups and steps each way.
@@ -174,12 +158,6 @@ TEST(ConvertLine, LongLinesKeepEveryGroupAndStep) {
         "Move through land with 2 Ships" + groups + " from province 1 / 2 to" + steps;
     EXPECT_EQ(ConvertLine(sentence, false).size(),
               std::string("LAND 1 2 SH 2 BO 7 BO 7").size() + 2 * 25000);
-}
-
-TEST(ConvertLine, FormOverloadPicksTheDirection) {
-    EXPECT_EQ(ConvertLine("ALL 3 2", DisplayForm::Natural),
-              "Alter alliance status to player 3 to 2");
-    EXPECT_EQ(ConvertLine("Alter alliance status to player 3 to 2", DisplayForm::Raw), "ALL 3 2");
 }
 
 } // namespace
