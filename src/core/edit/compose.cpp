@@ -10,11 +10,6 @@ namespace {
 
 using move::CommandKind;
 
-// Slot numbers count from 1, as the dialogs' field lists do.
-const std::string& Slot(const OrderFields& f, int n) {
-    return f.slot[static_cast<std::size_t>(n - 1)];
-}
-
 // Raw words joined with single blanks after the keyword.
 class RawWords {
   public:
@@ -33,26 +28,26 @@ class RawWords {
 // Troop groups of the movement dialog: "AT" for all troops, else code and count; the
 // second and third group only when their number is given.
 void AddRawTroops(RawWords& words, const OrderFields& f) {
-    if (Slot(f, 4) == "All") {
+    if (f.At(4) == "All") {
         words.Add("AT");
     } else {
-        words.Add(move::TroopCode(Slot(f, 4))).Add(Slot(f, 3));
+        words.Add(move::TroopCode(f.At(4))).Add(f.At(3));
     }
     for (int number : {5, 7}) {
-        if (!Slot(f, number).empty()) {
-            words.Add(move::TroopCode(Slot(f, number + 1))).Add(Slot(f, number));
+        if (!f.At(number).empty()) {
+            words.Add(move::TroopCode(f.At(number + 1))).Add(f.At(number));
         }
     }
 }
 
 std::string RawMovement(std::string_view keyword, const OrderFields& f, bool withTactic) {
     RawWords words(keyword);
-    words.Add(Slot(f, 1)).Add(Slot(f, 2));
-    if (withTactic && !Slot(f, 9).empty()) {
-        words.Add(move::TacticCode(Slot(f, 9)));
+    words.Add(f.At(1)).Add(f.At(2));
+    if (withTactic && !f.At(9).empty()) {
+        words.Add(move::TacticCode(f.At(9)));
     }
     AddRawTroops(words, f);
-    return words.Add(Slot(f, 10)).Take();
+    return words.Add(f.At(10)).Take();
 }
 
 // DEF, ESP and PLA: groups of X, Y and (except for ESP) a coded choice; the second and
@@ -61,12 +56,12 @@ template <typename Code>
 std::string RawGroups(std::string_view keyword, const OrderFields& f, Code code) {
     RawWords words(keyword);
     for (int first : {1, 4, 7}) {
-        if (first > 1 && Slot(f, first).empty()) {
+        if (first > 1 && f.At(first).empty()) {
             continue;
         }
-        words.Add(Slot(f, first)).Add(Slot(f, first + 1));
+        words.Add(f.At(first)).Add(f.At(first + 1));
         if (code) {
-            words.Add(code(Slot(f, first + 2)));
+            words.Add(code(f.At(first + 2)));
         }
     }
     return words.Take();
@@ -88,15 +83,15 @@ std::string ComposeRaw(CommandKind kind, const OrderFields& f) {
     case CommandKind::EspionageEnemyProvince:
         return RawGroups("ESP", f, Code(nullptr));
     case CommandKind::NameProvince:
-        return RawWords("NAME").Add(Slot(f, 1)).Add(Slot(f, 2)).Add(Slot(f, 3)).Take();
+        return RawWords("NAME").Add(f.At(1)).Add(f.At(2)).Add(f.At(3)).Take();
     case CommandKind::NameKing:
-        return "NAME " + Slot(f, 1);
+        return "NAME " + f.At(1);
     case CommandKind::AlterAllianceStatus:
-        return RawWords("ALL").Add(Slot(f, 1)).Add(Slot(f, 2)).Take();
+        return RawWords("ALL").Add(f.At(1)).Add(f.At(2)).Take();
     case CommandKind::ChangeTerrainType:
-        return RawWords("BUILD").Add(Slot(f, 1)).Add(Slot(f, 2)).Take();
+        return RawWords("BUILD").Add(f.At(1)).Add(f.At(2)).Take();
     case CommandKind::CedeProvince:
-        return RawWords("CEDE").Add(Slot(f, 1)).Add(Slot(f, 2)).Add(Slot(f, 3)).Take();
+        return RawWords("CEDE").Add(f.At(1)).Add(f.At(2)).Add(f.At(3)).Take();
     case CommandKind::SendMessages:
         break;
     }
@@ -109,10 +104,10 @@ std::string TroopPhrase(const std::string& number, const std::string& type) {
 
 // "5 Bowmen and 3 Horsemen " or "all troops ", each phrase ending in a blank.
 std::string NaturalTroops(const OrderFields& f) {
-    std::string out = Slot(f, 4) == "All" ? "all troops " : TroopPhrase(Slot(f, 3), Slot(f, 4));
+    std::string out = f.At(4) == "All" ? "all troops " : TroopPhrase(f.At(3), f.At(4));
     for (int number : {5, 7}) {
-        if (!Slot(f, number).empty()) {
-            out += "and " + TroopPhrase(Slot(f, number), Slot(f, number + 1));
+        if (!f.At(number).empty()) {
+            out += "and " + TroopPhrase(f.At(number), f.At(number + 1));
         }
     }
     return out;
@@ -121,22 +116,22 @@ std::string NaturalTroops(const OrderFields& f) {
 std::string NaturalMovement(std::string_view start, const OrderFields& f, bool withTactic) {
     std::string out(start);
     out += NaturalTroops(f);
-    if (withTactic && !Slot(f, 9).empty()) {
-        out += "and tactic " + Slot(f, 9) + " ";
+    if (withTactic && !f.At(9).empty()) {
+        out += "and tactic " + f.At(9) + " ";
     }
-    return out + "from province " + Slot(f, 1) + " / " + Slot(f, 2) + " to " +
-           move::DirectionWords(Slot(f, 10));
+    return out + "from province " + f.At(1) + " / " + f.At(2) + " to " +
+           move::DirectionWords(f.At(10));
 }
 
 // The sentence of a second group that follows the first: ", " when a third follows it.
 std::string Joiner(const OrderFields& f) {
-    return Slot(f, 7).empty() ? " and " : ", ";
+    return f.At(7).empty() ? " and " : ", ";
 }
 
 // A natural sentence names groups in order, so a third group given without a second one
 // takes the second place, as the conversion of the raw line would have it.
 OrderFields CloseGroupGap(OrderFields f) {
-    if (Slot(f, 4).empty() && !Slot(f, 7).empty()) {
+    if (f.At(4).empty() && !f.At(7).empty()) {
         for (std::size_t i = 3; i < 6; ++i) {
             f.slot[i] = std::move(f.slot[i + 3]);
             f.slot[i + 3].clear();
@@ -146,25 +141,23 @@ OrderFields CloseGroupGap(OrderFields f) {
 }
 
 std::string NaturalPlacement(const OrderFields& f) {
-    std::string out =
-        "Place one " + Slot(f, 3) + " into province " + Slot(f, 1) + " / " + Slot(f, 2);
-    if (!Slot(f, 4).empty()) {
-        out +=
-            Joiner(f) + "one " + Slot(f, 6) + " into province " + Slot(f, 4) + " / " + Slot(f, 5);
-        if (!Slot(f, 7).empty()) {
-            out += " and one " + Slot(f, 9) + " into province " + Slot(f, 7) + " / " + Slot(f, 8);
+    std::string out = "Place one " + f.At(3) + " into province " + f.At(1) + " / " + f.At(2);
+    if (!f.At(4).empty()) {
+        out += Joiner(f) + "one " + f.At(6) + " into province " + f.At(4) + " / " + f.At(5);
+        if (!f.At(7).empty()) {
+            out += " and one " + f.At(9) + " into province " + f.At(7) + " / " + f.At(8);
         }
     }
     return out;
 }
 
 std::string NaturalDefence(const OrderFields& f) {
-    std::string out = "Give defensive orders for province " + Slot(f, 1) + " / " + Slot(f, 2) +
-                      " to " + Slot(f, 3);
-    if (!Slot(f, 4).empty()) {
-        out += Joiner(f) + "for province " + Slot(f, 4) + " / " + Slot(f, 5) + " to " + Slot(f, 6);
-        if (!Slot(f, 7).empty()) {
-            out += " and for province " + Slot(f, 7) + " / " + Slot(f, 8) + " to " + Slot(f, 9);
+    std::string out =
+        "Give defensive orders for province " + f.At(1) + " / " + f.At(2) + " to " + f.At(3);
+    if (!f.At(4).empty()) {
+        out += Joiner(f) + "for province " + f.At(4) + " / " + f.At(5) + " to " + f.At(6);
+        if (!f.At(7).empty()) {
+            out += " and for province " + f.At(7) + " / " + f.At(8) + " to " + f.At(9);
         }
     }
     return out;
@@ -172,12 +165,12 @@ std::string NaturalDefence(const OrderFields& f) {
 
 std::string NaturalEspionage(const OrderFields& f) {
     std::string out = "Espionage enemy province";
-    out += Slot(f, 4).empty() && Slot(f, 7).empty() ? " " : "s ";
-    out += Slot(f, 1) + " / " + Slot(f, 2);
-    if (!Slot(f, 4).empty()) {
-        out += Joiner(f) + Slot(f, 4) + " / " + Slot(f, 5);
-        if (!Slot(f, 7).empty()) {
-            out += " and " + Slot(f, 7) + " / " + Slot(f, 8);
+    out += f.At(4).empty() && f.At(7).empty() ? " " : "s ";
+    out += f.At(1) + " / " + f.At(2);
+    if (!f.At(4).empty()) {
+        out += Joiner(f) + f.At(4) + " / " + f.At(5);
+        if (!f.At(7).empty()) {
+            out += " and " + f.At(7) + " / " + f.At(8);
         }
     }
     return out;
@@ -190,8 +183,8 @@ std::string ComposeNatural(CommandKind kind, const OrderFields& f) {
     case CommandKind::MoveThroughSea:
         return NaturalMovement("Move through sea with ", f, false);
     case CommandKind::RaidProvince:
-        return "Conduct a raid from province " + Slot(f, 1) + " / " + Slot(f, 2) + " with " +
-               NaturalTroops(f) + " to " + move::DirectionWords(Slot(f, 10));
+        return "Conduct a raid from province " + f.At(1) + " / " + f.At(2) + " with " +
+               NaturalTroops(f) + " to " + move::DirectionWords(f.At(10));
     case CommandKind::PlaceUnits:
         return NaturalPlacement(CloseGroupGap(f));
     case CommandKind::GiveDefensiveOrders:
@@ -199,15 +192,15 @@ std::string ComposeNatural(CommandKind kind, const OrderFields& f) {
     case CommandKind::EspionageEnemyProvince:
         return NaturalEspionage(CloseGroupGap(f));
     case CommandKind::NameProvince:
-        return "Name province " + Slot(f, 1) + " / " + Slot(f, 2) + " " + Slot(f, 3);
+        return "Name province " + f.At(1) + " / " + f.At(2) + " " + f.At(3);
     case CommandKind::NameKing:
-        return "Name king " + Slot(f, 1);
+        return "Name king " + f.At(1);
     case CommandKind::AlterAllianceStatus:
-        return "Alter alliance status to player " + Slot(f, 1) + " to " + Slot(f, 2);
+        return "Alter alliance status to player " + f.At(1) + " to " + f.At(2);
     case CommandKind::ChangeTerrainType:
-        return "Change terrain type of province " + Slot(f, 1) + " / " + Slot(f, 2);
+        return "Change terrain type of province " + f.At(1) + " / " + f.At(2);
     case CommandKind::CedeProvince:
-        return "Cede province " + Slot(f, 1) + " / " + Slot(f, 2) + " to player " + Slot(f, 3);
+        return "Cede province " + f.At(1) + " / " + f.At(2) + " to player " + f.At(3);
     case CommandKind::SendMessages:
         break;
     }
@@ -283,11 +276,11 @@ void PlaceOrderLine(move::MoveList& move, Selection& selected, InsertMode mode, 
 
 ComposeOutcome ComposeOrderLine(move::MoveList& move, Selection& selected, InsertMode mode,
                                 CommandKind kind, const OrderFields& fields) {
-    if (Slot(fields, 1).empty() && Slot(fields, 2).empty()) {
+    if (fields.At(1).empty() && fields.At(2).empty()) {
         return {};
     }
     if (kind == CommandKind::SendMessages) {
-        RewriteMessageBlock(move, Slot(fields, 1));
+        RewriteMessageBlock(move, fields.At(1));
         if (selected && *selected >= move.lines.size()) {
             selected.reset();
         }

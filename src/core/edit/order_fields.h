@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace orv::edit {
 
@@ -19,6 +20,11 @@ namespace orv::edit {
 // Slots a dialog does not use stay empty.
 struct OrderFields {
     std::array<std::string, 10> slot;
+
+    // Slot n, counted from 1 as in the layouts above.
+    const std::string& At(int n) const { return slot.at(static_cast<std::size_t>(n - 1)); }
+    void Set(int n, std::string_view text) { slot.at(static_cast<std::size_t>(n - 1)) = text; }
+    bool Given(int n) const { return !At(n).empty(); }
 
     bool operator==(const OrderFields&) const = default;
 };

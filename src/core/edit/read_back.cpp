@@ -1,6 +1,7 @@
 #include "core/edit/read_back.h"
 
 #include "core/edit/read_parts.h"
+#include "core/move/codes.h"
 #include "core/move/move_list.h"
 
 namespace orv::edit {
@@ -19,6 +20,10 @@ std::string_view Trimmed(std::string_view text) {
 std::string_view AfterWord(const move::LineWords& words, int n) {
     const std::string_view rest = words.RestFrom(n);
     return rest.empty() ? rest : rest.substr(words.At(n).size());
+}
+
+std::string TroopType(std::string_view word) {
+    return NameOf(word, [](std::string_view w) { return move::TroopName(w, false); });
 }
 
 std::optional<EditedOrder> ReadOrderLine(std::string_view line) {

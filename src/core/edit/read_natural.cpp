@@ -12,18 +12,10 @@ using report::WordAt;
 
 constexpr auto npos = std::string_view::npos;
 
-void Set(OrderFields& f, int n, std::string_view text) {
-    f.slot[static_cast<std::size_t>(n - 1)] = std::string(text);
-}
-
 // The text from the first occurrence of `what` on; empty when it does not occur.
 std::string_view From(std::string_view text, std::string_view what) {
     const std::size_t p = text.find(what);
     return p == npos ? std::string_view() : text.substr(p);
-}
-
-std::string TroopType(std::string_view word) {
-    return NameOf(word, [](std::string_view w) { return move::TroopName(w, false); });
 }
 
 // The dialog's count for a count word of a sentence: "all" of one troop type is "AT".
@@ -35,17 +27,17 @@ std::string Count(std::string_view word) {
 // type "All" without a number, "all Horsemen" all troops of one type.
 void SetFirstTroop(OrderFields& f, std::string_view count, std::string_view type) {
     if (count == "all" && report::UpperAscii(type) == "TROOPS") {
-        Set(f, 3, "");
-        Set(f, 4, "All");
+        f.Set(3, "");
+        f.Set(4, "All");
         return;
     }
-    Set(f, 3, Count(count));
-    Set(f, 4, TroopType(type));
+    f.Set(3, Count(count));
+    f.Set(4, TroopType(type));
 }
 
 void SetTroop(OrderFields& f, int group, std::string_view count, std::string_view type) {
-    Set(f, 2 * group + 3, Count(count));
-    Set(f, 2 * group + 4, TroopType(type));
+    f.Set(2 * group + 3, Count(count));
+    f.Set(2 * group + 4, TroopType(type));
 }
 
 // Direction letters from the words after the first " to ".
@@ -56,7 +48,7 @@ void SetDirection(OrderFields& f, std::string_view line) {
     }
     const std::string_view rest = line.substr(to + 4);
     if (report::WordCount(rest) > 0) {
-        Set(f, 10, move::DirectionLetters(rest));
+        f.Set(10, move::DirectionLetters(rest));
     }
 }
 
@@ -64,12 +56,12 @@ EditedOrder Movement(CommandKind kind, std::string_view line, const move::LineWo
     EditedOrder order{kind, {}};
     OrderFields& f = order.fields;
     const std::string_view province = From(line, "province");
-    Set(f, 1, WordAt(province, 2));
-    Set(f, 2, WordAt(province, 4));
+    f.Set(1, WordAt(province, 2));
+    f.Set(2, WordAt(province, 4));
     SetFirstTroop(f, w.At(5), w.At(6));
     if (kind == CommandKind::MoveThroughLand) {
         const std::string_view tactic = From(line, " and tactic");
-        Set(f, 9, NameOf(WordAt(tactic, 3), move::TacticNameFromText));
+        f.Set(9, NameOf(WordAt(tactic, 3), move::TacticNameFromText));
     }
     SetDirection(f, line);
 
@@ -89,8 +81,8 @@ EditedOrder Movement(CommandKind kind, std::string_view line, const move::LineWo
 EditedOrder Raid(std::string_view line, const move::LineWords& w) {
     EditedOrder order{CommandKind::RaidProvince, {}};
     OrderFields& f = order.fields;
-    Set(f, 1, w.At(6));
-    Set(f, 2, w.At(8));
+    f.Set(1, w.At(6));
+    f.Set(2, w.At(8));
     SetFirstTroop(f, w.At(10), w.At(11));
     std::string_view rest = line;
     for (int group = 1; group <= 2; ++group) {
@@ -109,12 +101,12 @@ EditedOrder Espionage(const move::LineWords& w) {
     EditedOrder order{CommandKind::EspionageEnemyProvince, {}};
     OrderFields& f = order.fields;
     const int s = w.At(7) == "and" ? 1 : 0;
-    Set(f, 1, w.At(4));
-    Set(f, 2, move::StripComma(w.At(6)));
-    Set(f, 4, w.At(7 + s));
-    Set(f, 5, w.At(9 + s));
-    Set(f, 7, w.At(11));
-    Set(f, 8, w.At(13));
+    f.Set(1, w.At(4));
+    f.Set(2, move::StripComma(w.At(6)));
+    f.Set(4, w.At(7 + s));
+    f.Set(5, w.At(9 + s));
+    f.Set(7, w.At(11));
+    f.Set(8, w.At(13));
     return order;
 }
 
@@ -132,21 +124,21 @@ EditedOrder Defence(const move::LineWords& w) {
     EditedOrder order{CommandKind::GiveDefensiveOrders, {}};
     OrderFields& f = order.fields;
     const auto tactic = [&w](int n) { return NameOf(w.At(n), move::TacticNameFromText); };
-    Set(f, 1, w.At(6));
-    Set(f, 2, w.At(8));
-    Set(f, 3, tactic(10));
+    f.Set(1, w.At(6));
+    f.Set(2, w.At(8));
+    f.Set(3, tactic(10));
     const int k = NextNumber(w, 9);
     if (k == 0) {
         return order;
     }
-    Set(f, 4, w.At(k));
-    Set(f, 5, w.At(k + 2));
-    Set(f, 6, tactic(k + 4));
+    f.Set(4, w.At(k));
+    f.Set(5, w.At(k + 2));
+    f.Set(6, tactic(k + 4));
     const int m = NextNumber(w, k + 3);
     if (m != 0) {
-        Set(f, 7, w.At(m));
-        Set(f, 8, w.At(m + 2));
-        Set(f, 9, tactic(m + 4));
+        f.Set(7, w.At(m));
+        f.Set(8, w.At(m + 2));
+        f.Set(9, tactic(m + 4));
     }
     return order;
 }
@@ -155,33 +147,33 @@ EditedOrder Placement(std::string_view line, const move::LineWords& w) {
     EditedOrder order{CommandKind::PlaceUnits, {}};
     OrderFields& f = order.fields;
     std::string_view rest = From(line, "province");
-    Set(f, 3, TroopType(w.At(3)));
-    Set(f, 1, WordAt(rest, 2));
-    Set(f, 2, move::StripComma(WordAt(rest, 4)));
+    f.Set(3, TroopType(w.At(3)));
+    f.Set(1, WordAt(rest, 2));
+    f.Set(2, move::StripComma(WordAt(rest, 4)));
     for (int first : {4, 7}) {
         const std::string_view unit = From(rest, " one ");
         if (unit.empty()) {
             break;
         }
-        Set(f, first + 2, TroopType(WordAt(unit, 2)));
+        f.Set(first + 2, TroopType(WordAt(unit, 2)));
         rest = From(unit, "province");
-        Set(f, first, WordAt(rest, 2));
-        Set(f, first + 1, WordAt(rest, 4));
+        f.Set(first, WordAt(rest, 2));
+        f.Set(first + 1, WordAt(rest, 4));
     }
     return order;
 }
 
 EditedOrder NameKing(const move::LineWords& w) {
     EditedOrder order{CommandKind::NameKing, {}};
-    Set(order.fields, 1, Trimmed(AfterWord(w, 2)));
+    order.fields.Set(1, Trimmed(AfterWord(w, 2)));
     return order;
 }
 
 EditedOrder NameProvince(const move::LineWords& w) {
     EditedOrder order{CommandKind::NameProvince, {}};
-    Set(order.fields, 1, w.At(3));
-    Set(order.fields, 2, w.At(5));
-    Set(order.fields, 3, Trimmed(AfterWord(w, 5)));
+    order.fields.Set(1, w.At(3));
+    order.fields.Set(2, w.At(5));
+    order.fields.Set(3, Trimmed(AfterWord(w, 5)));
     return order;
 }
 
@@ -208,7 +200,7 @@ EditedOrder Simple(CommandKind kind, std::initializer_list<std::string_view> tex
     EditedOrder order{kind, {}};
     int n = 1;
     for (std::string_view text : texts) {
-        Set(order.fields, n++, text);
+        order.fields.Set(n++, text);
     }
     return order;
 }

@@ -25,4 +25,7 @@ template <typename Name> std::string NameOf(std::string_view word, Name name) {
     return word.empty() ? std::string() : std::string(name(word));
 }
 
+// The singular troop name the type lists hold, or empty for a missing word.
+std::string TroopType(std::string_view word);
+
 } // namespace orv::edit

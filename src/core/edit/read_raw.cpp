@@ -9,29 +9,21 @@ namespace {
 
 using move::CommandKind;
 
-void Set(OrderFields& f, int n, std::string_view text) {
-    f.slot[static_cast<std::size_t>(n - 1)] = std::string(text);
-}
-
-std::string TroopType(std::string_view word) {
-    return NameOf(word, [](std::string_view w) { return move::TroopName(w, false); });
-}
-
 // The troop part from word p on into the slots of the movement dialog; returns the first
 // word after the troops read. A further group counts when its count is a number or "AT"
 // (all of that type), as the raw line writes it.
 int ReadTroops(OrderFields& f, const move::LineWords& w, int p) {
     int q = p + 1;
     if (w.At(p) == "AT") {
-        Set(f, 4, "All");
+        f.Set(4, "All");
     } else {
-        Set(f, 4, TroopType(w.At(p)));
-        Set(f, 3, w.At(p + 1));
+        f.Set(4, TroopType(w.At(p)));
+        f.Set(3, w.At(p + 1));
         q = p + 2;
     }
     for (int group = 1; group <= 2 && move::IsCountOrAll(w.At(q + 1)); ++group) {
-        Set(f, 2 * group + 4, TroopType(w.At(q)));
-        Set(f, 2 * group + 3, w.At(q + 1));
+        f.Set(2 * group + 4, TroopType(w.At(q)));
+        f.Set(2 * group + 3, w.At(q + 1));
         q += 2;
     }
     return q;
@@ -53,21 +45,21 @@ std::string_view TrailingDirections(const move::LineWords& w, int first) {
 EditedOrder Movement(CommandKind kind, const move::LineWords& w) {
     EditedOrder order{kind, {}};
     OrderFields& f = order.fields;
-    Set(f, 1, w.At(2));
-    Set(f, 2, w.At(3));
+    f.Set(1, w.At(2));
+    f.Set(2, w.At(3));
     int troops = 4;
     if (kind == CommandKind::MoveThroughLand) {
         const std::string tactic = move::TacticName(w.At(4));
         if (tactic != "?") {
-            Set(f, 9, tactic);
+            f.Set(9, tactic);
             troops = 5;
         }
     }
     const int after = ReadTroops(f, w, troops);
     if (kind == CommandKind::RaidProvince) {
-        Set(f, 10, w.RestFrom(after));
+        f.Set(10, w.RestFrom(after));
     } else {
-        Set(f, 10, TrailingDirections(w, after));
+        f.Set(10, TrailingDirections(w, after));
     }
     return order;
 }
@@ -79,15 +71,15 @@ EditedOrder Groups(CommandKind kind, const move::LineWords& w, int width, Name n
     for (int group = 0; group < 3; ++group) {
         const int word = 2 + group * width;
         const int slot = 1 + group * 3;
-        Set(order.fields, slot, w.At(word));
-        Set(order.fields, slot + 1, w.At(word + 1));
+        order.fields.Set(slot, w.At(word));
+        order.fields.Set(slot + 1, w.At(word + 1));
         if (width == 3) {
             std::string choice = name(w.At(word + 2));
             // A unit type that names nothing leaves the optional groups unselected.
             if (group > 0 && choice == "?") {
                 choice.clear();
             }
-            Set(order.fields, slot + 2, choice);
+            order.fields.Set(slot + 2, choice);
         }
     }
     return order;
@@ -96,20 +88,20 @@ EditedOrder Groups(CommandKind kind, const move::LineWords& w, int width, Name n
 EditedOrder Name(std::string_view line, const move::LineWords& w) {
     if (report::IsNumber(w.At(2))) {
         EditedOrder order{CommandKind::NameProvince, {}};
-        Set(order.fields, 1, w.At(2));
-        Set(order.fields, 2, w.At(3));
-        Set(order.fields, 3, Trimmed(AfterWord(w, 3)));
+        order.fields.Set(1, w.At(2));
+        order.fields.Set(2, w.At(3));
+        order.fields.Set(3, Trimmed(AfterWord(w, 3)));
         return order;
     }
     EditedOrder order{CommandKind::NameKing, {}};
-    Set(order.fields, 1, line.size() > 4 ? Trimmed(line.substr(4)) : std::string_view());
+    order.fields.Set(1, line.size() > 4 ? Trimmed(line.substr(4)) : std::string_view());
     return order;
 }
 
 EditedOrder Simple(CommandKind kind, const move::LineWords& w, int count) {
     EditedOrder order{kind, {}};
     for (int n = 1; n <= count; ++n) {
-        Set(order.fields, n, w.At(n + 1));
+        order.fields.Set(n, w.At(n + 1));
     }
     return order;
 }

@@ -11,61 +11,53 @@ using move::CommandKind;
 using report::IsNumber;
 using Check = std::optional<std::string>;
 
-const std::string& Slot(const OrderFields& f, int n) {
-    return f.slot[static_cast<std::size_t>(n - 1)];
-}
-
-bool Given(const OrderFields& f, int n) {
-    return !Slot(f, n).empty();
-}
-
 constexpr std::string_view TroopAndNumber = "You have to enter a troop type AND a number!";
 constexpr std::string_view CoordinatesOfProvinces =
     "The X- and Y-coordinate of the provinces has to be a number!";
 
 Check Movement(const OrderFields& f) {
-    if (!Given(f, 1) || !Given(f, 2)) {
+    if (!f.Given(1) || !f.Given(2)) {
         return "You have to enter a province!";
     }
-    if (!Given(f, 10)) {
+    if (!f.Given(10)) {
         return "You have to enter a direction!";
     }
-    const bool all = Slot(f, 4) == "All";
+    const bool all = f.At(4) == "All";
     // An empty first troop under a given second or third would be written as the troop "?".
-    const bool laterTroop = Given(f, 5) || Given(f, 6) || Given(f, 7) || Given(f, 8);
-    if ((Given(f, 3) && !Given(f, 4)) || (!Given(f, 3) && Given(f, 4) && !all) ||
-        (!Given(f, 3) && !Given(f, 4) && laterTroop)) {
+    const bool laterTroop = f.Given(5) || f.Given(6) || f.Given(7) || f.Given(8);
+    if ((f.Given(3) && !f.Given(4)) || (!f.Given(3) && f.Given(4) && !all) ||
+        (!f.Given(3) && !f.Given(4) && laterTroop)) {
         return std::string(TroopAndNumber);
     }
     for (int number : {5, 7}) {
-        if (Given(f, number) != Given(f, number + 1)) {
+        if (f.Given(number) != f.Given(number + 1)) {
             return std::string(TroopAndNumber);
         }
     }
-    if (!Given(f, 3) && !Given(f, 5) && !Given(f, 7) && !all) {
+    if (!f.Given(3) && !f.Given(5) && !f.Given(7) && !all) {
         return "You have to enter at least one troop type!";
     }
-    if (!IsNumber(Slot(f, 1)) || !IsNumber(Slot(f, 2))) {
+    if (!IsNumber(f.At(1)) || !IsNumber(f.At(2))) {
         return "The X- and Y-coordinate of the province has to be a number!";
     }
-    if (!move::AreDirections(Slot(f, 10))) {
+    if (!move::AreDirections(f.At(10))) {
         return "Direction string is invalid!";
     }
-    if (all && Given(f, 3)) {
+    if (all && f.Given(3)) {
         return "Do not specify a number, if you select \"ALL\" as a troop type!";
     }
     return std::nullopt;
 }
 
 Check Groups(CommandKind kind, const OrderFields& f) {
-    if (!Given(f, 1) || !Given(f, 2)) {
+    if (!f.Given(1) || !f.Given(2)) {
         return "You have to enter at least one province!";
     }
-    if (!IsNumber(Slot(f, 1)) || !IsNumber(Slot(f, 2))) {
+    if (!IsNumber(f.At(1)) || !IsNumber(f.At(2))) {
         return std::string(CoordinatesOfProvinces);
     }
     for (int n : {4, 5, 7, 8}) {
-        if (!move::IsEmptyOrNumber(Slot(f, n))) {
+        if (!move::IsEmptyOrNumber(f.At(n))) {
             return std::string(CoordinatesOfProvinces);
         }
     }
@@ -73,14 +65,13 @@ Check Groups(CommandKind kind, const OrderFields& f) {
         return std::nullopt;
     }
     const bool place = kind == CommandKind::PlaceUnits;
-    if (!Given(f, 3)) {
+    if (!f.Given(3)) {
         return place ? "You have to enter at least one troop type!"
                      : "You have to enter at least one tactic!";
     }
     for (int group = 1; group <= 3; ++group) {
         const int first = 3 * group - 2;
-        const int given =
-            int{Given(f, first)} + int{Given(f, first + 1)} + int{Given(f, first + 2)};
+        const int given = int{f.Given(first)} + int{f.Given(first + 1)} + int{f.Given(first + 2)};
         if (given != 0 && given != 3) {
             return "You have to specify an X-coordinate AND an Y-coordinate AND a " +
                    std::string(place ? "troop type for unit " : "tactic for order ") +
@@ -91,33 +82,33 @@ Check Groups(CommandKind kind, const OrderFields& f) {
 }
 
 Check Province(const OrderFields& f) {
-    if (!Given(f, 1) || !Given(f, 2)) {
+    if (!f.Given(1) || !f.Given(2)) {
         return "You have to enter a province!";
     }
-    if (!IsNumber(Slot(f, 1)) || !IsNumber(Slot(f, 2))) {
+    if (!IsNumber(f.At(1)) || !IsNumber(f.At(2))) {
         return std::string(CoordinatesOfProvinces);
     }
     return std::nullopt;
 }
 
 Check Alliance(const OrderFields& f) {
-    if (!Given(f, 1) || !Given(f, 2)) {
+    if (!f.Given(1) || !f.Given(2)) {
         return "You have to enter a player number AND a status!";
     }
-    if (!IsNumber(Slot(f, 1))) {
+    if (!IsNumber(f.At(1))) {
         return "Player number is no number!";
     }
-    if (!IsNumber(Slot(f, 2))) {
+    if (!IsNumber(f.At(2))) {
         return "Status has to be a number!";
     }
     return std::nullopt;
 }
 
 Check Cession(const OrderFields& f) {
-    if (!Given(f, 3)) {
+    if (!f.Given(3)) {
         return "You have to enter a player number to cede the province to!";
     }
-    if (!IsNumber(Slot(f, 3))) {
+    if (!IsNumber(f.At(3))) {
         return "The player number is no number!";
     }
     return std::nullopt;
@@ -139,7 +130,7 @@ std::optional<std::string> ValidateOrderFields(CommandKind kind, const OrderFiel
         if (auto failed = Province(f)) {
             return failed;
         }
-        return Given(f, 3) ? Check() : "You have to enter a new name for the province!";
+        return f.Given(3) ? Check() : "You have to enter a new name for the province!";
     case CommandKind::AlterAllianceStatus:
         return Alliance(f);
     case CommandKind::CedeProvince:
@@ -150,9 +141,9 @@ std::optional<std::string> ValidateOrderFields(CommandKind kind, const OrderFiel
     case CommandKind::ChangeTerrainType:
         return Province(f);
     case CommandKind::NameKing:
-        return Given(f, 1) ? Check() : "You have to enter a name for the queen/king!";
+        return f.Given(1) ? Check() : "You have to enter a name for the queen/king!";
     case CommandKind::SendMessages:
-        return Given(f, 1) ? Check() : "You have to enter a message!";
+        return f.Given(1) ? Check() : "You have to enter a message!";
     }
     return std::nullopt;
 }

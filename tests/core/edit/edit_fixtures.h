@@ -1,6 +1,7 @@
 #pragma once
 // Small builders shared by the editing tests: field texts and moves written out in full.
 
+#include "core/edit/dispatch.h"
 #include "core/edit/order_fields.h"
 #include "core/edit/read_back.h"
 #include "core/move/move_list.h"
@@ -51,6 +52,16 @@ inline void PrintTo(const OrderFields& f, std::ostream* os) {
 inline void PrintTo(const EditedOrder& order, std::ostream* os) {
     *os << "kind " << static_cast<int>(order.kind) << " ";
     PrintTo(order.fields, os);
+}
+
+inline void PrintTo(const UserMessage& message, std::ostream* os) {
+    *os << "message kind " << static_cast<int>(message.kind) << " \"" << message.text << "\"";
+}
+
+inline void PrintTo(const DialogRequest& request, std::ostream* os) {
+    *os << "dialog for kind " << static_cast<int>(request.kind) << ", list form "
+        << static_cast<int>(request.listForm) << " ";
+    PrintTo(request.fields, os);
 }
 
 } // namespace orv::edit
