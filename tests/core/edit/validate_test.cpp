@@ -1,3 +1,4 @@
+#include "core/edit/combo_choice.h"
 #include "core/edit/validate.h"
 #include "edit_fixtures.h"
 
@@ -144,6 +145,15 @@ TEST(PlayerNumberText, KeepsThePartBeforeTheFirstBlank) {
     EXPECT_EQ(PlayerNumberText("3 - Vikings of the North"), "3");
     EXPECT_EQ(PlayerNumberText("12"), "12");
     EXPECT_EQ(PlayerNumberText(" 4"), "");
+}
+
+TEST(SelectComboItem, MatchesTheWholeTextWithCase) {
+    const std::vector<std::string> types{"All", "Bowman", "Castle", "Bowman", ""};
+    EXPECT_EQ(SelectComboItem(types, "Bowman"), 1U);
+    EXPECT_EQ(SelectComboItem(types, ""), 4U);
+    EXPECT_EQ(SelectComboItem(types, "bowman"), std::nullopt);
+    EXPECT_EQ(SelectComboItem(types, "Bow"), std::nullopt);
+    EXPECT_EQ(SelectComboItem(types, "?"), std::nullopt);
 }
 
 } // namespace
