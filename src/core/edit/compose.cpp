@@ -34,7 +34,7 @@ void AddRawTroops(RawWords& words, const OrderFields& f) {
         words.Add(move::TroopCode(f.At(4))).Add(f.At(3));
     }
     for (int number : {5, 7}) {
-        if (!f.At(number).empty()) {
+        if (f.Given(number)) {
             words.Add(move::TroopCode(f.At(number + 1))).Add(f.At(number));
         }
     }
@@ -43,7 +43,7 @@ void AddRawTroops(RawWords& words, const OrderFields& f) {
 std::string RawMovement(std::string_view keyword, const OrderFields& f, bool withTactic) {
     RawWords words(keyword);
     words.Add(f.At(1)).Add(f.At(2));
-    if (withTactic && !f.At(9).empty()) {
+    if (withTactic && f.Given(9)) {
         words.Add(move::TacticCode(f.At(9)));
     }
     AddRawTroops(words, f);
@@ -52,11 +52,12 @@ std::string RawMovement(std::string_view keyword, const OrderFields& f, bool wit
 
 // DEF, ESP and PLA: groups of X, Y and (except for ESP) a coded choice; the second and
 // third group each only when its X is given.
-template <typename Code>
+using Code = std::string (*)(std::string_view);
+
 std::string RawGroups(std::string_view keyword, const OrderFields& f, Code code) {
     RawWords words(keyword);
     for (int first : {1, 4, 7}) {
-        if (first > 1 && f.At(first).empty()) {
+        if (first > 1 && !f.Given(first)) {
             continue;
         }
         words.Add(f.At(first)).Add(f.At(first + 1));
@@ -68,7 +69,6 @@ std::string RawGroups(std::string_view keyword, const OrderFields& f, Code code)
 }
 
 std::string ComposeRaw(CommandKind kind, const OrderFields& f) {
-    using Code = std::string (*)(std::string_view);
     switch (kind) {
     case CommandKind::MoveThroughLand:
         return RawMovement("LAND", f, true);
@@ -77,11 +77,11 @@ std::string ComposeRaw(CommandKind kind, const OrderFields& f) {
     case CommandKind::RaidProvince:
         return RawMovement("RAID", f, false);
     case CommandKind::PlaceUnits:
-        return RawGroups("PLA", f, Code(&move::TroopCode));
+        return RawGroups("PLA", f, &move::TroopCode);
     case CommandKind::GiveDefensiveOrders:
-        return RawGroups("DEF", f, Code(&move::TacticCode));
+        return RawGroups("DEF", f, &move::TacticCode);
     case CommandKind::EspionageEnemyProvince:
-        return RawGroups("ESP", f, Code(nullptr));
+        return RawGroups("ESP", f, nullptr);
     case CommandKind::NameProvince:
         return RawWords("NAME").Add(f.At(1)).Add(f.At(2)).Add(f.At(3)).Take();
     case CommandKind::NameKing:
@@ -106,7 +106,7 @@ std::string TroopPhrase(const std::string& number, const std::string& type) {
 std::string NaturalTroops(const OrderFields& f) {
     std::string out = f.At(4) == "All" ? "all troops " : TroopPhrase(f.At(3), f.At(4));
     for (int number : {5, 7}) {
-        if (!f.At(number).empty()) {
+        if (f.Given(number)) {
             out += "and " + TroopPhrase(f.At(number), f.At(number + 1));
         }
     }
@@ -116,7 +116,7 @@ std::string NaturalTroops(const OrderFields& f) {
 std::string NaturalMovement(std::string_view start, const OrderFields& f, bool withTactic) {
     std::string out(start);
     out += NaturalTroops(f);
-    if (withTactic && !f.At(9).empty()) {
+    if (withTactic && f.Given(9)) {
         out += "and tactic " + f.At(9) + " ";
     }
     return out + "from province " + f.At(1) + " / " + f.At(2) + " to " +
@@ -125,13 +125,13 @@ std::string NaturalMovement(std::string_view start, const OrderFields& f, bool w
 
 // The sentence of a second group that follows the first: ", " when a third follows it.
 std::string Joiner(const OrderFields& f) {
-    return f.At(7).empty() ? " and " : ", ";
+    return f.Given(7) ? ", " : " and ";
 }
 
 // A natural sentence names groups in order, so a third group given without a second one
 // takes the second place, as the conversion of the raw line would have it.
 OrderFields CloseGroupGap(OrderFields f) {
-    if (f.At(4).empty() && !f.At(7).empty()) {
+    if (!f.Given(4) && f.Given(7)) {
         for (std::size_t i = 3; i < 6; ++i) {
             f.slot[i] = std::move(f.slot[i + 3]);
             f.slot[i + 3].clear();
@@ -142,9 +142,9 @@ OrderFields CloseGroupGap(OrderFields f) {
 
 std::string NaturalPlacement(const OrderFields& f) {
     std::string out = "Place one " + f.At(3) + " into province " + f.At(1) + " / " + f.At(2);
-    if (!f.At(4).empty()) {
+    if (f.Given(4)) {
         out += Joiner(f) + "one " + f.At(6) + " into province " + f.At(4) + " / " + f.At(5);
-        if (!f.At(7).empty()) {
+        if (f.Given(7)) {
             out += " and one " + f.At(9) + " into province " + f.At(7) + " / " + f.At(8);
         }
     }
@@ -154,9 +154,9 @@ std::string NaturalPlacement(const OrderFields& f) {
 std::string NaturalDefence(const OrderFields& f) {
     std::string out =
         "Give defensive orders for province " + f.At(1) + " / " + f.At(2) + " to " + f.At(3);
-    if (!f.At(4).empty()) {
+    if (f.Given(4)) {
         out += Joiner(f) + "for province " + f.At(4) + " / " + f.At(5) + " to " + f.At(6);
-        if (!f.At(7).empty()) {
+        if (f.Given(7)) {
             out += " and for province " + f.At(7) + " / " + f.At(8) + " to " + f.At(9);
         }
     }
@@ -165,11 +165,11 @@ std::string NaturalDefence(const OrderFields& f) {
 
 std::string NaturalEspionage(const OrderFields& f) {
     std::string out = "Espionage enemy province";
-    out += f.At(4).empty() && f.At(7).empty() ? " " : "s ";
+    out += f.Given(4) || f.Given(7) ? "s " : " ";
     out += f.At(1) + " / " + f.At(2);
-    if (!f.At(4).empty()) {
+    if (f.Given(4)) {
         out += Joiner(f) + f.At(4) + " / " + f.At(5);
-        if (!f.At(7).empty()) {
+        if (f.Given(7)) {
             out += " and " + f.At(7) + " / " + f.At(8);
         }
     }
