@@ -3,6 +3,8 @@
 #include "core/move/codes.h"
 #include "core/report/tokenizer.h"
 
+#include <algorithm>
+
 namespace orv::edit {
 
 namespace {
@@ -47,7 +49,7 @@ void SetDirection(OrderFields& f, std::string_view line) {
         return;
     }
     const std::string_view rest = line.substr(to + 4);
-    if (report::WordCount(rest) > 0) {
+    if (std::any_of(rest.begin(), rest.end(), [](char c) { return !report::IsSeparator(c); })) {
         f.Set(10, move::DirectionLetters(rest));
     }
 }

@@ -143,6 +143,22 @@ TEST(ReadOrderLine, SurvivesScrambledLines) {
     }
 }
 
+// Work grows with the line: a very long line of any kind reads back in one pass or a few.
+TEST(ReadOrderLine, LongLinesStayCheap) {
+    std::string steps;
+    for (int n = 0; n < 50000; ++n) {
+        steps += " N 1";
+    }
+    for (const char* start :
+         {"Move through land with 5 Bowmen from province 1 / 1 to",
+          "Conduct a raid from province 1 / 1 with 5 Bowmen  to",
+          "Give defensive orders for province 1 / 1 to Outflank", "LAND 1 1 FO 5", "RAID 1 1 FO 5",
+          "Place one Ship into province 1 / 1"}) {
+        const auto order = ReadOrderLine(start + steps);
+        ASSERT_TRUE(order) << start;
+    }
+}
+
 TEST(MessageBlockText, JoinsFromTheSelectedLineWithoutTheHeading) {
     const testing::Lines lines{"BEGIN", "END", "Send message(s):", "Hello", "", "Bye"};
     EXPECT_EQ(MessageBlockText(lines, 2), "Hello\r\n\r\nBye\r\n");
