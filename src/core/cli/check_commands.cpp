@@ -84,32 +84,38 @@ bool LoadGameAndMove(const MoveArgs& args, Streams io, report::Game& game, move:
     return true;
 }
 
-} // namespace
-
-int RunGoods(const std::vector<std::string>& args, Streams io) {
-    MoveArgs parsed;
-    if (!ParseMoveArgs(args, true, parsed)) {
+// Parses the arguments and loads the game and the move; the exit code when the work ends.
+std::optional<int> Prepare(const std::vector<std::string>& args, bool allowLine, Streams io,
+                           MoveArgs& parsed, report::Game& game, move::MoveList& moveList) {
+    if (!ParseMoveArgs(args, allowLine, parsed)) {
         return Usage(io);
     }
-    std::int32_t line = 0;
-    if (parsed.line) {
-        line = report::TextAsNumber(*parsed.line);
-        if (!report::IsNumber(*parsed.line) || line < 0) {
-            return Usage(io);
-        }
+    if (parsed.line &&
+        (!report::IsNumber(*parsed.line) || report::TextAsNumber(*parsed.line) < 0)) {
+        return Usage(io);
     }
-    report::Game game;
-    move::MoveList moveList;
     int code = ExitDone;
     if (!LoadGameAndMove(parsed, io, game, moveList, code)) {
         return code;
     }
+    return std::nullopt;
+}
+
+} // namespace
+
+int RunGoods(const std::vector<std::string>& args, Streams io) {
+    MoveArgs parsed;
+    report::Game game;
+    move::MoveList moveList;
+    if (const std::optional<int> code = Prepare(args, true, io, parsed, game, moveList)) {
+        return *code;
+    }
     const auto size = static_cast<std::int64_t>(moveList.lines.size());
-    if (parsed.line && line >= size) {
-        io.err << "The move has no line " << line << " (lines 0 to " << size - 1 << ").\n";
+    const std::int64_t selected = parsed.line ? report::TextAsNumber(*parsed.line) : size - 1;
+    if (selected >= size) {
+        io.err << "The move has no line " << selected << " (lines 0 to " << size - 1 << ").\n";
         return ExitFailure;
     }
-    const std::int64_t selected = parsed.line ? line : size - 1;
     const check::Goods goods = check::ComputeCurrentGoods(moveList, game, selected);
     io.out << goods.gold << ' ' << goods.wood << '\n';
     return ExitDone;
@@ -117,14 +123,10 @@ int RunGoods(const std::vector<std::string>& args, Streams io) {
 
 int RunCheck(const std::vector<std::string>& args, Streams io) {
     MoveArgs parsed;
-    if (!ParseMoveArgs(args, false, parsed)) {
-        return Usage(io);
-    }
     report::Game game;
     move::MoveList moveList;
-    int code = ExitDone;
-    if (!LoadGameAndMove(parsed, io, game, moveList, code)) {
-        return code;
+    if (const std::optional<int> code = Prepare(args, false, io, parsed, game, moveList)) {
+        return *code;
     }
     const check::CheckResult result = check::CheckMove(moveList, game);
     switch (result.outcome) {

@@ -2,6 +2,7 @@
 #include "core/move/convert.h"
 #include "test_world.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <stdexcept>
 
@@ -10,15 +11,11 @@ namespace {
 
 using testing::World;
 
-// 2/2 and 3/2 own coast, 4/4 foreign, sea along the top.
+// 2/2 and 3/2 own home coast, 4/4 foreign, sea along the top.
 World MakeWorld(std::int32_t gold = 100, std::int32_t wood = 100) {
-    World w({"~~~~~", //
-             "~....", //
-             "~....", //
-             "~...."});
+    World w({"~~~~~", "~....", "~....", "~...."});
     w.Own(2, 2, true).Own(3, 2, true).Foreign(4, 4);
     report::TribeElem tribe;
-    tribe.name = "Harald";
     tribe.figures[0] = gold;
     tribe.figures[1] = wood;
     w.game.tribes.push_back(tribe);
@@ -33,74 +30,78 @@ move::MoveList RawMove(std::vector<std::string> lines) {
     return m;
 }
 
-TEST(CheckDriver, FewerThanThreeLinesAreNothingToCheck) {
+const std::string illegal = "   Illegal province coordinates!\r\n";
+const std::string limitOf2 =
+    "Error: Maximal number of orders exceeded (Maximal number of orders is limited to 2)!\r\n";
+
+struct DriverCase {
+    const char* name;
+    std::vector<std::string> lines;
+    CheckOutcome outcome;
+    std::string report;
+    std::int32_t maxOrders = 9999;
+};
+
+class CheckDriverTest : public ::testing::TestWithParam<DriverCase> {};
+
+TEST_P(CheckDriverTest, GivesTheOutcomeAndTheReport) {
+    const DriverCase& c = GetParam();
     World w = MakeWorld();
-    move::MoveList m = RawMove({"BEGIN", "END"});
-    EXPECT_EQ(CheckMove(m, w.game).outcome, CheckOutcome::NothingToCheck);
-    m.lines = {"BEGIN", "ALL 3 2", "END"};
-    EXPECT_EQ(CheckMove(m, w.game).outcome, CheckOutcome::MoveSeemsCorrect);
-    m.form = move::DisplayForm::Natural;
-    m.lines = {"BEGIN", "END"};
-    EXPECT_EQ(CheckMove(m, w.game).outcome, CheckOutcome::NothingToCheck);
+    w.game.options.maxOrdersPerMove = c.maxOrders;
+    move::MoveList m = RawMove(c.lines);
+    const CheckResult result = CheckMove(m, w.game);
+    EXPECT_EQ(result.outcome, c.outcome);
+    EXPECT_EQ(result.report, c.report);
+    EXPECT_EQ(m.lines, c.lines);
 }
 
-TEST(CheckDriver, EntriesNameTheLineAndQuoteIt) {
-    World w = MakeWorld();
-    move::MoveList m = RawMove(
-        {"BEGIN", "ALL 3 2", "PLA 4 4 FO 0 1 CA", "DEF 2 2 F", "ESP 2 2", "END", "PLA 0 0 FO"});
-    const CheckResult r = CheckMove(m, w.game);
-    EXPECT_EQ(r.outcome, CheckOutcome::ErrorsFound);
-    EXPECT_EQ(r.report, "Error in line 2 \"PLA 4 4 FO 0 1 CA\":\r\n"
-                        "   You don't own province 4/4!\r\n"
-                        "Error in line 2 \"PLA 4 4 FO 0 1 CA\":\r\n"
-                        "   Illegal province coordinates!\r\n"
-                        "Error in line 4 \"ESP 2 2\":\r\n"
-                        "   You own province 2/2!\r\n");
-}
+using enum CheckOutcome;
 
-TEST(CheckDriver, AMessageLineENDMovesTheEndOfTheOrders) {
-    World w = MakeWorld();
-    move::MoveList m = RawMove({"BEGIN", "END", "PLA 0 0 FO", "END"});
-    EXPECT_EQ(CheckMove(m, w.game).report,
-              "Error in line 2 \"PLA 0 0 FO\":\r\n   Illegal province coordinates!\r\n");
-}
+INSTANTIATE_TEST_SUITE_P(
+    Moves, CheckDriverTest,
+    ::testing::Values(
+        DriverCase{"OnlyTheFrame", {"BEGIN", "END"}, NothingToCheck, ""},
+        DriverCase{"OneCorrectOrder", {"BEGIN", "ALL 3 2", "END"}, MoveSeemsCorrect, ""},
+        DriverCase{
+            "EntriesNameAndQuoteTheirLine",
+            {"BEGIN", "ALL 3 2", "PLA 4 4 FO 0 1 CA", "DEF 2 2 F", "ESP 2 2", "END", "PLA 0 0 FO"},
+            ErrorsFound,
+            "Error in line 2 \"PLA 4 4 FO 0 1 CA\":\r\n   You don't own province "
+            "4/4!\r\nError in line 2 \"PLA 4 4 FO 0 1 CA\":\r\n" +
+                illegal + "Error in line 4 \"ESP 2 2\":\r\n   You own province 2/2!\r\n"},
+        DriverCase{"AMessageLineENDEndsTheOrders",
+                   {"BEGIN", "END", "PLA 0 0 FO", "END"},
+                   ErrorsFound,
+                   "Error in line 2 \"PLA 0 0 FO\":\r\n" + illegal},
+        DriverCase{"WithoutENDNothingIsChecked",
+                   {"BEGIN", "PLA 0 0 FO", "PLA 0 0 FO", "end"},
+                   MoveSeemsCorrect,
+                   "",
+                   0},
+        DriverCase{"OrderLimitAlone",
+                   {"BEGIN", "DEF 2 2 F", "DEF 3 2 F", "DEF 2 2 F", "END"},
+                   ErrorsFound,
+                   limitOf2,
+                   2},
+        DriverCase{"OrderLimitComesFirst",
+                   {"BEGIN", "DEF 2 2 F", "DEF 3 2 F", "PLA 0 0 FO", "END"},
+                   ErrorsFound,
+                   limitOf2 + "Error in line 3 \"PLA 0 0 FO\":\r\n" + illegal,
+                   2},
+        DriverCase{
+            "AtTheOrderLimit", {"BEGIN", "DEF 2 2 F", "DEF 3 2 F", "END"}, MoveSeemsCorrect, "", 2},
+        DriverCase{"LinesOf75CharactersAreCut",
+                   {"BEGIN", "PLA 0 0 FO " + std::string(64, 'y'), "END"},
+                   ErrorsFound,
+                   "Error in line 1 \"PLA 0 0 FO " + std::string(61, 'y') + "...\":\r\n" +
+                       illegal}),
+    [](const ::testing::TestParamInfo<DriverCase>& info) { return std::string(info.param.name); });
 
-TEST(CheckDriver, WithoutENDNothingIsChecked) {
-    World w = MakeWorld();
-    w.game.options.maxOrdersPerMove = 0;
-    move::MoveList m = RawMove({"BEGIN", "PLA 0 0 FO", "PLA 0 0 FO", "end"});
-    EXPECT_EQ(CheckMove(m, w.game).outcome, CheckOutcome::MoveSeemsCorrect);
-}
-
-TEST(CheckDriver, OrderLimitComesFirstAndAllOrdersAreStillChecked) {
-    World w = MakeWorld();
-    w.game.options.maxOrdersPerMove = 2;
-    move::MoveList m = RawMove({"BEGIN", "DEF 2 2 F", "DEF 3 2 F", "DEF 2 2 F", "END"});
-    const std::string limit = "Error: Maximal number of orders exceeded (Maximal number of orders "
-                              "is limited to 2)!\r\n";
-    EXPECT_EQ(CheckMove(m, w.game).report, limit);
-    m.lines[3] = "DEF 4 4 F";
-    EXPECT_EQ(CheckMove(m, w.game).report,
-              limit + "Error in line 3 \"DEF 4 4 F\":\r\n   You don't own province 4/4!\r\n");
-    m.lines.erase(m.lines.begin() + 3);
-    EXPECT_EQ(CheckMove(m, w.game).outcome, CheckOutcome::MoveSeemsCorrect);
-}
-
-TEST(CheckDriver, LongLinesAreCutAfter72Characters) {
-    struct Row {
-        std::size_t length;
-        std::string quoted;
-    };
+TEST(CheckDriver, QuotesLinesOfUpTo74Characters) {
     const std::string letters(80, 'x');
-    for (const Row& row : {Row{74, '"' + letters.substr(0, 74) + '"'},
-                           Row{75, '"' + letters.substr(0, 72) + "...\""}, Row{0, "\"\""}}) {
-        EXPECT_EQ(QuotedOrderLine(letters.substr(0, row.length)), row.quoted) << row.length;
-    }
-    World w = MakeWorld();
-    const std::string order = "PLA 0 0 FO " + std::string(64, 'y'); // 75 characters
-    move::MoveList m = RawMove({"BEGIN", order, "END"});
-    EXPECT_EQ(CheckMove(m, w.game).report, "Error in line 1 \"" + order.substr(0, 72) +
-                                               "...\":\r\n   Illegal province coordinates!\r\n");
+    EXPECT_EQ(QuotedOrderLine(letters.substr(0, 74)), '"' + letters.substr(0, 74) + '"');
+    EXPECT_EQ(QuotedOrderLine(letters.substr(0, 75)), '"' + letters.substr(0, 72) + "...\"");
+    EXPECT_EQ(QuotedOrderLine(""), "\"\"");
 }
 
 TEST(CheckDriver, GoodsEntryNamesTheNextLineAndQuotesTheShortOne) {
@@ -124,53 +125,21 @@ TEST(CheckDriver, GoodsEntryNamesTheNextLineAndQuotesTheShortOne) {
             RawMove({"BEGIN", "DEF 2 2 F", "PLA 2 2 FO", "PLA 3 2 CA 4 4 SH", "END", "PLA 2 2 CA"});
         EXPECT_EQ(CheckMove(m, w.game).report, foreign + row.goodsEntry) << row.name;
     }
-}
-
-TEST(CheckDriver, GoodsCheckAgreesWithComputeCurrentGoodsLineByLine) {
-    // Costs of 0, 6, 12 or 10 wood per unit in many mixes: the first line at which the
-    // recomputation from the top runs short is the one the entry names.
-    const std::vector<std::string> orders{"PLA 2 2 FO", "PLA 2 2 SH 3 2 HO", "DEF 2 2 F",
-                                          "PLA 2 2 GE 3 2 CA 2 2 BO", "PLA 2 2 SH 2 2 SH"};
-    for (std::int32_t gold = -1; gold < 60; gold += 7) {
-        for (std::int32_t wood = 0; wood < 40; wood += 9) {
-            move::MoveList m = RawMove({"BEGIN"});
-            for (int i = 0; i < 12; ++i) {
-                m.lines.push_back(orders[static_cast<std::size_t>(i * 7 % 5)]);
-            }
-            m.lines.emplace_back("END");
-            World w = MakeWorld(gold, wood);
-            std::string expected;
-            for (std::size_t i = 1; i + 1 < m.lines.size(); ++i) {
-                const Goods g = ComputeCurrentGoods(m.lines, static_cast<std::int64_t>(i),
-                                                    move::DisplayForm::Raw, {gold, wood});
-                if (g.gold < 0 || g.wood < 0) {
-                    expected = "Error in line " + std::to_string(i + 1);
-                    break;
-                }
-            }
-            const std::string report = CheckMove(m, w.game).report;
-            const std::size_t goods = report.rfind("Error in line ");
-            const std::string found =
-                goods == std::string::npos || report.find("Not enough", goods) == std::string::npos
-                    ? ""
-                    : report.substr(goods, report.find(' ', goods + 14) - goods);
-            EXPECT_EQ(found, expected) << gold << " " << wood;
-        }
-    }
+    World w = MakeWorld();
+    w.game.currentTribe.reset(); // no current tribe: no goods at all
+    move::MoveList m = RawMove({"BEGIN", "PLA 2 2 SH", "END"});
+    EXPECT_EQ(CheckMove(m, w.game).report,
+              "Error in line 2 \"PLA 2 2 SH\":\r\n   Not enough wood!\r\n");
 }
 
 // Drops the quoted text of every heading: "Error in line 3 ...:" becomes "Error in line 3".
 std::string WithoutQuotes(const std::string& report) {
     std::string out;
-    std::size_t p = 0;
-    while (p < report.size()) {
-        std::size_t end = report.find("\r\n", p);
-        end = end == std::string::npos ? report.size() : end;
-        std::string line = report.substr(p, end - p);
-        if (line.rfind("Error in line ", 0) == 0) {
-            line = line.substr(0, line.find('"'));
-        }
-        out += line + "\n";
+    for (std::size_t p = 0; p < report.size();) {
+        const std::size_t end = std::min(report.find("\r\n", p), report.size());
+        const std::string line = report.substr(p, end - p);
+        out += line.rfind("Error in line ", 0) == 0 ? line.substr(0, line.find('"')) : line;
+        out += '\n';
         p = end + 2;
     }
     return out;
@@ -202,16 +171,11 @@ TEST(CheckDriver, NaturalAndRawDisplayGiveTheSameEntries) {
 
     EXPECT_EQ(rawResult.outcome, CheckOutcome::ErrorsFound);
     EXPECT_EQ(WithoutQuotes(naturalResult.report), WithoutQuotes(rawResult.report));
-    EXPECT_NE(naturalResult.report, rawResult.report);
-    EXPECT_NE(naturalResult.report.find(
-                  "Error in line 3 \"" +
-                  QuotedOrderLine(move::ConvertLine(raw[3], move::DisplayForm::Natural)).substr(1)),
+    const std::string sentence = move::ConvertLine(raw[3], move::DisplayForm::Natural);
+    EXPECT_NE(naturalResult.report.find("Error in line 3 " + QuotedOrderLine(sentence)),
               std::string::npos);
-    // The message line "greetings" stands between the two ENDs and is no order.
-    EXPECT_EQ(rawResult.report.find("greetings"), std::string::npos);
     EXPECT_EQ(natural.lines, shown);
     EXPECT_EQ(natural.form, move::DisplayForm::Natural);
-    EXPECT_EQ(rawMove.lines, raw);
 }
 
 TEST(CheckDriver, ALineWithoutRawFormLeavesTheMoveAsItWas) {
@@ -219,12 +183,12 @@ TEST(CheckDriver, ALineWithoutRawFormLeavesTheMoveAsItWas) {
     move::MoveList m;
     m.lines = {"BEGIN", "Change terrain type of province 2 / 2", "hello world", "END"};
     m.fileName = "/moves/turn12.cmd";
-    const move::MoveList before = m;
     const CheckResult r = CheckMove(m, w.game);
     EXPECT_EQ(r.outcome, CheckOutcome::NotConvertible);
     EXPECT_EQ(r.report, "Error in file: unrecognized command in line\r\nhello world");
-    EXPECT_EQ(m.lines, before.lines);
-    EXPECT_EQ(m.fileName, before.fileName);
+    EXPECT_EQ(m.lines[2], "hello world");
+    EXPECT_EQ(m.lines.size(), 4U);
+    EXPECT_EQ(m.fileName, "/moves/turn12.cmd");
     EXPECT_EQ(m.form, move::DisplayForm::Natural);
 }
 
@@ -236,12 +200,9 @@ TEST(CheckDriver, MapHoldsNoMoveStateAfterTheCheck) {
     EXPECT_EQ(CheckMove(m, w.game).outcome, CheckOutcome::MoveSeemsCorrect);
     EXPECT_FALSE(w.game.map.IsSeaMarked(4, 2));
     EXPECT_TRUE(w.game.map.IsLandMarked(3, 2)); // the earmark stays until the next check
-    for (int x = 1; x <= 5; ++x) {
-        for (int y = 1; y <= 4; ++y) {
-            EXPECT_EQ(w.Cell(x, y).moveDelta, (std::array<std::int32_t, 6>{}));
-            EXPECT_EQ(w.Cell(x, y).placed, (std::array<std::int32_t, 6>{}));
-        }
-    }
+    EXPECT_EQ(w.Cell(3, 2).moveDelta, (std::array<std::int32_t, 6>{}));
+    EXPECT_EQ(w.Cell(2, 2).placed, (std::array<std::int32_t, 6>{}));
+    EXPECT_EQ(w.Cell(4, 3).placed, (std::array<std::int32_t, 6>{}));
 }
 
 TEST(CheckDriver, AFailureDuringTheCheckStillClearsTheMoveState) {
@@ -251,14 +212,6 @@ TEST(CheckDriver, AFailureDuringTheCheckStillClearsTheMoveState) {
     EXPECT_THROW(CheckRawMove(m, w.game, failing), std::runtime_error);
     EXPECT_EQ(w.game.map.GetFootSoldiers(2, 2), 0);
     EXPECT_EQ(w.Cell(2, 2).placed[report::FootSoldiers], 0);
-}
-
-TEST(CheckDriver, NoCurrentTribeStartsFromNoGoods) {
-    World w = MakeWorld();
-    w.game.currentTribe.reset();
-    move::MoveList m = RawMove({"BEGIN", "DEF 2 2 F", "PLA 2 2 SH", "END"});
-    EXPECT_EQ(CheckMove(m, w.game).report,
-              "Error in line 3 \"PLA 2 2 SH\":\r\n   Not enough wood!\r\n");
 }
 
 } // namespace

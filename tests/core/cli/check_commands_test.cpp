@@ -52,9 +52,7 @@ TEST(GoodsCommand, RefusesWrongArguments) {
              {"goods", report, moveFile},
              {"goods", report, "--tribe", "Vikings"},
              {"goods", report, "--tribe", "Vikings", moveFile, "--line", "x"},
-             {"goods", report, "--tribe", "Vikings", moveFile, "--line", "-1"},
              {"goods", report, "--tribe", "Vikings", moveFile, "--form", "Raw"},
-             {"goods", report, "--tribe", "Vikings", moveFile, moveFile},
              {"check", report, "--tribe", "Vikings", moveFile, "--line", "1"},
              {"check", "--tribe", "Vikings", moveFile}}) {
         const CliRun run = RunWith(args);
@@ -69,18 +67,19 @@ TEST(GoodsCommand, RefusesWrongArguments) {
 }
 
 TEST(CheckCommand, PrintsTheReportAndExitsWithOne) {
+    const std::string move = "BEGIN\r\nLAND 3 4 FO 2 BO 1 E E\r\nEND\r\n";
     const std::string entries = "   Not enough bowmen in province!\n"
-                                "Error in line 4 ";
-    const CliRun natural = RunWith({"check", report, "--tribe", "Vikings", moveFile});
+                                "Error in line 1 ";
+    const CliRun natural = RunWith({"check", report, "--tribe", "Vikings", "-"}, move);
     EXPECT_EQ(natural.code, ExitCheckFoundErrors);
-    EXPECT_EQ(natural.out, "Error in line 4 \"Move through land with 2 Foot soldiers and 1 Bowman "
+    EXPECT_EQ(natural.out, "Error in line 1 \"Move through land with 2 Foot soldiers and 1 Bowman "
                            "from province 3 / 4 ...\":\n" +
                                entries +
                                "\"Move through land with 2 Foot soldiers and 1 Bowman from "
                                "province 3 / 4 ...\":\n   Move points exceeded!\n");
-    const CliRun raw = RunWith({"check", report, "--tribe", "Vikings", moveFile, "--form", "raw"});
+    const CliRun raw = RunWith({"check", report, "--tribe", "Vikings", "-", "--form", "raw"}, move);
     EXPECT_EQ(raw.code, ExitCheckFoundErrors);
-    EXPECT_EQ(raw.out, "Error in line 4 \"LAND 3 4 FO 2 BO 1 E E\":\n" + entries +
+    EXPECT_EQ(raw.out, "Error in line 1 \"LAND 3 4 FO 2 BO 1 E E\":\n" + entries +
                            "\"LAND 3 4 FO 2 BO 1 E E\":\n   Move points exceeded!\n");
 }
 
@@ -89,6 +88,9 @@ TEST(CheckCommand, CorrectAndEmptyMovesExitWithZero) {
         const char* move;
         const char* out;
     };
+    const CliRun example = RunWith({"check", report, "--tribe", "Vikings", moveFile});
+    EXPECT_EQ(example.code, ExitDone);
+    EXPECT_EQ(example.out, "Move seems to be correct.\n");
     for (const Row& row : {Row{"BEGIN\nDEF 3 3 F\nEND\n", "Move seems to be correct.\n"},
                            Row{"BEGIN\nEND\nhello\n", "Move seems to be correct.\n"},
                            Row{"BEGIN\nEND\n", "Nothing to check.\n"}}) {

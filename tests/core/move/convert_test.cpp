@@ -121,6 +121,7 @@ INSTANTIATE_TEST_SUITE_P(
         OneWay{"RawKeywordNotNatural", "LAND 12 7 AT N", false, ""},
         OneWay{"NameProvinceWithSlashInName", "Name province 3 / 4 Up/Down", false,
                "NAME 3 4 Up/Down"},
+        OneWay{"NaturalNameProvinceWithoutName", "Name province 3 / 4", false, "NAME 3 4 "},
         OneWay{"MoveFourGroupsKeepsThree",
                "Move through land with 1 Foot soldier and 2 Bowmen and 3 Horsemen and 4 Generals "
                "from province 1 / 2 to north",

@@ -176,7 +176,8 @@ TEST_F(MoveFile, MostRecentFileOfTheFolderIsLoaded) {
     EXPECT_EQ(move.fileName, newer);
 }
 
-// Hostile content loads or is refused with a message, without harm, in either form.
+// Hostile content from a file or the clipboard loads or is refused with a message, without
+// harm, in either form.
 TEST_F(MoveFile, HostileContent) {
     const std::string longWord(100000, 'x');
     std::string manyWords;
@@ -200,6 +201,8 @@ TEST_F(MoveFile, HostileContent) {
             move.form = form;
             EXPECT_EQ(LoadMove(move, Write("h.cmd", bytes)).status, status) << bytes.substr(0, 40);
             EXPECT_GE(move.lines.size(), 2U);
+            LoadMoveFromText(move, bytes);
+            EXPECT_GE(move.lines.size(), 1U);
         }
     }
 }

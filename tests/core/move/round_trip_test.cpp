@@ -55,9 +55,13 @@ std::vector<std::pair<std::string, std::string>> AllLines() {
             for (const std::string& troops : TroopParts(keyword != "LAND" || !tactic.empty())) {
                 for (int steps = 0; steps <= 10; ++steps, ++seed) {
                     std::string line = keyword + " " + Coordinates(seed);
-                    line += (tactic.empty() ? "" : " " + tactic) + " " + troops;
+                    if (!tactic.empty()) {
+                        line += " " + tactic;
+                    }
+                    line += " " + troops;
                     for (int i = 0; i < steps; ++i) {
-                        line += " " + std::string(1, "NESW"[(seed + 3 * i) % 4]);
+                        line += ' ';
+                        line += "NESW"[(seed + 3 * i) % 4];
                     }
                     out.emplace_back(line, line);
                 }
@@ -70,7 +74,8 @@ std::vector<std::pair<std::string, std::string>> AllLines() {
             std::string pla = "PLA";
             std::string esp = "ESP";
             for (std::size_t k = v; k < v + groups; ++k) {
-                const std::string at = " " + Coordinates(k * 11);
+                std::string at = " ";
+                at += Coordinates(k * 11);
                 def += at + " " + Pick(Tactics, k);
                 pla += at + " " + Pick(PlacedCodes, k);
                 esp += at;
