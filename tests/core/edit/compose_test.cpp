@@ -1,3 +1,4 @@
+#include "core/check/goods.h"
 #include "core/edit/compose.h"
 #include "core/edit/read_back.h"
 #include "core/move/convert.h"
@@ -148,6 +149,20 @@ INSTANTIATE_TEST_SUITE_P(
         Composition{"Cede", CommandKind::CedeProvince, Fields({"12", "7", "4"}), "CEDE 12 7 4",
                     "Cede province 12 / 7 to player 4"}),
     [](const ::testing::TestParamInfo<Composition>& info) { return info.param.name; });
+
+// The goods left after a placement must not depend on the form the move is shown in.
+TEST(ComposeLine, PlacementsCostTheSameInBothForms) {
+    for (const OrderFields& fields :
+         {Fields({"1", "1", "Castle"}), Fields({"1", "1", "Horseman", "2", "2", "Ship"}),
+          Fields({"1", "1", "Bowman", "", "", "", "3", "3", "Ship"}),
+          Fields({"1", "1", "Foot soldier", "2", "2", "Castle", "3", "3", "Ship"})}) {
+        const auto raw = ComposeLine(CommandKind::PlaceUnits, fields, DisplayForm::Raw);
+        const auto natural = ComposeLine(CommandKind::PlaceUnits, fields, DisplayForm::Natural);
+        EXPECT_EQ(check::LineCost(raw, DisplayForm::Raw),
+                  check::LineCost(natural, DisplayForm::Natural))
+            << natural;
+    }
+}
 
 // Hostile field texts must compose without fault, whatever they hold.
 TEST(ComposeLine, TakesAnyFieldTexts) {
