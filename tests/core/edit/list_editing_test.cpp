@@ -101,16 +101,12 @@ INSTANTIATE_TEST_SUITE_P(
              {"BEGIN", "C", "A", "B", "END", "M"},
              1},
         Edit{"UpOnlyOrderStays", Action::Up, {"BEGIN", "A", "END"}, 1, {"BEGIN", "A", "END"}, 1},
-        Edit{
-            "DownOnlyOrderStays", Action::Down, {"BEGIN", "A", "END"}, 1, {"BEGIN", "A", "END"}, 1},
         Edit{"UpWithoutSelection", Action::Up, Three, std::nullopt, {}, std::nullopt, NoLine},
         Edit{"DownWithoutSelection", Action::Down, Three, std::nullopt, {}, std::nullopt, NoLine},
         Edit{"UpMessageBlock", Action::Up, Three, 5, {}, 5, BlockFixed},
         Edit{"DownMessageBlock", Action::Down, Natural, 4, {}, 4, BlockFixed},
-        Edit{"UpBeginKeepsFrame", Action::Up, Three, 0, {}, 0},
         Edit{"DownBeginKeepsFrame", Action::Down, Three, 0, {}, 0},
-        Edit{"UpEndKeepsFrame", Action::Up, Three, 4, {}, 4},
-        Edit{"DownEndKeepsFrame", Action::Down, Three, 4, {}, 4}),
+        Edit{"UpEndKeepsFrame", Action::Up, Three, 4, {}, 4}),
     [](const ::testing::TestParamInfo<Edit>& info) { return info.param.name; });
 
 INSTANTIATE_TEST_SUITE_P(
