@@ -123,11 +123,6 @@ std::string NaturalMovement(std::string_view start, const OrderFields& f, bool w
            move::DirectionWords(f.At(10));
 }
 
-// The sentence of a second group that follows the first: ", " when a third follows it.
-std::string Joiner(const OrderFields& f) {
-    return f.Given(7) ? ", " : " and ";
-}
-
 // A natural sentence names groups in order, so a third group given without a second one
 // takes the second place, as the conversion of the raw line would have it.
 OrderFields CloseGroupGap(OrderFields f) {
@@ -140,40 +135,34 @@ OrderFields CloseGroupGap(OrderFields f) {
     return f;
 }
 
-std::string NaturalPlacement(const OrderFields& f) {
-    std::string out = "Place one " + f.At(3) + " into province " + f.At(1) + " / " + f.At(2);
+// The phrases of the groups of a TFormMoveC2 order, given by the slot of their X: "A",
+// "A and B" or "A, B and C". A third group is written only after a second one.
+template <typename Phrase> std::string JoinGroups(const OrderFields& f, Phrase phrase) {
+    std::string out = phrase(1);
     if (f.Given(4)) {
-        out += Joiner(f) + "one " + f.At(6) + " into province " + f.At(4) + " / " + f.At(5);
+        out += (f.Given(7) ? ", " : " and ") + phrase(4);
         if (f.Given(7)) {
-            out += " and one " + f.At(9) + " into province " + f.At(7) + " / " + f.At(8);
+            out += " and " + phrase(7);
         }
     }
     return out;
+}
+
+std::string NaturalPlacement(const OrderFields& f) {
+    return "Place " + JoinGroups(f, [&f](int x) {
+               return "one " + f.At(x + 2) + " into province " + f.At(x) + " / " + f.At(x + 1);
+           });
 }
 
 std::string NaturalDefence(const OrderFields& f) {
-    std::string out =
-        "Give defensive orders for province " + f.At(1) + " / " + f.At(2) + " to " + f.At(3);
-    if (f.Given(4)) {
-        out += Joiner(f) + "for province " + f.At(4) + " / " + f.At(5) + " to " + f.At(6);
-        if (f.Given(7)) {
-            out += " and for province " + f.At(7) + " / " + f.At(8) + " to " + f.At(9);
-        }
-    }
-    return out;
+    return "Give defensive orders " + JoinGroups(f, [&f](int x) {
+               return "for province " + f.At(x) + " / " + f.At(x + 1) + " to " + f.At(x + 2);
+           });
 }
 
 std::string NaturalEspionage(const OrderFields& f) {
-    std::string out = "Espionage enemy province";
-    out += f.Given(4) || f.Given(7) ? "s " : " ";
-    out += f.At(1) + " / " + f.At(2);
-    if (f.Given(4)) {
-        out += Joiner(f) + f.At(4) + " / " + f.At(5);
-        if (f.Given(7)) {
-            out += " and " + f.At(7) + " / " + f.At(8);
-        }
-    }
-    return out;
+    return std::string("Espionage enemy province") + (f.Given(4) || f.Given(7) ? "s " : " ") +
+           JoinGroups(f, [&f](int x) { return f.At(x) + " / " + f.At(x + 1); });
 }
 
 std::string ComposeNatural(CommandKind kind, const OrderFields& f) {

@@ -44,19 +44,11 @@ UnitsDialogSetup SetupUnitsDialog(CommandKind kind) {
         break;
     default:
         setup.groupCaptions = {"Province 1", "Province 2 (optional)", "Province 3 (optional)"};
-        setup.groupHeight = 42;
-        setup.group2Top = 81;
-        setup.group3Top = 130;
-        setup.buttonsTop = 187;
-        setup.height = 245;
+        setup.geometry = {42, 81, 130, 187, 245};
         return setup;
     }
     setup.provinceLabelsShown = true;
-    setup.groupHeight = 65;
-    setup.group2Top = 104;
-    setup.group3Top = 176;
-    setup.buttonsTop = 256;
-    setup.height = 314;
+    setup.geometry = {65, 104, 176, 256, 314};
     return setup;
 }
 

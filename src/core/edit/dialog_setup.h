@@ -32,11 +32,13 @@ struct UnitsDialogSetup {
     std::string_view choiceLabel; // empty: the choice labels and lists are hidden
     bool provinceLabelsShown = false;
     std::vector<std::string> choices; // the same entries in all three lists
-    int groupHeight = 0;
-    int group2Top = 0;
-    int group3Top = 0;
-    int buttonsTop = 0;
-    int height = 0;
+    struct Geometry {
+        int groupHeight;
+        int group2Top;
+        int group3Top;
+        int buttonsTop;
+        int height;
+    } geometry{};
 };
 
 UnitsDialogSetup SetupUnitsDialog(move::CommandKind kind);

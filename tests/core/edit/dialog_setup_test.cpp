@@ -36,7 +36,7 @@ TEST(DialogSetup, UnitsDialogPerCommand) {
     EXPECT_TRUE(spy.choiceLabel.empty());
     EXPECT_TRUE(spy.choices.empty());
     EXPECT_FALSE(spy.provinceLabelsShown);
-    EXPECT_EQ(spy.height, 245);
+    EXPECT_EQ(spy.geometry.height, 245);
 }
 
 TEST(DialogSetup, TerrainChangeHidesThePlayer) {
