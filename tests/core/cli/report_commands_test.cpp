@@ -1,0 +1,68 @@
+#include "cli_runner.h"
+#include "core/cli/cli_app.h"
+#include "core/report/text_file.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+
+namespace orv::cli {
+namespace {
+
+using testing::CliRun;
+using testing::RunWith;
+
+const std::string Example = ORV_EXAMPLES_DIR "/turn12.txt";
+
+TEST(ReportCommands, TribesListsEveryRowWithTabs) {
+    const CliRun r = RunWith({"tribes", Example});
+    EXPECT_EQ(r.code, ExitDone);
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.out, "1\tBlack Company\t2150\t380\t940\n"
+                     "2\tSons of Odin\t1870\t410\t1020\n"
+                     "3\tVikings\t2400\t520\t880\n"
+                     "4\tPicts\t990\t260\t760\n"
+                     "5\tIron Wolves\t1420\t300\t610\n");
+}
+
+TEST(ReportCommands, OptionsAndMapEndEveryLineWithLf) {
+    const CliRun options = RunWith({"options", Example});
+    EXPECT_EQ(options.code, ExitDone);
+    EXPECT_EQ(std::count(options.out.begin(), options.out.end(), '\n'), 14);
+    EXPECT_EQ(options.out.find('\r'), std::string::npos);
+    EXPECT_TRUE(options.out.ends_with("Maximum orders per move: 40\n"));
+
+    const CliRun map = RunWith({"map", Example});
+    std::string expected;
+    ASSERT_TRUE(report::ReadFileBytes(ORV_TEST_DATA_DIR "/turn12.map.txt", expected));
+    EXPECT_EQ(map.out, expected);
+}
+
+TEST(ReportCommands, MissingReportEndsTheWork) {
+    const CliRun r = RunWith({"tribes", "/nonexistent/turn1.txt"});
+    EXPECT_EQ(r.code, ExitFailure);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "File /nonexistent/turn1.txt not found!\n");
+}
+
+TEST(ReportCommands, ReportWithoutTableWarnsAndGoesOn) {
+    const CliRun r = RunWith({"options", ORV_TEST_DATA_DIR "/no_general_report.txt"});
+    EXPECT_EQ(r.code, ExitDone);
+    EXPECT_EQ(r.err, "Section \"General Report\" not found!\n");
+    EXPECT_TRUE(r.out.starts_with("Ships can be bought with gold: YES\n"));
+    const CliRun tribes = RunWith({"tribes", ORV_TEST_DATA_DIR "/no_general_report.txt"});
+    EXPECT_EQ(tribes.code, ExitDone);
+    EXPECT_EQ(tribes.out, "");
+}
+
+TEST(ReportCommands, UsageErrors) {
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {}, {"tribes"}, {"map", Example, "extra"}, {"frobnicate", Example}}) {
+        const CliRun r = RunWith(args);
+        EXPECT_EQ(r.code, ExitFailure);
+        EXPECT_EQ(r.out, "");
+        EXPECT_TRUE(r.err.starts_with("usage: orvmove-cli"));
+    }
+}
+
+} // namespace
+} // namespace orv::cli

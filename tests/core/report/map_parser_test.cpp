@@ -1,0 +1,214 @@
+#include "core/report/map_parser.h"
+#include "report_builder.h"
+
+#include <gtest/gtest.h>
+
+namespace orv::report {
+namespace {
+
+using testing::CellText;
+using testing::Land;
+using testing::Sea;
+using testing::StripLines;
+
+std::vector<std::string> Concat(std::vector<std::vector<std::string>> parts) {
+    std::vector<std::string> all;
+    for (auto& p : parts) {
+        all.insert(all.end(), p.begin(), p.end());
+    }
+    return all;
+}
+
+TEST(MapParser, StripsContinueToTheRight) {
+    const auto strip =
+        StripLines({{Land("Hills"), Land("Forest"), Sea()}, {Sea(), Land("Town"), Land("City")}});
+    const auto third = StripLines({{Land("Marsh")}, {Land("Swamp")}});
+    TMap map;
+    LoadMapFromLines(map, Concat({{"head"}, strip, {"", "between"}, strip, third}));
+    EXPECT_EQ(map.width, 7);
+    EXPECT_EQ(map.height, 2);
+    EXPECT_EQ(map.GetTerrain(1, 1), 6);
+    EXPECT_EQ(map.GetTerrain(4, 1), 6);
+    EXPECT_EQ(map.GetTerrain(5, 2), 11);
+    EXPECT_EQ(map.GetTerrain(6, 2), 10);
+    EXPECT_EQ(map.GetTerrain(7, 1), 8);
+    EXPECT_EQ(map.GetTerrain(7, 2), 9);
+    EXPECT_EQ(map.GetTerrain(6, 1), SeaTerrain);
+}
+
+struct TroopCase {
+    const char* name;
+    const char* line3;
+    const char* line4;
+    std::array<std::int32_t, TroopKinds> troops; // F B H C G S
+};
+
+class TroopNotationTest : public ::testing::TestWithParam<TroopCase> {};
+
+TEST_P(TroopNotationTest, ReadsBothTroopLines) {
+    const TroopCase& c = GetParam();
+    TMap map;
+    LoadMapFromLines(map, StripLines({{Land("Plains", "Picts", c.line3, c.line4)}}));
+    EXPECT_EQ(map.At(1, 1).troops, c.troops);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cells, TroopNotationTest,
+    ::testing::Values(TroopCase{"countsAndGeneral", "3F2B", "1G", {3, 2, 0, 0, 1, 0}},
+                      TroopCase{"onlyLastDigitCounts", "12F", "", {2, 0, 0, 0, 0, 0}},
+                      TroopCase{"letterWithoutDigit", "F", "", {0, 0, 0, 0, 0, 0}},
+                      TroopCase{"numberRestartsEachLine", "2H", "H", {0, 0, 0, 0, 0, 0}},
+                      TroopCase{"numberCarriesOverLetters", "4F B", "2S H C", {4, 4, 2, 1, 0, 2}},
+                      TroopCase{"lowerCaseIgnored", "3f2b", "g c", {0, 0, 0, 0, 0, 0}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(MapParser, OwnerCellsAndHomeProvinces) {
+    TMap map;
+    LoadMapFromLines(map, StripLines({{Land("Plains", "PICTS"), Land("Plains", "Picts"),
+                                       Land("Plains", ""), Land("Plains")}}));
+    EXPECT_TRUE(map.IsHomeProvince(1, 1));
+    EXPECT_FALSE(map.IsHomeProvince(2, 1));
+    EXPECT_EQ(map.GetOwner(2, 1), "PICTS");
+    EXPECT_EQ(map.At(2, 1).owner, "Picts");
+    EXPECT_EQ(map.GetOwner(3, 1), "");
+    EXPECT_TRUE(map.IsHomeProvince(3, 1)); // a blank owner cell equals its upper-case form
+    EXPECT_EQ(map.GetOwner(4, 1), "");
+    EXPECT_FALSE(map.IsHomeProvince(4, 1));
+}
+
+TEST(MapParser, StatusLetterApostrophesAndTruncatedMetropolis) {
+    CellText marked = Land("Hills''''", "Vikings", "3F'''''''", "");
+    CellText status = Land("Metropoli", "Vikings", "1F      u");
+    CellText named = Land("Metropol", "Vikings", "", "");
+    named.name = "'Old'";
+    TMap map;
+    LoadMapFromLines(map, StripLines({{marked, status, named}}));
+    EXPECT_TRUE(map.At(1, 1).apostropheMark);
+    EXPECT_EQ(map.GetTerrain(1, 1), 6);
+    EXPECT_EQ(map.GetFootSoldiers(1, 1), 3);
+    EXPECT_EQ(map.At(2, 1).statusLetter, 3);
+    EXPECT_EQ(map.GetTerrain(2, 1), 12);
+    EXPECT_EQ(map.GetTerrain(3, 1), 12);
+    EXPECT_FALSE(map.At(3, 1).apostropheMark);
+    EXPECT_EQ(map.At(3, 1).nameLine, "Old");
+    EXPECT_EQ(map.At(1, 1).statusLetter, StatusLetterNone);
+}
+
+TEST(MapParser, IsolationLinesBeforeTheMap) {
+    TMap map;
+    LoadMapFromLines(
+        map, Concat({{"In the isolated province 12 / 7 troops starve.", "Province 3/2 is isolated.",
+                      "Province 0/5 is isolated.", "Province 51/1 is isolated.",
+                      "Province 99999/99999 is isolated.", "Province / is isolated."},
+                     StripLines({{Land("Plains")}}),
+                     {"Province 1/1 is isolated."}}));
+    EXPECT_TRUE(map.IsIsolated(12, 7));
+    EXPECT_TRUE(map.IsIsolated(3, 2));
+    EXPECT_FALSE(map.IsIsolated(1, 1));
+    EXPECT_EQ(map.width, 1);
+}
+
+TEST(MapParser, IsolationLineWithoutSlashEndsTheReading) {
+    TMap map;
+    map.width = 4;
+    map.height = 3;
+    LoadMapFromLines(map,
+                     Concat({{"Province seven is isolated."}, StripLines({{Land("Plains")}})}));
+    EXPECT_EQ(map.width, 4);
+    EXPECT_EQ(map.height, 3);
+    EXPECT_EQ(map.GetTerrain(1, 1), SeaTerrain);
+}
+
+TEST(MapParser, NoFrameLeavesAnEmptySeaMap) {
+    TMap map;
+    map.width = 9;
+    LoadMapFromLines(map, {"no map in this report"});
+    EXPECT_EQ(map.width, 0);
+    EXPECT_EQ(map.height, 0);
+    EXPECT_EQ(map.GetTerrain(50, 50), SeaTerrain);
+}
+
+TEST(MapParser, EmptyLineAfterTheBottomFrameStartsAnotherRow) {
+    auto lines = StripLines({{Land("Plains")}});
+    lines.back() = "";
+    lines.insert(lines.end(), {"     !         !", "     !         !", "     !         !",
+                               "     !PICTS    !", "     +---------+", "          1"});
+    TMap map;
+    LoadMapFromLines(map, lines);
+    EXPECT_EQ(map.height, 2);
+    EXPECT_EQ(map.GetOwner(1, 2), "PICTS");
+    EXPECT_EQ(map.GetTerrain(1, 2), SeaTerrain);
+}
+
+TEST(MapParser, OversizedMapsStayInsideTheGrid) {
+    std::vector<std::vector<CellText>> rows(
+        60, std::vector<CellText>(60, Land("Forest", "PICTS", "9F9B", "9S G C")));
+    const auto strip = StripLines(rows);
+    TMap map;
+    LoadMapFromLines(map, Concat({strip, strip}));
+    EXPECT_EQ(map.width, 50);
+    EXPECT_EQ(map.height, 50);
+    EXPECT_EQ(map.GetTerrain(50, 50), 5);
+    EXPECT_FALSE(map.IsOnMap(51, 50));
+}
+
+TEST(MapParser, ShortAndOddLinesReadAsEmptyCells) {
+    const std::vector<std::string> lines = {
+        "+---------+---------+", "Plains", "", "1F      ", "\x01", "", "+---------+---------+"};
+    TMap map;
+    LoadMapFromLines(map, lines);
+    EXPECT_EQ(map.width, 2);
+    EXPECT_EQ(map.GetTerrain(1, 1), 1);
+    EXPECT_EQ(map.GetFootSoldiers(1, 1), 1);
+    EXPECT_EQ(map.At(1, 1).statusLetter, StatusLetterNone);
+    EXPECT_EQ(map.GetTerrain(2, 1), SeaTerrain);
+}
+
+TEST(MapModel, CoastsLookAtFourNeighboursInsideTheMap) {
+    TMap map;
+    LoadMapFromLines(map, StripLines({{Land("Plains"), Land("Plains"), Sea()},
+                                      {Land("Plains"), Land("Plains"), Land("Plains")}}));
+    EXPECT_FALSE(map.IsCoastal(1, 1)); // the edge of the map is no sea
+    EXPECT_TRUE(map.IsCoastal(2, 1));
+    EXPECT_TRUE(map.IsCoastal(3, 2));
+    EXPECT_FALSE(map.IsCoastal(2, 2)); // diagonal sea does not count
+    map.width = 2;
+    EXPECT_FALSE(map.IsCoastal(2, 1)); // column 3 lies outside the map now
+}
+
+TEST(MapModel, MoveDeltasAndPlacedCounts) {
+    TMap map;
+    LoadMapFromLines(map, StripLines({{Land("Plains", "PICTS", "5F", "2S")}}));
+    map.AddFootSoldiers(1, 1, -3, false);
+    map.AddShips(1, 1, 4, false);
+    EXPECT_EQ(map.GetFootSoldiers(1, 1), 2);
+    EXPECT_EQ(map.GetPlacedShips(1, 1), 0);
+    map.AddShips(1, 1, 1, true);
+    EXPECT_EQ(map.GetShips(1, 1), 7);
+    EXPECT_EQ(map.GetPlacedShips(1, 1), 1);
+    map.AddFootSoldiers(1, 1, 2147483647, true);
+    map.AddFootSoldiers(1, 1, 2147483647, true);
+    EXPECT_EQ(map.GetFootSoldiers(1, 1), 2147483647);
+    map.ClearMoveDeltas();
+    EXPECT_EQ(map.GetFootSoldiers(1, 1), 5);
+    EXPECT_EQ(map.GetPlacedShips(1, 1), 0);
+}
+
+TEST(MapModel, OnMapAndOutsideTheGrid) {
+    TMap map;
+    EXPECT_FALSE(map.IsOnMap(1, 1));
+    LoadMapFromLines(map, StripLines({{Land("Plains"), Land("Plains")}}));
+    EXPECT_TRUE(map.IsOnMap(2, 1));
+    EXPECT_FALSE(map.IsOnMap(0, 1));
+    EXPECT_FALSE(map.IsOnMap(3, 1));
+    EXPECT_FALSE(map.IsOnMap(2147483647, 1));
+    map.AddFootSoldiers(0, 51, 5, true);
+    map.AddShips(-1, 2147483647, 5, true);
+    map.SetLandMark(51, 1, true);
+    EXPECT_EQ(map.GetFootSoldiers(0, 51), 0);
+    EXPECT_EQ(map.GetTerrain(-1, 1), SeaTerrain);
+    EXPECT_FALSE(map.IsLandMarked(51, 1));
+}
+
+} // namespace
+} // namespace orv::report

@@ -1,0 +1,71 @@
+#pragma once
+// Builds turn report text for tests: map strips from cell texts, and whole reports.
+
+#include <string>
+#include <vector>
+
+namespace orv::report::testing {
+
+struct CellText {
+    std::string terrain;
+    std::string name;
+    std::string troops1;
+    std::string troops2;
+    std::string owner = "~~~~~~~~~";
+};
+
+inline std::string Pad9(const std::string& text) {
+    return text.size() >= 9 ? text.substr(0, 9) : text + std::string(9 - text.size(), ' ');
+}
+
+// One strip: top frame, each row's five cell lines and the frame after it, then a line
+// that begins with ten blanks.
+inline std::vector<std::string> StripLines(const std::vector<std::vector<CellText>>& rows) {
+    const std::size_t columns = rows.empty() ? 0 : rows.front().size();
+    std::string frame = "     +";
+    for (std::size_t i = 0; i < columns; ++i) {
+        frame += "---------+";
+    }
+    std::vector<std::string> lines{frame};
+    int y = 0;
+    for (const auto& row : rows) {
+        ++y;
+        std::string l[5] = {" " + std::to_string(y) + "   !", "     !", "     !", "     !",
+                            "     !"};
+        for (const CellText& c : row) {
+            const std::string* parts[5] = {&c.terrain, &c.name, &c.troops1, &c.troops2, &c.owner};
+            for (int k = 0; k < 5; ++k) {
+                l[k] += Pad9(*parts[k]) + "!";
+            }
+        }
+        lines.insert(lines.end(), std::begin(l), std::end(l));
+        lines.push_back(frame);
+    }
+    lines.emplace_back("              1         2");
+    return lines;
+}
+
+inline CellText Sea() {
+    return {"Sea", "~~~~~~~~~", "~~~~~~~~~", "~~~~~~~~~", "~~~~~~~~~"};
+}
+
+inline CellText Land(const std::string& terrain, const std::string& owner = "~~~~~~~~~",
+                     const std::string& troops1 = "", const std::string& troops2 = "") {
+    return {terrain, "", troops1, troops2, owner};
+}
+
+// A report with a specification block, a General Report table and the given extra lines.
+inline std::vector<std::string> ReportLines(const std::vector<std::string>& spec,
+                                            const std::vector<std::string>& rows,
+                                            const std::vector<std::string>& map = {}) {
+    std::vector<std::string> lines{"Turn report", "", "GAME SPECIFICATION", "------------------"};
+    lines.insert(lines.end(), spec.begin(), spec.end());
+    lines.insert(lines.end(),
+                 {"", "General Report", "==============", "No Tribe Gold ...", "-- -----"});
+    lines.insert(lines.end(), rows.begin(), rows.end());
+    lines.emplace_back("");
+    lines.insert(lines.end(), map.begin(), map.end());
+    return lines;
+}
+
+} // namespace orv::report::testing

@@ -1,0 +1,242 @@
+#include "core/report/report_reader.h"
+#include "report_builder.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+
+namespace orv::report {
+namespace {
+
+using testing::ReportLines;
+
+const std::string VikingsRow = "3 Vikings 2400 520 80 55 40 9 3 45 1 880 131";
+
+TEST(ReportReader, OrdersPerTurnInAnyCaseAndShortForm) {
+    Game game;
+    LoadReportLines(game, ReportLines({"Orders Per Turn:   12"}, {VikingsRow}));
+    EXPECT_EQ(game.options.maxOrdersPerMove, 12);
+    LoadReportLines(game, ReportLines({"orders p. turn: many"}, {VikingsRow}));
+    EXPECT_EQ(game.options.maxOrdersPerMove, 9999);
+    LoadReportLines(game, ReportLines({"ORDERS P. TURN:$1F"}, {VikingsRow}));
+    EXPECT_EQ(game.options.maxOrdersPerMove, 31);
+}
+
+TEST(ReportReader, OptionsWordSetsExactlyItsLetters) {
+    Game game;
+    LoadReportLines(game, ReportLines({"Options: ePHB"}, {VikingsRow}));
+    GameOptions expected;
+    expected.shipPlacementSetsSeaFlag = true;
+    expected.pincerOnlyWithHorsemen = true;
+    expected.placeInHomeProvincesOnly = true;
+    expected.buildOrderActive = true;
+    EXPECT_EQ(game.options, expected);
+
+    LoadReportLines(game, ReportLines({"options: E"}, {VikingsRow}));
+    EXPECT_TRUE(game.options.troopPlacementSetsLandSeaFlag);
+    EXPECT_FALSE(game.options.shipPlacementSetsSeaFlag);
+    EXPECT_FALSE(game.options.buildOrderActive);
+
+    LoadReportLines(game, ReportLines({"Options: sh TM"}, {VikingsRow}));
+    EXPECT_TRUE(game.options.shipsOnlyWithGold);
+    EXPECT_TRUE(game.options.witchcraftAllowed);
+    EXPECT_FALSE(game.options.tabulatedBattleReport);
+    EXPECT_FALSE(game.options.shipsHaveCrew);
+
+    LoadReportLines(game, ReportLines({"Options:"}, {VikingsRow}));
+    EXPECT_EQ(game.options, GameOptions{.buildOrderActive = false});
+}
+
+TEST(ReportReader, BothKeywordsInOneLineAndLaterLinesOverride) {
+    Game game;
+    LoadReportLines(game,
+                    ReportLines({"Options: S  Orders per turn: 7", "Options: G"}, {VikingsRow}));
+    EXPECT_EQ(game.options.maxOrdersPerMove, 7);
+    EXPECT_FALSE(game.options.shipsBuyableWithGold);
+    EXPECT_TRUE(game.options.generalsBuyableWithGold);
+}
+
+TEST(ReportReader, BlockEndsAtFirstEmptyLineNotAtBlankLine) {
+    Game game;
+    LoadReportLines(
+        game, ReportLines({"   ", "Orders per turn: 5", "", "Orders per turn: 6"}, {VikingsRow}));
+    EXPECT_EQ(game.options.maxOrdersPerMove, 5);
+}
+
+TEST(ReportReader, SpecificationAfterTheTableIsNotRead) {
+    Game game;
+    game.options.shipsHaveCrew = true;
+    const std::vector<std::string> lines = {
+        "General Report",    "=", "h", "-", VikingsRow, "", "GAME SPECIFICATION", "-", "Options: S",
+        "Orders per turn: 3"};
+    EXPECT_EQ(LoadReportLines(game, lines).status, ReportLoadStatus::Loaded);
+    EXPECT_TRUE(game.options.shipsHaveCrew);
+    EXPECT_FALSE(game.options.shipsBuyableWithGold);
+    EXPECT_EQ(game.options.maxOrdersPerMove, 9999);
+    ASSERT_EQ(game.tribes.size(), 1U);
+}
+
+struct RowCase {
+    const char* name;
+    const char* row;
+    const char* tribe;
+    std::int32_t number, gold, wood, food;
+};
+
+class TribeRowTest : public ::testing::TestWithParam<RowCase> {};
+
+TEST_P(TribeRowTest, TakesNameAndFiguresFromTheRowsEnd) {
+    const RowCase& c = GetParam();
+    Game game;
+    AddTribeRow(game, c.row);
+    ASSERT_EQ(game.tribes.size(), 1U);
+    const TribeElem& t = game.tribes[0];
+    EXPECT_EQ(t.name, c.tribe);
+    EXPECT_EQ(t.number, c.number);
+    EXPECT_EQ(t.Gold(), c.gold);
+    EXPECT_EQ(t.Wood(), c.wood);
+    EXPECT_EQ(t.Food(), c.food);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, TribeRowTest,
+    ::testing::Values(
+        RowCase{"twoWordName", "1   Black   Company 10 20 3 4 5 6 7 8 99 30 11", "Black Company", 1,
+                10, 20, 30},
+        RowCase{"oneWordName", "7 Picts 10 20 3 4 5 6 7 8 99 30 11", "Picts", 7, 10, 20, 30},
+        RowCase{"threeWords", "4 Picts 120", "Picts", 4, 0, 0, 0},
+        RowCase{"twoWords", "4 Picts", "Picts", 4, 0, 0, 0},
+        RowCase{"oneWord", "4", "", 4, 0, 0, 0},
+        RowCase{"shortRowDropsLastWord", "5 Iron Wolves 1 2 3 4 5", "Iron Wolves 1 2 3 4", 5, 0, 0,
+                0},
+        RowCase{"negativeFigures", "2 Odin -15 -3 0 0 0 0 0 0 0 -7 0", "Odin", 2, -15, -3, -7},
+        RowCase{"leadingDigitsWithoutSign", "2 Odin -12a 3k x 0 0 0 0 0 0 $10 0", "Odin", 2, 12, 3,
+                16},
+        RowCase{"twentyDigitsSaturate",
+                "2 Odin 99999999999999999999 -99999999999999999999 0 0 0 0 0 0 0 "
+                "4294967296 0",
+                "Odin", 2, 2147483647, -2147483647 - 1, 2147483647}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ReportReader, TableEndsAtFirstRowWithoutANumberOrAtTheEnd) {
+    Game game;
+    LoadReportLines(game, {"General Report", "=", "h", "-", "1 A 1 2 3 4 5 6 7 8 9 10 11",
+                           "2 B 1 2 3 4 5 6 7 8 9 10 11", "x 3 C", "4 D"});
+    ASSERT_EQ(game.tribes.size(), 2U);
+    EXPECT_EQ(game.tribes[1].name, "B");
+
+    LoadReportLines(game, {"General Report", "=", "h", "-", "1 A", "2 B"});
+    EXPECT_EQ(game.tribes.size(), 2U);
+}
+
+TEST(ReportReader, HeadingInTheLastLineGivesAnEmptyListWithoutMessage) {
+    Game game;
+    AddTribeRow(game, VikingsRow);
+    const ReportLoadResult r = LoadReportLines(game, {"Turn 1", "General  Report"});
+    EXPECT_EQ(r.status, ReportLoadStatus::Loaded);
+    EXPECT_TRUE(r.message.empty());
+    EXPECT_TRUE(game.tribes.empty());
+}
+
+TEST(ReportReader, MissingHeadingKeepsMapAndOptionsAndEmptiesTheList) {
+    Game game;
+    AddTribeRow(game, VikingsRow);
+    game.currentTribe = 0;
+    std::vector<std::string> lines = {"GAME SPECIFICATION",
+                                      "-",
+                                      "Options: T",
+                                      "",
+                                      "general report",
+                                      "     +---------+",
+                                      " 1   !Hills    !",
+                                      "     !",
+                                      "     !",
+                                      "     !",
+                                      "     !Picts    !",
+                                      "     +---------+",
+                                      "          1"};
+    const ReportLoadResult r = LoadReportLines(game, lines);
+    EXPECT_EQ(r.status, ReportLoadStatus::NoGeneralReport);
+    EXPECT_EQ(r.message, "Section \"General Report\" not found!");
+    EXPECT_TRUE(game.tribes.empty());
+    EXPECT_EQ(game.CurrentTribe(), nullptr);
+    EXPECT_TRUE(game.options.tabulatedBattleReport);
+    EXPECT_EQ(game.map.GetTerrain(1, 1), 6);
+    EXPECT_EQ(game.map.width, 1);
+}
+
+TEST(ReportReader, FirstOfTwoEqualNamesBecomesCurrent) {
+    Game game;
+    AddTribeRow(game, "1 Picts 1 2 3 4 5 6 7 8 9 10 11");
+    AddTribeRow(game, "2 Picts 9 2 3 4 5 6 7 8 9 10 11");
+    game.tribeName = "Picts";
+    ASSERT_TRUE(SelectCurrentTribe(game));
+    EXPECT_EQ(game.CurrentTribe()->number, 1);
+    game.tribeName = "picts";
+    EXPECT_FALSE(SelectCurrentTribe(game));
+    EXPECT_EQ(game.CurrentTribe(), nullptr);
+}
+
+class ReportFileTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dir_ = std::filesystem::temp_directory_path() /
+               ("orv_report_" +
+                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        std::filesystem::create_directories(dir_);
+    }
+    void TearDown() override { std::filesystem::remove_all(dir_); }
+    std::string Write(const std::string& name, const std::string& bytes) {
+        const auto path = dir_ / name;
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path.string();
+    }
+    std::filesystem::path dir_;
+};
+
+TEST_F(ReportFileTest, MissingFileChangesOnlyTheTitle) {
+    Game game;
+    AddTribeRow(game, VikingsRow);
+    game.options.maxOrdersPerMove = 17;
+    for (const std::string& name : {(dir_ / "nothing.txt").string(), dir_.string()}) {
+        const ReportLoadResult r = LoadReport(game, name);
+        EXPECT_EQ(r.status, ReportLoadStatus::FileNotFound);
+        EXPECT_EQ(r.message, "File " + name + " not found!");
+        EXPECT_EQ(r.title, "OrvMove (report loaded: " + name + ")");
+        EXPECT_EQ(game.tribes.size(), 1U);
+        EXPECT_EQ(game.options.maxOrdersPerMove, 17);
+    }
+}
+
+TEST_F(ReportFileTest, HostileBytesLoadWithoutHarm) {
+    using namespace std::string_literals;
+    std::string bytes =
+        "GAME SPECIFICATION\r\n-\r\nOptions: \x80\xff\0B\r\n\r\nGeneral Report\r\n=\r\nh\r\n-\r\n"s;
+    bytes += "1 A\0B 1 2 3 4 5 6 7 8 9 10 11\n"s;
+    bytes += std::string(100000, 'x') + "\r" + std::string(100000, ' ') + "\n";
+    Game game;
+    const ReportLoadResult r = LoadReport(game, Write("hostile.txt", bytes));
+    EXPECT_EQ(r.status, ReportLoadStatus::Loaded);
+    ASSERT_EQ(game.tribes.size(), 1U);
+    EXPECT_EQ(game.tribes[0].name, "A B"); // NUL separates words like a blank
+    EXPECT_FALSE(game.options.buildOrderActive);
+
+    EXPECT_EQ(LoadReport(game, Write("empty.txt", "")).status, ReportLoadStatus::NoGeneralReport);
+    EXPECT_EQ(game.map.width, 0);
+}
+
+TEST_F(ReportFileTest, ExampleReportLoadsCompletely) {
+    Game game;
+    const ReportLoadResult r = LoadReport(game, ORV_EXAMPLES_DIR "/turn12.txt");
+    ASSERT_EQ(r.status, ReportLoadStatus::Loaded);
+    ASSERT_EQ(game.tribes.size(), 5U);
+    EXPECT_EQ(game.tribes[2].name, "Vikings");
+    EXPECT_EQ(game.tribes[2].Gold(), 2400);
+    EXPECT_EQ(game.tribes[1].name, "Sons of Odin");
+    EXPECT_EQ(game.options.maxOrdersPerMove, 40);
+    EXPECT_EQ(game.map.width, 12);
+    EXPECT_EQ(game.map.height, 8);
+}
+
+} // namespace
+} // namespace orv::report

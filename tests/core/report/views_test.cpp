@@ -1,0 +1,97 @@
+#include "core/report/map_parser.h"
+#include "core/report/report_reader.h"
+#include "core/report/text_file.h"
+#include "core/report/views.h"
+#include "report_builder.h"
+
+#include <gtest/gtest.h>
+
+namespace orv::report {
+namespace {
+
+using testing::Land;
+using testing::Sea;
+using testing::StripLines;
+
+TEST(Views, EmptyMap) {
+    EXPECT_EQ(ShowMapText(TMap{}), "      \r\n      +\r\n      ");
+}
+
+TEST(Views, TerrainTextFillsToTenCharacters) {
+    EXPECT_EQ(TerrainText(0, ' '), "Cultivated");
+    EXPECT_EQ(TerrainText(9, '\''), "Swamps''''");
+    EXPECT_EQ(TerrainText(10, ' '), "City      ");
+    EXPECT_EQ(TerrainText(11, ' '), "Town      ");
+    EXPECT_EQ(TerrainText(12, '~'), "Metropolis");
+    EXPECT_EQ(TerrainText(13, ' '), "~~~~~~~~~~");
+}
+
+// One sea cell, one marked cell with troops, one plain owned cell.
+TEST(Views, MapTextCellByCell) {
+    TMap map;
+    auto marked = Land("Forest''", "Picts", "5B'''''''", "2S G");
+    marked.name = "Dun";
+    LoadMapFromLines(map, StripLines({{Sea(), marked, Land("City", "VIKINGS", "2F      f", "C")}}));
+    map.AddBowmen(2, 1, 7, false); // the report's counts are shown, never the move's
+    const std::string text = ShowMapText(map);
+    const std::vector<std::string> lines = SplitLines(text);
+    ASSERT_EQ(lines.size(), 9U);
+    EXPECT_EQ(lines[0], "            1          2          3    ");
+    EXPECT_EQ(lines[1], "      +----------+----------+----------!");
+    EXPECT_EQ(lines[2], "      !~~~~~~~~~~!Forest''''!City      !");
+    EXPECT_EQ(lines[3], "      !~~~~~~~~~~!'Dun''''''!          !");
+    EXPECT_EQ(lines[4], "   1  !~~~~~~~~~~! 5B'''''t'!     2F f !  1");
+    EXPECT_EQ(lines[5], "      !~~~~~~~~~~!'''' 2S'G'!         C!");
+    EXPECT_EQ(lines[6], "      !~~~~~~~~~~!Picts'''''!VIKINGS   !");
+    EXPECT_EQ(lines[7], "      +----------+----------+----------+");
+    EXPECT_EQ(lines[8], "            1          2          3    ");
+}
+
+TEST(Views, TwoDigitCountsAndWideRowNumbers) {
+    TMap map;
+    LoadMapFromLines(map, StripLines({{Land("Plains")}}));
+    map.Cell(1, 1)->troops[Bowmen] = 5;
+    map.Cell(1, 1)->troops[FootSoldiers] = 12;
+    map.Cell(1, 1)->troops[Horsemen] = 100;
+    const std::vector<std::string> lines = SplitLines(ShowMapText(map));
+    EXPECT_EQ(lines[4], "   1  ! 5B 12F   !  1");
+    EXPECT_EQ(lines[5], "      !100H       !");
+}
+
+TEST(Views, GlobalOptionsOfEphb) {
+    Game game;
+    LoadReportLines(game, testing::ReportLines({"Options: ePHB", "Orders per turn: 25"}, {}));
+    const std::vector<std::string> lines = SplitLines(ShowGlobalOptionsText(game.options));
+    ASSERT_EQ(lines.size(), 14U);
+    for (std::size_t i = 0; i < 13; ++i) {
+        const bool yes = i == 5 || i == 7 || i == 9 || i == 11;
+        EXPECT_EQ(lines[i].substr(lines[i].rfind(": ") + 2), yes ? "YES" : "NO") << lines[i];
+    }
+    EXPECT_EQ(lines[0], "Ships can be bought with gold: NO");
+    EXPECT_EQ(lines[8], "Empty (Left) provinces remain in possession of last owner: NO");
+    EXPECT_EQ(lines[13], "Maximum orders per move: 25");
+    EXPECT_EQ(
+        ShowGlobalOptionsText(game.options).substr(ShowGlobalOptionsText(game.options).size() - 2),
+        "25");
+}
+
+TEST(Views, MapCaptionDropsTheFolder) {
+    EXPECT_EQ(ShowMapCaption("/home/p/game/turn12.txt"), "Map (turn12.txt)");
+    EXPECT_EQ(ShowMapCaption("C:\\game\\turn12.txt"), "Map (turn12.txt)");
+    EXPECT_EQ(ShowMapCaption("turn12.txt"), "Map (turn12.txt)");
+}
+
+TEST(Views, ExampleReportMatchesItsRecordedMap) {
+    Game game;
+    ASSERT_EQ(LoadReport(game, ORV_EXAMPLES_DIR "/turn12.txt").status, ReportLoadStatus::Loaded);
+    std::string expected;
+    ASSERT_TRUE(ReadFileBytes(ORV_TEST_DATA_DIR "/turn12.map.txt", expected));
+    std::string shown;
+    for (const std::string& line : SplitLines(ShowMapText(game.map))) {
+        shown += line + "\n";
+    }
+    EXPECT_EQ(shown, expected);
+}
+
+} // namespace
+} // namespace orv::report
