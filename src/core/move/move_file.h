@@ -1,0 +1,80 @@
+#pragma once
+// Reading and writing moves: move files, the clipboard text and the search for the newest
+// file of the move folder. Messages are handed back for the caller to show.
+
+#include "core/move/move_list.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace orv::move {
+
+inline constexpr std::string_view NoBeginMessage = "Error in file: no BEGIN found!";
+inline constexpr std::string_view NoPlainTextMessage = "Clipboard contains no plain text!";
+inline constexpr std::string_view NoFileFoundMessage = "No file found.";
+inline constexpr std::string_view ConfirmNewMessage = "Are you sure you want to clear this form?";
+inline constexpr std::string_view ConfirmReloadMessage =
+    "Really want to discard your edits and reload the move?";
+inline constexpr std::string_view ConfirmOverwriteMessage =
+    "File exists already!\r\nDo you want to overwrite?";
+inline constexpr std::string_view SelectMoveFileTitle = "Select move file";
+inline constexpr std::string_view MoveFileFilter =
+    "All files (*.*)|*.*|Command files (*.cmd)|*.cmd|Move files (*.mov)|*.mov|"
+    "Text files (*.txt)|*.txt";
+
+enum class LoadStatus {
+    Loaded,
+    NotFound,     // the file does not exist; nothing changed but the folder
+    ReadError,    // the file could not be read; nothing changed but the folder
+    NoBegin,      // no BEGIN line before the last line; nothing changed but the folder
+    Unrecognized, // a line did not convert: the move is a new, unnamed move
+};
+
+enum class MessageKind { None, Error, Warning, Information };
+
+struct MoveResult {
+    LoadStatus status = LoadStatus::Loaded;
+    MessageKind kind = MessageKind::None;
+    std::string message; // to show when kind is not None
+
+    bool Ok() const { return status == LoadStatus::Loaded; }
+};
+
+// Reads a move file: lines before the first line whose first word is BEGIN are skipped.
+// The move is replaced only when the file was read and holds a BEGIN line; on success the
+// file becomes the move file. The lines end up in the move's display form.
+MoveResult LoadMove(MoveList& move, const std::string& path);
+
+// Reads clipboard text (no search for BEGIN); the file name stays as it was.
+MoveResult LoadMoveFromText(MoveList& move, std::string_view text);
+
+struct SaveResult {
+    bool ok = true;
+    std::string message; // error text when not ok
+};
+
+// Writes the raw lines with CR LF to the move file through a temporary file in the same
+// folder, so a failed write leaves the old file as it was. The display form is restored.
+SaveResult SaveMove(MoveList& move);
+
+// The same, to a chosen path, which becomes the move file name ("Save As...").
+SaveResult SaveMoveAs(MoveList& move, const std::string& path);
+
+struct ClipboardText {
+    std::string text;    // raw lines, each followed by CR LF
+    std::string message; // error text when a rebuild failed
+};
+
+// The text "Put to Clipboard" places on the clipboard; the display form is restored.
+ClipboardText MoveClipboardText(MoveList& move);
+
+// The entry of the folder with the latest modification time (the first found wins among
+// equal times); none for an empty or unreadable folder.
+std::optional<std::string> FindMostRecentFile(const std::string& folder);
+
+// "Load Most Recent File": loads the newest entry of the move folder or warns
+// "No file found.".
+MoveResult LoadMostRecentFile(MoveList& move);
+
+} // namespace orv::move

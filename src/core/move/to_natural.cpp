@@ -1,0 +1,173 @@
+// Raw order line to natural sentence.
+#include "core/move/codes.h"
+#include "core/move/convert_parts.h"
+#include "core/move/words.h"
+#include "core/report/tokenizer.h"
+
+namespace orv::move {
+
+namespace {
+
+using report::UpperAscii;
+
+std::string Cat(std::string_view a) {
+    return std::string(a);
+}
+
+// "12 / 7" from two coordinate words.
+std::string Province(const LineWords& w, int x) {
+    std::string out(w.At(x));
+    out += " / ";
+    out += w.At(x + 1);
+    return out;
+}
+
+bool IsAt(std::string_view word) {
+    return UpperAscii(word) == "AT";
+}
+
+// Count and troop name of the pair whose code is word k.
+std::string TroopText(const LineWords& w, int k) {
+    const std::string_view count = w.At(k + 1);
+    return CountText(count) + " " + TroopName(w.At(k), count != "1");
+}
+
+// Appends the further pairs from word k on; leaves k at the first direction word.
+void AppendFurtherPairs(const LineWords& w, int& k, std::string& out) {
+    while (k < w.Count() && IsCountOrAll(w.At(k + 1))) {
+        out += " and ";
+        out += TroopText(w, k);
+        k += 2;
+    }
+}
+
+void AppendDirections(const LineWords& w, int k, std::string& out) {
+    for (int n = k; n <= w.Count(); ++n) {
+        out += DirectionName(w.At(n));
+        out += ' ';
+    }
+}
+
+std::string Espionage(const LineWords& w) {
+    const int wc = w.Count();
+    std::string out = "Espionage enemy province";
+    out += wc > 3 ? "s " : " ";
+    out += Province(w, 2);
+    if (wc > 3) {
+        out += wc < 6 ? " and " : ", ";
+        out += Province(w, 4);
+    }
+    if (wc > 5) {
+        out += " and " + Province(w, 6);
+    }
+    return out;
+}
+
+std::string Defence(const LineWords& w) {
+    const int wc = w.Count();
+    std::string out =
+        "Give defensive orders for province " + Province(w, 2) + " to " + TacticName(w.At(4));
+    if (wc > 4) {
+        out += wc < 8 ? " and " : ", ";
+        out += "for province " + Province(w, 5) + " to " + TacticName(w.At(7));
+    }
+    if (wc > 7) {
+        out += " and for province " + Province(w, 8) + " to " + TacticName(w.At(10));
+    }
+    return out;
+}
+
+std::string Placement(const LineWords& w) {
+    const int wc = w.Count();
+    std::string out = "Place one " + TroopName(w.At(4), false) + " into province " + Province(w, 2);
+    if (wc > 4) {
+        out += wc < 8 ? " and " : ", ";
+        out += "one " + TroopName(w.At(7), false) + " into province " + Province(w, 5);
+    }
+    if (wc > 7) {
+        out += " and one " + TroopName(w.At(10), false) + " into province " + Province(w, 8);
+    }
+    return out;
+}
+
+std::string Name(std::string_view line, const LineWords& w) {
+    if (report::IsNumber(w.At(2))) {
+        return "Name province " + Province(w, 2) + " " + Cat(w.RestFrom(4));
+    }
+    return "Name king " + TrimmedFrom(line, 6);
+}
+
+std::string Movement(const LineWords& w, bool land) {
+    const bool tactic = land && !IsAt(w.At(4)) && !report::IsNumber(w.At(5));
+    const int s = tactic ? 5 : 4;
+    std::string out = land ? "Move through land with " : "Move through sea with ";
+    int k = s + 1;
+    if (IsAt(w.At(s))) {
+        out += "all troops";
+    } else {
+        out += TroopText(w, s);
+        k = s + 2;
+    }
+    AppendFurtherPairs(w, k, out);
+    if (tactic) {
+        out += " and tactic " + TacticName(w.At(4));
+    }
+    out += " from province " + Province(w, 2) + " to ";
+    AppendDirections(w, k, out);
+    return out;
+}
+
+std::string Raid(const LineWords& w) {
+    std::string out = "Conduct a raid from province " + Province(w, 2) + " with ";
+    int k = 5;
+    if (IsAt(w.At(4))) {
+        out += "all troops";
+    } else {
+        out += TroopText(w, 4);
+        k = 6;
+    }
+    AppendFurtherPairs(w, k, out);
+    out += " to ";
+    AppendDirections(w, k, out);
+    return out;
+}
+
+} // namespace
+
+std::string RawToNatural(std::string_view line) {
+    const LineWords w(line);
+    const std::string keyword = UpperAscii(w.At(1));
+    if (keyword == "BEGIN" || keyword == "END") {
+        return keyword;
+    }
+    if (keyword == "ALL") {
+        return "Alter alliance status to player " + Cat(w.At(2)) + " to " + Cat(w.At(3));
+    }
+    if (keyword == "BUILD") {
+        return "Change terrain type of province " + Province(w, 2);
+    }
+    if (keyword == "CEDE") {
+        return "Cede province " + Province(w, 2) + " to player " + Cat(w.At(4));
+    }
+    if (keyword == "ESP") {
+        return Espionage(w);
+    }
+    if (keyword == "DEF") {
+        return Defence(w);
+    }
+    if (keyword == "LAND" || keyword == "SEA") {
+        return Movement(w, keyword == "LAND");
+    }
+    if (keyword == "NAME") {
+        return Name(line, w);
+    }
+    if (keyword == "PLA") {
+        return Placement(w);
+    }
+    if (keyword == "RAID") {
+        return Raid(w);
+    }
+    return {};
+}
+
+} // namespace orv::move
