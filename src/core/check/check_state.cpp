@@ -1,0 +1,34 @@
+#include "core/check/check_state.h"
+
+#include "core/report/tokenizer.h"
+
+namespace orv::check {
+
+std::string TribeKey(std::string_view tribeName) {
+    return report::UpperAscii(tribeName.substr(0, 9));
+}
+
+bool IsOwned(const CheckState& state, int x, int y) {
+    return state.map.GetOwner(x, y) == state.tribeKey;
+}
+
+bool IsTownTerrain(std::uint8_t terrain) {
+    return terrain == 10 || terrain == 11 || terrain == 12;
+}
+
+bool IsIsolatedOutsideTown(const report::TMap& map, int x, int y) {
+    return map.IsIsolated(x, y) && !IsTownTerrain(map.GetTerrain(x, y));
+}
+
+std::string ProvinceText(const LineWords& words, int k) {
+    std::string text(words.At(k));
+    text += '/';
+    text += words.At(k + 1);
+    return text;
+}
+
+std::string NotOwnedMessage(const LineWords& words, int k) {
+    return "   You don't own province " + ProvinceText(words, k) + "!";
+}
+
+} // namespace orv::check

@@ -1,0 +1,42 @@
+#pragma once
+// The gold and wood left after the units that the move's placement orders buy, counted
+// from the top of the move down to a given line, in either display form of the move.
+
+#include "core/report/game.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orv::check {
+
+// The form the move's lines are written in: natural sentences or raw order lines.
+enum class LineForm : std::uint8_t { Natural, Raw };
+
+struct Goods {
+    std::int32_t gold = 0;
+    std::int32_t wood = 0;
+
+    bool operator==(const Goods&) const = default;
+};
+
+// Price of one unit, by the first letter of its raw code or natural name (any case).
+std::int32_t GoldCost(std::string_view word);
+std::int32_t WoodCost(std::string_view word);
+
+// The current tribe's gold and wood; 0 and 0 when there is no current tribe.
+Goods StartGoods(const report::Game& game);
+
+// What one line of the move costs: only placement orders cost anything.
+Goods LineCost(std::string_view line, LineForm form);
+
+// Subtracts cost from goods; the result saturates instead of overflowing.
+Goods Pay(Goods goods, Goods cost);
+
+// The goods left after the lines from index 0 to lastIndex (message lines included);
+// start unchanged when lastIndex is below 0.
+Goods ComputeCurrentGoods(const std::vector<std::string>& lines, std::int64_t lastIndex,
+                          LineForm form, Goods start);
+
+} // namespace orv::check

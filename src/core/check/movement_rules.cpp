@@ -1,0 +1,294 @@
+#include "core/check/movement_rules.h"
+
+#include <algorithm>
+
+namespace orv::check {
+
+namespace {
+
+bool BeginsWithDirection(std::string_view word) {
+    return !word.empty() && (word[0] == 'E' || word[0] == 'N' || word[0] == 'S' || word[0] == 'W');
+}
+
+// Ends a SEA troop list: a single direction letter.
+bool EndsSeaTroops(std::string_view word) {
+    return word.size() == 1 && BeginsWithDirection(word);
+}
+
+// Ends a RAID troop list: any word beginning with a direction letter ("SH" included).
+bool EndsRaidTroops(std::string_view word) {
+    return BeginsWithDirection(word);
+}
+
+// Ends a LAND troop list: a word beginning with a direction letter other than "SH".
+bool EndsLandTroops(std::string_view word) {
+    return word != "SH" && BeginsWithDirection(word);
+}
+
+// Land units the ships of a SEA order have to carry, and the ships that move.
+struct SeaCargo {
+    bool allTroops = false;
+    std::int64_t landUnits = 0;
+    std::int64_t shipsMoved = 0;
+};
+
+void PutIntoSlot(TroopSlots& slots, std::string_view unit, std::int32_t count) {
+    auto free =
+        std::find_if(slots.begin(), slots.end(), [](const TroopSlot& s) { return s.unit.empty(); });
+    TroopSlot& slot = free == slots.end() ? slots.back() : *free;
+    slot.unit = std::string(unit);
+    slot.count = count;
+}
+
+void FreeLastFilledSlot(TroopSlots& slots) {
+    for (auto it = slots.rbegin(); it != slots.rend(); ++it) {
+        if (!it->unit.empty()) {
+            *it = TroopSlot{};
+            return;
+        }
+    }
+}
+
+// The troop tests for one unit word with a count above zero. av is what the start
+// province holds of that kind.
+void TestTroop(MoveKind kind, std::string_view unit, std::int32_t n, const report::TMap& map, int x,
+               int y, Messages& messages, SeaCargo* cargo) {
+    std::int32_t av = 0;
+    if (unit == "CA") {
+        messages.emplace_back("   Castles can't move!");
+        return;
+    }
+    if (unit == "BO") {
+        av = map.GetBowmen(x, y);
+        if (n > av) {
+            messages.emplace_back("   Not enough bowmen in province!");
+        }
+    } else if (unit == "FO") {
+        av = map.GetFootSoldiers(x, y);
+        if (n > av) {
+            messages.emplace_back("   Not enough foot soldiers in province!");
+        }
+    } else if (unit == "HO") {
+        av = map.GetHorsemen(x, y);
+        if (n > av) {
+            messages.emplace_back("   Not enough horsemen in province!");
+        }
+    } else if (unit == "GE") {
+        av = map.GetGenerals(x, y);
+        if (n > av) {
+            messages.emplace_back("   Not enough generals in province!");
+        }
+    } else if (unit == "SH" && kind != MoveKind::RaidMove) {
+        av = map.GetShips(x, y);
+        if (n > av) {
+            messages.emplace_back("   Not enough ships in province!");
+        } else if (kind == MoveKind::LandMove && map.GetTerrain(x, y) != report::SeaTerrain) {
+            messages.emplace_back("   You can'move ships over land!");
+        }
+        if (cargo != nullptr && n <= av) {
+            cargo->shipsMoved += n;
+        }
+        return;
+    } else {
+        return;
+    }
+    if (cargo != nullptr && n <= av) {
+        cargo->landUnits += cargo->allTroops ? -(std::int64_t{av} - n) : std::int64_t{n};
+    }
+}
+
+// Reads the troop list from word k into slots, testing each unit against the start
+// province. ends tells which word ends the list; the last word of the line never is a unit.
+template <typename EndsList>
+TroopSlots ReadTroops(const LineWords& words, int k, EndsList ends, MoveKind kind,
+                      const report::TMap& map, int x, int y, Messages& messages,
+                      SeaCargo* cargo = nullptr) {
+    TroopSlots slots;
+    while (k < words.Count()) {
+        const std::string_view unit = words.At(k);
+        if (ends(unit)) {
+            break;
+        }
+        const std::int32_t n = words.Number(k + 1);
+        PutIntoSlot(slots, unit, n);
+        if (unit == "AT") {
+            k += 1; // the word after "AT" is read as a unit word
+            continue;
+        }
+        if (n <= 0) {
+            FreeLastFilledSlot(slots);
+        } else {
+            TestTroop(kind, unit, n, map, x, y, messages, cargo);
+        }
+        k += 2;
+    }
+    return slots;
+}
+
+std::int64_t LandUnitsIn(const report::TMap& map, int x, int y) {
+    return std::int64_t{map.GetFootSoldiers(x, y)} + map.GetBowmen(x, y) + map.GetHorsemen(x, y) +
+           map.GetGenerals(x, y);
+}
+
+// Whether any of the words 4 to 8 is exactly word.
+bool TroopWordsHold(const LineWords& words, std::string_view word) {
+    for (int k = 4; k <= 8; ++k) {
+        if (words.At(k) == word) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+std::string DirectionPath(const LineWords& words) {
+    int first = words.Count() + 1;
+    while (first > 1 && BeginsWithDirection(words.At(first - 1))) {
+        --first;
+    }
+    std::string path;
+    for (int k = first; k <= words.Count(); ++k) {
+        if (!path.empty()) {
+            path += ' ';
+        }
+        path += words.At(k);
+    }
+    return path;
+}
+
+void CheckSeaMove(const LineWords& words, CheckState& state, Messages& messages) {
+    if (!TroopWordsHold(words, "SH")) {
+        messages.push_back(
+            std::string("   You can't move units by sea without ships") +
+            (TroopWordsHold(words, "AT") ? " (Note that AT doesn't include ships)!" : "!"));
+        return;
+    }
+    const std::int32_t x = words.Number(2);
+    const std::int32_t y = words.Number(3);
+    report::TMap& map = state.map;
+    if (!map.IsOnMap(x, y)) {
+        messages.emplace_back(IllegalCoordinatesMessage);
+        return;
+    }
+    if (map.IsIsolated(x, y) && IsOwned(state, x, y) && map.GetGenerals(x, y) == 0 &&
+        !IsTownTerrain(map.GetTerrain(x, y))) {
+        messages.emplace_back(IsolatedMessage);
+        return;
+    }
+    if (state.options.shipPlacementSetsSeaFlag && map.GetPlacedShips(x, y) > 0) {
+        messages.emplace_back("   These units may no further move by sea this turn (because you "
+                              "placed a ship in this province\r\n"
+                              "   and the global option e doesn't allow a sea movement from "
+                              "this province then)!");
+        return;
+    }
+    SeaCargo cargo;
+    if (words.Count() >= 4 && words.RestFrom(4).find("AT") != std::string_view::npos) {
+        cargo.allTroops = true;
+        cargo.landUnits = LandUnitsIn(map, x, y);
+    }
+    const TroopSlots slots =
+        ReadTroops(words, 4, EndsSeaTroops, MoveKind::SeaMove, map, x, y, messages, &cargo);
+    if (cargo.landUnits > cargo.shipsMoved) {
+        messages.emplace_back("   Not enough ships!");
+    }
+    const std::string path = DirectionPath(words);
+    if (map.IsSeaMarked(x, y)) {
+        messages.emplace_back(
+            "   Province is earmarked. These units may move no further by sea this turn!");
+        return;
+    }
+    switch (WalkPath(map, x, y, MoveKind::SeaMove, path, slots)) {
+    case PathResult::PathOutOfPoints:
+        messages.emplace_back("   Ship move points exceeded!");
+        break;
+    case PathResult::PathOffMap:
+        messages.emplace_back("   Ship moves beyond map boundaries!");
+        break;
+    case PathResult::PathBlockedByLand:
+        messages.emplace_back("   Land province blocks the way!");
+        break;
+    case PathResult::PathOk:
+    case PathResult::PathEnteredSea:
+        break;
+    }
+}
+
+void CheckRaid(const LineWords& words, CheckState& state, Messages& messages) {
+    const std::int32_t x = words.Number(2);
+    const std::int32_t y = words.Number(3);
+    report::TMap& map = state.map;
+    if (!map.IsOnMap(x, y)) {
+        messages.emplace_back(IllegalCoordinatesMessage);
+        return;
+    }
+    if (!IsOwned(state, x, y)) {
+        messages.push_back(NotOwnedMessage(words, 2));
+        return;
+    }
+    if (map.IsIsolated(x, y)) {
+        messages.emplace_back(IsolatedMessage);
+        return;
+    }
+    const TroopSlots slots =
+        ReadTroops(words, 4, EndsRaidTroops, MoveKind::RaidMove, map, x, y, messages);
+    switch (WalkPath(map, x, y, MoveKind::RaidMove, DirectionPath(words), slots)) {
+    case PathResult::PathOffMap:
+        messages.emplace_back("   Move goes beyond map boundaries!");
+        break;
+    case PathResult::PathEnteredSea:
+        messages.emplace_back("   Move entered sea province!");
+        break;
+    case PathResult::PathOutOfPoints:
+        messages.emplace_back("   Move points exceeded!");
+        break;
+    case PathResult::PathBlockedByLand:
+        messages.emplace_back("   Land province blocks the way!");
+        break;
+    case PathResult::PathOk:
+        break;
+    }
+}
+
+void CheckLandMove(const LineWords& words, CheckState& state, Messages& messages) {
+    const std::int32_t x = words.Number(2);
+    const std::int32_t y = words.Number(3);
+    report::TMap& map = state.map;
+    if (!map.IsOnMap(x, y)) {
+        messages.emplace_back(IllegalCoordinatesMessage);
+        return;
+    }
+    const bool atSea = map.GetTerrain(x, y) == report::SeaTerrain;
+    if (!IsOwned(state, x, y) && !atSea) {
+        // A foreign start province is reported, but the troops are still tested and moved.
+        messages.push_back(NotOwnedMessage(words, 2));
+    } else if (map.IsIsolated(x, y) && map.GetGenerals(x, y) == 0 &&
+               !IsTownTerrain(map.GetTerrain(x, y))) {
+        messages.emplace_back(IsolatedMessage);
+        return;
+    }
+    const int firstTroopWord = words.At(4).size() == 1 ? 5 : 4; // after a tactic letter
+    const TroopSlots slots =
+        ReadTroops(words, firstTroopWord, EndsLandTroops, MoveKind::LandMove, map, x, y, messages);
+    const std::string path = DirectionPath(words);
+    if (map.IsLandMarked(x, y)) {
+        messages.emplace_back(
+            "   Province is earmarked. These units may move no further over land this turn!");
+        return;
+    }
+    switch (WalkPath(map, x, y, MoveKind::LandMove, path, slots)) {
+    case PathResult::PathOutOfPoints:
+        messages.emplace_back("   Move points exceeded!");
+        break;
+    case PathResult::PathOffMap:
+        messages.emplace_back("   Moves beyond map boundaries not allowed!");
+        break;
+    case PathResult::PathEnteredSea:
+    case PathResult::PathBlockedByLand:
+    case PathResult::PathOk:
+        break;
+    }
+}
+
+} // namespace orv::check

@@ -1,0 +1,18 @@
+#pragma once
+// The rules for the orders that name provinces but move no troops: placement (which books
+// the new units for later orders), defensive orders, naming, cession, espionage and
+// terrain change. Each appends its findings about one raw order line to messages.
+
+#include "core/check/check_state.h"
+#include "core/check/line_words.h"
+
+namespace orv::check {
+
+void CheckPlacement(const LineWords& words, CheckState& state, Messages& messages);
+void CheckDefence(const LineWords& words, const CheckState& state, Messages& messages);
+void CheckNaming(const LineWords& words, const CheckState& state, Messages& messages);
+// CEDE and BUILD: one province that must be the user's and not isolated.
+void CheckOwnProvince(const LineWords& words, const CheckState& state, Messages& messages);
+void CheckEspionage(const LineWords& words, const CheckState& state, Messages& messages);
+
+} // namespace orv::check

@@ -1,0 +1,43 @@
+#pragma once
+// Carries one troop movement of the move check across the map: takes the troops out of the
+// start province, walks them along the direction words within their move points, books them
+// where the walk ended and earmarks that province against further movement of the same kind.
+
+#include "core/report/map_model.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace orv::check {
+
+enum class MoveKind : std::uint8_t { SeaMove = 1, RaidMove = 2, LandMove = 3 };
+
+enum class PathResult : std::uint8_t {
+    PathOk = 0,
+    PathOffMap = 1,
+    PathEnteredSea = 2,
+    PathOutOfPoints = 3,
+    PathBlockedByLand = 4,
+};
+
+// One unit and count pair of an order's troop list; a free slot has an empty unit.
+struct TroopSlot {
+    std::string unit; // unit code, "AT" or empty
+    std::int32_t count = 0;
+
+    bool operator==(const TroopSlot&) const = default;
+};
+
+using TroopSlots = std::array<TroopSlot, 3>;
+
+// Move points it costs to enter a province of the given terrain.
+int TerrainCost(std::uint8_t terrain);
+
+// Walks path (direction words separated by blanks) from (x, y), which the caller has
+// checked to be on the map. The map's move deltas and earmarks record the result.
+PathResult WalkPath(report::TMap& map, int x, int y, MoveKind kind, std::string_view path,
+                    const TroopSlots& slots);
+
+} // namespace orv::check
