@@ -35,6 +35,13 @@ TFormCheckResult::TFormCheckResult(QWidget* parent)
 void TFormCheckResult::ShowTextWindow(std::string_view text, const QString& caption) {
     setWindowTitle(caption);
     memo_->setPlainText(FromCrLfText(text));
+    if (!placed_ && parentWidget() != nullptr) {
+        // First shown over the middle of the main window; later where the user left it.
+        QRect frame = geometry();
+        frame.moveCenter(parentWidget()->geometry().center());
+        move(frame.topLeft());
+        placed_ = true;
+    }
     show();
     raise();
     activateWindow();

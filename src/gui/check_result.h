@@ -21,6 +21,7 @@ class TFormCheckResult : public QWidget {
 
   private:
     QPlainTextEdit* memo_;
+    bool placed_ = false;
 };
 
 // Courier New when installed, else the system's fixed-pitch font.
