@@ -113,7 +113,9 @@ TFormMain::TFormMain(Environment env, QWidget* parent) : QMainWindow(parent), en
     connect(formInitialize_, &TFormInitialize::HelpRequested, this, &TFormMain::ShowHelpContext);
     connect(aboutBox_, &TAboutBox::HelpRequested, this, &TFormMain::ShowHelpContext);
 
+    // Only for the main window itself: its dialogs have help contexts of their own.
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
+    help->setContext(Qt::WidgetWithChildrenShortcut);
     connect(help, &QShortcut::activated, this, [this] { ShowHelpContext(MainWindowHelpContext); });
     menuMove->installEventFilter(this);
 
@@ -333,11 +335,17 @@ void TFormMain::ShowHelpContext(int context) {
 }
 
 bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
-    // The help key while the Move menu is open asks for that menu's help.
-    if (watched == menuMove && event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
-        menuMove->close();
-        ShowHelpContext(MoveMenuHelpContext);
+    // The help key while the Move menu is open asks for that menu's help, not for the
+    // main window's: the key is claimed before the window's shortcut sees it.
+    const bool helpKey =
+        (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1;
+    if (watched == menuMove && helpKey) {
+        event->accept();
+        if (event->type() == QEvent::KeyPress) {
+            menuMove->close();
+            ShowHelpContext(MoveMenuHelpContext);
+        }
         return true;
     }
     return QMainWindow::eventFilter(watched, event);

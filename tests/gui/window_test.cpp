@@ -7,6 +7,7 @@
 #include "gui_tests.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
@@ -144,6 +145,18 @@ class WindowTest : public QObject {
         QVERIFY(f.form->HelpWindow()->isVisible());
         QCOMPARE(f.form->HelpWindow()->Browser()->source().fileName(),
                  QStringLiteral("moveeditor.html"));
+
+        f.form->menuMove->popup(f.form->mapToGlobal(QPoint(10, 10)));
+        QTest::keyClick(f.form->menuMove, Qt::Key_F1);
+        QVERIFY(!f.form->menuMove->isVisible());
+        QCOMPARE(f.form->HelpWindow()->Browser()->source().toString(),
+                 QStringLiteral("qrc:/help/menus.html#move"));
+
+        f.form->AboutClick();
+        QApplication::setActiveWindow(f.form->AboutBox());
+        QTest::keyClick(f.form->AboutBox(), Qt::Key_F1);
+        QCOMPARE(f.form->HelpWindow()->Browser()->source().toString(),
+                 QStringLiteral("qrc:/help/author.html#about"));
     }
 
     void aboutShowsTheFiguresTakenAtStart() {
