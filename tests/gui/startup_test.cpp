@@ -47,12 +47,6 @@ class StartupTest : public QObject {
         QVERIFY(f.notifier.errors.isEmpty());
     }
 
-    void commandLineReportWithoutDigitsHidesTheSeriesBox() {
-        MainFixture f;
-        f.StartWith(f.CopyReport(QStringLiteral("report.txt")));
-        QVERIFY(f.form->GroupBoxReport->isHidden());
-    }
-
     void missingCommandLineReportGoesOnWithAnEmptyTribeList() {
         MainFixture f;
         const QString gone = f.work.filePath(QStringLiteral("turn4.txt"));
@@ -116,19 +110,6 @@ class StartupTest : public QObject {
         QVERIFY(f.notifier.errors.isEmpty());
     }
 
-    void settingsNamingAnEmptySeriesExplainHowToReinitialize() {
-        MainFixture f;
-        const QString t4 = f.work.filePath(QStringLiteral("turn4.txt"));
-        f.WriteFile(f.SettingsPath(), t4.toLocal8Bit() + "\r\nVikings\r\n");
-        QVERIFY(f.form->FormShow({}));
-        QCOMPARE(f.notifier.errors,
-                 QStringList{QStringLiteral("No report with matches filename\r\n") +
-                             f.work.filePath(QStringLiteral("turn*.txt")) +
-                             QStringLiteral("\r\nfound!") + ReinitializeHelp});
-        QVERIFY(f.form->GroupBoxReport->isHidden());
-        QCOMPARE(f.form->LabelSGoldVal->text(), QStringLiteral("99999"));
-    }
-
     void hostileSettingsFilesGiveTheMessageAndNoCrash() {
         const QList<QByteArray> contents = {QByteArray(), QByteArray("\0\x01\xff\r\n\xfe", 6),
                                             QByteArray(70000, '7')};
@@ -169,6 +150,7 @@ class StartupTest : public QObject {
     void reportLoadShowsTheSeriesBoxByTheFileName() {
         MainFixture f;
         f.StartWith(f.CopyReport(QStringLiteral("report.txt")));
+        QVERIFY(f.form->GroupBoxReport->isHidden());
         f.picker.nextFile = f.CopyReport(QStringLiteral("turn9.txt"));
         f.AnswerTribeDialog(true);
         f.form->menuItemLoadReportClick();

@@ -74,24 +74,6 @@ class WindowTest : public QObject {
               f.form->LabelCGoldVal, f.form->LabelCWoodVal}) {
             QCOMPARE(value->text(), QStringLiteral("99999"));
         }
-        const QStringList buttons = {
-            QStringLiteral("ButtonAbove"), QStringLiteral("ButtonBelow"),
-            QStringLiteral("ButtonEdit"),  QStringLiteral("ButtonPlus"),
-            QStringLiteral("ButtonMinus"), QStringLiteral("ButtonDelete"),
-            QStringLiteral("ButtonNext"),  QStringLiteral("ButtonPrevious")};
-        const QStringList captions = {QStringLiteral("Above Curr. Line"),
-                                      QStringLiteral("Below Curr. Line"),
-                                      QStringLiteral("Edit Command"),
-                                      QStringLiteral("+"),
-                                      QStringLiteral("-"),
-                                      QStringLiteral("Delete Command"),
-                                      QStringLiteral("Next"),
-                                      QStringLiteral("Previous")};
-        for (qsizetype i = 0; i < buttons.size(); ++i) {
-            const auto* button = f.form->findChild<QPushButton*>(buttons[i]);
-            QVERIFY2(button != nullptr, qPrintable(buttons[i]));
-            QCOMPARE(button->text(), captions[i]);
-        }
     }
 
     void showMapAndOptionsFillTheOneTextWindow() {

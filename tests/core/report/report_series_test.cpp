@@ -38,14 +38,6 @@ INSTANTIATE_TEST_SUITE_P(
         SplitCase{"TrailingSeparator", "/r/turn12/", "", ""}),
     [](const testing::TestParamInfo<SplitCase>& info) { return std::string(info.param.name); });
 
-TEST(TurnNumber, ReadsTheMiddlePartAndRefusesShortPaths) {
-    const ReportSeries series{"/r/turn", ".txt"};
-    EXPECT_EQ(TurnNumber(series, "/r/turn12.txt"), 12);
-    EXPECT_EQ(TurnNumber(series, "/r/turnX.txt"), NotANumber);
-    EXPECT_EQ(TurnNumber(series, "/r/t"), NotANumber);
-    EXPECT_EQ(TurnNumber(series, ""), NotANumber);
-}
-
 struct ChooseCase {
     const char* name;
     std::vector<std::int32_t> turns;
@@ -103,36 +95,6 @@ class SeriesFolder : public testing::Test {
     std::filesystem::path dir;
 };
 
-TEST_F(SeriesFolder, StepsThroughTurn3Turn5Turn12) {
-    const std::string t3 = Touch("turn3.txt");
-    const std::string t5 = Touch("turn5.txt");
-    const std::string t12 = Touch("turn12.txt");
-    Touch("turnX.txt");
-    Touch("turn-5.txt");
-    const ReportSeries series = SplitReportName(t3);
-
-    EXPECT_EQ(FindReport(series, t3, FindMode::MostRecent), t12);
-    SeriesButtons buttons;
-    std::string current = t12;
-    UpdateSeriesButtons(series, current, buttons);
-    EXPECT_FALSE(buttons.nextEnabled);
-    EXPECT_TRUE(buttons.previousEnabled);
-
-    EXPECT_EQ(StepReport(series, current, FindMode::Previous, buttons), t5);
-    EXPECT_EQ(current, t5);
-    EXPECT_TRUE(buttons.nextEnabled);
-    EXPECT_TRUE(buttons.previousEnabled);
-
-    EXPECT_EQ(StepReport(series, current, FindMode::Previous, buttons), t3);
-    EXPECT_FALSE(buttons.previousEnabled);
-    EXPECT_EQ(StepReport(series, current, FindMode::Previous, buttons), "");
-    EXPECT_EQ(current, t3);
-
-    EXPECT_EQ(StepReport(series, current, FindMode::Next, buttons), t5);
-    EXPECT_TRUE(buttons.previousEnabled);
-    EXPECT_TRUE(buttons.nextEnabled);
-}
-
 TEST_F(SeriesFolder, LeadingZerosFindNothing) {
     const std::string t7 = Touch("turn007.txt");
     Touch("turn008.txt");
@@ -147,17 +109,6 @@ TEST_F(SeriesFolder, ManyEntriesAreListedOnce) {
     const std::string t1 = Touch("turn1.txt");
     const std::string t2 = Touch("turn2.txt");
     EXPECT_EQ(FindReport(SplitReportName(t1), t1, FindMode::Next), t2);
-}
-
-TEST_F(SeriesFolder, MissingFolderFindsNothing) {
-    const std::string gone = (dir / "nowhere" / "turn4.txt").string();
-    EXPECT_EQ(FindReport(SplitReportName(gone), gone, FindMode::MostRecent), "");
-}
-
-TEST(UpdateSeriesButtons, HidesTheBoxOutsideASeries) {
-    SeriesButtons buttons;
-    UpdateSeriesButtons(SplitReportName("/r/report.txt"), "/r/report.txt", buttons);
-    EXPECT_FALSE(buttons.boxVisible);
 }
 
 } // namespace

@@ -34,20 +34,6 @@ class SettingsFolder : public testing::Test {
     std::filesystem::path dir;
 };
 
-TEST_F(SettingsFolder, SeriesStartsAtTheNewestReport) {
-    const std::string t3 = Touch("turn3.txt");
-    Touch("turn5.txt");
-    const std::string t12 = Touch("turn12.txt");
-    SeriesButtons buttons;
-    const SettingsRead read = ReadSettings({t3, "Bold Tribe"}, buttons);
-    EXPECT_EQ(read.reportFileName, t12);
-    EXPECT_EQ(read.tribeName, "Bold Tribe");
-    EXPECT_EQ(read.message, "");
-    EXPECT_TRUE(buttons.boxVisible);
-    EXPECT_FALSE(buttons.nextEnabled);
-    EXPECT_TRUE(buttons.previousEnabled);
-}
-
 TEST_F(SettingsFolder, SingleNewestReportDisablesBothButtons) {
     const std::string t3 = Touch("turn3.txt");
     SeriesButtons buttons;
@@ -117,14 +103,6 @@ TEST_F(SettingsFolder, WritesIntoTheFirstWritablePlaceAndReadsTheFirstExisting) 
     std::string bytes;
     ASSERT_TRUE(ReadFileBytes(written, bytes));
     EXPECT_EQ(bytes, "/r/turn12.txt\r\nBold Tribe\r\n");
-}
-
-TEST_F(SettingsFolder, AFolderNamedLikeTheSettingsFileIsNoSettingsFile) {
-    std::filesystem::create_directory(dir / "OrvMove.ini");
-    const std::string asFolder = (dir / "OrvMove.ini").string();
-    const std::string other = (dir / "other.ini").string();
-    EXPECT_EQ(FindSettingsFile({asFolder}), "");
-    EXPECT_EQ(WriteSettingsFile({asFolder, other}, "r", "t"), other);
 }
 
 TEST(TribeChoices, NumberPointBlankName) {
