@@ -1,7 +1,7 @@
 // The main window's move side: the Move menu, the two display switches, the current goods
 // and Check Move. The move document and the checker are the core's.
 
-#include "core/check/check_move.h"
+#include "core/check/check_driver.h"
 #include "core/check/goods.h"
 #include "core/move/catalogue.h"
 #include "gui/busy_cursor.h"
@@ -88,12 +88,8 @@ void TFormMain::UpdateCurrentGoods() {
         LabelCWoodVal->setStyleSheet(QString());
         return;
     }
-    const check::LineForm form = state_.move.form == move::DisplayForm::Raw
-                                     ? check::LineForm::Raw
-                                     : check::LineForm::Natural;
     const check::Goods goods =
-        check::ComputeCurrentGoods(state_.move.lines, ListBoxMove->row(selected.first()), form,
-                                   check::StartGoods(state_.game));
+        check::ComputeCurrentGoods(state_.move, state_.game, ListBoxMove->row(selected.first()));
     ShowGoodsValue(LabelCGoldVal, goods.gold);
     ShowGoodsValue(LabelCWoodVal, goods.wood);
 }
@@ -202,9 +198,16 @@ void TFormMain::menuItemLoadMostRecentFileClick() {
 
 void TFormMain::menuItemCheckMoveClick() {
     check::CheckResult result;
+    const std::vector<std::string> before = state_.move.lines;
     {
         const BusyCursor busy;
         result = check::CheckMove(state_.move, state_.game);
+    }
+    // A natural line may come back in the conversion's own wording.
+    if (state_.move.lines != before) {
+        const int row = ListBoxMove->currentRow();
+        ShowMove();
+        ListBoxMove->setCurrentRow(row);
     }
     switch (result.outcome) {
     case check::CheckOutcome::NothingToCheck:

@@ -1,8 +1,9 @@
 #include "core/check/check_driver.h"
 
-#include "core/check/line_words.h"
 #include "core/check/movement_rules.h"
 #include "core/check/province_rules.h"
+#include "core/move/convert.h"
+#include "core/move/words.h"
 
 namespace orv::check {
 
@@ -39,9 +40,9 @@ std::string_view ShortageText(Goods goods) {
 // goods after line i are those after line i - 1 less what line i costs.
 void CheckGoods(const std::vector<std::string>& rawLines, std::size_t endIndex, Goods start,
                 const ShownLine& shownLine, std::string& report) {
-    Goods goods = Pay(start, LineCost(rawLines[0], LineForm::Raw));
+    Goods goods = Pay(start, LineCost(rawLines[0], move::DisplayForm::Raw));
     for (std::size_t i = 1; i < endIndex; ++i) {
-        goods = Pay(goods, LineCost(rawLines[i], LineForm::Raw));
+        goods = Pay(goods, LineCost(rawLines[i], move::DisplayForm::Raw));
         if (goods.gold < 0 || goods.wood < 0) {
             AppendEntryHeading(report, i + 1, QuotedOrderLine(shownLine(i)));
             report += ShortageText(goods);
@@ -63,15 +64,6 @@ std::string QuotedOrderLine(std::string_view shownLine) {
     }
     quoted += '"';
     return quoted;
-}
-
-std::size_t EndLineIndex(const std::vector<std::string>& lines) {
-    for (std::size_t i = lines.size(); i > 1; --i) {
-        if (lines[i - 1] == "END") {
-            return i - 1;
-        }
-    }
-    return 0;
 }
 
 void CheckOrder(std::string_view rawLine, CheckState& state, Messages& messages) {
@@ -96,16 +88,17 @@ void CheckOrder(std::string_view rawLine, CheckState& state, Messages& messages)
     }
 }
 
-CheckResult CheckRawMove(const std::vector<std::string>& rawLines, report::Game& game,
+CheckResult CheckRawMove(const move::MoveList& rawMove, report::Game& game,
                          const ShownLine& shownLine) {
     game.map.ClearMoveMarks();
+    const std::vector<std::string>& rawLines = rawMove.lines;
     if (rawLines.size() < 3) {
         return {CheckOutcome::NothingToCheck, {}};
     }
     std::string report;
     {
         const MoveDeltaGuard guard(game.map);
-        const std::size_t endIndex = EndLineIndex(rawLines);
+        const std::size_t endIndex = rawMove.EndLineIndex();
         const std::int64_t orderCount = static_cast<std::int64_t>(endIndex) - 1;
         if (orderCount > game.options.maxOrdersPerMove) {
             report += "Error: Maximal number of orders exceeded (Maximal number of orders is "
@@ -136,6 +129,32 @@ CheckResult CheckRawMove(const std::vector<std::string>& rawLines, report::Game&
         return {CheckOutcome::MoveSeemsCorrect, {}};
     }
     return {CheckOutcome::ErrorsFound, std::move(report)};
+}
+
+CheckResult CheckMove(move::MoveList& move, report::Game& game) {
+    if (move.form == move::DisplayForm::Raw) {
+        return CheckRawMove(move, game, [&move](std::size_t i) { return move.lines[i]; });
+    }
+    if (move.lines.size() < 3) {
+        game.map.ClearMoveMarks();
+        return {CheckOutcome::NothingToCheck, {}};
+    }
+    // Work on copies, so a line that does not convert leaves the move untouched.
+    move::MoveList raw = move;
+    std::string message = raw.Rebuild(move::DisplayForm::Raw);
+    move::MoveList shown = raw;
+    if (message.empty()) {
+        message = shown.Rebuild(move::DisplayForm::Natural);
+    }
+    if (!message.empty()) {
+        game.map.ClearMoveMarks();
+        return {CheckOutcome::NotConvertible, std::move(message)};
+    }
+    CheckResult result = CheckRawMove(raw, game, [&raw](std::size_t i) {
+        return move::ConvertLine(raw.lines[i], move::DisplayForm::Natural);
+    });
+    move.lines = std::move(shown.lines);
+    return result;
 }
 
 } // namespace orv::check

@@ -5,6 +5,7 @@
 
 #include "core/check/check_state.h"
 #include "core/check/goods.h"
+#include "core/move/move_list.h"
 #include "core/report/game.h"
 
 #include <cstddef>
@@ -38,16 +39,19 @@ using ShownLine = std::function<std::string(std::size_t index)>;
 // longer than 74.
 std::string QuotedOrderLine(std::string_view shownLine);
 
-// Index of the last line that is exactly "END", searched from the end down to index 1;
-// 0 when there is none.
-std::size_t EndLineIndex(const std::vector<std::string>& lines);
-
 // Dispatches one raw order line to the rules of its keyword (compared case-sensitively).
 void CheckOrder(std::string_view rawLine, CheckState& state, Messages& messages);
 
-// Checks raw lines against the game state. Leaves no move deltas or placed counters in
-// the map; the earmarks are cleared first and left as the movements set them.
-CheckResult CheckRawMove(const std::vector<std::string>& rawLines, report::Game& game,
+// Checks a move held in raw form against the game state; shownLine gives the text each
+// entry quotes. Leaves no move deltas or placed counters in the map, also when it throws;
+// the earmarks are cleared first and left as the movements set them.
+CheckResult CheckRawMove(const move::MoveList& rawMove, report::Game& game,
                          const ShownLine& shownLine);
+
+// "Check Move": checks the move in raw form and quotes its lines in the form the move is
+// shown in. A move shown in natural form afterwards holds each line in the wording the
+// conversion back from raw form gives. When a line has no raw form, the move stays exactly
+// as it was and the outcome is NotConvertible, with the message in the report.
+CheckResult CheckMove(move::MoveList& move, report::Game& game);
 
 } // namespace orv::check

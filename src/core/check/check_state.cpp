@@ -4,6 +4,10 @@
 
 namespace orv::check {
 
+std::int32_t NumberAt(const LineWords& words, int n) {
+    return report::TextAsNumber(words.At(n));
+}
+
 std::string TribeKey(std::string_view tribeName) {
     return report::UpperAscii(tribeName.substr(0, 9));
 }

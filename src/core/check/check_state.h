@@ -3,7 +3,7 @@
 // the game options, the user's tribe key and the provinces that received land units.
 // Also the province tests that several rules apply in the same way.
 
-#include "core/check/line_words.h"
+#include "core/move/words.h"
 #include "core/report/game.h"
 
 #include <cstdint>
@@ -13,6 +13,11 @@
 #include <vector>
 
 namespace orv::check {
+
+using move::LineWords;
+
+// Word n read as WordAsNumber reads it: NotANumber when it is missing or no number.
+std::int32_t NumberAt(const LineWords& words, int n);
 
 // The (x, y) pairs of every land unit placed so far in the move, as numbers read from
 // the orders (also illegal ones).

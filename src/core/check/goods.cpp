@@ -1,6 +1,6 @@
 #include "core/check/goods.h"
 
-#include "core/check/line_words.h"
+#include "core/move/words.h"
 #include "core/report/tokenizer.h"
 
 #include <algorithm>
@@ -20,7 +20,7 @@ void AddCost(Goods& cost, std::string_view unitWord) {
 
 Goods RawLineCost(std::string_view line) {
     Goods cost;
-    const LineWords words(line);
+    const move::LineWords words(line);
     if (words.At(1) != "PLA") {
         return cost;
     }
@@ -38,18 +38,19 @@ Goods RawLineCost(std::string_view line) {
 // further " one ": "Place one Foot soldier into ..., one Castle into ... and one Ship ...".
 Goods NaturalLineCost(std::string_view line) {
     Goods cost;
-    if (LineWords(line).At(1) != "Place") {
+    const move::LineWords lineWords(line);
+    if (lineWords.At(1) != "Place") {
         return cost;
     }
-    std::string_view text = LineWords(line).RestFrom(3);
-    AddCost(cost, LineWords(text).At(1));
+    std::string_view text = lineWords.RestFrom(3);
+    AddCost(cost, lineWords.At(3));
     for (int further = 0; further < 2; ++further) {
         const std::size_t one = text.find(" one ");
         if (one == std::string_view::npos) {
             break;
         }
         text = text.substr(one);
-        const LineWords words(text);
+        const move::LineWords words(text);
         AddCost(cost, words.At(2));
         text = words.RestFrom(2);
     }
@@ -80,8 +81,8 @@ Goods StartGoods(const report::Game& game) {
     return tribe == nullptr ? Goods{} : Goods{tribe->Gold(), tribe->Wood()};
 }
 
-Goods LineCost(std::string_view line, LineForm form) {
-    return form == LineForm::Raw ? RawLineCost(line) : NaturalLineCost(line);
+Goods LineCost(std::string_view line, move::DisplayForm form) {
+    return form == move::DisplayForm::Raw ? RawLineCost(line) : NaturalLineCost(line);
 }
 
 Goods Pay(Goods goods, Goods cost) {
@@ -90,7 +91,7 @@ Goods Pay(Goods goods, Goods cost) {
 }
 
 Goods ComputeCurrentGoods(const std::vector<std::string>& lines, std::int64_t lastIndex,
-                          LineForm form, Goods start) {
+                          move::DisplayForm form, Goods start) {
     Goods goods = start;
     const std::int64_t last =
         std::min<std::int64_t>(lastIndex, static_cast<std::int64_t>(lines.size()) - 1);
@@ -98,6 +99,11 @@ Goods ComputeCurrentGoods(const std::vector<std::string>& lines, std::int64_t la
         goods = Pay(goods, LineCost(lines[static_cast<std::size_t>(i)], form));
     }
     return goods;
+}
+
+Goods ComputeCurrentGoods(const move::MoveList& move, const report::Game& game,
+                          std::int64_t lastIndex) {
+    return ComputeCurrentGoods(move.lines, lastIndex, move.form, StartGoods(game));
 }
 
 } // namespace orv::check

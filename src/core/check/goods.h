@@ -2,6 +2,8 @@
 // The gold and wood left after the units that the move's placement orders buy, counted
 // from the top of the move down to a given line, in either display form of the move.
 
+#include "core/move/display_form.h"
+#include "core/move/move_list.h"
 #include "core/report/game.h"
 
 #include <cstdint>
@@ -10,9 +12,6 @@
 #include <vector>
 
 namespace orv::check {
-
-// The form the move's lines are written in: natural sentences or raw order lines.
-enum class LineForm : std::uint8_t { Natural, Raw };
 
 struct Goods {
     std::int32_t gold = 0;
@@ -29,7 +28,7 @@ std::int32_t WoodCost(std::string_view word);
 Goods StartGoods(const report::Game& game);
 
 // What one line of the move costs: only placement orders cost anything.
-Goods LineCost(std::string_view line, LineForm form);
+Goods LineCost(std::string_view line, move::DisplayForm form);
 
 // Subtracts cost from goods; the result saturates instead of overflowing.
 Goods Pay(Goods goods, Goods cost);
@@ -37,6 +36,10 @@ Goods Pay(Goods goods, Goods cost);
 // The goods left after the lines from index 0 to lastIndex (message lines included);
 // start unchanged when lastIndex is below 0.
 Goods ComputeCurrentGoods(const std::vector<std::string>& lines, std::int64_t lastIndex,
-                          LineForm form, Goods start);
+                          move::DisplayForm form, Goods start);
+
+// The same for the lines of a move in the form it is shown in, from the current tribe's goods.
+Goods ComputeCurrentGoods(const move::MoveList& move, const report::Game& game,
+                          std::int64_t lastIndex);
 
 } // namespace orv::check

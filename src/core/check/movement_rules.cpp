@@ -1,6 +1,7 @@
 #include "core/check/movement_rules.h"
 
 #include <algorithm>
+#include <array>
 
 namespace orv::check {
 
@@ -49,37 +50,29 @@ void FreeLastFilledSlot(TroopSlots& slots) {
     }
 }
 
-// The troop tests for one unit word with a count above zero. av is what the start
-// province holds of that kind.
+struct LandTroop {
+    std::string_view code;
+    report::TroopKind kind;
+    std::string_view shortage;
+};
+
+constexpr std::array<LandTroop, 4> landTroops{{
+    {"BO", report::Bowmen, "   Not enough bowmen in province!"},
+    {"FO", report::FootSoldiers, "   Not enough foot soldiers in province!"},
+    {"HO", report::Horsemen, "   Not enough horsemen in province!"},
+    {"GE", report::Generals, "   Not enough generals in province!"},
+}};
+
+// The troop tests for one unit word with a count above zero, against what the start
+// province holds of that kind; a SEA order also counts its cargo and ships.
 void TestTroop(MoveKind kind, std::string_view unit, std::int32_t n, const report::TMap& map, int x,
                int y, Messages& messages, SeaCargo* cargo) {
-    std::int32_t av = 0;
     if (unit == "CA") {
         messages.emplace_back("   Castles can't move!");
         return;
     }
-    if (unit == "BO") {
-        av = map.GetBowmen(x, y);
-        if (n > av) {
-            messages.emplace_back("   Not enough bowmen in province!");
-        }
-    } else if (unit == "FO") {
-        av = map.GetFootSoldiers(x, y);
-        if (n > av) {
-            messages.emplace_back("   Not enough foot soldiers in province!");
-        }
-    } else if (unit == "HO") {
-        av = map.GetHorsemen(x, y);
-        if (n > av) {
-            messages.emplace_back("   Not enough horsemen in province!");
-        }
-    } else if (unit == "GE") {
-        av = map.GetGenerals(x, y);
-        if (n > av) {
-            messages.emplace_back("   Not enough generals in province!");
-        }
-    } else if (unit == "SH" && kind != MoveKind::RaidMove) {
-        av = map.GetShips(x, y);
+    if (unit == "SH" && kind != MoveKind::RaidMove) {
+        const std::int32_t av = map.GetShips(x, y);
         if (n > av) {
             messages.emplace_back("   Not enough ships in province!");
         } else if (kind == MoveKind::LandMove && map.GetTerrain(x, y) != report::SeaTerrain) {
@@ -89,10 +82,16 @@ void TestTroop(MoveKind kind, std::string_view unit, std::int32_t n, const repor
             cargo->shipsMoved += n;
         }
         return;
-    } else {
+    }
+    const auto troop = std::find_if(landTroops.begin(), landTroops.end(),
+                                    [unit](const LandTroop& t) { return t.code == unit; });
+    if (troop == landTroops.end()) {
         return;
     }
-    if (cargo != nullptr && n <= av) {
+    const std::int32_t av = TroopsIn(map, x, y, troop->kind);
+    if (n > av) {
+        messages.emplace_back(troop->shortage);
+    } else if (cargo != nullptr) {
         cargo->landUnits += cargo->allTroops ? -(std::int64_t{av} - n) : std::int64_t{n};
     }
 }
@@ -109,7 +108,7 @@ TroopSlots ReadTroops(const LineWords& words, int k, EndsList ends, MoveKind kin
         if (ends(unit)) {
             break;
         }
-        const std::int32_t n = words.Number(k + 1);
+        const std::int32_t n = NumberAt(words, k + 1);
         PutIntoSlot(slots, unit, n);
         if (unit == "AT") {
             k += 1; // the word after "AT" is read as a unit word
@@ -140,6 +139,50 @@ bool TroopWordsHold(const LineWords& words, std::string_view word) {
     return false;
 }
 
+// The message a movement gives for the result of its walk; empty when it gives none.
+std::string_view WalkMessage(MoveKind kind, PathResult result) {
+    switch (result) {
+    case PathResult::PathOk:
+        return {};
+    case PathResult::PathOffMap:
+        return kind == MoveKind::SeaMove    ? "   Ship moves beyond map boundaries!"
+               : kind == MoveKind::RaidMove ? "   Move goes beyond map boundaries!"
+                                            : "   Moves beyond map boundaries not allowed!";
+    case PathResult::PathEnteredSea:
+        // A land movement that steps into the sea simply ends there.
+        return kind == MoveKind::RaidMove ? "   Move entered sea province!" : "";
+    case PathResult::PathOutOfPoints:
+        return kind == MoveKind::SeaMove ? "   Ship move points exceeded!"
+                                         : "   Move points exceeded!";
+    case PathResult::PathBlockedByLand:
+        return kind == MoveKind::LandMove ? "" : "   Land province blocks the way!";
+    }
+    return {};
+}
+
+void Walk(report::TMap& map, int x, int y, MoveKind kind, const std::string& path,
+          const TroopSlots& slots, Messages& messages) {
+    const std::string_view message = WalkMessage(kind, WalkPath(map, x, y, kind, path, slots));
+    if (!message.empty()) {
+        messages.emplace_back(message);
+    }
+}
+
+// Reads the start province from words 2 and 3; false, with the message, when it is not
+// on the map.
+bool ReadStart(const LineWords& words, const report::TMap& map, int& x, int& y,
+               Messages& messages) {
+    const std::int32_t wx = NumberAt(words, 2);
+    const std::int32_t wy = NumberAt(words, 3);
+    if (!map.IsOnMap(wx, wy)) {
+        messages.emplace_back(IllegalCoordinatesMessage);
+        return false;
+    }
+    x = wx;
+    y = wy;
+    return true;
+}
+
 } // namespace
 
 std::string DirectionPath(const LineWords& words) {
@@ -164,11 +207,10 @@ void CheckSeaMove(const LineWords& words, CheckState& state, Messages& messages)
             (TroopWordsHold(words, "AT") ? " (Note that AT doesn't include ships)!" : "!"));
         return;
     }
-    const std::int32_t x = words.Number(2);
-    const std::int32_t y = words.Number(3);
     report::TMap& map = state.map;
-    if (!map.IsOnMap(x, y)) {
-        messages.emplace_back(IllegalCoordinatesMessage);
+    int x = 0;
+    int y = 0;
+    if (!ReadStart(words, map, x, y, messages)) {
         return;
     }
     if (map.IsIsolated(x, y) && IsOwned(state, x, y) && map.GetGenerals(x, y) == 0 &&
@@ -199,28 +241,14 @@ void CheckSeaMove(const LineWords& words, CheckState& state, Messages& messages)
             "   Province is earmarked. These units may move no further by sea this turn!");
         return;
     }
-    switch (WalkPath(map, x, y, MoveKind::SeaMove, path, slots)) {
-    case PathResult::PathOutOfPoints:
-        messages.emplace_back("   Ship move points exceeded!");
-        break;
-    case PathResult::PathOffMap:
-        messages.emplace_back("   Ship moves beyond map boundaries!");
-        break;
-    case PathResult::PathBlockedByLand:
-        messages.emplace_back("   Land province blocks the way!");
-        break;
-    case PathResult::PathOk:
-    case PathResult::PathEnteredSea:
-        break;
-    }
+    Walk(map, x, y, MoveKind::SeaMove, path, slots, messages);
 }
 
 void CheckRaid(const LineWords& words, CheckState& state, Messages& messages) {
-    const std::int32_t x = words.Number(2);
-    const std::int32_t y = words.Number(3);
     report::TMap& map = state.map;
-    if (!map.IsOnMap(x, y)) {
-        messages.emplace_back(IllegalCoordinatesMessage);
+    int x = 0;
+    int y = 0;
+    if (!ReadStart(words, map, x, y, messages)) {
         return;
     }
     if (!IsOwned(state, x, y)) {
@@ -233,30 +261,14 @@ void CheckRaid(const LineWords& words, CheckState& state, Messages& messages) {
     }
     const TroopSlots slots =
         ReadTroops(words, 4, EndsRaidTroops, MoveKind::RaidMove, map, x, y, messages);
-    switch (WalkPath(map, x, y, MoveKind::RaidMove, DirectionPath(words), slots)) {
-    case PathResult::PathOffMap:
-        messages.emplace_back("   Move goes beyond map boundaries!");
-        break;
-    case PathResult::PathEnteredSea:
-        messages.emplace_back("   Move entered sea province!");
-        break;
-    case PathResult::PathOutOfPoints:
-        messages.emplace_back("   Move points exceeded!");
-        break;
-    case PathResult::PathBlockedByLand:
-        messages.emplace_back("   Land province blocks the way!");
-        break;
-    case PathResult::PathOk:
-        break;
-    }
+    Walk(map, x, y, MoveKind::RaidMove, DirectionPath(words), slots, messages);
 }
 
 void CheckLandMove(const LineWords& words, CheckState& state, Messages& messages) {
-    const std::int32_t x = words.Number(2);
-    const std::int32_t y = words.Number(3);
     report::TMap& map = state.map;
-    if (!map.IsOnMap(x, y)) {
-        messages.emplace_back(IllegalCoordinatesMessage);
+    int x = 0;
+    int y = 0;
+    if (!ReadStart(words, map, x, y, messages)) {
         return;
     }
     const bool atSea = map.GetTerrain(x, y) == report::SeaTerrain;
@@ -277,18 +289,7 @@ void CheckLandMove(const LineWords& words, CheckState& state, Messages& messages
             "   Province is earmarked. These units may move no further over land this turn!");
         return;
     }
-    switch (WalkPath(map, x, y, MoveKind::LandMove, path, slots)) {
-    case PathResult::PathOutOfPoints:
-        messages.emplace_back("   Move points exceeded!");
-        break;
-    case PathResult::PathOffMap:
-        messages.emplace_back("   Moves beyond map boundaries not allowed!");
-        break;
-    case PathResult::PathEnteredSea:
-    case PathResult::PathBlockedByLand:
-    case PathResult::PathOk:
-        break;
-    }
+    Walk(map, x, y, MoveKind::LandMove, path, slots, messages);
 }
 
 } // namespace orv::check

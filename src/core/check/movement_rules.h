@@ -4,8 +4,8 @@
 // the movement so later orders see the troops at their new place.
 
 #include "core/check/check_state.h"
-#include "core/check/line_words.h"
 #include "core/check/walk_path.h"
+#include "core/move/words.h"
 
 #include <string>
 

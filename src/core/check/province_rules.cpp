@@ -52,8 +52,8 @@ std::string PlacementFault(const LineWords& words, int k, const CheckState& stat
 // the first that fails gives its message.
 void CheckOwnedProvinceAt(const LineWords& words, int k, const CheckState& state,
                           Messages& messages) {
-    const std::int32_t x = words.Number(k);
-    const std::int32_t y = words.Number(k + 1);
+    const std::int32_t x = NumberAt(words, k);
+    const std::int32_t y = NumberAt(words, k + 1);
     if (!state.map.IsOnMap(x, y)) {
         messages.emplace_back(IllegalCoordinatesMessage);
     } else if (!IsOwned(state, x, y)) {
@@ -63,15 +63,37 @@ void CheckOwnedProvinceAt(const LineWords& words, int k, const CheckState& state
     }
 }
 
+enum class Ownership : std::uint8_t { Own, Foreign };
+
+// Up to three provinces whose x words stand at 2, 2 + step and 2 + 2 * step; an x word that
+// is not a number ends the list. Each must be on the map and owned as wanted.
+void CheckListedProvinces(const LineWords& words, int step, Ownership wanted,
+                          const CheckState& state, Messages& messages) {
+    for (int k = 2; k <= 2 + 2 * step; k += step) {
+        const std::int32_t x = NumberAt(words, k);
+        if (x == report::NotANumber) {
+            return;
+        }
+        const std::int32_t y = NumberAt(words, k + 1);
+        if (!state.map.IsOnMap(x, y)) {
+            messages.emplace_back(IllegalCoordinatesMessage);
+        } else if (IsOwned(state, x, y) != (wanted == Ownership::Own)) {
+            messages.push_back(wanted == Ownership::Own
+                                   ? NotOwnedMessage(words, k)
+                                   : "   You own province " + ProvinceText(words, k) + "!");
+        }
+    }
+}
+
 } // namespace
 
 void CheckPlacement(const LineWords& words, CheckState& state, Messages& messages) {
     for (int k = 2; k <= 8; k += 3) {
-        const std::int32_t x = words.Number(k);
+        const std::int32_t x = NumberAt(words, k);
         if (x == report::NotANumber) {
             return;
         }
-        const std::int32_t y = words.Number(k + 1);
+        const std::int32_t y = NumberAt(words, k + 1);
         const std::string_view unit = words.At(k + 2);
         if (!state.map.IsOnMap(x, y)) {
             messages.emplace_back(IllegalCoordinatesMessage);
@@ -93,18 +115,7 @@ void CheckPlacement(const LineWords& words, CheckState& state, Messages& message
 }
 
 void CheckDefence(const LineWords& words, const CheckState& state, Messages& messages) {
-    for (int k = 2; k <= 8; k += 3) {
-        const std::int32_t x = words.Number(k);
-        if (x == report::NotANumber) {
-            return;
-        }
-        const std::int32_t y = words.Number(k + 1);
-        if (!state.map.IsOnMap(x, y)) {
-            messages.emplace_back(IllegalCoordinatesMessage);
-        } else if (!IsOwned(state, x, y)) {
-            messages.push_back(NotOwnedMessage(words, k));
-        }
-    }
+    CheckListedProvinces(words, 3, Ownership::Own, state, messages);
 }
 
 void CheckNaming(const LineWords& words, const CheckState& state, Messages& messages) {
@@ -120,18 +131,7 @@ void CheckOwnProvince(const LineWords& words, const CheckState& state, Messages&
 }
 
 void CheckEspionage(const LineWords& words, const CheckState& state, Messages& messages) {
-    for (int k = 2; k <= 6; k += 2) {
-        const std::int32_t x = words.Number(k);
-        if (x == report::NotANumber) {
-            return;
-        }
-        const std::int32_t y = words.Number(k + 1);
-        if (!state.map.IsOnMap(x, y)) {
-            messages.emplace_back(IllegalCoordinatesMessage);
-        } else if (IsOwned(state, x, y)) {
-            messages.push_back("   You own province " + ProvinceText(words, k) + "!");
-        }
-    }
+    CheckListedProvinces(words, 2, Ownership::Foreign, state, messages);
 }
 
 } // namespace orv::check

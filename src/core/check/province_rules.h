@@ -4,7 +4,7 @@
 // terrain change. Each appends its findings about one raw order line to messages.
 
 #include "core/check/check_state.h"
-#include "core/check/line_words.h"
+#include "core/move/words.h"
 
 namespace orv::check {
 

@@ -29,7 +29,20 @@ std::int32_t Negated(std::int32_t value) {
                                  std::numeric_limits<std::int32_t>::max()));
 }
 
-std::int32_t CountIn(const report::TMap& map, int x, int y, TroopKind kind) {
+int StartBudget(MoveKind kind, const std::array<std::int32_t, 5>& counts) {
+    if (kind == MoveKind::SeaMove) {
+        return 10;
+    }
+    // Index 3 is generals, 0 and 1 foot soldiers and bowmen (order of movingKinds).
+    if (counts[3] > 0) {
+        return 3;
+    }
+    return counts[0] > 0 || counts[1] > 0 ? 2 : 3;
+}
+
+} // namespace
+
+std::int32_t TroopsIn(const report::TMap& map, int x, int y, TroopKind kind) {
     switch (kind) {
     case report::FootSoldiers:
         return map.GetFootSoldiers(x, y);
@@ -45,19 +58,6 @@ std::int32_t CountIn(const report::TMap& map, int x, int y, TroopKind kind) {
         return 0; // castles never move
     }
 }
-
-int StartBudget(MoveKind kind, const std::array<std::int32_t, 5>& counts) {
-    if (kind == MoveKind::SeaMove) {
-        return 10;
-    }
-    // Index 3 is generals, 0 and 1 foot soldiers and bowmen (order of movingKinds).
-    if (counts[3] > 0) {
-        return 3;
-    }
-    return counts[0] > 0 || counts[1] > 0 ? 2 : 3;
-}
-
-} // namespace
 
 int TerrainCost(std::uint8_t terrain) {
     switch (terrain) {
@@ -88,7 +88,7 @@ PathResult WalkPath(report::TMap& map, int x, int y, MoveKind kind, std::string_
         std::any_of(slots.begin(), slots.end(), [](const TroopSlot& s) { return s.unit == "AT"; });
     for (std::size_t k = 0; k < movingKinds.size(); ++k) {
         if (allTroops && counts[k] == -1) {
-            const std::int32_t present = CountIn(map, x, y, movingKinds[k].kind);
+            const std::int32_t present = TroopsIn(map, x, y, movingKinds[k].kind);
             if (present >= 1) {
                 counts[k] = present;
             }

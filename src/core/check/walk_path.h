@@ -32,6 +32,10 @@ struct TroopSlot {
 
 using TroopSlots = std::array<TroopSlot, 3>;
 
+// What the province holds of a kind that moves, after the orders checked so far (0 for
+// castles, which never move).
+std::int32_t TroopsIn(const report::TMap& map, int x, int y, report::TroopKind kind);
+
 // Move points it costs to enter a province of the given terrain.
 int TerrainCost(std::uint8_t terrain);
 

@@ -3,6 +3,8 @@
 #include "core/move/words.h"
 #include "core/report/tokenizer.h"
 
+#include <array>
+
 namespace orv::move {
 
 namespace {
@@ -15,7 +17,47 @@ char FirstUpper(std::string_view text) {
     return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
-// Maps the first letter of every word and joins the results with single blanks.
+// One row of a code table: the first letter that selects it and its texts.
+struct Row {
+    char letter;
+    std::string_view text;
+    std::string_view second = {}; // a troop's plural, a tactic's code, a direction's letter
+    int words = 0;
+};
+
+constexpr std::array<Row, 6> TroopRows{{{'B', "Bowman", "Bowmen", 1},
+                                        {'C', "Castle", "Castles", 1},
+                                        {'F', "Foot soldier", "Foot soldiers", 2},
+                                        {'G', "General", "Generals", 1},
+                                        {'H', "Horseman", "Horsemen", 1},
+                                        {'S', "Ship", "Ships", 1}}};
+constexpr std::array<Row, 6> TroopCodes{
+    {{'B', "BO"}, {'C', "CA"}, {'F', "FO"}, {'G', "GE"}, {'H', "HO"}, {'S', "SH"}}};
+// Tactics by the letter of the raw code, and by the initial of the name.
+constexpr std::array<Row, 5> TacticByCode{{{'C', "Counter attack"},
+                                           {'F', "Frontal assault"},
+                                           {'P', "Pincer attack"},
+                                           {'T', "Standard attack"},
+                                           {'U', "Outflank"}}};
+constexpr std::array<Row, 5> TacticByInitial{{{'C', "Counter attack", "C", 2},
+                                              {'F', "Frontal assault", "F", 2},
+                                              {'O', "Outflank", "U", 1},
+                                              {'P', "Pincer attack", "P", 2},
+                                              {'S', "Standard attack", "T", 2}}};
+constexpr std::array<Row, 4> DirectionRows{
+    {{'E', "east", "E"}, {'N', "north", "N"}, {'S', "south", "S"}, {'W', "west", "W"}}};
+
+template <std::size_t N> const Row* Find(const std::array<Row, N>& table, std::string_view text) {
+    const char letter = FirstUpper(text);
+    for (const Row& row : table) {
+        if (row.letter == letter) {
+            return &row;
+        }
+    }
+    return nullptr;
+}
+
+// Maps every word and joins the results with single blanks; "?" for a text without words.
 template <typename Map> std::string MapWords(std::string_view text, Map map) {
     const LineWords words(text);
     if (words.Count() == 0) {
@@ -38,139 +80,43 @@ bool IsInitialPart(std::string_view word, std::string_view full) {
 } // namespace
 
 std::string TacticName(std::string_view code) {
-    if (code.size() != 1) {
-        return "?";
-    }
-    switch (FirstUpper(code)) {
-    case 'C':
-        return "Counter attack";
-    case 'F':
-        return "Frontal assault";
-    case 'P':
-        return "Pincer attack";
-    case 'T':
-        return "Standard attack";
-    case 'U':
-        return "Outflank";
-    default:
-        return "?";
-    }
+    const Row* row = code.size() == 1 ? Find(TacticByCode, code) : nullptr;
+    return std::string(row ? row->text : "?");
 }
 
 std::string TacticNameFromText(std::string_view text) {
-    switch (FirstUpper(text)) {
-    case 'C':
-        return "Counter attack";
-    case 'F':
-        return "Frontal assault";
-    case 'O':
-        return "Outflank";
-    case 'P':
-        return "Pincer attack";
-    case 'S':
-        return "Standard attack";
-    default:
-        return "?";
-    }
+    const Row* row = Find(TacticByInitial, text);
+    return std::string(row ? row->text : "?");
 }
 
 std::string TacticCode(std::string_view name) {
-    switch (FirstUpper(name)) {
-    case 'C':
-        return "C";
-    case 'F':
-        return "F";
-    case 'O':
-        return "U";
-    case 'P':
-        return "P";
-    case 'S':
-        return "T";
-    default:
-        return "?";
-    }
+    const Row* row = Find(TacticByInitial, name);
+    return std::string(row ? row->second : "?");
 }
 
 int TacticWordCount(std::string_view name) {
-    switch (FirstUpper(name)) {
-    case 'C':
-    case 'F':
-    case 'P':
-    case 'S':
-        return 2;
-    case 'O':
-        return 1;
-    default:
-        return 0;
-    }
+    const Row* row = Find(TacticByInitial, name);
+    return row ? row->words : 0;
 }
 
 std::string TroopName(std::string_view code, bool plural) {
-    switch (FirstUpper(code)) {
-    case 'B':
-        return plural ? "Bowmen" : "Bowman";
-    case 'C':
-        return plural ? "Castles" : "Castle";
-    case 'F':
-        return plural ? "Foot soldiers" : "Foot soldier";
-    case 'G':
-        return plural ? "Generals" : "General";
-    case 'H':
-        return plural ? "Horsemen" : "Horseman";
-    case 'S':
-        return plural ? "Ships" : "Ship";
-    default:
-        return "?";
-    }
+    const Row* row = Find(TroopRows, code);
+    return std::string(row ? (plural ? row->second : row->text) : "?");
 }
 
 std::string TroopCode(std::string_view name) {
-    switch (FirstUpper(name)) {
-    case 'B':
-        return "BO";
-    case 'C':
-        return "CA";
-    case 'F':
-        return "FO";
-    case 'G':
-        return "GE";
-    case 'H':
-        return "HO";
-    case 'S':
-        return "SH";
-    default:
-        return "?";
-    }
+    const Row* row = Find(TroopCodes, name);
+    return std::string(row ? row->text : "?");
 }
 
 int TroopWordCount(std::string_view name) {
-    switch (FirstUpper(name)) {
-    case 'F':
-        return 2;
-    case 'B':
-    case 'C':
-    case 'G':
-    case 'H':
-    case 'S':
-        return 1;
-    default:
-        return 0;
-    }
+    const Row* row = Find(TroopRows, name);
+    return row ? row->words : 0;
 }
 
 std::string DirectionName(std::string_view word) {
-    switch (FirstUpper(word)) {
-    case 'E':
-        return "east";
-    case 'N':
-        return "north";
-    case 'S':
-        return "south";
-    case 'W':
-        return "west";
-    default:
-        return "?";
-    }
+    const Row* row = Find(DirectionRows, word);
+    return std::string(row ? row->text : "?");
 }
 
 std::string DirectionWords(std::string_view text) {
@@ -179,15 +125,8 @@ std::string DirectionWords(std::string_view text) {
 
 std::string DirectionLetters(std::string_view text) {
     return MapWords(text, [](std::string_view word) {
-        switch (FirstUpper(word)) {
-        case 'E':
-        case 'N':
-        case 'S':
-        case 'W':
-            return std::string(1, FirstUpper(word));
-        default:
-            return std::string("?");
-        }
+        const Row* row = Find(DirectionRows, word);
+        return std::string(row ? row->second : "?");
     });
 }
 

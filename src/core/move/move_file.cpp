@@ -143,7 +143,9 @@ ClipboardText MoveClipboardText(MoveList& move) {
     if (natural) {
         result.message = move.Rebuild(DisplayForm::Raw);
     }
-    result.text = report::JoinCrLf(move.lines);
+    if (result.message.empty()) {
+        result.text = report::JoinCrLf(move.lines);
+    }
     if (natural) {
         move.Rebuild(DisplayForm::Natural);
     }

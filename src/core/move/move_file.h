@@ -62,8 +62,8 @@ SaveResult SaveMove(MoveList& move);
 SaveResult SaveMoveAs(MoveList& move, const std::string& path);
 
 struct ClipboardText {
-    std::string text;    // raw lines, each followed by CR LF
-    std::string message; // error text when a rebuild failed
+    std::string text;    // raw lines, each followed by CR LF; empty when a rebuild failed
+    std::string message; // error text when a rebuild failed: nothing goes to the clipboard
 };
 
 // The text "Put to Clipboard" places on the clipboard; the display form is restored.

@@ -2,6 +2,8 @@
 
 #include "core/move/convert.h"
 
+#include <utility>
+
 namespace orv::move {
 
 void MoveList::NewMove() {

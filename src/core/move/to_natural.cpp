@@ -10,16 +10,9 @@ namespace {
 
 using report::UpperAscii;
 
-std::string Cat(std::string_view a) {
-    return std::string(a);
-}
-
 // "12 / 7" from two coordinate words.
 std::string Province(const LineWords& w, int x) {
-    std::string out(w.At(x));
-    out += " / ";
-    out += w.At(x + 1);
-    return out;
+    return Join({w.At(x), " / ", w.At(x + 1)});
 }
 
 bool IsAt(std::string_view word) {
@@ -29,7 +22,7 @@ bool IsAt(std::string_view word) {
 // Count and troop name of the pair whose code is word k.
 std::string TroopText(const LineWords& w, int k) {
     const std::string_view count = w.At(k + 1);
-    return CountText(count) + " " + TroopName(w.At(k), count != "1");
+    return Join({CountText(count), " ", TroopName(w.At(k), count != "1")});
 }
 
 // Appends the further pairs from word k on; leaves k at the first direction word.
@@ -50,15 +43,12 @@ void AppendDirections(const LineWords& w, int k, std::string& out) {
 
 std::string Espionage(const LineWords& w) {
     const int wc = w.Count();
-    std::string out = "Espionage enemy province";
-    out += wc > 3 ? "s " : " ";
-    out += Province(w, 2);
+    std::string out = Join({"Espionage enemy province", wc > 3 ? "s " : " ", Province(w, 2)});
     if (wc > 3) {
-        out += wc < 6 ? " and " : ", ";
-        out += Province(w, 4);
+        out += Join({wc < 6 ? " and " : ", ", Province(w, 4)});
     }
     if (wc > 5) {
-        out += " and " + Province(w, 6);
+        out += Join({" and ", Province(w, 6)});
     }
     return out;
 }
@@ -66,35 +56,36 @@ std::string Espionage(const LineWords& w) {
 std::string Defence(const LineWords& w) {
     const int wc = w.Count();
     std::string out =
-        "Give defensive orders for province " + Province(w, 2) + " to " + TacticName(w.At(4));
+        Join({"Give defensive orders for province ", Province(w, 2), " to ", TacticName(w.At(4))});
     if (wc > 4) {
-        out += wc < 8 ? " and " : ", ";
-        out += "for province " + Province(w, 5) + " to " + TacticName(w.At(7));
+        out += Join({wc < 8 ? " and " : ", ", "for province ", Province(w, 5), " to ",
+                     TacticName(w.At(7))});
     }
     if (wc > 7) {
-        out += " and for province " + Province(w, 8) + " to " + TacticName(w.At(10));
+        out += Join({" and for province ", Province(w, 8), " to ", TacticName(w.At(10))});
     }
     return out;
 }
 
 std::string Placement(const LineWords& w) {
     const int wc = w.Count();
-    std::string out = "Place one " + TroopName(w.At(4), false) + " into province " + Province(w, 2);
+    std::string out =
+        Join({"Place one ", TroopName(w.At(4), false), " into province ", Province(w, 2)});
     if (wc > 4) {
-        out += wc < 8 ? " and " : ", ";
-        out += "one " + TroopName(w.At(7), false) + " into province " + Province(w, 5);
+        out += Join({wc < 8 ? " and " : ", ", "one ", TroopName(w.At(7), false), " into province ",
+                     Province(w, 5)});
     }
     if (wc > 7) {
-        out += " and one " + TroopName(w.At(10), false) + " into province " + Province(w, 8);
+        out += Join({" and one ", TroopName(w.At(10), false), " into province ", Province(w, 8)});
     }
     return out;
 }
 
 std::string Name(std::string_view line, const LineWords& w) {
     if (report::IsNumber(w.At(2))) {
-        return "Name province " + Province(w, 2) + " " + Cat(w.RestFrom(4));
+        return Join({"Name province ", Province(w, 2), " ", w.RestFrom(4)});
     }
-    return "Name king " + TrimmedFrom(line, 6);
+    return Join({"Name king ", TrimmedFrom(line, 6)});
 }
 
 std::string Movement(const LineWords& w, bool land) {
@@ -110,15 +101,15 @@ std::string Movement(const LineWords& w, bool land) {
     }
     AppendFurtherPairs(w, k, out);
     if (tactic) {
-        out += " and tactic " + TacticName(w.At(4));
+        out += Join({" and tactic ", TacticName(w.At(4))});
     }
-    out += " from province " + Province(w, 2) + " to ";
+    out += Join({" from province ", Province(w, 2), " to "});
     AppendDirections(w, k, out);
     return out;
 }
 
 std::string Raid(const LineWords& w) {
-    std::string out = "Conduct a raid from province " + Province(w, 2) + " with ";
+    std::string out = Join({"Conduct a raid from province ", Province(w, 2), " with "});
     int k = 5;
     if (IsAt(w.At(4))) {
         out += "all troops";
@@ -136,18 +127,18 @@ std::string Raid(const LineWords& w) {
 
 std::string RawToNatural(std::string_view line) {
     const LineWords w(line);
-    const std::string keyword = UpperAscii(w.At(1));
+    std::string keyword = UpperAscii(w.At(1));
     if (keyword == "BEGIN" || keyword == "END") {
         return keyword;
     }
     if (keyword == "ALL") {
-        return "Alter alliance status to player " + Cat(w.At(2)) + " to " + Cat(w.At(3));
+        return Join({"Alter alliance status to player ", w.At(2), " to ", w.At(3)});
     }
     if (keyword == "BUILD") {
-        return "Change terrain type of province " + Province(w, 2);
+        return Join({"Change terrain type of province ", Province(w, 2)});
     }
     if (keyword == "CEDE") {
-        return "Cede province " + Province(w, 2) + " to player " + Cat(w.At(4));
+        return Join({"Cede province ", Province(w, 2), " to player ", w.At(4)});
     }
     if (keyword == "ESP") {
         return Espionage(w);

@@ -4,6 +4,8 @@
 #include "core/move/words.h"
 #include "core/report/tokenizer.h"
 
+#include <algorithm>
+
 namespace orv::move {
 
 namespace {
@@ -13,13 +15,16 @@ using report::WordAt;
 
 constexpr auto npos = std::string_view::npos;
 
-std::string Cat(std::string_view a) {
-    return std::string(a);
-}
-
 // A count as the sentence writes it back as the raw line writes it: "all" is "AT".
 std::string RawCount(std::string_view count) {
     return count == "all" ? std::string("AT") : std::string(count);
+}
+
+// The first group when its count is "all": all troops, or all troops of one type, which
+// must not turn into all troops.
+std::string FirstGroupOfAll(std::string_view troop) {
+    return UpperAscii(troop) == "TROOPS" ? std::string(" AT")
+                                         : Join({" ", TroopCode(troop), " AT"});
 }
 
 // A line and its upper-cased copy, cut together so searches and words stay aligned.
@@ -48,13 +53,13 @@ std::string DirectionInitials(std::string_view rest, int firstWord) {
 
 std::string Espionage(const LineWords& w) {
     const int wc = w.Count();
-    std::string out = "ESP " + Cat(w.At(4)) + " " + StripComma(w.At(6));
+    std::string out = Join({"ESP ", w.At(4), " ", StripComma(w.At(6))});
     const int e = wc >= 11 ? 0 : 1;
     if (wc > 6) {
-        out += " " + Cat(w.At(7 + e)) + " " + Cat(w.At(9 + e));
+        out += Join({" ", w.At(7 + e), " ", w.At(9 + e)});
     }
     if (wc > 10 + e) {
-        out += " " + Cat(w.At(11)) + " " + Cat(w.At(13));
+        out += Join({" ", w.At(11), " ", w.At(13)});
     }
     return out;
 }
@@ -62,15 +67,15 @@ std::string Espionage(const LineWords& w) {
 std::string Defence(const LineWords& w) {
     const int wc = w.Count();
     const int t1 = TacticWordCount(w.At(10));
-    std::string out = "DEF " + Cat(w.At(6)) + " " + Cat(w.At(8)) + " " + TacticCode(w.At(10)) + " ";
+    std::string out = Join({"DEF ", w.At(6), " ", w.At(8), " ", TacticCode(w.At(10)), " "});
     if (wc <= t1 + 9) {
         return out;
     }
     int e = wc < t1 + 19 ? t1 + 1 : t1;
-    out += Cat(w.At(e + 12)) + " " + Cat(w.At(e + 14)) + " " + TacticCode(w.At(e + 16)) + " ";
+    out += Join({w.At(e + 12), " ", w.At(e + 14), " ", TacticCode(w.At(e + 16)), " "});
     if (wc > e + 18) {
         e = TacticWordCount(w.At(e + 16)) + e - 1;
-        out += Cat(w.At(e + 20)) + " " + Cat(w.At(e + 22)) + " " + TacticCode(w.At(e + 24));
+        out += Join({w.At(e + 20), " ", w.At(e + 22), " ", TacticCode(w.At(e + 24))});
     }
     return out;
 }
@@ -81,26 +86,26 @@ std::string Name(std::string_view line, const LineWords& w) {
     const std::string second = UpperAscii(w.At(2));
     const bool province = second == "PROVINCE" || (second != "KING" && line.find('/') != npos);
     if (province) {
-        return "NAME " + Cat(w.At(3)) + " " + Cat(w.At(5)) + " " + Cat(w.RestFrom(6));
+        return Join({"NAME ", w.At(3), " ", w.At(5), " ", w.RestFrom(6)});
     }
-    return "NAME " + TrimmedFrom(line, 10);
+    return Join({"NAME ", TrimmedFrom(line, 10)});
 }
 
 std::string Movement(std::string_view line, const std::string& upper, const LineWords& w) {
     std::string out = upper.find("LAND") != npos ? "LAND " : "SEA ";
     const std::size_t province = upper.find(" PROVINCE ");
     const std::string_view from = province == npos ? std::string_view() : line.substr(province);
-    out += WordAt(from, 2) + " " + WordAt(from, 4);
+    out += Join({WordAt(from, 2), " ", WordAt(from, 4)});
 
     const std::size_t tactic = upper.find(" TACTIC ");
     if (tactic != npos) {
-        out += " " + TacticCode(WordAt(line.substr(tactic), 2));
+        out += Join({" ", TacticCode(WordAt(line.substr(tactic), 2))});
     }
 
     if (w.At(5) == "all") {
-        out += UpperAscii(w.At(6)) == "TROOPS" ? " AT" : " " + TroopCode(w.At(6)) + " AT";
+        out += FirstGroupOfAll(w.At(6));
     } else {
-        out += " " + TroopCode(w.At(6)) + " " + Cat(w.At(5));
+        out += Join({" ", TroopCode(w.At(6)), " ", w.At(5)});
     }
 
     Cut cut{line, upper};
@@ -110,7 +115,7 @@ std::string Movement(std::string_view line, const std::string& upper, const Line
             break;
         }
         cut.DropFront(p);
-        out += " " + TroopCode(WordAt(cut.line, 3)) + " " + RawCount(WordAt(cut.line, 2));
+        out += Join({" ", TroopCode(WordAt(cut.line, 3)), " ", RawCount(WordAt(cut.line, 2))});
         if (group == 0) {
             cut.DropFront(6);
         }
@@ -134,24 +139,24 @@ std::string Placement(std::string_view line, const std::string& upper) {
         cut.DropFront(p);
         const std::string troop = WordAt(cut.line, 2);
         const int n = TroopWordCount(troop);
-        out += WordAt(cut.line, n + 4) + " " + StripComma(WordAt(cut.line, n + 6)) + " " +
-               TroopCode(troop) + " ";
+        out += Join({WordAt(cut.line, n + 4), " ", StripComma(WordAt(cut.line, n + 6)), " ",
+                     TroopCode(troop), " "});
         cut.DropFront(4);
     }
     return out;
 }
 
 std::string Raid(std::string_view line, const std::string& upper, const LineWords& w) {
-    std::string out = "RAID " + Cat(w.At(6)) + " " + Cat(w.At(8));
+    std::string out = Join({"RAID ", w.At(6), " ", w.At(8)});
     if (w.At(10) == "all") {
-        out += UpperAscii(w.At(11)) == "TROOPS" ? " AT" : " " + TroopCode(w.At(11)) + " AT";
+        out += FirstGroupOfAll(w.At(11));
     } else {
-        out += " " + TroopCode(w.At(11)) + " " + Cat(w.At(10));
+        out += Join({" ", TroopCode(w.At(11)), " ", w.At(10)});
     }
     Cut cut{line, upper};
     for (std::size_t p = cut.Find(" AND "); p != npos; p = cut.Find(" AND ")) {
         cut.DropFront(p + 5);
-        out += " " + TroopCode(WordAt(cut.line, 2)) + " " + RawCount(WordAt(cut.line, 1));
+        out += Join({" ", TroopCode(WordAt(cut.line, 2)), " ", RawCount(WordAt(cut.line, 1))});
     }
     const std::size_t to = cut.Find(" TO ");
     if (to != npos) {
@@ -164,18 +169,18 @@ std::string Raid(std::string_view line, const std::string& upper, const LineWord
 
 std::string NaturalToRaw(std::string_view line) {
     const LineWords w(line);
-    const std::string keyword = UpperAscii(w.At(1));
+    std::string keyword = UpperAscii(w.At(1));
     if (keyword == "BEGIN" || keyword == "END") {
         return keyword;
     }
     if (keyword == "ALTER") {
-        return "ALL " + Cat(w.At(6)) + " " + Cat(w.At(8));
+        return Join({"ALL ", w.At(6), " ", w.At(8)});
     }
     if (keyword == "CEDE") {
-        return "CEDE " + Cat(w.At(3)) + " " + Cat(w.At(5)) + " " + Cat(w.At(8));
+        return Join({"CEDE ", w.At(3), " ", w.At(5), " ", w.At(8)});
     }
     if (keyword == "CHANGE") {
-        return "BUILD " + Cat(w.At(6)) + " " + Cat(w.At(8));
+        return Join({"BUILD ", w.At(6), " ", w.At(8)});
     }
     if (keyword == "ESPIONAGE") {
         return Espionage(w);

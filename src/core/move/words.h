@@ -4,6 +4,7 @@
 
 #include "core/report/tokenizer.h"
 
+#include <algorithm>
 #include <string_view>
 #include <vector>
 
@@ -13,7 +14,12 @@ class LineWords {
   public:
     explicit LineWords(std::string_view line) : line_(line), starts_(report::WordStarts(line)) {}
 
-    int Count() const { return static_cast<int>(starts_.size()); }
+    // Counts stop at a billion words, far beyond any real line, so that word numbers plus
+    // small offsets never overflow.
+    int Count() const {
+        constexpr std::size_t limit = 1'000'000'000;
+        return static_cast<int>(std::min(starts_.size(), limit));
+    }
 
     // Word n (n below 2 gives the first); empty past the last word.
     std::string_view At(int n) const {

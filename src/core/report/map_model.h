@@ -87,7 +87,7 @@ class TMap {
   private:
     std::int32_t Count(int x, int y, TroopKind kind) const;
 
-    std::array<std::array<Province, MaxMapSize>, MaxMapSize> provinces_{};
+    std::array<std::array<Province, MaxMapSize>, MaxMapSize> provinces_;
 };
 
 // True when x and y address a cell of the 50 x 50 grid.

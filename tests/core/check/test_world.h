@@ -2,38 +2,19 @@
 // A small game state for the checker's tests: a map drawn as rows of terrain letters, the
 // user's tribe "Harald" and helpers to own provinces and put troops into them.
 
+#include "core/check/check_driver.h"
 #include "core/report/game.h"
 
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orv::check::testing {
 
-// Terrain letters: '.' Plains, '~' Sea, 'M' Mountains, 'f' Forest, 'h' Hills, 'm' Marsh,
-// 's' Swamp, 'C' City, 'T' Town.
-inline std::uint8_t TerrainOfLetter(char letter) {
-    switch (letter) {
-    case '~':
-        return 13;
-    case 'M':
-        return 7;
-    case 'f':
-        return 5;
-    case 'h':
-        return 6;
-    case 'm':
-        return 8;
-    case 's':
-        return 9;
-    case 'C':
-        return 10;
-    case 'T':
-        return 11;
-    default:
-        return 1;
-    }
-}
+// The letter at index c stands for terrain code c: '.' Plains, 'f' Forest, 'h' Hills,
+// 'M' Mountains, 'm' Marsh, 's' Swamp, 'C' City, 'T' Town, '~' Sea.
+inline constexpr std::string_view terrainLetters = "c.gdSfhMmsCTX~";
 
 struct World {
     report::Game game;
@@ -45,8 +26,9 @@ struct World {
         int y = 1;
         for (const std::string_view row : rows) {
             game.map.width = static_cast<int>(row.size());
-            for (int x = 1; x <= static_cast<int>(row.size()); ++x) {
-                Cell(x, y).terrain = TerrainOfLetter(row[static_cast<std::size_t>(x - 1)]);
+            for (std::size_t x = 0; x < row.size(); ++x) {
+                Cell(static_cast<int>(x) + 1, y).terrain =
+                    static_cast<std::uint8_t>(terrainLetters.find(row[x]));
             }
             ++y;
         }
@@ -55,8 +37,7 @@ struct World {
 
     report::Province& Cell(int x, int y) { return *game.map.Cell(x, y); }
 
-    // The user's province (the owner written as the report writes it, in mixed case, or in
-    // capitals for a home province).
+    // The owner as the report writes it: in capitals for a home province.
     World& Own(int x, int y, bool home = false) {
         Cell(x, y).owner = home ? "HARALD" : "Harald";
         Cell(x, y).homeProvince = home;
@@ -76,5 +57,16 @@ struct World {
     }
     std::int32_t Delta(int x, int y, report::TroopKind kind) { return Cell(x, y).moveDelta[kind]; }
 };
+
+// Checks the orders in turn against one check state, as the driver does, and returns the
+// messages of all of them.
+inline Messages RunOrders(World& w, const std::vector<std::string>& orders) {
+    CheckState state{w.game.map, w.game.options, TribeKey(w.game.tribeName), {}};
+    Messages messages;
+    for (const std::string& order : orders) {
+        CheckOrder(order, state, messages);
+    }
+    return messages;
+}
 
 } // namespace orv::check::testing

@@ -8,140 +8,94 @@ namespace {
 
 using report::Bowmen;
 using report::FootSoldiers;
-using report::Generals;
-using report::Horsemen;
 using report::Ships;
 using testing::World;
 
-// Row y = 1 is sea, then land with a mountain, a forest and a sea bay at 6/3.
+// Sea along the top and the left, a mountain at 6/2 and a forest at 5/3.
 World MakeWorld() {
-    World w({"~~~~~~", //
-             "~....M", //
-             "~...f~", //
-             "~.....", //
-             "~....."});
+    World w({"~~~~~~", "~....M", "~...f~", "~.....", "~....."});
     w.Troops(3, 5, FootSoldiers, 5).Troops(3, 5, Bowmen, 3).Troops(3, 5, Ships, 1);
-    w.Troops(3, 5, Horsemen, 4).Troops(3, 5, Generals, 1);
-    w.Troops(2, 1, Ships, 4).Troops(2, 1, FootSoldiers, 2);
     return w;
 }
+
+const TroopSlots fo2{{{"FO", 2}, {}, {}}};
+const TroopSlots ho2{{{"HO", 2}, {}, {}}};
+const TroopSlots foWithGeneral{{{"GE", 1}, {"FO", 2}, {}}};
+const TroopSlots sh1{{{"SH", 1}, {}, {}}};
 
 struct WalkCase {
     const char* name;
     int x, y;
     MoveKind kind;
     const char* path;
-    TroopSlots slots;
+    const TroopSlots& slots;
     PathResult result;
-    int endX, endY; // where the troops are booked (0 when lost off the map)
+    int endX, endY; // where the troops are booked; 0 when lost off the map
 };
 
 class WalkPathTest : public ::testing::TestWithParam<WalkCase> {};
 
-TEST_P(WalkPathTest, BooksTroopsWhereTheWalkEnds) {
+TEST_P(WalkPathTest, BooksTheTroopsAndTheEarmarkWhereTheWalkEnds) {
     const WalkCase& c = GetParam();
     World w = MakeWorld();
     const report::TroopKind kind = c.slots[0].unit == "SH"   ? Ships
-                                   : c.slots[0].unit == "HO" ? Horsemen
+                                   : c.slots[0].unit == "HO" ? report::Horsemen
+                                   : c.slots[0].unit == "GE" ? report::Generals
                                                              : FootSoldiers;
     const std::int32_t moving = c.slots[0].count;
     EXPECT_EQ(WalkPath(w.game.map, c.x, c.y, c.kind, c.path, c.slots), c.result);
     const bool stayed = c.endX == c.x && c.endY == c.y;
     EXPECT_EQ(w.Delta(c.x, c.y, kind), stayed ? 0 : -moving);
-    if (c.endX != 0 && !stayed) {
-        EXPECT_EQ(w.Delta(c.endX, c.endY, kind), moving);
+    if (c.endX == 0) {
+        EXPECT_FALSE(w.game.map.IsLandMarked(c.x, c.y) || w.game.map.IsSeaMarked(c.x, c.y));
+        return;
     }
-    int landMarks = 0;
-    int seaMarks = 0;
-    for (int x = 1; x <= 6; ++x) {
-        for (int y = 1; y <= 5; ++y) {
-            landMarks += w.game.map.IsLandMarked(x, y) ? 1 : 0;
-            seaMarks += w.game.map.IsSeaMarked(x, y) ? 1 : 0;
-        }
-    }
-    const bool marked = c.endX != 0 && c.kind != MoveKind::RaidMove;
-    EXPECT_EQ(landMarks, marked && c.kind == MoveKind::LandMove ? 1 : 0);
-    EXPECT_EQ(seaMarks, marked && c.kind == MoveKind::SeaMove ? 1 : 0);
-    if (marked) {
-        EXPECT_TRUE(w.game.map.IsLandMarked(c.endX, c.endY) ||
-                    w.game.map.IsSeaMarked(c.endX, c.endY));
-    }
+    EXPECT_EQ(w.Delta(c.endX, c.endY, kind), stayed ? 0 : moving);
+    EXPECT_EQ(w.game.map.IsLandMarked(c.endX, c.endY), c.kind == MoveKind::LandMove);
+    EXPECT_EQ(w.game.map.IsSeaMarked(c.endX, c.endY), c.kind == MoveKind::SeaMove);
 }
 
-const TroopSlots fo2{{{"FO", 2}, {}, {}}};
-const TroopSlots ho2{{{"HO", 2}, {}, {}}};
-const TroopSlots foWithGeneral{{{"FO", 2}, {"GE", 1}, {}}};
-const TroopSlots sh1{{{"SH", 1}, {}, {}}};
+using enum MoveKind;
+using enum PathResult;
 
 INSTANTIATE_TEST_SUITE_P(
     Walks, WalkPathTest,
-    ::testing::Values(WalkCase{"EmptyPathPutsTroopsBack", 3, 5, MoveKind::LandMove, "", fo2,
-                               PathResult::PathOk, 3, 5},
-                      WalkCase{"FootTwoPlainsSteps", 3, 5, MoveKind::LandMove, "N N", fo2,
-                               PathResult::PathOk, 3, 3},
-                      WalkCase{"FootThirdStepOutOfPoints", 3, 5, MoveKind::LandMove, "N N N", fo2,
-                               PathResult::PathOutOfPoints, 3, 3},
-                      WalkCase{"MountainAsLastStepIsFine", 5, 2, MoveKind::LandMove, "E", fo2,
-                               PathResult::PathOk, 6, 2},
-                      WalkCase{"StepAfterMountainOutOfPoints", 4, 2, MoveKind::LandMove, "E E S",
-                               fo2, PathResult::PathOutOfPoints, 6, 2},
-                      WalkCase{"ForestCostsTwo", 5, 4, MoveKind::LandMove, "N N", fo2,
-                               PathResult::PathOutOfPoints, 5, 3},
-                      WalkCase{"HorsemenAloneThreeSteps", 2, 5, MoveKind::LandMove, "E E E", ho2,
-                               PathResult::PathOk, 5, 5},
-                      WalkCase{"HorsemenFourthStepOutOfPoints", 2, 5, MoveKind::RaidMove, "E E E E",
-                               ho2, PathResult::PathOutOfPoints, 5, 5},
-                      WalkCase{"GeneralGivesFootThreePoints", 3, 5, MoveKind::LandMove, "N N W",
-                               foWithGeneral, PathResult::PathOk, 2, 3},
-                      WalkCase{"LandStepIntoSea", 2, 4, MoveKind::LandMove, "W", fo2,
-                               PathResult::PathEnteredSea, 1, 4},
-                      WalkCase{"RaidIntoSeaLeavesNoMark", 2, 4, MoveKind::RaidMove, "N W", fo2,
-                               PathResult::PathEnteredSea, 1, 3},
-                      WalkCase{"OffTheMapLosesTroops", 3, 5, MoveKind::LandMove, "S", fo2,
-                               PathResult::PathOffMap, 0, 0},
-                      WalkCase{"NorthEastStepsNorthOnly", 3, 5, MoveKind::LandMove, "NE", fo2,
-                               PathResult::PathOk, 3, 4},
-                      WalkCase{"UnknownWordPaysWithoutStepping", 3, 5, MoveKind::LandMove, "X X X",
-                               fo2, PathResult::PathOutOfPoints, 3, 5},
-                      WalkCase{"TenSeaStepsAreFine", 1, 2, MoveKind::SeaMove, "N E E E E E W W W W",
-                               sh1, PathResult::PathOk, 2, 1},
-                      WalkCase{"EleventhSeaStepOutOfPoints", 1, 2, MoveKind::SeaMove,
-                               "N E E E E E W W W W W", sh1, PathResult::PathOutOfPoints, 2, 1},
-                      WalkCase{"SeaStepOntoCoastBlocked", 1, 2, MoveKind::SeaMove, "E", sh1,
-                               PathResult::PathBlockedByLand, 2, 2},
-                      WalkCase{"SeaOffTheMap", 1, 2, MoveKind::SeaMove, "W", sh1,
-                               PathResult::PathOffMap, 0, 0}),
+    ::testing::Values(
+        WalkCase{"EmptyPathPutsTroopsBack", 3, 5, LandMove, "", fo2, PathOk, 3, 5},
+        WalkCase{"FootTwoPlainsSteps", 3, 5, LandMove, "N N", fo2, PathOk, 3, 3},
+        WalkCase{"FootThirdStep", 3, 5, LandMove, "N N N", fo2, PathOutOfPoints, 3, 3},
+        WalkCase{"MountainAsLastStep", 5, 2, LandMove, "E", fo2, PathOk, 6, 2},
+        WalkCase{"StepAfterMountain", 4, 2, LandMove, "E E S", fo2, PathOutOfPoints, 6, 2},
+        WalkCase{"ForestCostsTwo", 5, 4, LandMove, "N N", fo2, PathOutOfPoints, 5, 3},
+        WalkCase{"HorsemenAlone", 2, 5, LandMove, "E E E", ho2, PathOk, 5, 5},
+        WalkCase{"HorsemenFourthStep", 2, 5, RaidMove, "E E E E", ho2, PathOutOfPoints, 5, 5},
+        WalkCase{"GeneralWithFoot", 3, 5, LandMove, "N N W", foWithGeneral, PathOk, 2, 3},
+        WalkCase{"LandIntoSea", 2, 4, LandMove, "W", fo2, PathEnteredSea, 1, 4},
+        WalkCase{"RaidIntoSea", 2, 4, RaidMove, "N W", fo2, PathEnteredSea, 1, 3},
+        WalkCase{"OffTheMap", 3, 5, LandMove, "S", fo2, PathOffMap, 0, 0},
+        WalkCase{"NorthEastStepsNorth", 3, 5, LandMove, "NE", fo2, PathOk, 3, 4},
+        WalkCase{"OtherWordsPayInPlace", 3, 5, LandMove, "X X X", fo2, PathOutOfPoints, 3, 5},
+        WalkCase{"TenSeaSteps", 1, 2, SeaMove, "N E E E E E W W W W", sh1, PathOk, 2, 1},
+        WalkCase{"EleventhSeaStep", 1, 2, SeaMove, "N E E E E E W W W W W", sh1, PathOutOfPoints, 2,
+                 1},
+        WalkCase{"SeaOntoCoast", 1, 2, SeaMove, "E", sh1, PathBlockedByLand, 2, 2},
+        WalkCase{"SeaOffTheMap", 1, 2, SeaMove, "W", sh1, PathOffMap, 0, 0}),
     [](const ::testing::TestParamInfo<WalkCase>& info) { return std::string(info.param.name); });
 
-TEST(WalkPath, AllTroopsTakesWhatTheProvinceHoldsExceptGivenCounts) {
+TEST(WalkPath, AllTroopsTakesWhatTheProvinceHoldsBesideGivenCounts) {
     World w = MakeWorld();
     const TroopSlots slots{{{"AT", 0}, {"FO", 2}, {}}};
-    EXPECT_EQ(WalkPath(w.game.map, 3, 5, MoveKind::RaidMove, "N", slots), PathResult::PathOk);
-    EXPECT_EQ(w.Delta(3, 5, FootSoldiers), -2);
-    EXPECT_EQ(w.Delta(3, 5, Bowmen), -3);
-    EXPECT_EQ(w.Delta(3, 5, Ships), -1);
-    EXPECT_EQ(w.Delta(3, 5, Generals), -1);
+    EXPECT_EQ(WalkPath(w.game.map, 3, 5, RaidMove, "N", slots), PathOk);
+    EXPECT_EQ(w.game.map.GetFootSoldiers(3, 4), 2);
     EXPECT_EQ(w.game.map.GetBowmen(3, 4), 3);
     EXPECT_EQ(w.game.map.GetShips(3, 4), 1);
-    EXPECT_EQ(w.game.map.GetHorsemen(3, 4), 4);
+    EXPECT_EQ(w.game.map.GetFootSoldiers(3, 5), 3);
 }
 
 TEST(WalkPath, TheLastPairOfOneCodeWins) {
     World w = MakeWorld();
-    const TroopSlots slots{{{"FO", 1}, {"FO", 4}, {}}};
-    WalkPath(w.game.map, 3, 5, MoveKind::LandMove, "N", slots);
+    WalkPath(w.game.map, 3, 5, LandMove, "N", {{{"FO", 1}, {"FO", 4}, {}}});
     EXPECT_EQ(w.game.map.GetFootSoldiers(3, 4), 4);
-    EXPECT_EQ(w.game.map.GetFootSoldiers(3, 5), 1);
-}
-
-TEST(WalkPath, LaterWalksSeeEarlierBookings) {
-    World w = MakeWorld();
-    WalkPath(w.game.map, 3, 5, MoveKind::LandMove, "N", fo2);
-    const TroopSlots all{{{"AT", 0}, {}, {}}};
-    WalkPath(w.game.map, 3, 4, MoveKind::LandMove, "N", all);
-    EXPECT_EQ(w.game.map.GetFootSoldiers(3, 3), 2);
-    EXPECT_EQ(w.game.map.GetFootSoldiers(3, 4), 0);
-    EXPECT_TRUE(w.game.map.IsLandMarked(3, 4));
 }
 
 TEST(WalkPath, HugeCountsAndLongPathsStayInBounds) {
@@ -151,10 +105,8 @@ TEST(WalkPath, HugeCountsAndLongPathsStayInBounds) {
         path += "N ";
     }
     const TroopSlots huge{{{"FO", 2147483647}, {"SH", -2147483647 - 1}, {"AT", 0}}};
-    EXPECT_EQ(WalkPath(w.game.map, 3, 5, MoveKind::LandMove, path, huge),
-              PathResult::PathOutOfPoints);
-    EXPECT_EQ(WalkPath(w.game.map, 3, 5, MoveKind::SeaMove, path, huge),
-              PathResult::PathBlockedByLand);
+    EXPECT_EQ(WalkPath(w.game.map, 3, 5, LandMove, path, huge), PathOutOfPoints);
+    EXPECT_EQ(WalkPath(w.game.map, 3, 5, SeaMove, path, huge), PathBlockedByLand);
 }
 
 } // namespace

@@ -1,0 +1,118 @@
+// Every raw line the editor writes, taken to natural form and back, is the same raw line.
+#include "core/move/convert.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace orv::move {
+namespace {
+
+const std::vector<std::string> MovableCodes = {"FO", "BO", "HO", "GE", "SH"};
+const std::vector<std::string> PlacedCodes = {"FO", "BO", "HO", "CA", "SH"};
+const std::vector<std::string> Tactics = {"F", "P", "T", "U", "C"};
+const std::vector<std::string> Counts = {"1", "10", "AT"};
+
+const std::string& Pick(const std::vector<std::string>& from, std::size_t i) {
+    return from[i % from.size()];
+}
+
+std::string Coordinates(std::size_t i) {
+    return std::to_string(1 + i % 50) + " " + std::to_string(50 - (i * 7) % 50);
+}
+
+// Troop parts: "AT" alone, or one to three pairs whose counts include "AT".
+std::vector<std::string> TroopParts(bool firstCountMayBeAt) {
+    std::vector<std::string> parts{"AT"};
+    for (std::size_t groups = 1; groups <= 3; ++groups) {
+        for (std::size_t c = 0; c < MovableCodes.size(); ++c) {
+            for (std::size_t n = 0; n < Counts.size(); ++n) {
+                if (!firstCountMayBeAt && Counts[n] == "AT") {
+                    continue;
+                }
+                std::string part;
+                for (std::size_t g = 0; g < groups; ++g) {
+                    part += (g ? " " : "") + Pick(MovableCodes, c + g) + " " + Pick(Counts, n + g);
+                }
+                parts.push_back(part);
+            }
+        }
+    }
+    return parts;
+}
+
+// Lines paired with what comes back: DEF with one or two groups and PLA keep a final blank.
+std::vector<std::pair<std::string, std::string>> AllLines() {
+    std::vector<std::pair<std::string, std::string>> out;
+    std::size_t seed = 0;
+    for (const std::string keyword : {"LAND", "SEA", "RAID"}) {
+        std::vector<std::string> tactics{""};
+        if (keyword == "LAND") {
+            tactics.insert(tactics.end(), Tactics.begin(), Tactics.end());
+        }
+        for (const std::string& tactic : tactics) {
+            // LAND without a tactic and a first count of AT reads its troop code as a tactic.
+            for (const std::string& troops : TroopParts(keyword != "LAND" || !tactic.empty())) {
+                for (int steps = 0; steps <= 10; ++steps, ++seed) {
+                    std::string line = keyword + " " + Coordinates(seed);
+                    if (!tactic.empty()) {
+                        line += " " + tactic;
+                    }
+                    line += " " + troops;
+                    for (int i = 0; i < steps; ++i) {
+                        line += ' ';
+                        line += "NESW"[(seed + 3 * i) % 4];
+                    }
+                    out.emplace_back(line, line);
+                }
+            }
+        }
+    }
+    for (std::size_t groups = 1; groups <= 3; ++groups) {
+        for (std::size_t v = 0; v < Tactics.size(); ++v) {
+            std::string def = "DEF";
+            std::string pla = "PLA";
+            std::string esp = "ESP";
+            for (std::size_t k = v; k < v + groups; ++k) {
+                std::string at = " ";
+                at += Coordinates(k * 11);
+                def += at + " " + Pick(Tactics, k);
+                pla += at + " " + Pick(PlacedCodes, k);
+                esp += at;
+            }
+            out.emplace_back(def, groups < 3 ? def + " " : def);
+            out.emplace_back(pla, pla + " ");
+            out.emplace_back(esp, esp);
+        }
+    }
+    for (const std::string line :
+         {"ALL 3 0", "ALL 12 5", "BUILD 12 7", "CEDE 1 50 12", "NAME 12 7 New Haven upon Trent",
+          "NAME 3 4 Up/Down", "NAME 3 4 \"Old  Harbour\"", "NAME Harald", "NAME Eric the Red/Bold",
+          "NAME Harald of 12 Keeps", "BEGIN", "END"}) {
+        out.emplace_back(line, line);
+    }
+    return out;
+}
+
+TEST(RoundTrip, EveryWrittenLineSurvivesNaturalAndBack) {
+    const auto lines = AllLines();
+    ASSERT_GT(lines.size(), 3000U);
+    int failures = 0;
+    for (const auto& [raw, canonical] : lines) {
+        const std::string natural = ConvertLine(raw, true);
+        const std::string back = ConvertLine(natural, false);
+        if (back != canonical && ++failures <= 10) {
+            ADD_FAILURE() << raw << "\n" << natural << "\n" << back;
+        }
+    }
+    EXPECT_EQ(failures, 0);
+}
+
+TEST(RoundTrip, LowerCaseAndExtraBlanksBecomeCanonical) {
+    EXPECT_EQ(ConvertLine(ConvertLine("land  12 7 p ho 4\tge 1 s north", true), false),
+              "LAND 12 7 P HO 4 GE 1 S N");
+    EXPECT_EQ(ConvertLine(ConvertLine("sea 20 5 sh at e", true), false), "SEA 20 5 SH AT E");
+}
+
+} // namespace
+} // namespace orv::move
