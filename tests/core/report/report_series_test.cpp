@@ -1,8 +1,7 @@
 #include "core/report/report_series.h"
 #include "core/report/tokenizer.h"
+#include "temp_folder.h"
 
-#include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 
 namespace orv::report {
@@ -78,22 +77,7 @@ TEST(SeriesTurns, PassesOverNamesOutsideTheSeries) {
     EXPECT_EQ(SeriesTurns(series, names), (std::vector<std::int32_t>{3, -5, 9, 10}));
 }
 
-class SeriesFolder : public testing::Test {
-  protected:
-    void SetUp() override {
-        dir = std::filesystem::temp_directory_path() /
-              ("orv_series_" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
-        std::filesystem::remove_all(dir);
-        std::filesystem::create_directories(dir);
-    }
-    void TearDown() override { std::filesystem::remove_all(dir); }
-    std::string Touch(const std::string& name) const {
-        const std::string path = (dir / name).string();
-        std::ofstream(path) << "x";
-        return path;
-    }
-    std::filesystem::path dir;
-};
+using SeriesFolder = fixtures::TempFolder;
 
 TEST_F(SeriesFolder, LeadingZerosFindNothing) {
     const std::string t7 = Touch("turn007.txt");

@@ -1,5 +1,6 @@
 #include "core/report/settings.h"
 #include "core/report/text_file.h"
+#include "temp_folder.h"
 
 #include <filesystem>
 #include <fstream>
@@ -13,26 +14,7 @@ const std::string HelpTail =
     "in \"Report\" menu)\r\nand read section \"Initialisation\" in "
     "online help";
 
-class SettingsFolder : public testing::Test {
-  protected:
-    void SetUp() override {
-        dir = std::filesystem::temp_directory_path() /
-              ("orv_settings_" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
-        std::filesystem::remove_all(dir);
-        std::filesystem::create_directories(dir);
-    }
-    void TearDown() override {
-        std::error_code ec;
-        std::filesystem::permissions(dir / "ro", std::filesystem::perms::owner_all, ec);
-        std::filesystem::remove_all(dir);
-    }
-    std::string Touch(const std::string& name) const {
-        const std::string path = (dir / name).string();
-        std::ofstream(path) << "x";
-        return path;
-    }
-    std::filesystem::path dir;
-};
+using SettingsFolder = fixtures::TempFolder;
 
 TEST_F(SettingsFolder, SingleNewestReportDisablesBothButtons) {
     const std::string t3 = Touch("turn3.txt");
