@@ -1,5 +1,6 @@
 #include "gui/check_result.h"
 
+#include "gui/placement.h"
 #include "gui/text_codec.h"
 
 #include <QFontDatabase>
@@ -37,9 +38,7 @@ void TFormCheckResult::ShowTextWindow(std::string_view text, const QString& capt
     memo_->setPlainText(FromCrLfText(text));
     if (!placed_ && parentWidget() != nullptr) {
         // First shown over the middle of the main window; later where the user left it.
-        QRect frame = geometry();
-        frame.moveCenter(parentWidget()->geometry().center());
-        move(frame.topLeft());
+        CenterOver(this, parentWidget());
         placed_ = true;
     }
     show();

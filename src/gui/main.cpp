@@ -4,6 +4,7 @@
 #include "gui/check_result.h"
 #include "gui/help.h"
 #include "gui/initialize.h"
+#include "gui/placement.h"
 #include "gui/text_codec.h"
 
 #include <QButtonGroup>
@@ -17,7 +18,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QShortcut>
 #include <QVBoxLayout>
 
@@ -99,11 +99,7 @@ TFormMain::TFormMain(Environment env, QWidget* parent) : QMainWindow(parent), en
     BuildPanel();
     resize(700, 600);
     setMinimumSize(480, 400);
-    if (const QScreen* screen = this->screen()) {
-        QRect frame = geometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    CenterOnScreen(this);
 
     // The other windows exist from the start and are opened on demand; the About window
     // takes its memory figures now.
@@ -352,6 +348,7 @@ bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TFormMain::AboutClick() {
+    CenterOnScreen(aboutBox_);
     aboutBox_->show();
     aboutBox_->raise();
     aboutBox_->activateWindow();

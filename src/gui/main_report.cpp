@@ -9,6 +9,7 @@
 #include "gui/check_result.h"
 #include "gui/initialize.h"
 #include "gui/main.h"
+#include "gui/placement.h"
 #include "gui/text_codec.h"
 
 #include <QApplication>
@@ -111,6 +112,7 @@ void TFormMain::ShowTribeGoods() {
 
 bool TFormMain::ShowTribeDialog(bool saveSettings) {
     formInitialize_->Fill(report::TribeChoices(state_.game));
+    CenterOnScreen(formInitialize_);
     if (formInitialize_->exec() != QDialog::Accepted) {
         return false;
     }
