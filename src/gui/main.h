@@ -60,6 +60,10 @@ class TFormMain : public QMainWindow {
     bool FormShow(const QStringList& arguments);
 
     const ProgramState& State() const { return state_; }
+    // For the command dialogs and the list editing, which change the move; call ShowMove
+    // and UpdateCurrentGoods afterwards.
+    ProgramState& State() { return state_; }
+    Notifier& Messages() const { return *notifier_; }
     TFormCheckResult* TextWindow() const { return formCheckResult_; }
     TFormInitialize* TribeDialog() const { return formInitialize_; }
     TAboutBox* AboutBox() const { return aboutBox_; }
