@@ -8,7 +8,9 @@ namespace orv::report {
 
 bool FileExists(const std::string& fileName) {
     std::error_code ec;
-    return !fileName.empty() && std::filesystem::is_regular_file(fileName, ec);
+    // A name with a NUL byte would be cut short by the system and could name another file.
+    return !fileName.empty() && fileName.find('\0') == std::string::npos &&
+           std::filesystem::is_regular_file(fileName, ec);
 }
 
 std::vector<std::string> SplitLines(std::string_view text) {

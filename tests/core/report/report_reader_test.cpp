@@ -208,6 +208,14 @@ TEST_F(ReportFileTest, MissingFileChangesOnlyTheTitle) {
     }
 }
 
+TEST_F(ReportFileTest, NameWithNulByteNamesNoFile) {
+    const std::string real = Write("turn1.txt", "General Report\n=\nh\n-\n1 A\n");
+    Game game;
+    EXPECT_EQ(LoadReport(game, real + std::string(1, '\0') + "x").status,
+              ReportLoadStatus::FileNotFound);
+    EXPECT_EQ(LoadReport(game, real).status, ReportLoadStatus::Loaded);
+}
+
 TEST_F(ReportFileTest, HostileBytesLoadWithoutHarm) {
     using namespace std::string_literals;
     std::string bytes =
