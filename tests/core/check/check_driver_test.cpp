@@ -78,23 +78,16 @@ INSTANTIATE_TEST_SUITE_P(
                    MoveSeemsCorrect,
                    "",
                    0},
-        DriverCase{"OrderLimitAlone",
-                   {"BEGIN", "DEF 2 2 F", "DEF 3 2 F", "DEF 2 2 F", "END"},
-                   ErrorsFound,
-                   limitOf2,
-                   2},
         DriverCase{"OrderLimitComesFirst",
                    {"BEGIN", "DEF 2 2 F", "DEF 3 2 F", "PLA 0 0 FO", "END"},
                    ErrorsFound,
                    limitOf2 + "Error in line 3 \"PLA 0 0 FO\":\r\n" + illegal,
                    2},
-        DriverCase{
-            "AtTheOrderLimit", {"BEGIN", "DEF 2 2 F", "DEF 3 2 F", "END"}, MoveSeemsCorrect, "", 2},
-        DriverCase{"LinesOf75CharactersAreCut",
-                   {"BEGIN", "PLA 0 0 FO " + std::string(64, 'y'), "END"},
-                   ErrorsFound,
-                   "Error in line 1 \"PLA 0 0 FO " + std::string(61, 'y') + "...\":\r\n" +
-                       illegal}),
+        DriverCase{"AtTheOrderLimit",
+                   {"BEGIN", "DEF 2 2 F", "DEF 3 2 F", "END"},
+                   MoveSeemsCorrect,
+                   "",
+                   2}),
     [](const ::testing::TestParamInfo<DriverCase>& info) { return std::string(info.param.name); });
 
 TEST(CheckDriver, QuotesLinesOfUpTo74Characters) {
