@@ -25,6 +25,16 @@ inline OrderFields Fields(std::initializer_list<const char*> texts) {
     return f;
 }
 
+// Lines written as one text with '|' between them: "BEGIN|A|END".
+inline Lines Split(const std::string& text) {
+    Lines lines;
+    for (std::size_t start = 0, bar = 0; bar != std::string::npos; start = bar + 1) {
+        bar = text.find('|', start);
+        lines.push_back(text.substr(start, bar - start));
+    }
+    return lines;
+}
+
 inline move::MoveList Move(Lines lines, move::DisplayForm form = move::DisplayForm::Natural) {
     move::MoveList move;
     move.lines = std::move(lines);
