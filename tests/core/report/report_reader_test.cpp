@@ -201,18 +201,5 @@ TEST_F(ReportFileTest, HostileBytesLoadWithoutHarm) {
     EXPECT_EQ(game.map.width, 0);
 }
 
-TEST_F(ReportFileTest, ExampleReportLoadsCompletely) {
-    Game game;
-    const ReportLoadResult r = LoadReport(game, ORV_EXAMPLES_DIR "/turn12.txt");
-    ASSERT_EQ(r.status, ReportLoadStatus::Loaded);
-    ASSERT_EQ(game.tribes.size(), 5U);
-    EXPECT_EQ(game.tribes[2].name, "Vikings");
-    EXPECT_EQ(game.tribes[2].Gold(), 2400);
-    EXPECT_EQ(game.tribes[1].name, "Sons of Odin");
-    EXPECT_EQ(game.options.maxOrdersPerMove, 40);
-    EXPECT_EQ(game.map.width, 12);
-    EXPECT_EQ(game.map.height, 8);
-}
-
 } // namespace
 } // namespace orv::report
