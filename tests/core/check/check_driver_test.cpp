@@ -1,3 +1,4 @@
+#include "../move/move_builder.h"
 #include "core/check/check_driver.h"
 #include "core/move/convert.h"
 #include "test_world.h"
@@ -23,12 +24,7 @@ World MakeWorld(std::int32_t gold = 100, std::int32_t wood = 100) {
     return w;
 }
 
-move::MoveList RawMove(std::vector<std::string> lines) {
-    move::MoveList m;
-    m.form = move::DisplayForm::Raw;
-    m.lines = std::move(lines);
-    return m;
-}
+using move::testing::RawMove;
 
 const std::string illegal = "   Illegal province coordinates!\r\n";
 const std::string limitOf2 =

@@ -1,6 +1,7 @@
 #pragma once
 // Small builders shared by the editing tests: field texts and moves written out in full.
 
+#include "../move/move_builder.h"
 #include "core/edit/dispatch.h"
 #include "core/edit/order_fields.h"
 #include "core/edit/read_back.h"
@@ -35,12 +36,7 @@ inline Lines Split(const std::string& text) {
     return lines;
 }
 
-inline move::MoveList Move(Lines lines, move::DisplayForm form = move::DisplayForm::Natural) {
-    move::MoveList move;
-    move.lines = std::move(lines);
-    move.form = form;
-    return move;
-}
+using move::testing::Move;
 
 } // namespace orv::edit::testing
 
