@@ -187,9 +187,9 @@ class MoveMenuTest : public QObject {
 
     void currentGoodsFollowTheSelectedLine() {
         LoadedMove f;
+        // A click on BEGIN selects the first order: one foot soldier, one ship, one castle.
         f.form->ListBoxMove->setCurrentRow(0);
-        QCOMPARE(f.form->LabelCGoldVal->text(), QStringLiteral("2400"));
-        f.form->ListBoxMove->setCurrentRow(1); // one foot soldier, one ship, one castle
+        QCOMPARE(f.form->ListBoxMove->currentRow(), 1);
         QCOMPARE(f.form->LabelCGoldVal->text(), QStringLiteral("2382"));
         QCOMPARE(f.form->LabelCWoodVal->text(), QStringLiteral("510"));
         QVERIFY(!f.form->LabelCGoldVal->styleSheet().contains(QStringLiteral("red")));
