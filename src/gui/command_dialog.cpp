@@ -25,6 +25,12 @@ constexpr int ButtonWidth = 75;
 constexpr int ButtonHeight = 25;
 constexpr int Margin = 8;
 
+// Group captions sit on the frame line, so the groups' fixed heights leave the room of
+// a full text row for their controls.
+const char* const GroupStyle =
+    "QGroupBox { border: 1px solid palette(mid); border-radius: 3px; margin-top: 8px; }"
+    "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; }";
+
 QPushButton* DialogButton(QWidget* parent, const char* name, const char* caption) {
     auto* button = new QPushButton(QString::fromLatin1(caption), parent);
     button->setObjectName(QString::fromLatin1(name));
@@ -62,6 +68,7 @@ TCommandDialog::TCommandDialog(QWidget* parent, Notifier& messages, const char* 
     setObjectName(QString::fromLatin1(objectName));
     setWindowTitle(QStringLiteral("Command"));
     setModal(true);
+    setStyleSheet(QString::fromLatin1(GroupStyle));
     QFont bold = LabelCommand->font();
     bold.setBold(true);
     LabelCommand->setFont(bold);
@@ -176,6 +183,10 @@ void OnFocusLeave(QComboBox* box, std::function<void()> leave) {
     if (box->lineEdit() != nullptr) {
         box->lineEdit()->installEventFilter(filter);
     }
+}
+
+QMargins GroupMargins() {
+    return {8, 9, 8, 3};
 }
 
 QLabel* NamedLabel(QWidget* parent, const char* name, const char* caption) {

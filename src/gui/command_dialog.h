@@ -7,6 +7,7 @@
 #include "core/move/catalogue.h"
 
 #include <QDialog>
+#include <QMargins>
 #include <functional>
 #include <string>
 #include <vector>
@@ -100,6 +101,9 @@ std::string ComboText(const QComboBox* box);
 // Calls back when the player field (or its text field) loses the keyboard focus to
 // another control; opening its own drop-down list does not count.
 void OnFocusLeave(QComboBox* box, std::function<void()> leave);
+
+// The margins of a group's controls inside its frame, below the caption that sits on it.
+QMargins GroupMargins();
 
 // Small builders the dialogs share; each control carries its name as its object name.
 QLabel* NamedLabel(QWidget* parent, const char* name, const char* caption);

@@ -34,7 +34,7 @@ QGroupBox* Group(QWidget* parent, const char* name, const char* caption, int top
 
 QHBoxLayout* Row(QGroupBox* box) {
     auto* row = new QHBoxLayout(box);
-    row->setContentsMargins(8, 2, 8, 6);
+    row->setContentsMargins(GroupMargins());
     row->setSpacing(6);
     return row;
 }
@@ -89,7 +89,7 @@ TFormMoveC1::TFormMoveC1(QWidget* parent, Notifier& messages)
     ComboBoxDirection = NamedCombo(GroupBoxDirection, "ComboBoxDirection", false);
     EditDirection = NamedEdit(GroupBoxDirection, "EditDirection", 0);
     auto* direction = new QVBoxLayout(GroupBoxDirection);
-    direction->setContentsMargins(8, 2, 8, 6);
+    direction->setContentsMargins(GroupMargins());
     direction->setSpacing(4);
     direction->addWidget(ComboBoxDirection);
     direction->addWidget(EditDirection);

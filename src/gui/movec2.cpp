@@ -53,7 +53,7 @@ TFormMoveC2::UnitGroup MakeGroup(QWidget* parent, const GroupNames& names) {
     group.choice = NamedCombo(group.box, names.choice, false);
 
     auto* grid = new QGridLayout(group.box);
-    grid->setContentsMargins(8, 2, 8, 6);
+    grid->setContentsMargins(GroupMargins());
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(4);
     grid->addWidget(group.labelProvince, 0, 0);

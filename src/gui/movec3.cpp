@@ -17,7 +17,7 @@ TFormMoveC3::TFormMoveC3(QWidget* parent, Notifier& messages)
       EditNewName(NamedEdit(GroupBox1, "EditNewName", 0)) {
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     auto* grid = new QGridLayout(GroupBox1);
-    grid->setContentsMargins(8, 4, 8, 8);
+    grid->setContentsMargins(8, 12, 8, 8);
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(6);
     grid->addWidget(NamedLabel(GroupBox1, "LabelX", "X:"), 0, 0);

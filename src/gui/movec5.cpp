@@ -32,7 +32,7 @@ TFormMoveC5::TFormMoveC5(QWidget* parent, Notifier& messages, const report::Game
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     GroupBox1->setGeometry(Left, 32, Width - 2 * Left, 46);
     auto* row = new QHBoxLayout(GroupBox1);
-    row->setContentsMargins(8, 2, 8, 6);
+    row->setContentsMargins(GroupMargins());
     row->setSpacing(6);
     row->addWidget(NamedLabel(GroupBox1, "LabelX", "X:"));
     row->addWidget(EditX);
