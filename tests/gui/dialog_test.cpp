@@ -132,18 +132,10 @@ class DialogTest : public QObject {
             "You have to enter a province!");
         row("land: no direction", MoveThroughLand, "EditX=3 EditY=4",
             "You have to enter a direction!");
-        row("land: number 1 without type", MoveThroughLand,
-            "EditX=3 EditY=4 EditDirection=N EditNumber1=2", troopAndNumber);
-        row("land: type 1 without number", MoveThroughLand,
-            "EditX=3 EditY=4 EditDirection=N ComboBoxType1=Bowman", troopAndNumber);
         row("land: troop 1 empty under troop 2", MoveThroughLand,
             "EditX=3 EditY=4 EditDirection=N EditNumber2=2 ComboBoxType2=Bowman", troopAndNumber);
         row("land: number 2 without type", MoveThroughLand,
             "EditX=3 EditY=4 EditDirection=N EditNumber1=1 ComboBoxType1=General EditNumber2=2",
-            troopAndNumber);
-        row("land: type 3 without number", MoveThroughLand,
-            "EditX=3 EditY=4 EditDirection=N EditNumber1=1 ComboBoxType1=General "
-            "ComboBoxType3=Ship",
             troopAndNumber);
         row("land: no troops", MoveThroughLand, "EditX=3 EditY=4 EditDirection=N",
             "You have to enter at least one troop type!");
@@ -170,21 +162,15 @@ class DialogTest : public QObject {
             "EditX1=3 EditY1=4 ComboBoxType1=Ship EditX2=5 EditY2=6",
             "You have to specify an X-coordinate AND an Y-coordinate AND a troop type for unit "
             "2!");
-        row("place: units 1 and 3 pass", PlaceUnits,
-            "EditX1=3 EditY1=4 ComboBoxType1=Ship EditX3=5 EditY3=6 ComboBoxType3=Castle", "");
         row("defend: no tactic in order 1", GiveDefensiveOrders,
             "EditX1=3 EditY1=4 EditX2=5 EditY2=6 ComboBoxType2=Outflank",
             "You have to enter at least one tactic!");
         row("defend: order 3 without Y", GiveDefensiveOrders,
             "EditX1=3 EditY1=4 ComboBoxType1=Outflank EditX3=5 ComboBoxType3=Outflank",
             "You have to specify an X-coordinate AND an Y-coordinate AND a tactic for order 3!");
-        row("espionage: X without Y passes", EspionageEnemyProvince, "EditX1=3 EditY1=4 EditX2=5",
-            "");
 
         row("name province: no province", NameProvince, "EditNewName=Ravenhold",
             "You have to enter a province!");
-        row("name province: coordinates", NameProvince, "EditX=x EditY=4 EditNewName=Ravenhold",
-            "The X- and Y-coordinate of the provinces has to be a number!");
         row("name province: no name", NameProvince, "EditX=3 EditY=4",
             "You have to enter a new name for the province!");
         row("alliance: no status", AlterAllianceStatus, "ComboBoxPlayer=3",
@@ -193,7 +179,6 @@ class DialogTest : public QObject {
             "ComboBoxPlayer=3_-_Vikings ComboBoxStatus=2", "Player number is no number!");
         row("alliance: player 12 passes", AlterAllianceStatus, "ComboBoxPlayer=12 ComboBoxStatus=5",
             "");
-        row("cede: no province", CedeProvince, "ComboBoxPlayer=2", "You have to enter a province!");
         row("cede: coordinates", CedeProvince, "EditX=3 EditY=-",
             "The X- and Y-coordinate of the provinces has to be a number!");
         row("cede: no player", CedeProvince, "EditX=3 EditY=4",
@@ -451,21 +436,6 @@ class DialogTest : public QObject {
             QCOMPARE(spy.front().front().toInt(), info.helpTopic);
             dialog->hide();
         }
-    }
-
-    void editedFieldsFillTheControls() {
-        Dialogs d;
-        OrderFields fields;
-        for (int n = 1; n <= 9; ++n) {
-            fields.Set(n, std::to_string(n));
-        }
-        fields.Set(3, "Castle");
-        fields.Set(6, "Ship");
-        fields.Set(9, "General"); // not offered for placements: left unselected
-        TCommandDialog* dialog = d.For(CommandKind::PlaceUnits);
-        dialog->Prepare(DisplayForm::Natural, CommandKind::PlaceUnits, fields);
-        fields.Set(9, "");
-        QCOMPARE(dialog->Fields(), fields);
     }
 };
 

@@ -304,10 +304,7 @@ class EditTest : public QObject {
                                                         << "BEGIN|B|C|A|END" << 3 << QString();
         QTest::newRow("+ on the last wraps below BEGIN") << three << 3 << "ButtonPlus"
                                                          << "BEGIN|C|A|B|END" << 1 << QString();
-        QTest::newRow("+ on the second") << three << 2 << "ButtonPlus"
-                                         << "BEGIN|A|C|B|END" << 3 << QString();
-        QTest::newRow("- on the second") << three << 2 << "ButtonMinus"
-                                         << "BEGIN|B|A|C|END" << 1 << QString();
+
         QTest::newRow("delete the last order") << three << 3 << "ButtonDelete"
                                                << "BEGIN|A|B|END" << 2 << QString();
         QTest::newRow("delete the only order")
