@@ -107,7 +107,8 @@ TFormMoveC1::TFormMoveC1(QWidget* parent, Notifier& messages)
     setTabOrder(ComboBoxDirection, EditDirection);
     setTabOrder(EditDirection, ButtonOK);
     setTabOrder(ButtonOK, ButtonCancel);
-    Configure(move::CommandKind::MoveThroughLand, {});
+    // Laid out once before the first opening, for the window's first size.
+    TFormMoveC1::Configure(move::CommandKind::MoveThroughLand, {});
 }
 
 void TFormMoveC1::Configure(move::CommandKind kind, const edit::OrderFields& fields) {

@@ -102,13 +102,13 @@ TFormMoveC2::TFormMoveC2(QWidget* parent, Notifier& messages)
     }
     setTabOrder(previous, ButtonOK);
     setTabOrder(ButtonOK, ButtonCancel);
-    Configure(move::CommandKind::PlaceUnits, {});
+    TFormMoveC2::Configure(move::CommandKind::PlaceUnits, {});
 }
 
 void TFormMoveC2::Configure(move::CommandKind kind, const edit::OrderFields& fields) {
     const edit::UnitsDialogSetup setup = edit::SetupUnitsDialog(kind);
     const bool choiceShown = !setup.choiceLabel.empty();
-    const int tops[] = {Group1Top, setup.geometry.group2Top, setup.geometry.group3Top};
+    const std::array<int, 3> tops{Group1Top, setup.geometry.group2Top, setup.geometry.group3Top};
     for (std::size_t i = 0; i < groups_.size(); ++i) {
         const UnitGroup& group = groups_[i];
         const int first = 3 * static_cast<int>(i) + 1;

@@ -50,7 +50,7 @@ TFormMoveC5::TFormMoveC5(QWidget* parent, Notifier& messages, const report::Game
     setTabOrder(EditY, ComboBoxPlayer);
     setTabOrder(ComboBoxPlayer, ButtonOK);
     setTabOrder(ButtonOK, ButtonCancel);
-    Configure(move::CommandKind::CedeProvince, {});
+    TFormMoveC5::Configure(move::CommandKind::CedeProvince, {});
 }
 
 void TFormMoveC5::Configure(move::CommandKind kind, const edit::OrderFields& fields) {

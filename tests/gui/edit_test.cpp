@@ -3,6 +3,7 @@
 
 #include "fixture.h"
 #include "gui/command_dialog.h"
+#include "gui/help.h"
 #include "gui/movec1.h"
 #include "gui_tests.h"
 
@@ -16,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 #include <functional>
 
@@ -125,6 +127,8 @@ class EditTest : public QObject {
         f.ChooseCommand("Move Through Land");
         f.InDialog([](TCommandDialog* dialog) {
             QCOMPARE(dialog->LabelCommand->text(), QStringLiteral("Move Through Land"));
+            QApplication::setActiveWindow(dialog);
+            QTest::keyClick(dialog, Qt::Key_F1);
             Type(dialog, "EditX", "3");
             Type(dialog, "EditY", "4");
             Type(dialog, "EditNumber1", "5");
@@ -137,6 +141,8 @@ class EditTest : public QObject {
         });
         QTest::mouseClick(f.form->ButtonBelow, Qt::LeftButton);
         QCOMPARE(f.opened, QStringList{QStringLiteral("FormMoveC1")});
+        QCOMPARE(f.form->HelpWindow()->Browser()->source().toString(),
+                 QStringLiteral("qrc:/help/commands.html#c150"));
         QCOMPARE(f.notifier.errors, QStringList());
         QCOMPARE(f.MoveLines(),
                  (QStringList{QStringLiteral("BEGIN"),
