@@ -25,6 +25,13 @@ class Notifier;
 // Puts a confirmed dialog's fields into the move; all fields empty (Cancel) changes nothing.
 using OrderComposer = std::function<void(move::CommandKind, const edit::OrderFields&)>;
 
+// The dialogs placed by fixed tops: their width, and the left edge and width of their
+// groups and heading, and the width of a coordinate or number field.
+inline constexpr int FixedDialogWidth = 300;
+inline constexpr int GroupLeft = 8;
+inline constexpr int GroupWidth = FixedDialogWidth - 2 * GroupLeft;
+inline constexpr int ShortFieldWidth = 56;
+
 class TCommandDialog : public QDialog {
     Q_OBJECT
   public:
@@ -85,7 +92,7 @@ class TCommandDialog : public QDialog {
     OrderComposer composer_;
     move::CommandKind kind_ = move::CommandKind::MoveThroughLand;
     move::DisplayForm listForm_ = move::DisplayForm::Natural;
-    int clientWidth_ = 300;
+    int clientWidth_ = FixedDialogWidth;
 };
 
 // Selects the entry equal to the text (whole text, case counts); when none is, the list

@@ -16,14 +16,10 @@ namespace orv::gui {
 
 namespace {
 
-constexpr int Width = 300;
-constexpr int GroupLeft = 8;
-constexpr int GroupWidth = Width - 2 * GroupLeft;
 constexpr int GroupHeight = 58;
 constexpr int TacticTop = 296;
 constexpr int TacticHeight = 44;
 constexpr int DirectionHeight = 74;
-constexpr int NumberWidth = 56;
 
 QGroupBox* Group(QWidget* parent, const char* name, const char* caption, int top, int height) {
     auto* box = new QGroupBox(QString::fromLatin1(caption), parent);
@@ -44,7 +40,7 @@ void TroopRow(QGroupBox* box, int n, QLineEdit*& number, QComboBox*& type) {
     const std::string suffix = std::to_string(n);
     const std::string numberName = "EditNumber" + suffix;
     const std::string typeName = "ComboBoxType" + suffix;
-    number = NamedEdit(box, numberName.c_str(), NumberWidth);
+    number = NamedEdit(box, numberName.c_str(), ShortFieldWidth);
     type = NamedCombo(box, typeName.c_str(), false);
     QHBoxLayout* row = Row(box);
     row->addWidget(NamedLabel(box, ("LabelNumber" + suffix).c_str(), "Number:"));
@@ -58,13 +54,13 @@ void TroopRow(QGroupBox* box, int n, QLineEdit*& number, QComboBox*& type) {
 
 TFormMoveC1::TFormMoveC1(QWidget* parent, Notifier& messages)
     : TCommandDialog(parent, messages, "FormMoveC1") {
-    SetClientWidth(Width);
+    SetClientWidth(FixedDialogWidth);
     LabelCommand->setText(QStringLiteral("Move troop(s)"));
     LabelCommand->setGeometry(GroupLeft, 8, GroupWidth, 18);
 
     GroupBoxProvince = Group(this, "GroupBoxProvince", "Province", 32, GroupHeight);
-    EditX = NamedEdit(GroupBoxProvince, "EditX", NumberWidth);
-    EditY = NamedEdit(GroupBoxProvince, "EditY", NumberWidth);
+    EditX = NamedEdit(GroupBoxProvince, "EditX", ShortFieldWidth);
+    EditY = NamedEdit(GroupBoxProvince, "EditY", ShortFieldWidth);
     QHBoxLayout* province = Row(GroupBoxProvince);
     province->addWidget(NamedLabel(GroupBoxProvince, "LabelX", "X:"));
     province->addWidget(EditX);

@@ -14,11 +14,7 @@ namespace orv::gui {
 
 namespace {
 
-constexpr int Width = 300;
-constexpr int GroupLeft = 8;
-constexpr int GroupWidth = Width - 2 * GroupLeft;
 constexpr int Group1Top = 32;
-constexpr int CoordinateWidth = 56;
 
 // The object names of one group's controls; the X and Y labels keep the names they have
 // always had.
@@ -47,8 +43,8 @@ TFormMoveC2::UnitGroup MakeGroup(QWidget* parent, const GroupNames& names) {
     group.box = new QGroupBox(parent);
     group.box->setObjectName(QString::fromLatin1(names.box));
     group.labelProvince = NamedLabel(group.box, names.labelProvince, "Province:");
-    group.editX = NamedEdit(group.box, names.editX, CoordinateWidth);
-    group.editY = NamedEdit(group.box, names.editY, CoordinateWidth);
+    group.editX = NamedEdit(group.box, names.editX, ShortFieldWidth);
+    group.editY = NamedEdit(group.box, names.editY, ShortFieldWidth);
     group.labelChoice = NamedLabel(group.box, names.labelChoice, "Type:");
     group.choice = NamedCombo(group.box, names.choice, false);
 
@@ -71,7 +67,7 @@ TFormMoveC2::UnitGroup MakeGroup(QWidget* parent, const GroupNames& names) {
 
 TFormMoveC2::TFormMoveC2(QWidget* parent, Notifier& messages)
     : TCommandDialog(parent, messages, "FormMoveC2") {
-    SetClientWidth(Width);
+    SetClientWidth(FixedDialogWidth);
     LabelCommand->setGeometry(GroupLeft, 8, GroupWidth, 18);
     for (std::size_t i = 0; i < groups_.size(); ++i) {
         groups_[i] = MakeGroup(this, Names[i]);

@@ -13,7 +13,8 @@ namespace orv::gui {
 TFormMoveC3::TFormMoveC3(QWidget* parent, Notifier& messages)
     : TCommandDialog(parent, messages, "FormMoveC3"),
       GroupBox1(new QGroupBox(QStringLiteral("Province"), this)),
-      EditX(NamedEdit(GroupBox1, "EditX", 56)), EditY(NamedEdit(GroupBox1, "EditY", 56)),
+      EditX(NamedEdit(GroupBox1, "EditX", ShortFieldWidth)),
+      EditY(NamedEdit(GroupBox1, "EditY", ShortFieldWidth)),
       EditNewName(NamedEdit(GroupBox1, "EditNewName", 0)) {
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     auto* grid = new QGridLayout(GroupBox1);
@@ -29,7 +30,7 @@ TFormMoveC3::TFormMoveC3(QWidget* parent, Notifier& messages)
     grid->addWidget(EditNewName, 2, 0, 1, 5);
     auto* body = new QVBoxLayout;
     body->addWidget(GroupBox1);
-    StackWithButtons(body, 300);
+    StackWithButtons(body, FixedDialogWidth);
 }
 
 void TFormMoveC3::Configure(move::CommandKind, const edit::OrderFields& fields) {

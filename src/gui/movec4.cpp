@@ -34,7 +34,7 @@ TFormMoveC4::TFormMoveC4(QWidget* parent, Notifier& messages, const report::Game
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     form->addRow(NamedLabel(this, "Label1", "Player Number:"), ComboBoxPlayer);
     form->addRow(NamedLabel(this, "Label2", "Status:"), ComboBoxStatus);
-    StackWithButtons(form, 300);
+    StackWithButtons(form, FixedDialogWidth);
     OnFocusLeave(ComboBoxPlayer, [this] { ComboBoxPlayerExit(); });
 }
 

@@ -15,8 +15,6 @@ namespace orv::gui {
 
 namespace {
 
-constexpr int Width = 300;
-constexpr int Left = 8;
 constexpr int PlayerTop = 86;
 
 } // namespace
@@ -24,13 +22,14 @@ constexpr int PlayerTop = 86;
 TFormMoveC5::TFormMoveC5(QWidget* parent, Notifier& messages, const report::Game& game)
     : TCommandDialog(parent, messages, "FormMoveC5"),
       GroupBox1(new QGroupBox(QStringLiteral("Province"), this)),
-      EditX(NamedEdit(GroupBox1, "EditX", 56)), EditY(NamedEdit(GroupBox1, "EditY", 56)),
+      EditX(NamedEdit(GroupBox1, "EditX", ShortFieldWidth)),
+      EditY(NamedEdit(GroupBox1, "EditY", ShortFieldWidth)),
       Label1(NamedLabel(this, "Label1", "Player Number:")),
       ComboBoxPlayer(NamedCombo(this, "ComboBoxPlayer", true)), game_(game) {
-    SetClientWidth(Width);
-    LabelCommand->setGeometry(Left, 8, Width - 2 * Left, 18);
+    SetClientWidth(FixedDialogWidth);
+    LabelCommand->setGeometry(GroupLeft, 8, GroupWidth, 18);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    GroupBox1->setGeometry(Left, 32, Width - 2 * Left, 46);
+    GroupBox1->setGeometry(GroupLeft, 32, GroupWidth, 46);
     auto* row = new QHBoxLayout(GroupBox1);
     row->setContentsMargins(GroupMargins());
     row->setSpacing(6);
@@ -42,9 +41,9 @@ TFormMoveC5::TFormMoveC5(QWidget* parent, Notifier& messages, const report::Game
     row->addStretch();
 
     const int labelWidth = Label1->sizeHint().width();
-    Label1->setGeometry(Left + 2, PlayerTop, labelWidth, 24);
-    const int comboLeft = Left + 2 + labelWidth + 8;
-    ComboBoxPlayer->setGeometry(comboLeft, PlayerTop, Width - Left - comboLeft, 24);
+    Label1->setGeometry(GroupLeft + 2, PlayerTop, labelWidth, 24);
+    const int comboLeft = GroupLeft + 2 + labelWidth + 8;
+    ComboBoxPlayer->setGeometry(comboLeft, PlayerTop, FixedDialogWidth - GroupLeft - comboLeft, 24);
     OnFocusLeave(ComboBoxPlayer, [this] { ComboBoxPlayerExit(); });
     setTabOrder(EditX, EditY);
     setTabOrder(EditY, ComboBoxPlayer);

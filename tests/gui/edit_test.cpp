@@ -23,17 +23,10 @@
 
 using orv::gui::TCommandDialog;
 using orv::gui::testing::Example;
+using orv::gui::testing::Lines;
 using orv::gui::testing::MainFixture;
 
 namespace {
-
-QStringList Lines(const QListWidget* list) {
-    QStringList lines;
-    for (int i = 0; i < list->count(); ++i) {
-        lines.append(list->item(i)->text());
-    }
-    return lines;
-}
 
 // Started on the example report as the Vikings, with a move of the given raw lines.
 struct EditFixture : MainFixture {

@@ -16,17 +16,10 @@
 #include <QTest>
 
 using orv::gui::testing::Example;
+using orv::gui::testing::Lines;
 using orv::gui::testing::MainFixture;
 
 namespace {
-
-QStringList Lines(const QListWidget* list) {
-    QStringList lines;
-    for (int i = 0; i < list->count(); ++i) {
-        lines.append(list->item(i)->text());
-    }
-    return lines;
-}
 
 // The lines of a move file. A raw line the editor writes from a sentence may end in one
 // blank, so the lines are compared without their trailing blanks.
