@@ -11,6 +11,7 @@
 #include "gui/movec7.h"
 #include "gui_tests.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -358,6 +359,16 @@ class DialogTest : public QObject {
             QCOMPARE(player->currentText(), QStringLiteral("3"));
             dialog->hide();
         }
+        // Enter while the field still holds the whole entry confirms that entry.
+        TCommandDialog* dialog = d.Open(CommandKind::AlterAllianceStatus,
+                                        Entries("ComboBoxStatus=1 ComboBoxPlayer=2_-_Druids"));
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        QApplication::setActiveWindow(dialog);
+        Child<QComboBox>(dialog, "ComboBoxPlayer")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(d.notifier.errors, QStringList{QStringLiteral("Player number is no number!")});
+        dialog->hide();
     }
 
     void statusListOffersExactlySixEntries() {
