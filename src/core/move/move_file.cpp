@@ -3,6 +3,7 @@
 #include "core/report/text_file.h"
 #include "core/report/tokenizer.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -24,8 +25,10 @@ MoveResult TakeRawLines(MoveList& move, std::vector<std::string> lines) {
     read.form = DisplayForm::Raw;
     std::string message = read.Rebuild(DisplayForm::Natural);
     if (message.empty()) {
-        // Without its END every order would count as a message line.
-        if (read.EndLineIndex() == 0) {
+        // Without its END every order would count as a message line. An END that stands
+        // first already ends the (empty) order part: another one after the message lines
+        // would make them orders on the next load.
+        if (std::find(read.lines.begin(), read.lines.end(), "END") == read.lines.end()) {
             read.lines.emplace_back("END");
         }
         if (move.form == DisplayForm::Raw) {
@@ -53,11 +56,35 @@ std::string TemporaryNameFor(const std::string& target) {
     }
 }
 
+// The file a save replaces: the target itself, or the file a link names, so that the
+// link stays a link. Empty when there is no such file to write: only a regular file is
+// replaced, since renaming over a directory, a device such as /dev/full or a pipe would
+// put a move file where something else belongs.
+std::string FileToReplace(const std::string& target) {
+    std::error_code ec;
+    if (target.empty()) {
+        return {};
+    }
+    fs::path file = target;
+    if (fs::is_symlink(file, ec)) {
+        file = fs::weakly_canonical(file, ec);
+        if (ec) {
+            return {};
+        }
+    }
+    const fs::file_status status = fs::status(file, ec);
+    if (fs::exists(status) && !fs::is_regular_file(status)) {
+        return {};
+    }
+    return file.string();
+}
+
 // Writes the bytes to a temporary file in the target's folder and renames it over the
 // target, so the target is either the old file or the complete new one.
-bool WriteFileReplacing(const std::string& target, const std::string& bytes) {
+bool WriteFileReplacing(const std::string& name, const std::string& bytes) {
     std::error_code ec;
-    if (target.empty() || fs::is_directory(target, ec)) {
+    const std::string target = FileToReplace(name);
+    if (target.empty()) {
         return false;
     }
     const std::string temp = TemporaryNameFor(target);
