@@ -1,0 +1,44 @@
+#pragma once
+// Turns the field texts of a confirmed command dialog into an order line of the move, in
+// the form the move is shown in, and puts it where the user asked; the message command
+// rewrites the whole block after "END" instead.
+
+#include "core/edit/order_fields.h"
+#include "core/move/catalogue.h"
+#include "core/move/move_list.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orv::edit {
+
+// The order line of a command kind built from its dialog's fields, in raw or natural form.
+// SendMessages has no order line and gives the empty text.
+std::string ComposeLine(move::CommandKind kind, const OrderFields& fields, move::DisplayForm form);
+
+// The lines of a message text split at CR LF, LF or CR. Blank lines are kept; what follows
+// the last line end becomes a line only when it is not empty.
+std::vector<std::string> MessageLines(std::string_view text);
+
+// Replaces every line after "END" by the lines of the message text, headed by
+// "Send message(s):" in natural form.
+void RewriteMessageBlock(move::MoveList& move, std::string_view text);
+
+// Inserts the line above, below or in place of the selected line and selects it; without
+// a selection it goes directly above "END". Orders stay between "BEGIN" and "END": a
+// selection outside them (a frame line or the message block) puts the line as close to
+// it as the frame allows, and never replaces a frame or message line.
+void PlaceOrderLine(move::MoveList& move, Selection& selected, InsertMode mode, std::string line);
+
+struct ComposeOutcome {
+    bool changed = false;     // the move was changed
+    bool updateGoods = false; // the current goods are to be shown anew for the selection
+};
+
+// What a dialog's OK, Cancel or Escape does with its fields. Both of the first two slots
+// empty is the Cancel case and changes nothing. Lines go into the move in its display form.
+ComposeOutcome ComposeOrderLine(move::MoveList& move, Selection& selected, InsertMode mode,
+                                move::CommandKind kind, const OrderFields& fields);
+
+} // namespace orv::edit

@@ -1,0 +1,71 @@
+#include "core/edit/dispatch.h"
+
+namespace orv::edit {
+
+using move::CommandKind;
+using move::MessageKind;
+
+InsertMode InsertModeFor(DialogOpener opener) {
+    switch (opener) {
+    case DialogOpener::ButtonAbove:
+        return InsertMode::Above;
+    case DialogOpener::ButtonBelow:
+    case DialogOpener::CommandsDoubleClick:
+        return InsertMode::Below;
+    case DialogOpener::ButtonEdit:
+    case DialogOpener::MoveDoubleClick:
+        break;
+    }
+    return InsertMode::Replace;
+}
+
+bool OpensNewOrder(DialogOpener opener) {
+    return InsertModeFor(opener) != InsertMode::Replace;
+}
+
+DialogDecision DecideCommandDialog(bool newOrder, const CommandsListState& commands,
+                                   bool buildOrderActive, const move::MoveList& move,
+                                   Selection selectedLine) {
+    DialogDecision decision;
+    std::optional<CommandKind> chosen;
+    if (commands.selected) {
+        chosen = move::CommandAtPosition(commands.form, *commands.selected);
+    }
+    if (!buildOrderActive && chosen == CommandKind::ChangeTerrainType) {
+        if (newOrder) {
+            decision.message = UserMessage{MessageKind::Error, std::string(BuildDisallowedMessage)};
+            return decision;
+        }
+        decision.message = UserMessage{MessageKind::Warning, std::string(BuildDisallowedMessage)};
+    }
+
+    if (newOrder) {
+        if (!chosen) {
+            decision.message = UserMessage{MessageKind::Error, std::string(SelectCommandMessage)};
+        } else if (*chosen == CommandKind::SendMessages &&
+                   move.lines.size() != move.EndLineIndex() + 1) {
+            decision.message =
+                UserMessage{MessageKind::Error, std::string(SecondMessageBlockMessage)};
+        } else {
+            decision.dialog = DialogRequest{*chosen, commands.form, {}};
+        }
+        return decision;
+    }
+
+    if (!selectedLine || *selectedLine >= move.lines.size()) {
+        decision.message = UserMessage{MessageKind::Error, std::string(SelectMoveLineMessage)};
+        return decision;
+    }
+    if (*selectedLine > move.EndLineIndex()) {
+        OrderFields fields;
+        fields.slot[0] = MessageBlockText(move.lines, *selectedLine);
+        decision.dialog = DialogRequest{CommandKind::SendMessages, commands.form, fields};
+        return decision;
+    }
+    if (auto order = ReadOrderLine(move.lines[*selectedLine])) {
+        decision.dialog = DialogRequest{order->kind, commands.form, std::move(order->fields)};
+    }
+    return decision;
+}
+
+} // namespace orv::edit

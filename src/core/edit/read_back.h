@@ -1,0 +1,33 @@
+#pragma once
+// Reads an order line of the move back into the command kind and the field texts of the
+// dialog that edits it, so an existing order opens prefilled. Natural sentences and raw
+// lines are both read; the message block is read as one text.
+
+#include "core/edit/order_fields.h"
+#include "core/move/catalogue.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orv::edit {
+
+struct EditedOrder {
+    move::CommandKind kind;
+    OrderFields fields; // in the slot layout of the kind's dialog
+
+    bool operator==(const EditedOrder&) const = default;
+};
+
+// The order a line holds, by its first word compared with case: natural sentences first,
+// then raw lines. None for a line whose first word is no key ("BEGIN", "END", free text).
+// A field whose word is missing from the line stays empty.
+std::optional<EditedOrder> ReadOrderLine(std::string_view line);
+
+// The text of the message block for its dialog: every line from `first` to the last,
+// each followed by CR LF, without the natural heading when `first` is that heading.
+std::string MessageBlockText(const std::vector<std::string>& lines, std::size_t first);
+
+} // namespace orv::edit

@@ -1,0 +1,101 @@
+#include "core/report/settings.h"
+
+#include "core/report/text_file.h"
+
+#include <filesystem>
+#include <fstream>
+
+namespace orv::report {
+
+namespace {
+
+std::string NotFoundHelp(const std::string& message) {
+    return message +
+           "\r\nPlease reinitialize OrvMove\r\n(use menu item \"Reinitialize...\" in \"Report\" "
+           "menu)\r\nand read section \"Initialisation\" in online help";
+}
+
+bool WriteWhole(const std::string& path, const std::string& bytes) {
+    std::error_code ec;
+    const std::filesystem::path target(path);
+    if (target.has_parent_path()) {
+        std::filesystem::create_directories(target.parent_path(), ec);
+    }
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (!out) {
+        return false;
+    }
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    return !out.fail();
+}
+
+} // namespace
+
+SettingsRead ReadSettings(const std::vector<std::string>& lines, SeriesButtons& buttons) {
+    SettingsRead read;
+    read.reportFileName = lines.empty() ? std::string() : lines[0];
+    read.tribeName = lines.size() < 2 ? std::string() : lines[1];
+    read.series = SplitReportName(read.reportFileName);
+    std::string message;
+    if (read.series.IsSeries()) {
+        read.reportFileName = FindReport(read.series, read.reportFileName, FindMode::MostRecent);
+        if (!read.reportFileName.empty()) {
+            buttons.nextEnabled = false;
+        } else {
+            message = "No report with matches filename\r\n" + read.series.prefix + "*" +
+                      read.series.suffix + "\r\nfound!";
+        }
+        if (FindReport(read.series, read.reportFileName, FindMode::Previous).empty()) {
+            buttons.previousEnabled = false;
+        }
+    } else {
+        buttons.boxVisible = false;
+        if (!FileExists(read.reportFileName)) {
+            message = "Report " + read.reportFileName + " not found!";
+        }
+    }
+    if (!message.empty()) {
+        read.message = NotFoundHelp(message);
+        read.reportFileName.clear();
+        buttons.boxVisible = false;
+    }
+    return read;
+}
+
+std::string FindSettingsFile(const std::vector<std::string>& candidates) {
+    for (const std::string& path : candidates) {
+        if (FileExists(path)) {
+            return path;
+        }
+    }
+    return {};
+}
+
+std::string WriteSettingsFile(const std::vector<std::string>& candidates,
+                              const std::string& reportFileName, const std::string& tribeName) {
+    const std::string bytes = JoinCrLf({reportFileName, tribeName});
+    for (const std::string& path : candidates) {
+        if (WriteWhole(path, bytes)) {
+            return path;
+        }
+    }
+    return {};
+}
+
+std::vector<std::string> TribeChoices(const Game& game) {
+    std::vector<std::string> choices;
+    choices.reserve(game.tribes.size());
+    for (const TribeElem& tribe : game.tribes) {
+        choices.push_back(std::to_string(tribe.number) + ". " + tribe.name);
+    }
+    return choices;
+}
+
+std::string TribeNameFromChoice(std::string_view text) {
+    const std::size_t dot = text.find('.');
+    const std::size_t start = dot == std::string_view::npos ? 1 : dot + 2;
+    return start >= text.size() ? std::string() : std::string(text.substr(start));
+}
+
+} // namespace orv::report

@@ -1,0 +1,32 @@
+#pragma once
+// The help window: topics compiled into the program, opened by topic name from the Help
+// menu or by context number with the help key.
+
+#include <QWidget>
+#include <optional>
+
+class QTextBrowser;
+
+namespace orv::gui {
+
+// The resource page (with anchor) of a topic name or a context number; none when unknown.
+std::optional<QString> HelpTopicUrl(const QString& topic);
+std::optional<QString> HelpContextUrl(int context);
+
+class THelpWindow : public QWidget {
+    Q_OBJECT
+  public:
+    explicit THelpWindow(QWidget* parent = nullptr);
+
+    // Both show the window at the page; false (and the contents page) when unknown.
+    bool ShowTopic(const QString& topic);
+    bool ShowContext(int context);
+
+    QTextBrowser* Browser() const { return browser_; }
+
+  private:
+    bool ShowUrl(const std::optional<QString>& url);
+    QTextBrowser* browser_;
+};
+
+} // namespace orv::gui

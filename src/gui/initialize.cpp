@@ -1,0 +1,80 @@
+#include "gui/initialize.h"
+
+#include "core/report/settings.h"
+#include "gui/text_codec.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+namespace orv::gui {
+
+namespace {
+
+constexpr int TribeDialogHelpContext = 30;
+
+} // namespace
+
+TFormInitialize::TFormInitialize(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint),
+      comboBoxTribes_(new QComboBox(this)) {
+    setObjectName(QStringLiteral("FormInitialize"));
+    setWindowTitle(QStringLiteral("Initialize"));
+    setModal(true);
+
+    comboBoxTribes_->setObjectName(QStringLiteral("ComboBoxTribes"));
+    comboBoxTribes_->setEditable(true);
+    comboBoxTribes_->setInsertPolicy(QComboBox::NoInsert);
+    comboBoxTribes_->setMinimumWidth(260);
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("ButtonOK"));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel->setObjectName(QStringLiteral("ButtonCancel"));
+    connect(ok, &QPushButton::clicked, this, &TFormInitialize::ButtonOKClick);
+    connect(cancel, &QPushButton::clicked, this, &TFormInitialize::ButtonCancelClick);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(QStringLiteral("Select the tribe you play:"), this));
+    layout->addWidget(comboBoxTribes_);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    auto* help = new QShortcut(QKeySequence::HelpContents, this);
+    connect(help, &QShortcut::activated, this,
+            [this] { emit HelpRequested(TribeDialogHelpContext); });
+}
+
+void TFormInitialize::Fill(const std::vector<std::string>& entries) {
+    comboBoxTribes_->clear();
+    for (const std::string& entry : entries) {
+        comboBoxTribes_->addItem(FromText(entry));
+    }
+    if (!entries.empty()) {
+        comboBoxTribes_->setCurrentIndex(0);
+    }
+}
+
+std::string TFormInitialize::ChosenTribeName() const {
+    return report::TribeNameFromChoice(ToText(comboBoxTribes_->currentText()));
+}
+
+void TFormInitialize::ButtonOKClick() {
+    accept();
+}
+
+// Cancel ends the program; the caller does that when the dialog comes back rejected.
+void TFormInitialize::ButtonCancelClick() {
+    done(QDialog::Rejected);
+}
+
+} // namespace orv::gui

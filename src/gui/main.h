@@ -1,0 +1,200 @@
+#pragma once
+// The main window: start-up, the menus, the report series, the tribe's goods and the move
+// list. It owns the program's whole state; the work behind its handlers is the core's.
+
+#include "core/move/move_file.h"
+#include "core/move/move_list.h"
+#include "core/report/game.h"
+#include "core/report/report_series.h"
+#include "gui/services.h"
+
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+#include <string>
+
+class QAction;
+class QButtonGroup;
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+
+namespace orv::gui {
+
+class TAboutBox;
+class TFormCheckResult;
+class TFormInitialize;
+class THelpWindow;
+
+// Where the program lives and how it talks to the user; tests replace every part.
+struct Environment {
+    QString programDir;           // the executable's folder
+    QString configDir;            // the user's configuration folder, for a read-only program folder
+    Notifier* notifier = nullptr; // none: message boxes
+    FilePicker* picker = nullptr; // none: the toolkit's file dialogs
+    std::function<void()> quit;   // none: leave the event loop
+};
+
+// The program's state beside the widgets.
+struct ProgramState {
+    std::string programDir; // ends in a separator
+    std::string reportFileName;
+    report::ReportSeries series;
+    report::SeriesButtons seriesButtons;
+    report::Game game;
+    bool commandLineReport = false; // the settings file is then neither read nor written
+    move::MoveList move;
+};
+
+class TFormMain : public QMainWindow {
+    Q_OBJECT
+  public:
+    explicit TFormMain(Environment env, QWidget* parent = nullptr);
+    ~TFormMain() override;
+
+    // Decides where the first report comes from. arguments are the command-line arguments
+    // after the program name. False when the program is to end (a dialog was cancelled).
+    bool FormShow(const QStringList& arguments);
+
+    const ProgramState& State() const { return state_; }
+    // For the command dialogs and the list editing, which change the move; call ShowMove
+    // and UpdateCurrentGoods afterwards.
+    ProgramState& State() { return state_; }
+    Notifier& Messages() const { return *notifier_; }
+    TFormCheckResult* TextWindow() const { return formCheckResult_; }
+    TFormInitialize* TribeDialog() const { return formInitialize_; }
+    TAboutBox* AboutBox() const { return aboutBox_; }
+    THelpWindow* HelpWindow() const;
+
+    // The settings files, in the order they are read; writing takes the first that can be
+    // written.
+    std::vector<std::string> SettingsCandidates() const;
+
+    // Fills and shows the tribe dialog; false when the user cancelled it.
+    bool ShowTribeDialog(bool saveSettings);
+
+    void ShowHelpTopic(const QString& topic);
+    void ShowHelpContext(int context);
+
+    // The move list shown anew from the move document: lines, label, "Save" and "Reload".
+    void ShowMove();
+
+    // "-" without a selected line, else the gold and wood left after the selected line,
+    // red below zero.
+    void UpdateCurrentGoods();
+
+    // The form the commands list and the move list are shown in.
+    move::DisplayForm CommandsForm() const;
+    move::DisplayForm DisplayFormChosen() const;
+
+  public slots:
+    void menuItemNewClick();
+    void menuItemGetfromClipboardClick();
+    void menuItemPuttoClipboardClick();
+    void menuItemLoadClick();
+    void menuItemReloadClick();
+    void menuItemCheckMoveClick();
+    void menuItemSaveClick();
+    void menuItemSaveAsClick();
+    void menuItemLoadMostRecentFileClick();
+    void RadioGroupCommandsClick();
+    void RadioGroupDisplayClick();
+    void menuItemLoadReportClick();
+    void menuItemShowMapClick();
+    void menuItemShowOptionsClick();
+    void menuItemReinitializeClick();
+    void menuItemQuitClick();
+    void AboutClick();
+    void ButtonNextClick();
+    void ButtonPreviousClick();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void BuildMenus();
+    void BuildPanel();
+    QAction* AddItem(QMenu* menu, const char* name, const char* caption);
+    void ApplySeriesButtons();
+    void LoadReport();
+    void ShowTribeGoods();
+    void WriteSettings();
+    void Step(report::FindMode mode);
+    void Quit();
+    void StartNewMove();
+    void ShowMessage(move::MessageKind kind, const std::string& message);
+    QString ReportFileFromDialog();
+
+    Environment env_;
+    std::unique_ptr<Notifier> ownNotifier_;
+    std::unique_ptr<FilePicker> ownPicker_;
+    Notifier* notifier_;
+    FilePicker* picker_;
+    ProgramState state_;
+
+  public:
+    // Controls, named as the program names them (also their object names).
+    QAction* menuItemNew = nullptr;
+    QAction* menuItemGetfromClipboard = nullptr;
+    QAction* menuItemPuttoClipboard = nullptr;
+    QAction* menuItemLoad = nullptr;
+    QAction* menuItemReload = nullptr;
+    QAction* menuItemCheckMove = nullptr;
+    QAction* menuItemSave = nullptr;
+    QAction* menuItemSaveAs = nullptr;
+    QAction* menuItemLoadMostRecentFile = nullptr;
+    QAction* menuItemQuit = nullptr;
+    QAction* menuItemLoadReport = nullptr;
+    QAction* menuItemShowMap = nullptr;
+    QAction* menuItemShowOptions = nullptr;
+    QAction* menuItemline = nullptr;
+    QAction* menuItemReinitialize = nullptr;
+    QAction* menuItemIntroduction = nullptr;
+    QAction* menuItemInitialisation = nullptr;
+    QAction* menuItemMenus = nullptr;
+    QAction* menuItemMoveEditor = nullptr;
+    QAction* menuItemAuthor = nullptr;
+    QAction* About = nullptr;
+    QMenu* menuMove = nullptr;
+    QMenu* menuReport = nullptr;
+    QMenu* menuHelp = nullptr;
+
+    QListWidget* ListBoxCommands = nullptr;
+    QListWidget* ListBoxMove = nullptr;
+    QGroupBox* RadioGroupCommands = nullptr;
+    QGroupBox* RadioGroupDisplay = nullptr;
+    QButtonGroup* commandsForm = nullptr;
+    QButtonGroup* displayForm = nullptr;
+    QGroupBox* GroupBoxReport = nullptr;
+    QPushButton* ButtonNext = nullptr;
+    QPushButton* ButtonPrevious = nullptr;
+    QGroupBox* GroupBoxTribe = nullptr;
+    QLabel* LabelSGoldVal = nullptr;
+    QLabel* LabelSWoodVal = nullptr;
+    QLabel* LabelSFoodVal = nullptr;
+    QLabel* LabelCGoldVal = nullptr;
+    QLabel* LabelCWoodVal = nullptr;
+    QPushButton* ButtonAbove = nullptr;
+    QPushButton* ButtonBelow = nullptr;
+    QPushButton* ButtonEdit = nullptr;
+    QPushButton* ButtonPlus = nullptr;
+    QPushButton* ButtonMinus = nullptr;
+    QPushButton* ButtonDelete = nullptr;
+    QLabel* LabelMove = nullptr;
+
+  private:
+    TFormInitialize* formInitialize_ = nullptr;
+    TAboutBox* aboutBox_ = nullptr;
+    TFormCheckResult* formCheckResult_ = nullptr;
+    mutable THelpWindow* helpWindow_ = nullptr;
+};
+
+// The filter list of the report and move file dialogs.
+inline constexpr const char* FileFilter =
+    "All files (*.*)|*.*|Command files (*.cmd)|*.cmd|Move files (*.mov)|*.mov|"
+    "Text files (*.txt)|*.txt";
+
+} // namespace orv::gui

@@ -1,0 +1,219 @@
+// The main window's report side: start-up, the settings file, the tribe dialog, the
+// report series buttons and the two views of the game state.
+
+#include "core/report/report_reader.h"
+#include "core/report/settings.h"
+#include "core/report/text_file.h"
+#include "core/report/views.h"
+#include "gui/busy_cursor.h"
+#include "gui/check_result.h"
+#include "gui/initialize.h"
+#include "gui/main.h"
+#include "gui/placement.h"
+#include "gui/text_codec.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+namespace orv::gui {
+
+namespace {
+
+const QString SelectReportTitle = QStringLiteral("Select report to load");
+
+} // namespace
+
+std::vector<std::string> TFormMain::SettingsCandidates() const {
+    std::vector<std::string> candidates{state_.programDir + report::SettingsFileName};
+    if (!env_.configDir.isEmpty()) {
+        candidates.push_back(ToPath(env_.configDir) + "/" + report::SettingsFileName);
+    }
+    return candidates;
+}
+
+bool TFormMain::FormShow(const QStringList& arguments) {
+    state_.reportFileName = arguments.isEmpty() ? std::string() : ToPath(arguments.first());
+    if (!state_.reportFileName.empty()) {
+        state_.commandLineReport = true;
+        state_.series = report::SplitReportName(state_.reportFileName);
+        state_.seriesButtons.boxVisible = !state_.series.prefix.empty();
+        ApplySeriesButtons();
+        LoadReport();
+        menuItemline->setVisible(false);
+        menuItemReinitialize->setVisible(false);
+        if (!ShowTribeDialog(false)) {
+            return false;
+        }
+    } else if (state_.game.tribes.empty()) {
+        const std::string settings = report::FindSettingsFile(SettingsCandidates());
+        if (!settings.empty()) {
+            const report::TextFile file = report::ReadTextFile(settings);
+            report::SettingsRead read = report::ReadSettings(file.lines, state_.seriesButtons);
+            state_.reportFileName = read.reportFileName;
+            state_.game.tribeName = read.tribeName;
+            state_.series = read.series;
+            ApplySeriesButtons();
+            if (!read.message.empty()) {
+                notifier_->Error(FromPath(read.message));
+            }
+            if (report::FileExists(state_.reportFileName)) {
+                LoadReport();
+            }
+            report::SelectCurrentTribe(state_.game);
+            ShowTribeGoods();
+        } else {
+            const QString chosen = ReportFileFromDialog();
+            if (chosen.isEmpty()) {
+                return false;
+            }
+            state_.reportFileName = ToPath(chosen);
+            state_.series = {};
+            LoadReport();
+            if (!ShowTribeDialog(true)) {
+                return false;
+            }
+        }
+    }
+    RadioGroupCommandsClick();
+    return true;
+}
+
+QString TFormMain::ReportFileFromDialog() {
+    return picker_->OpenFileName(SelectReportTitle, QString(),
+                                 DialogFilter(QString::fromLatin1(FileFilter)));
+}
+
+void TFormMain::LoadReport() {
+    const report::ReportLoadResult result = report::LoadReport(state_.game, state_.reportFileName);
+    setWindowTitle(FromPath(result.title));
+    if (!result.message.empty()) {
+        notifier_->Error(FromPath(result.message));
+    }
+}
+
+void TFormMain::ShowTribeGoods() {
+    const report::TribeElem* tribe = state_.game.CurrentTribe();
+    if (tribe == nullptr) {
+        return;
+    }
+    GroupBoxTribe->setTitle(QStringLiteral("Tribe ") + FromText(state_.game.tribeName));
+    const auto show = [](QLabel* label, std::int32_t value) {
+        label->setText(QString::number(value));
+        label->setStyleSheet(value < 0 ? QStringLiteral("color: red;") : QString());
+    };
+    show(LabelSGoldVal, tribe->Gold());
+    show(LabelSWoodVal, tribe->Wood());
+    show(LabelSFoodVal, tribe->Food());
+    show(LabelCGoldVal, tribe->Gold());
+    show(LabelCWoodVal, tribe->Wood());
+}
+
+bool TFormMain::ShowTribeDialog(bool saveSettings) {
+    formInitialize_->Fill(report::TribeChoices(state_.game));
+    CenterOnScreen(formInitialize_);
+    if (formInitialize_->exec() != QDialog::Accepted) {
+        return false;
+    }
+    state_.game.tribeName = formInitialize_->ChosenTribeName();
+    report::SelectCurrentTribe(state_.game);
+    ShowTribeGoods();
+    if (saveSettings) {
+        WriteSettings();
+    }
+    return true;
+}
+
+void TFormMain::WriteSettings() {
+    const std::string written = report::WriteSettingsFile(
+        SettingsCandidates(), state_.reportFileName, state_.game.tribeName);
+    if (written.empty()) {
+        notifier_->Error(QStringLiteral("Cannot write the settings file ") +
+                         FromPath(SettingsCandidates().front()) + QStringLiteral("."));
+    }
+    state_.series = report::SplitReportName(state_.reportFileName);
+    report::UpdateSeriesButtons(state_.series, state_.reportFileName, state_.seriesButtons);
+    ApplySeriesButtons();
+}
+
+void TFormMain::ApplySeriesButtons() {
+    GroupBoxReport->setVisible(state_.seriesButtons.boxVisible);
+    ButtonNext->setEnabled(state_.seriesButtons.nextEnabled);
+    ButtonPrevious->setEnabled(state_.seriesButtons.previousEnabled);
+}
+
+void TFormMain::Quit() {
+    if (env_.quit) {
+        env_.quit();
+        return;
+    }
+    close();
+    QCoreApplication::exit(0);
+}
+
+void TFormMain::menuItemReinitializeClick() {
+    const QString chosen = ReportFileFromDialog();
+    if (chosen.isEmpty()) {
+        return;
+    }
+    state_.reportFileName = ToPath(chosen);
+    state_.series = {};
+    LoadReport();
+    if (!ShowTribeDialog(true)) {
+        Quit();
+    }
+}
+
+void TFormMain::menuItemLoadReportClick() {
+    const QString chosen = ReportFileFromDialog();
+    if (chosen.isEmpty()) {
+        return;
+    }
+    state_.reportFileName = ToPath(chosen);
+    state_.series = report::SplitReportName(state_.reportFileName);
+    state_.seriesButtons.boxVisible = !state_.series.prefix.empty();
+    ApplySeriesButtons();
+    LoadReport();
+    if (!ShowTribeDialog(false)) {
+        Quit();
+    }
+}
+
+void TFormMain::Step(report::FindMode mode) {
+    const std::string found =
+        report::StepReport(state_.series, state_.reportFileName, mode, state_.seriesButtons);
+    if (found.empty()) {
+        return;
+    }
+    ApplySeriesButtons();
+    if (!report::FileExists(found)) {
+        notifier_->Error(QStringLiteral("Report ") + FromPath(found) +
+                         QStringLiteral(" not found!"));
+        return;
+    }
+    LoadReport();
+    report::SelectCurrentTribe(state_.game);
+    ShowTribeGoods();
+}
+
+void TFormMain::ButtonNextClick() {
+    Step(report::FindMode::Next);
+}
+
+void TFormMain::ButtonPreviousClick() {
+    Step(report::FindMode::Previous);
+}
+
+void TFormMain::menuItemShowMapClick() {
+    const BusyCursor busy;
+    formCheckResult_->ShowTextWindow(report::ShowMapText(state_.game.map),
+                                     FromPath(report::ShowMapCaption(state_.reportFileName)));
+}
+
+void TFormMain::menuItemShowOptionsClick() {
+    formCheckResult_->ShowTextWindow(report::ShowGlobalOptionsText(state_.game.options),
+                                     QString::fromLatin1(report::GlobalOptionsCaption));
+}
+
+} // namespace orv::gui

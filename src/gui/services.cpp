@@ -1,0 +1,62 @@
+#include "gui/services.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QStringList>
+
+namespace orv::gui {
+
+namespace {
+
+const QString Title = QStringLiteral("OrvMove");
+
+// The core separates the lines of a message with CR LF; the box wants LF.
+QString BoxText(const QString& text) {
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return shown;
+}
+
+} // namespace
+
+void MessageBoxNotifier::Error(const QString& text) {
+    QMessageBox::critical(parent_, Title, BoxText(text), QMessageBox::Ok);
+}
+
+void MessageBoxNotifier::Warning(const QString& text) {
+    QMessageBox::warning(parent_, Title, BoxText(text), QMessageBox::Ok);
+}
+
+void MessageBoxNotifier::Information(const QString& text) {
+    QMessageBox::information(parent_, Title, BoxText(text), QMessageBox::Ok);
+}
+
+bool MessageBoxNotifier::Confirm(const QString& text, bool warning) {
+    const auto buttons = QMessageBox::Yes | QMessageBox::No;
+    const auto answer = warning ? QMessageBox::warning(parent_, Title, BoxText(text), buttons)
+                                : QMessageBox::question(parent_, Title, BoxText(text), buttons);
+    return answer == QMessageBox::Yes;
+}
+
+QString DialogFilePicker::OpenFileName(const QString& title, const QString& folder,
+                                       const QString& filter) {
+    return QFileDialog::getOpenFileName(parent_, title, folder, filter);
+}
+
+QString DialogFilePicker::SaveFileName(const QString& title, const QString& folder,
+                                       const QString& filter) {
+    // The overwrite question is the editor's own, asked after the dialog.
+    return QFileDialog::getSaveFileName(parent_, title, folder, filter, nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
+}
+
+QString DialogFilter(const QString& pipeSeparated) {
+    const QStringList parts = pipeSeparated.split(QLatin1Char('|'));
+    QStringList captions;
+    for (qsizetype i = 0; i < parts.size(); i += 2) {
+        captions.append(parts[i]);
+    }
+    return captions.join(QStringLiteral(";;"));
+}
+
+} // namespace orv::gui

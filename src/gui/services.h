@@ -1,0 +1,62 @@
+#pragma once
+// What the windows ask of the user and the desktop: message boxes, file dialogs and the
+// end of the program. The real ones use Qt; tests put recorders in their place.
+
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace orv::gui {
+
+class Notifier {
+  public:
+    virtual ~Notifier() = default;
+    virtual void Error(const QString& text) = 0;
+    virtual void Warning(const QString& text) = 0;
+    virtual void Information(const QString& text) = 0;
+    // A question with Yes and No; true for Yes. warning selects the warning icon.
+    virtual bool Confirm(const QString& text, bool warning) = 0;
+};
+
+class FilePicker {
+  public:
+    virtual ~FilePicker() = default;
+    // The chosen path, or an empty text when the user cancelled.
+    virtual QString OpenFileName(const QString& title, const QString& folder,
+                                 const QString& filter) = 0;
+    virtual QString SaveFileName(const QString& title, const QString& folder,
+                                 const QString& filter) = 0;
+};
+
+// Message boxes owned by a parent window.
+class MessageBoxNotifier final : public Notifier {
+  public:
+    explicit MessageBoxNotifier(QWidget* parent) : parent_(parent) {}
+    void Error(const QString& text) override;
+    void Warning(const QString& text) override;
+    void Information(const QString& text) override;
+    bool Confirm(const QString& text, bool warning) override;
+
+  private:
+    QWidget* parent_;
+};
+
+// The toolkit's own file dialogs.
+class DialogFilePicker final : public FilePicker {
+  public:
+    explicit DialogFilePicker(QWidget* parent) : parent_(parent) {}
+    QString OpenFileName(const QString& title, const QString& folder,
+                         const QString& filter) override;
+    QString SaveFileName(const QString& title, const QString& folder,
+                         const QString& filter) override;
+
+  private:
+    QWidget* parent_;
+};
+
+// The filter list as the move and report dialogs write it ("caption|pattern|..."), in the
+// toolkit's notation ("caption;;caption").
+QString DialogFilter(const QString& pipeSeparated);
+
+} // namespace orv::gui

@@ -1,0 +1,154 @@
+#include "core/edit/read_back.h"
+#include "edit_fixtures.h"
+
+#include <gtest/gtest.h>
+#include <random>
+
+namespace orv::edit {
+namespace {
+
+using move::CommandKind;
+using testing::Fields;
+
+struct ReadBack {
+    const char* name;
+    const char* line;
+    CommandKind kind;
+    OrderFields fields;
+};
+
+class ReadBackTable : public ::testing::TestWithParam<ReadBack> {};
+
+TEST_P(ReadBackTable, FillsTheDialogFields) {
+    const ReadBack& r = GetParam();
+    EXPECT_EQ(ReadOrderLine(r.line), (EditedOrder{r.kind, r.fields}));
+}
+
+// Lines as the conversion, a hand or an older move wrote them, not as composed here.
+INSTANTIATE_TEST_SUITE_P(
+    Natural, ReadBackTable,
+    ::testing::Values(
+        ReadBack{"LandTwoTroopsWithTactic",
+                 "Move through land with 5 Bowmen and 3 Horsemen and tactic Outflank from "
+                 "province 3 / 4 to north east ",
+                 CommandKind::MoveThroughLand,
+                 Fields({"3", "4", "5", "Bowman", "3", "Horseman", "", "", "Outflank", "N E"})},
+        ReadBack{
+            "LandTacticAfterSecondTroop",
+            "Move through land with 4 Horsemen and 1 General and tactic Pincer attack from "
+            "province 12 / 7 to south ",
+            CommandKind::MoveThroughLand,
+            Fields({"12", "7", "4", "Horseman", "1", "General", "", "", "Pincer attack", "S"})},
+        ReadBack{"SeaAllOfOneType", "Move through sea with all Ships from province 20 / 5 to east ",
+                 CommandKind::MoveThroughSea,
+                 Fields({"20", "5", "AT", "Ship", "", "", "", "", "", "E"})},
+        ReadBack{"SeaAllTroops", "Move through sea with all troops from province 20 / 5 to east ",
+                 CommandKind::MoveThroughSea,
+                 Fields({"20", "5", "", "All", "", "", "", "", "", "E"})},
+        ReadBack{"SeaWithoutDirection", "Move through sea with 2 Ships from province 1 / 1 to ",
+                 CommandKind::MoveThroughSea, Fields({"1", "1", "2", "Ship"})},
+        ReadBack{"RaidAllCountsOfTypes",
+                 "Conduct a raid from province 12 / 7 with all Horsemen and all Bowmen to north "
+                 "north ",
+                 CommandKind::RaidProvince,
+                 Fields({"12", "7", "AT", "Horseman", "AT", "Bowman", "", "", "", "N N"})},
+        ReadBack{"EspionageCommaAfterFirstY", "Espionage enemy provinces 12 / 7, 13 / 8 and 14 / 9",
+                 CommandKind::EspionageEnemyProvince,
+                 Fields({"12", "7", "", "13", "8", "", "14", "9"})},
+        ReadBack{"KingNamedWithSlash", "Name king Eric the Red/Bold", CommandKind::NameKing,
+                 Fields({"Eric the Red/Bold"})},
+        ReadBack{"ProvinceNameHoldingKing", "Name province 3 / 4 The king of hills",
+                 CommandKind::NameProvince, Fields({"3", "4", "The king of hills"})},
+        ReadBack{"KingNameHoldingProvince", "Name king Lord of the province  ",
+                 CommandKind::NameKing, Fields({"Lord of the province"})},
+        ReadBack{"KingWithoutName", "Name king", CommandKind::NameKing, Fields({""})},
+        ReadBack{"ProvinceWithoutName", "Name province 3 / 4", CommandKind::NameProvince,
+                 Fields({"3", "4", ""})}),
+    [](const ::testing::TestParamInfo<ReadBack>& info) { return info.param.name; });
+
+INSTANTIATE_TEST_SUITE_P(
+    Raw, ReadBackTable,
+    ::testing::Values(
+        ReadBack{"LandAllOfOneTypeInSecondGroup", "LAND 1 1 FO 5 HO AT N",
+                 CommandKind::MoveThroughLand,
+                 Fields({"1", "1", "5", "Foot soldier", "AT", "Horseman", "", "", "", "N"})},
+        ReadBack{"LandTrailingWordsOnlyCapitalDirections", "LAND 1 1 FO 5 x N E",
+                 CommandKind::MoveThroughLand,
+                 Fields({"1", "1", "5", "Foot soldier", "", "", "", "", "", "N E"})},
+        ReadBack{"RaidAllTroops", "RAID 7 8 AT N", CommandKind::RaidProvince,
+                 Fields({"7", "8", "", "All", "", "", "", "", "", "N"})},
+        ReadBack{"RaidDirectionIsTheRest", "RAID 7 8 HO 5 BO 2 GE 1 n x", CommandKind::RaidProvince,
+                 Fields({"7", "8", "5", "Horseman", "2", "Bowman", "1", "General", "", "n x"})},
+        ReadBack{"SeaAllThenAPair", "SEA 20 5 AT FO 5 E", CommandKind::MoveThroughSea,
+                 Fields({"20", "5", "", "All", "5", "Foot soldier", "", "", "", "E"})},
+        ReadBack{"SeaWithoutDirectionsTakesNoCode", "SEA 20 5 SH 5", CommandKind::MoveThroughSea,
+                 Fields({"20", "5", "5", "Ship"})},
+        ReadBack{"ProvinceNameOfSeveralWords", "NAME 12 7 Old  Keep ", CommandKind::NameProvince,
+                 Fields({"12", "7", "Old  Keep"})},
+        ReadBack{"ProvinceWithoutName", "NAME 12 7", CommandKind::NameProvince,
+                 Fields({"12", "7", ""})},
+        ReadBack{"King", "NAME Harald the Bold", CommandKind::NameKing,
+                 Fields({"Harald the Bold"})},
+        ReadBack{"BareName", "NAME", CommandKind::NameKing, Fields({""})},
+        ReadBack{"NameOfBlanks", "NAME    ", CommandKind::NameKing, Fields({""})},
+        ReadBack{"PlaceUnknownTypes", "PLA 12 7 XX 13 7 YY", CommandKind::PlaceUnits,
+                 Fields({"12", "7", "?", "13", "7", ""})},
+        ReadBack{"DefenceTacticOfTwoLetters", "DEF 12 7 FF", CommandKind::GiveDefensiveOrders,
+                 Fields({"12", "7", "?"})},
+        ReadBack{"EspionageExtraWordsIgnored", "ESP 1 2 3 4 5 6 7 8",
+                 CommandKind::EspionageEnemyProvince,
+                 Fields({"1", "2", "", "3", "4", "", "5", "6"})}),
+    [](const ::testing::TestParamInfo<ReadBack>& info) { return info.param.name; });
+
+TEST(ReadOrderLine, LinesWithoutAKeyHoldNoOrder) {
+    for (const char* line : {"BEGIN", "END", "", "   ", "hello world", "land 12 7 FO 10 N",
+                             "Move quickly", "Name the dog", "Send message(s):"}) {
+        EXPECT_EQ(ReadOrderLine(line), std::nullopt) << line;
+    }
+}
+
+// Lines made of the words the readers search for, in any order, must read without fault.
+TEST(ReadOrderLine, SurvivesScrambledLines) {
+    const char* pieces[] = {
+        "Move",   "Conduct", "Place",    "Give",  "Espionage", "Name",  "LAND",  "RAID",
+        "SEA",    "PLA",     "DEF",      "NAME",  " land ",    " sea ", " and ", " and tactic ",
+        " from ", " to ",    "province", " one ", "king",      "all",   "AT",    "5",
+        ",",      "/",       "\"",       "N",     "\t",        "\xA0",  " ",     ""};
+    std::mt19937 random(12345);
+    std::uniform_int_distribution<std::size_t> pick(0, std::size(pieces) - 1);
+    std::uniform_int_distribution<int> length(0, 14);
+    for (int round = 0; round < 4000; ++round) {
+        std::string line = pieces[pick(random) % 12];
+        for (int n = length(random); n > 0; --n) {
+            line += pieces[pick(random)];
+        }
+        (void)ReadOrderLine(line);
+    }
+}
+
+// Work grows with the line: a very long line of any kind reads back in one pass or a few.
+TEST(ReadOrderLine, LongLinesStayCheap) {
+    std::string steps;
+    for (int n = 0; n < 50000; ++n) {
+        steps += " N 1";
+    }
+    for (const char* start :
+         {"Move through land with 5 Bowmen from province 1 / 1 to",
+          "Conduct a raid from province 1 / 1 with 5 Bowmen  to",
+          "Give defensive orders for province 1 / 1 to Outflank", "LAND 1 1 FO 5", "RAID 1 1 FO 5",
+          "Place one Ship into province 1 / 1"}) {
+        const auto order = ReadOrderLine(start + steps);
+        ASSERT_TRUE(order) << start;
+    }
+}
+
+TEST(MessageBlockText, JoinsFromTheSelectedLineWithoutTheHeading) {
+    const testing::Lines lines{"BEGIN", "END", "Send message(s):", "Hello", "", "Bye"};
+    EXPECT_EQ(MessageBlockText(lines, 2), "Hello\r\n\r\nBye\r\n");
+    EXPECT_EQ(MessageBlockText(lines, 3), "Hello\r\n\r\nBye\r\n");
+    EXPECT_EQ(MessageBlockText(lines, 5), "Bye\r\n");
+    EXPECT_EQ(MessageBlockText(lines, 6), "");
+}
+
+} // namespace
+} // namespace orv::edit

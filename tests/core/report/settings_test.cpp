@@ -1,0 +1,119 @@
+#include "core/report/settings.h"
+#include "core/report/text_file.h"
+#include "temp_folder.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+
+namespace orv::report {
+namespace {
+
+const std::string HelpTail =
+    "\r\nPlease reinitialize OrvMove\r\n(use menu item \"Reinitialize...\" "
+    "in \"Report\" menu)\r\nand read section \"Initialisation\" in "
+    "online help";
+
+using SettingsFolder = fixtures::TempFolder;
+
+TEST_F(SettingsFolder, SingleNewestReportDisablesBothButtons) {
+    const std::string t3 = Touch("turn3.txt");
+    SeriesButtons buttons;
+    const SettingsRead read = ReadSettings({t3}, buttons);
+    EXPECT_EQ(read.reportFileName, t3);
+    EXPECT_EQ(read.tribeName, "");
+    EXPECT_FALSE(buttons.nextEnabled);
+    EXPECT_FALSE(buttons.previousEnabled);
+}
+
+TEST_F(SettingsFolder, SeriesWithoutReportGivesTheLongMessage) {
+    const std::string prefix = (dir / "turn").string();
+    SeriesButtons buttons;
+    const SettingsRead read = ReadSettings({prefix + "4.txt", "T"}, buttons);
+    EXPECT_EQ(read.message,
+              "No report with matches filename\r\n" + prefix + "*.txt\r\nfound!" + HelpTail);
+    EXPECT_EQ(read.reportFileName, "");
+    EXPECT_FALSE(buttons.boxVisible);
+}
+
+TEST_F(SettingsFolder, SingleReportOutsideASeries) {
+    const std::string plain = Touch("report.txt");
+    SeriesButtons buttons;
+    const SettingsRead read = ReadSettings({plain, "T"}, buttons);
+    EXPECT_EQ(read.reportFileName, plain);
+    EXPECT_EQ(read.message, "");
+    EXPECT_FALSE(buttons.boxVisible);
+
+    const std::string missing = (dir / "gone.txt").string();
+    const SettingsRead gone = ReadSettings({missing, "T"}, buttons);
+    EXPECT_EQ(gone.message, "Report " + missing + " not found!" + HelpTail);
+    EXPECT_EQ(gone.reportFileName, "");
+}
+
+TEST_F(SettingsFolder, HostileSettingsContentGivesAMessageNotACrash) {
+    const std::vector<std::vector<std::string>> contents = {
+        {},
+        {""},
+        {std::string("\0\x01\xff\x80turn", 8), "x"},
+        {dir.string() + "/"},
+        {dir.string()},
+        {std::string(100000, '9')},
+    };
+    for (const auto& lines : contents) {
+        SeriesButtons buttons;
+        const SettingsRead read = ReadSettings(lines, buttons);
+        EXPECT_NE(read.message, "");
+        EXPECT_EQ(read.reportFileName, "");
+        EXPECT_FALSE(buttons.boxVisible);
+    }
+}
+
+TEST_F(SettingsFolder, WritesIntoTheFirstWritablePlaceAndReadsTheFirstExisting) {
+    const std::string ro = (dir / "ro").string();
+    std::filesystem::create_directory(ro);
+    std::filesystem::permissions(ro, std::filesystem::perms::owner_read |
+                                         std::filesystem::perms::owner_exec);
+    const std::string inReadOnly = ro + "/OrvMove.ini";
+    const std::string inConfig = (dir / "config" / "orvmove" / "OrvMove.ini").string();
+    const bool rootIgnoresModes = std::ofstream(ro + "/probe").good();
+
+    const std::string written =
+        WriteSettingsFile({inReadOnly, inConfig}, "/r/turn12.txt", "Bold Tribe");
+    EXPECT_EQ(written, rootIgnoresModes ? inReadOnly : inConfig);
+    EXPECT_EQ(FindSettingsFile({inReadOnly, inConfig}), written);
+
+    std::string bytes;
+    ASSERT_TRUE(ReadFileBytes(written, bytes));
+    EXPECT_EQ(bytes, "/r/turn12.txt\r\nBold Tribe\r\n");
+}
+
+TEST(TribeChoices, NumberPointBlankName) {
+    Game game;
+    AddTribeRow(game, "3 Bold Tribe 1 2 3 4 5 6 7 8 9 10 11");
+    AddTribeRow(game, "-7 X 1 2 3 4 5 6 7 8 9 10 11");
+    EXPECT_EQ(TribeChoices(game), (std::vector<std::string>{"3. Bold Tribe", "-7. X"}));
+}
+
+struct ChoiceCase {
+    const char* name;
+    const char* text;
+    const char* tribe;
+};
+
+class TribeNameFromChoiceTest : public testing::TestWithParam<ChoiceCase> {};
+
+TEST_P(TribeNameFromChoiceTest, DropsNumberPointAndBlank) {
+    EXPECT_EQ(TribeNameFromChoice(GetParam().text), GetParam().tribe);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, TribeNameFromChoiceTest,
+    testing::Values(ChoiceCase{"Entry", "3. Bold Tribe", "Bold Tribe"},
+                    ChoiceCase{"FirstPointOnly", "12. St. Ives", "St. Ives"},
+                    ChoiceCase{"NoPoint", "Bold", "old"}, ChoiceCase{"PointLast", "3.", ""},
+                    ChoiceCase{"PointAndBlankLast", "3. ", ""}, ChoiceCase{"OneCharacter", "B", ""},
+                    ChoiceCase{"Empty", "", ""}),
+    [](const testing::TestParamInfo<ChoiceCase>& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace orv::report

@@ -1,0 +1,45 @@
+#pragma once
+// A fresh folder per test for reports and settings files, removed afterwards even when a
+// test made parts of it read-only.
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <string>
+#include <unistd.h>
+
+namespace orv::report::fixtures {
+
+class TempFolder : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        static int counter = 0;
+        dir = std::filesystem::temp_directory_path() /
+              ("orv_test_" + std::to_string(getpid()) + "_" + std::to_string(++counter));
+        std::filesystem::remove_all(dir);
+        std::filesystem::create_directories(dir);
+    }
+
+    void TearDown() override {
+        std::error_code ec;
+        for (auto it = std::filesystem::recursive_directory_iterator(dir, ec);
+             !ec && it != std::filesystem::recursive_directory_iterator(); it.increment(ec)) {
+            if (it->is_directory(ec)) {
+                std::filesystem::permissions(it->path(), std::filesystem::perms::owner_all,
+                                             std::filesystem::perm_options::add, ec);
+            }
+        }
+        std::filesystem::remove_all(dir, ec);
+    }
+
+    // Creates a small file and returns its full path.
+    std::string Touch(const std::string& name) const {
+        const std::string path = (dir / name).string();
+        std::ofstream(path) << "x";
+        return path;
+    }
+
+    std::filesystem::path dir;
+};
+
+} // namespace orv::report::fixtures

@@ -1,0 +1,10 @@
+#pragma once
+// The window test classes, run one after the other by the test program.
+
+#include <QObject>
+#include <memory>
+#include <vector>
+
+std::vector<std::unique_ptr<QObject>> StartupTests();
+std::vector<std::unique_ptr<QObject>> MoveMenuTests();
+std::vector<std::unique_ptr<QObject>> WindowTests();
