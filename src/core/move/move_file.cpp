@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 
 namespace orv::move {
 
@@ -43,68 +42,6 @@ MoveResult TakeRawLines(MoveList& move, std::vector<std::string> lines) {
     }
     move.lines = std::move(read.lines);
     return {};
-}
-
-// A name beside the target that no file has yet.
-std::string TemporaryNameFor(const std::string& target) {
-    std::error_code ec;
-    for (int n = 0;; ++n) {
-        std::string name = target + ".~orv" + std::to_string(n);
-        if (!fs::exists(name, ec) || n == 999) {
-            return name;
-        }
-    }
-}
-
-// The file a save replaces: the target itself, or the file a link names, so that the
-// link stays a link. Empty when there is no such file to write: only a regular file is
-// replaced, since renaming over a directory, a device such as /dev/full or a pipe would
-// put a move file where something else belongs.
-std::string FileToReplace(const std::string& target) {
-    std::error_code ec;
-    if (target.empty()) {
-        return {};
-    }
-    fs::path file = target;
-    if (fs::is_symlink(file, ec)) {
-        file = fs::weakly_canonical(file, ec);
-        if (ec) {
-            return {};
-        }
-    }
-    const fs::file_status status = fs::status(file, ec);
-    if (fs::exists(status) && !fs::is_regular_file(status)) {
-        return {};
-    }
-    return file.string();
-}
-
-// Writes the bytes to a temporary file in the target's folder and renames it over the
-// target, so the target is either the old file or the complete new one.
-bool WriteFileReplacing(const std::string& name, const std::string& bytes) {
-    std::error_code ec;
-    const std::string target = FileToReplace(name);
-    if (target.empty()) {
-        return false;
-    }
-    const std::string temp = TemporaryNameFor(target);
-    bool written = false;
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (out) {
-            out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-            out.close();
-            written = !out.fail();
-        }
-    }
-    if (written) {
-        fs::rename(temp, target, ec);
-        written = !ec;
-    }
-    if (!written) {
-        fs::remove(temp, ec);
-    }
-    return written;
 }
 
 } // namespace
@@ -149,7 +86,7 @@ SaveResult SaveMove(MoveList& move) {
             return {false, std::move(message)};
         }
     }
-    const bool written = WriteFileReplacing(move.fileName, report::JoinCrLf(move.lines));
+    const bool written = report::WriteFileReplacing(move.fileName, report::JoinCrLf(move.lines));
     if (natural) {
         move.Rebuild(DisplayForm::Natural);
     }

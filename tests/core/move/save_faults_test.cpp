@@ -1,17 +1,15 @@
 // Saving a move where the file system refuses: the failure is reported, the move keeps its
 // lines and display form, the file that was there stays as it was, and no temporary file
 // is left behind. Each fault is made so that it also holds for the superuser.
+#include "../fault_injection.h"
 #include "core/move/move_file.h"
 #include "core/report/text_file.h"
 
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace orv::move {
@@ -113,48 +111,29 @@ TEST_F(SaveFaults, TargetThatIsNoFileIsLeftAlone) {
     }
 }
 
-// Permission bits do not bind the superuser, so the save runs in a child process that
-// gives up its rights first.
 TEST_F(SaveFaults, FolderWithoutWritePermissionKeepsTheOldFile) {
     const std::string path = OldFile("m.cmd");
-    fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
-                              fs::perms::group_exec | fs::perms::others_read |
-                              fs::perms::others_exec);
-    const pid_t child = ::fork();
-    ASSERT_NE(child, -1);
-    if (child == 0) {
-        constexpr uid_t nobody = 65534;
-        if (::geteuid() == 0 && (::setgid(nobody) != 0 || ::setuid(nobody) != 0)) {
-            ::_exit(77);
-        }
-        const SaveResult result = SaveMoveAs(move_, path);
-        ::_exit(result.ok ? 1 : 0);
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    fs::permissions(dir_, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+    const faults::ChildOutcome saved =
+        faults::RunWithoutRights([&] { return SaveMoveAs(move_, path).ok; });
     fs::permissions(dir_, fs::perms::owner_all);
-    ASSERT_TRUE(WIFEXITED(status));
-    if (WEXITSTATUS(status) == 77) {
+    if (saved == faults::ChildOutcome::NoWayToDropRights) {
         GTEST_SKIP() << "the superuser may not give up its rights here";
     }
-    EXPECT_EQ(WEXITSTATUS(status), 0) << "the save went through";
+    EXPECT_EQ(saved, faults::ChildOutcome::False);
     EXPECT_EQ(Read(path), OldBytes);
     ExpectNoTemporaryFile();
 }
 
-// A file size limit stands in for a full device: the write fails part way, as it does when
-// the disk fills up, and binds the superuser too.
 TEST_F(SaveFaults, DeviceFullKeepsTheOldFile) {
     const std::string path = OldFile("m.cmd");
-    rlimit before{};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &before), 0);
-    rlimit small = before;
-    small.rlim_cur = 1024;
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    const SaveResult result = SaveMoveAs(move_, path);
-    ::setrlimit(RLIMIT_FSIZE, &before);
-    std::signal(SIGXFSZ, oldHandler);
+    SaveResult result;
+    {
+        const faults::FileSizeLimit full(1024);
+        ASSERT_TRUE(full.Active());
+        result = SaveMoveAs(move_, path);
+    }
     ExpectRefused(result, path);
     EXPECT_EQ(Read(path), OldBytes);
 }
