@@ -40,7 +40,7 @@ class SaveFaults : public testing::Test {
     }
 
     std::string OldFile(const std::string& name) const {
-        const std::string path = (dir_ / name).string();
+        std::string path = (dir_ / name).string();
         std::ofstream(path, std::ios::binary) << OldBytes;
         return path;
     }
