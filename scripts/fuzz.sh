@@ -9,14 +9,15 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 shift || true
 build=build-fuzz
-CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DORV_FUZZ=ON -DORV_BUILD_TESTS=OFF > /dev/null
-cmake --build "$build" --parallel 2
-
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
   targets=($(sed -n 's/^orv_fuzz_target(\(.*\))$/\1/p' fuzz/CMakeLists.txt))
 fi
+
+CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DORV_FUZZ=ON -DORV_BUILD_TESTS=OFF > /dev/null
+# Only the targets: the window needs no fuzzing instrumentation.
+cmake --build "$build" --parallel 2 --target "${targets[@]}"
 for t in "${targets[@]}"; do
   name=${t#fuzz_}
   work="$build/corpus/$name"
