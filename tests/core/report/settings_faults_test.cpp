@@ -7,7 +7,6 @@
 #include "temp_folder.h"
 
 #include <filesystem>
-#include <functional>
 
 namespace orv::report {
 namespace {
@@ -34,36 +33,15 @@ class SettingsFaults : public fixtures::TempFolder {
     }
 };
 
+// No pipe here: a settings writer that wrongly opened one would hang the test, not fail it.
 TEST_F(SettingsFaults, TargetThatIsNoFileIsLeftAlone) {
-    struct Case {
-        const char* name;
-        std::function<std::string()> make;
-        std::function<bool(const fs::path&)> still;
-    };
-    const Case cases[] = {
-        {"directory",
-         [&] {
-             fs::create_directory(dir / "OrvMove.ini");
-             return (dir / "OrvMove.ini").string();
-         },
-         [](const fs::path& p) { return fs::is_directory(p); }},
-        {"full device",
-         [&] {
-             fs::create_symlink("/dev/full", dir / "full.ini");
-             return (dir / "full.ini").string();
-         },
-         [](const fs::path& p) { return fs::is_symlink(p) && fs::is_character_file(p); }},
-        {"folder of the kernel", [] { return std::string("/proc/OrvMove.ini"); },
-         [](const fs::path& p) { return !fs::exists(p); }},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const std::string path = c.make();
-        ASSERT_TRUE(c.still(path));
-        EXPECT_EQ(Write({path}), "");
-        EXPECT_TRUE(c.still(path));
-        const std::string fallback = (dir / c.name / "OrvMove.ini").string();
-        EXPECT_EQ(Write({path, fallback}), fallback);
+    for (const faults::RefusedTarget& target : faults::TargetsThatAreNoFile(dir, false)) {
+        SCOPED_TRACE(target.name);
+        ASSERT_TRUE(target.unchanged());
+        EXPECT_EQ(Write({target.path}), "");
+        EXPECT_TRUE(target.unchanged());
+        const std::string fallback = (dir / "config" / "OrvMove.ini").string();
+        EXPECT_EQ(Write({target.path, fallback}), fallback);
     }
 }
 
