@@ -27,7 +27,8 @@ std::string TemporaryNameFor(const std::string& target) {
 // put a file where something else belongs.
 std::string FileToReplace(const std::string& target) {
     std::error_code ec;
-    if (target.empty()) {
+    // A name with a NUL byte would be cut short by the system and could name another file.
+    if (target.empty() || target.find('\0') != std::string::npos) {
         return {};
     }
     fs::path file = target;
@@ -74,7 +75,9 @@ bool WriteFileReplacing(const std::string& fileName, std::string_view bytes) {
 
 bool FileExists(const std::string& fileName) {
     std::error_code ec;
-    return !fileName.empty() && std::filesystem::is_regular_file(fileName, ec);
+    // A name with a NUL byte would be cut short by the system and could name another file.
+    return !fileName.empty() && fileName.find('\0') == std::string::npos &&
+           std::filesystem::is_regular_file(fileName, ec);
 }
 
 std::vector<std::string> SplitLines(std::string_view text) {

@@ -67,6 +67,10 @@ TEST_F(SaveFaults, TargetThatIsNoFileIsLeftAlone) {
     const std::string missing = (dir / "gone" / "m.cmd").string();
     ExpectRefused(SaveMoveAs(move_, missing), missing);
     EXPECT_FALSE(fs::exists(dir / "gone"));
+    // The system would cut the name at its NUL byte and write "m.cmd".
+    const std::string withNul = (dir / "m.cmd").string() + std::string(1, '\0') + ".bak";
+    ExpectRefused(SaveMoveAs(move_, withNul), withNul);
+    EXPECT_FALSE(fs::exists(dir / "m.cmd"));
 }
 
 TEST_F(SaveFaults, FolderWithoutWritePermissionKeepsTheOldFile) {
