@@ -3,8 +3,8 @@
 #include "core/report/text_file.h"
 #include "core/report/tokenizer.h"
 
+#include <algorithm>
 #include <filesystem>
-#include <fstream>
 
 namespace orv::move {
 
@@ -24,8 +24,10 @@ MoveResult TakeRawLines(MoveList& move, std::vector<std::string> lines) {
     read.form = DisplayForm::Raw;
     std::string message = read.Rebuild(DisplayForm::Natural);
     if (message.empty()) {
-        // Without its END every order would count as a message line.
-        if (read.EndLineIndex() == 0) {
+        // Without its END every order would count as a message line. An END that stands
+        // first already ends the (empty) order part: another one after the message lines
+        // would make them orders on the next load.
+        if (std::find(read.lines.begin(), read.lines.end(), "END") == read.lines.end()) {
             read.lines.emplace_back("END");
         }
         if (move.form == DisplayForm::Raw) {
@@ -40,44 +42,6 @@ MoveResult TakeRawLines(MoveList& move, std::vector<std::string> lines) {
     }
     move.lines = std::move(read.lines);
     return {};
-}
-
-// A name beside the target that no file has yet.
-std::string TemporaryNameFor(const std::string& target) {
-    std::error_code ec;
-    for (int n = 0;; ++n) {
-        std::string name = target + ".~orv" + std::to_string(n);
-        if (!fs::exists(name, ec) || n == 999) {
-            return name;
-        }
-    }
-}
-
-// Writes the bytes to a temporary file in the target's folder and renames it over the
-// target, so the target is either the old file or the complete new one.
-bool WriteFileReplacing(const std::string& target, const std::string& bytes) {
-    std::error_code ec;
-    if (target.empty() || fs::is_directory(target, ec)) {
-        return false;
-    }
-    const std::string temp = TemporaryNameFor(target);
-    bool written = false;
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (out) {
-            out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-            out.close();
-            written = !out.fail();
-        }
-    }
-    if (written) {
-        fs::rename(temp, target, ec);
-        written = !ec;
-    }
-    if (!written) {
-        fs::remove(temp, ec);
-    }
-    return written;
 }
 
 } // namespace
@@ -122,7 +86,7 @@ SaveResult SaveMove(MoveList& move) {
             return {false, std::move(message)};
         }
     }
-    const bool written = WriteFileReplacing(move.fileName, report::JoinCrLf(move.lines));
+    const bool written = report::WriteFileReplacing(move.fileName, report::JoinCrLf(move.lines));
     if (natural) {
         move.Rebuild(DisplayForm::Natural);
     }

@@ -3,7 +3,6 @@
 #include "core/report/text_file.h"
 
 #include <filesystem>
-#include <fstream>
 
 namespace orv::report {
 
@@ -21,13 +20,8 @@ bool WriteWhole(const std::string& path, const std::string& bytes) {
     if (target.has_parent_path()) {
         std::filesystem::create_directories(target.parent_path(), ec);
     }
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) {
-        return false;
-    }
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    return !out.fail();
+    // Through a temporary file, so a failed write never leaves a cut settings file.
+    return WriteFileReplacing(path, bytes);
 }
 
 } // namespace

@@ -6,6 +6,73 @@
 
 namespace orv::report {
 
+namespace {
+
+namespace fs = std::filesystem;
+
+// A name beside the target that nothing has yet, not even a dangling link.
+std::string TemporaryNameFor(const std::string& target) {
+    std::error_code ec;
+    for (int n = 0;; ++n) {
+        std::string name = target + ".~orv" + std::to_string(n);
+        if (!fs::exists(fs::symlink_status(name, ec)) || n == 999) {
+            return name;
+        }
+    }
+}
+
+// The file a write replaces: the target itself, or the file a link names, so that the
+// link stays a link. Empty when there is no such file to write: only a regular file is
+// replaced, since renaming over a directory, a device such as /dev/full or a pipe would
+// put a file where something else belongs.
+std::string FileToReplace(const std::string& target) {
+    std::error_code ec;
+    // A name with a NUL byte would be cut short by the system and could name another file.
+    if (target.empty() || target.find('\0') != std::string::npos) {
+        return {};
+    }
+    fs::path file = target;
+    if (fs::is_symlink(file, ec)) {
+        file = fs::weakly_canonical(file, ec);
+        if (ec) {
+            return {};
+        }
+    }
+    const fs::file_status status = fs::status(file, ec);
+    if (fs::exists(status) && !fs::is_regular_file(status)) {
+        return {};
+    }
+    return file.string();
+}
+
+} // namespace
+
+bool WriteFileReplacing(const std::string& fileName, std::string_view bytes) {
+    std::error_code ec;
+    const std::string target = FileToReplace(fileName);
+    if (target.empty()) {
+        return false;
+    }
+    const std::string temp = TemporaryNameFor(target);
+    bool written = false;
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        if (out) {
+            out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+            out.close();
+            written = !out.fail();
+        }
+    }
+    if (written) {
+        fs::rename(temp, target, ec);
+        written = !ec;
+    }
+    if (!written) {
+        fs::remove(temp, ec);
+    }
+    return written;
+}
+
 bool FileExists(const std::string& fileName) {
     std::error_code ec;
     // A name with a NUL byte would be cut short by the system and could name another file.

@@ -27,6 +27,12 @@ TextFile ReadTextFile(const std::string& fileName);
 // Reads a whole file as bytes; false when it cannot be opened or read.
 bool ReadFileBytes(const std::string& fileName, std::string& bytes);
 
+// Writes the bytes to a temporary file beside the target and renames it over the target,
+// so the target is either the old file or the complete new one. Only a regular file, or
+// one that does not exist yet, is replaced; through a link, the file it names. False when
+// the bytes could not be written, with the target as it was.
+bool WriteFileReplacing(const std::string& fileName, std::string_view bytes);
+
 // Joins lines with CR LF after every line.
 std::string JoinCrLf(const std::vector<std::string>& lines);
 

@@ -1,0 +1,6 @@
+BEGIN
+ALL 3 2
+end
+RAID 1 2 AT N
+END
+hi

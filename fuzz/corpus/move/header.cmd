@@ -1,0 +1,6 @@
+From: gm
+
+begin
+land 12 7 fo 10 n e
+END
+Greetings

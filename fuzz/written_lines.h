@@ -1,0 +1,114 @@
+#pragma once
+// Which raw order lines the round-trip checks of the fuzz targets hold to: lines in the
+// shape the editor writes must survive raw -> natural -> raw unchanged. The conversion
+// finds values by word position in the sentence, so it is only bound to lines whose
+// values are the words the editor puts there, and one shape it writes is known to change.
+
+#include "core/report/tokenizer.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orv::fuzz {
+
+// A value word the editor writes outside names and directions: a number, "AT", a troop
+// code or a tactic letter. An untranslatable code (which reads back as "?") marks an order
+// the check refuses anyway; the words after it may shift.
+inline bool IsWrittenValue(std::string_view word) {
+    for (const std::string_view code :
+         {"AT", "FO", "BO", "HO", "GE", "SH", "CA", "F", "P", "T", "U", "C"}) {
+        if (word == code) {
+            return true;
+        }
+    }
+    return report::IsNumber(word);
+}
+
+// Whether a line of `words` words holds every value its keyword needs: the editor writes
+// no order short of a value, and groups of DEF, ESP and PLA only whole.
+inline bool HasAllItsValues(std::string_view keyword, std::size_t words) {
+    if (keyword == "ALL" || keyword == "BUILD") {
+        return words == 3;
+    }
+    if (keyword == "CEDE") {
+        return words == 4;
+    }
+    if (keyword == "DEF" || keyword == "PLA") {
+        return words == 4 || words == 7 || words == 10;
+    }
+    if (keyword == "ESP") {
+        return words == 3 || words == 5 || words == 7;
+    }
+    return words >= 4; // LAND, SEA, RAID: x, y and at least "AT"
+}
+
+// True when the raw line is expected to come back unchanged from natural form.
+inline bool KeepsItsWording(std::string_view raw) {
+    using report::UpperAscii;
+    using report::WordAt;
+    // Every value is a word of its own, joined by single blanks; an empty value (from a
+    // sentence short of words) would shift the words after it.
+    if (raw.find("  ") != std::string_view::npos) {
+        return false;
+    }
+    const std::string keyword = UpperAscii(WordAt(raw, 1));
+    if (keyword == "NAME") {
+        // A province's name needs its coordinates and at least one word; a king's name
+        // that begins with a number reads as a province's and cannot be written.
+        // A king's name is written without leading or trailing blanks.
+        if (!report::IsNumber(WordAt(raw, 2))) {
+            return !raw.empty() && !report::IsSeparator(raw.back());
+        }
+        // A province's line starts with its coordinates and name, joined by single blanks.
+        const std::string head = "NAME " + WordAt(raw, 2) + " " + WordAt(raw, 3) + " ";
+        return report::IsNumber(WordAt(raw, 3)) && !WordAt(raw, 4).empty() &&
+               raw.substr(0, head.size()) == head && raw.size() > head.size() &&
+               !report::IsSeparator(raw[head.size()]);
+    }
+    // "LAND x y HO AT ..." (all Horsemen, no tactic): the raw grammar takes HO for a tactic
+    // because word 5 is no number. Accepted: the order reads back with a tactic "?".
+    if (keyword == "LAND" && UpperAscii(WordAt(raw, 4)) != "AT" &&
+        UpperAscii(WordAt(raw, 5)) == "AT") {
+        return false;
+    }
+    // Outside names the editor separates words by blanks only.
+    for (const char c : raw) {
+        if (c != ' ' && report::IsSeparator(c)) {
+            return false;
+        }
+    }
+    // Only DEF and PLA lines made from a sentence end in a blank.
+    if (keyword != "DEF" && keyword != "PLA" && !raw.empty() && raw.back() == ' ') {
+        return false;
+    }
+    const std::vector<std::size_t> starts = report::WordStarts(raw);
+    if (!HasAllItsValues(keyword, starts.size())) {
+        return false;
+    }
+    const auto word = [&](std::size_t n) {
+        return n <= starts.size() ? report::RunAt(raw, starts[n - 1]) : std::string_view();
+    };
+    // Directions are written as the letters N, E, S, W, or "?" for a word of no direction.
+    std::size_t directions = starts.size() + 1;
+    if (keyword == "LAND" || keyword == "SEA" || keyword == "RAID") {
+        const auto isCount = [](std::string_view w) { return w == "AT" || report::IsNumber(w); };
+        std::size_t k = keyword == "LAND" && word(4) != "AT" && !report::IsNumber(word(5)) ? 5 : 4;
+        k += word(k) == "AT" ? 1 : 2;
+        while (k < starts.size() && isCount(word(k + 1))) {
+            k += 2;
+        }
+        directions = k;
+    }
+    for (std::size_t n = 2; n <= starts.size(); ++n) {
+        const std::string_view w = word(n);
+        if (n >= directions
+                ? w.size() != 1 || std::string_view("NESW?").find(w[0]) == std::string_view::npos
+                : !IsWrittenValue(w)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace orv::fuzz
