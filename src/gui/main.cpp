@@ -153,6 +153,8 @@ void TFormMain::BuildMenus() {
     menuItemLoadReport = AddItem(menuReport, "menuItemLoadReport", "Load...");
     menuReport->addSeparator();
     menuItemShowMap = AddItem(menuReport, "menuItemShowMap", "Show Map");
+    menuItemShowGraphicalMap =
+        AddItem(menuReport, "menuItemShowGraphicalMap", "Show Graphical Map");
     menuItemShowOptions = AddItem(menuReport, "menuItemShowOptions", "Show Global Options");
     menuItemline = menuReport->addSeparator();
     menuItemline->setObjectName(QStringLiteral("menuItemline"));
@@ -185,6 +187,8 @@ void TFormMain::BuildMenus() {
     connect(menuItemQuit, &QAction::triggered, this, &TFormMain::menuItemQuitClick);
     connect(menuItemLoadReport, &QAction::triggered, this, &TFormMain::menuItemLoadReportClick);
     connect(menuItemShowMap, &QAction::triggered, this, &TFormMain::menuItemShowMapClick);
+    connect(menuItemShowGraphicalMap, &QAction::triggered, this,
+            &TFormMain::menuItemShowGraphicalMapClick);
     connect(menuItemShowOptions, &QAction::triggered, this, &TFormMain::menuItemShowOptionsClick);
     connect(menuItemReinitialize, &QAction::triggered, this, &TFormMain::menuItemReinitializeClick);
     const auto topic = [this](QAction* item, const char* name) {
@@ -313,6 +317,8 @@ void TFormMain::BuildPanel() {
     connect(commandsForm, &QButtonGroup::idClicked, this, &TFormMain::RadioGroupCommandsClick);
     connect(displayForm, &QButtonGroup::idClicked, this, &TFormMain::RadioGroupDisplayClick);
     connect(ListBoxMove, &QListWidget::itemSelectionChanged, this, &TFormMain::UpdateCurrentGoods);
+    connect(ListBoxMove, &QListWidget::itemSelectionChanged, this, &TFormMain::ShowSelectionOnMap);
+    connect(this, &TFormMain::StateShown, this, &TFormMain::RefreshMapWindow);
 }
 
 THelpWindow* TFormMain::HelpWindow() const {

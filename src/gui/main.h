@@ -27,6 +27,7 @@ namespace orv::gui {
 class TAboutBox;
 class TFormCheckResult;
 class TFormInitialize;
+class TFormMap;
 class THelpWindow;
 
 // Where the program lives and how it talks to the user; tests replace every part.
@@ -68,6 +69,8 @@ class TFormMain : public QMainWindow {
     TFormInitialize* TribeDialog() const { return formInitialize_; }
     TAboutBox* AboutBox() const { return aboutBox_; }
     THelpWindow* HelpWindow() const;
+    // The graphical map; nullptr until "Show Graphical Map" first opened it.
+    TFormMap* MapWindow() const { return formMap_; }
 
     // The settings files, in the order they are read; writing takes the first that can be
     // written.
@@ -104,12 +107,17 @@ class TFormMain : public QMainWindow {
     void RadioGroupDisplayClick();
     void menuItemLoadReportClick();
     void menuItemShowMapClick();
+    void menuItemShowGraphicalMapClick();
     void menuItemShowOptionsClick();
     void menuItemReinitializeClick();
     void menuItemQuitClick();
     void AboutClick();
     void ButtonNextClick();
     void ButtonPreviousClick();
+
+  signals:
+    // The move, the report or the tribe shown anew: views of the game state follow.
+    void StateShown();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -127,6 +135,8 @@ class TFormMain : public QMainWindow {
     void StartNewMove();
     void ShowMessage(move::MessageKind kind, const std::string& message);
     QString ReportFileFromDialog();
+    void RefreshMapWindow();
+    void ShowSelectionOnMap();
 
     Environment env_;
     std::unique_ptr<Notifier> ownNotifier_;
@@ -149,6 +159,7 @@ class TFormMain : public QMainWindow {
     QAction* menuItemQuit = nullptr;
     QAction* menuItemLoadReport = nullptr;
     QAction* menuItemShowMap = nullptr;
+    QAction* menuItemShowGraphicalMap = nullptr;
     QAction* menuItemShowOptions = nullptr;
     QAction* menuItemline = nullptr;
     QAction* menuItemReinitialize = nullptr;
@@ -189,6 +200,7 @@ class TFormMain : public QMainWindow {
     TFormInitialize* formInitialize_ = nullptr;
     TAboutBox* aboutBox_ = nullptr;
     TFormCheckResult* formCheckResult_ = nullptr;
+    TFormMap* formMap_ = nullptr;
     mutable THelpWindow* helpWindow_ = nullptr;
 };
 

@@ -9,12 +9,14 @@
 #include "gui/check_result.h"
 #include "gui/initialize.h"
 #include "gui/main.h"
+#include "gui/map_window.h"
 #include "gui/placement.h"
 #include "gui/text_codec.h"
 
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 
 namespace orv::gui {
@@ -91,6 +93,7 @@ void TFormMain::LoadReport() {
     if (!result.message.empty()) {
         notifier_->Error(FromPath(result.message));
     }
+    emit StateShown();
 }
 
 void TFormMain::ShowTribeGoods() {
@@ -119,6 +122,7 @@ bool TFormMain::ShowTribeDialog(bool saveSettings) {
     state_.game.tribeName = formInitialize_->ChosenTribeName();
     report::SelectCurrentTribe(state_.game);
     ShowTribeGoods();
+    emit StateShown();
     if (saveSettings) {
         WriteSettings();
     }
@@ -209,6 +213,35 @@ void TFormMain::menuItemShowMapClick() {
     const BusyCursor busy;
     formCheckResult_->ShowTextWindow(report::ShowMapText(state_.game.map),
                                      FromPath(report::ShowMapCaption(state_.reportFileName)));
+}
+
+void TFormMain::menuItemShowGraphicalMapClick() {
+    if (formMap_ == nullptr) {
+        formMap_ = new TFormMap(this);
+    }
+    formMap_->show();
+    RefreshMapWindow();
+    ShowSelectionOnMap();
+    formMap_->raise();
+    formMap_->activateWindow();
+}
+
+// Only an open map is redrawn: checking the move for the picture costs a copy of the map.
+void TFormMain::RefreshMapWindow() {
+    if (formMap_ != nullptr && formMap_->isVisible()) {
+        formMap_->SetDrawing(mapview::BuildDrawing(state_.game, state_.move));
+    }
+}
+
+void TFormMain::ShowSelectionOnMap() {
+    if (formMap_ == nullptr) {
+        return;
+    }
+    const QList<QListWidgetItem*> selected = ListBoxMove->selectedItems();
+    formMap_->SetSelectedLine(selected.isEmpty()
+                                  ? std::nullopt
+                                  : std::optional<std::size_t>(static_cast<std::size_t>(
+                                        ListBoxMove->row(selected.first()))));
 }
 
 void TFormMain::menuItemShowOptionsClick() {

@@ -8,3 +8,4 @@
 std::vector<std::unique_ptr<QObject>> StartupTests();
 std::vector<std::unique_ptr<QObject>> MoveMenuTests();
 std::vector<std::unique_ptr<QObject>> WindowTests();
+std::vector<std::unique_ptr<QObject>> MapWindowTests();

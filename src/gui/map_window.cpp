@@ -1,0 +1,204 @@
+#include "gui/map_window.h"
+
+#include "gui/map_paint.h"
+#include "gui/text_codec.h"
+
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QToolTip>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+#include <utility>
+
+namespace orv::gui {
+
+namespace {
+
+const QString MapCaption = QStringLiteral("Graphical Map");
+const QString PickCaption = QStringLiteral("Graphical Map - click a province (Esc cancels)");
+
+} // namespace
+
+TMapCanvas::TMapCanvas(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("MapCanvas"));
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TMapCanvas::SetDrawing(mapview::Drawing drawing) {
+    drawing_ = std::move(drawing);
+    geometry_.width = drawing_.width;
+    geometry_.height = drawing_.height;
+    resize(geometry_.PixelWidth(), geometry_.PixelHeight());
+    update();
+}
+
+void TMapCanvas::SetSelectedLine(std::optional<std::size_t> line) {
+    if (line != selectedLine_) {
+        selectedLine_ = line;
+        update();
+    }
+}
+
+void TMapCanvas::SetTileSize(int tile) {
+    geometry_.tile = tile;
+    resize(geometry_.PixelWidth(), geometry_.PixelHeight());
+    update();
+}
+
+QPoint TMapCanvas::CentreOf(int x, int y) const {
+    return QPoint(geometry_.Left(x) + geometry_.tile / 2, geometry_.Top(y) + geometry_.tile / 2);
+}
+
+void TMapCanvas::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    PaintMap(painter, drawing_, geometry_, event->rect(), selectedLine_);
+}
+
+bool TMapCanvas::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const std::optional<check::MapPoint> at =
+            geometry_.ProvinceAt(help->pos().x(), help->pos().y());
+        const std::string details = at ? mapview::ProvinceDetails(drawing_, at->x, at->y) : "";
+        if (details.empty()) {
+            QToolTip::hideText();
+        } else {
+            QToolTip::showText(help->globalPos(), FromText(details), this);
+        }
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void TMapCanvas::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    const QPoint pos = event->position().toPoint();
+    if (const std::optional<check::MapPoint> at = geometry_.ProvinceAt(pos.x(), pos.y())) {
+        emit ProvinceClicked(at->x, at->y);
+    }
+}
+
+void TMapCanvas::wheelEvent(QWheelEvent* event) {
+    const int steps = event->angleDelta().y() / 120;
+    if (steps == 0) {
+        event->ignore();
+        return;
+    }
+    emit ZoomRequested(steps, event->position().toPoint());
+    event->accept();
+}
+
+TFormMap::TFormMap(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("FormMap"));
+    ShowCaption();
+    scroll_ = new QScrollArea(this);
+    scroll_->setObjectName(QStringLiteral("ScrollBoxMap"));
+    scroll_->setWidgetResizable(false);
+    canvas_ = new TMapCanvas;
+    scroll_->setWidget(canvas_);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroll_);
+    resize(900, 700);
+    connect(canvas_, &TMapCanvas::ProvinceClicked, this, &TFormMap::ProvinceClick);
+    connect(canvas_, &TMapCanvas::ZoomRequested, this, &TFormMap::Zoom);
+}
+
+void TFormMap::SetDrawing(mapview::Drawing drawing) {
+    canvas_->SetDrawing(std::move(drawing));
+}
+
+void TFormMap::SetSelectedLine(std::optional<std::size_t> line) {
+    canvas_->SetSelectedLine(line);
+}
+
+void TFormMap::PickProvince(std::function<void(int x, int y)> done) {
+    pickDone_ = std::move(done);
+    canvas_->setCursor(Qt::CrossCursor);
+    ShowCaption();
+    show();
+    raise();
+    activateWindow();
+}
+
+void TFormMap::ProvinceClick(int x, int y) {
+    if (!pickDone_) {
+        return;
+    }
+    // Taken out first, so that the call may start another pick.
+    const std::function<void(int, int)> done = std::exchange(pickDone_, nullptr);
+    canvas_->unsetCursor();
+    ShowCaption();
+    done(x, y);
+}
+
+void TFormMap::ShowCaption() {
+    setWindowTitle(pickDone_ ? PickCaption : MapCaption);
+}
+
+void TFormMap::ZoomIn() {
+    Zoom(1, canvas_->mapFromParent(scroll_->viewport()->rect().center()));
+}
+
+void TFormMap::ZoomOut() {
+    Zoom(-1, canvas_->mapFromParent(scroll_->viewport()->rect().center()));
+}
+
+void TFormMap::FitToWindow() {
+    const mapview::Geometry& g = canvas_->Geometry();
+    const QSize view = scroll_->viewport()->size();
+    canvas_->SetTileSize(
+        mapview::FitTileSize(view.width(), view.height(), g.width, g.height, g.margin));
+}
+
+// Zooms so that the point of the map under anchor (canvas pixels) stays where it is.
+void TFormMap::Zoom(int steps, QPoint anchor) {
+    const int before = canvas_->Geometry().tile;
+    const int after = mapview::ZoomedTileSize(before, steps);
+    if (after == before) {
+        return;
+    }
+    const QPoint inView = anchor - QPoint(scroll_->horizontalScrollBar()->value(),
+                                          scroll_->verticalScrollBar()->value());
+    canvas_->SetTileSize(after);
+    const double factor = static_cast<double>(after) / before;
+    scroll_->horizontalScrollBar()->setValue(static_cast<int>(anchor.x() * factor) - inView.x());
+    scroll_->verticalScrollBar()->setValue(static_cast<int>(anchor.y() * factor) - inView.y());
+}
+
+void TFormMap::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Plus:
+    case Qt::Key_Equal:
+        ZoomIn();
+        return;
+    case Qt::Key_Minus:
+        ZoomOut();
+        return;
+    case Qt::Key_0:
+        FitToWindow();
+        return;
+    case Qt::Key_Escape:
+        if (pickDone_) {
+            pickDone_ = nullptr;
+            canvas_->unsetCursor();
+            ShowCaption();
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+} // namespace orv::gui
