@@ -117,7 +117,7 @@ void PaintTileText(QPainter& painter, const mapview::Tile& tile, const QRect& r,
                    const QFontMetrics& metrics) {
     painter.setFont(font);
     painter.setPen(tile.sea ? Qt::white : Qt::black);
-    const QRect inner = r.adjusted(2, r.height() / 6, -2, -1);
+    const QRect inner = r.adjusted(2, r.height() / 8, -2, -1);
     const int line = metrics.height();
     QString owner = FromText(tile.owner);
     if (metrics.horizontalAdvance(owner) > inner.width()) {
@@ -200,8 +200,14 @@ void PaintArrow(QPainter& painter, const mapview::Arrow& arrow, const Geometry& 
     const int offset = PathOffset(arrow.kind, t);
     QPolygonF line;
     line.reserve(static_cast<qsizetype>(arrow.points.size()));
+    // A step beyond the map ends in the margin, where the failure mark stays in sight.
+    const double left = g.margin / 2.0;
+    const double top = g.margin / 2.0;
+    const double right = g.PixelWidth() - g.margin / 2.0;
+    const double bottom = g.PixelHeight() - g.margin / 2.0;
     for (const check::MapPoint& p : arrow.points) {
-        line.append(QPointF(g.Left(p.x) + t / 2 + offset, g.Top(p.y) + t / 2 + offset));
+        line.append(QPointF(std::clamp(g.Left(p.x) + t / 2.0 + offset, left, right),
+                            std::clamp(g.Top(p.y) + t / 2.0 + offset, top, bottom)));
     }
     if (line.isEmpty()) {
         return;
