@@ -74,8 +74,15 @@ const orv::mapview::Drawing& Picture() {
     return drawing;
 }
 
-void Redraw(benchmark::State& state, int tile, QSize view) {
-    const orv::mapview::Drawing& drawing = Picture();
+// The report alone, without the move.
+const orv::mapview::Drawing& ReportOnly() {
+    static const orv::mapview::Drawing drawing =
+        orv::mapview::BuildDrawing(FullSizeGame(), orv::move::MoveList{});
+    return drawing;
+}
+
+void Redraw(benchmark::State& state, int tile, QSize view,
+            const orv::mapview::Drawing& drawing = Picture()) {
     const orv::mapview::Geometry geometry{tile, 24, drawing.width, drawing.height};
     if (view.isEmpty()) {
         view = QSize(geometry.PixelWidth(), geometry.PixelHeight());
@@ -92,6 +99,11 @@ void BM_RedrawFittedMap(benchmark::State& state) {
     Redraw(state, 17, QSize(900, 900));
 }
 BENCHMARK(BM_RedrawFittedMap)->Unit(benchmark::kMillisecond);
+
+void BM_RedrawFittedReportOnly(benchmark::State& state) {
+    Redraw(state, 17, QSize(900, 900), ReportOnly());
+}
+BENCHMARK(BM_RedrawFittedReportOnly)->Unit(benchmark::kMillisecond);
 
 void BM_RedrawWindowAtUsualZoom(benchmark::State& state) {
     Redraw(state, 56, QSize(900, 700));

@@ -5,6 +5,7 @@
 
 #include <QHelpEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -105,9 +106,16 @@ TFormMap::TFormMap(QWidget* parent) : QWidget(parent, Qt::Window) {
     scroll_->setWidgetResizable(false);
     canvas_ = new TMapCanvas;
     scroll_->setWidget(canvas_);
+    messages_ = new QLabel(this);
+    messages_->setObjectName(QStringLiteral("LabelMapMessages"));
+    messages_->setStyleSheet(QStringLiteral("color: #c00000;"));
+    messages_->setContentsMargins(6, 2, 6, 2);
+    messages_->hide();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(scroll_);
+    layout->setSpacing(0);
+    layout->addWidget(scroll_, 1);
+    layout->addWidget(messages_);
     resize(900, 700);
     connect(canvas_, &TMapCanvas::ProvinceClicked, this, &TFormMap::ProvinceClick);
     connect(canvas_, &TMapCanvas::ZoomRequested, this, &TFormMap::Zoom);
@@ -115,10 +123,28 @@ TFormMap::TFormMap(QWidget* parent) : QWidget(parent, Qt::Window) {
 
 void TFormMap::SetDrawing(mapview::Drawing drawing) {
     canvas_->SetDrawing(std::move(drawing));
+    ShowLineMessages();
 }
 
 void TFormMap::SetSelectedLine(std::optional<std::size_t> line) {
     canvas_->SetSelectedLine(line);
+    ShowLineMessages();
+}
+
+void TFormMap::ShowLineMessages() {
+    const std::optional<std::size_t> line = canvas_->SelectedLine();
+    const std::vector<std::string>& all = canvas_->Drawing().lineMessages;
+    QStringList lines;
+    if (line && *line < all.size()) {
+        for (const QString& message : FromText(all[*line]).split(QLatin1Char('\n'))) {
+            if (!message.trimmed().isEmpty()) {
+                lines.append(message.trimmed());
+            }
+        }
+    }
+    const QString text = lines.join(QLatin1Char('\n'));
+    messages_->setText(text);
+    messages_->setVisible(!text.isEmpty());
 }
 
 void TFormMap::PickProvince(std::function<void(int x, int y)> done) {

@@ -11,6 +11,7 @@
 #include <functional>
 #include <optional>
 
+class QLabel;
 class QScrollArea;
 
 namespace orv::gui {
@@ -25,6 +26,7 @@ class TMapCanvas : public QWidget {
     const mapview::Drawing& Drawing() const { return drawing_; }
     // The move line whose orders stand out; none when nothing is selected.
     void SetSelectedLine(std::optional<std::size_t> line);
+    std::optional<std::size_t> SelectedLine() const { return selectedLine_; }
     void SetTileSize(int tile);
     const mapview::Geometry& Geometry() const { return geometry_; }
 
@@ -65,6 +67,8 @@ class TFormMap : public QWidget {
     void FitToWindow();
 
     TMapCanvas* Canvas() const { return canvas_; }
+    // The check's messages for the selected line, below the map.
+    QLabel* MessagesLabel() const { return messages_; }
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -73,9 +77,11 @@ class TFormMap : public QWidget {
     void Zoom(int steps, QPoint anchor);
     void ProvinceClick(int x, int y);
     void ShowCaption();
+    void ShowLineMessages();
 
     QScrollArea* scroll_ = nullptr;
     TMapCanvas* canvas_ = nullptr;
+    QLabel* messages_ = nullptr;
     std::function<void(int, int)> pickDone_;
 };
 

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QImage>
+#include <QLabel>
 #include <QListWidget>
 #include <QTest>
 
@@ -86,6 +87,10 @@ class MapWindowTest : public QObject {
         QCOMPARE(drawing.arrows.size(), std::size_t{3});
         QVERIFY(drawing.marks.empty());
         QVERIFY(drawing.arrows[2].Failed());
+        QVERIFY(map->MessagesLabel()->isHidden());
+        f.form->ListBoxMove->setCurrentRow(3);
+        QCOMPARE(map->MessagesLabel()->text(), QStringLiteral("Ship moves beyond map boundaries!"));
+        QVERIFY(!map->MessagesLabel()->isHidden());
     }
 
     void pickHandsBackTheClickedProvinceOnce() {

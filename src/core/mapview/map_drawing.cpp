@@ -74,24 +74,34 @@ void ForEachProvince(const move::LineWords& words, int first, int groupWords, Ea
 void AddMarks(std::string_view rawLine, std::size_t line, std::vector<Mark>& marks) {
     const move::LineWords words(rawLine);
     const std::string_view keyword = words.At(1);
+    // The label's first letters, then the word a group holds at an offset (none when 0).
+    const auto labelled = [&words](std::string_view prefix, int offset) {
+        return [&words, prefix, offset](int k) {
+            std::string label(prefix);
+            if (offset > 0) {
+                label += words.At(k + offset);
+            }
+            return label;
+        };
+    };
     const auto add = [&](MarkKind kind, int groupWords, auto label) {
         ForEachProvince(words, 2, groupWords, [&](MapPoint at, int k) {
             marks.push_back(Mark{line, kind, at, label(k)});
         });
     };
     if (keyword == "PLA") {
-        add(MarkKind::Placement, 3, [&](int k) { return "+" + std::string(words.At(k + 2)); });
+        add(MarkKind::Placement, 3, labelled("+", 2));
     } else if (keyword == "DEF") {
-        add(MarkKind::Defence, 3, [&](int k) { return "D" + std::string(words.At(k + 2)); });
+        add(MarkKind::Defence, 3, labelled("D", 2));
     } else if (keyword == "ESP") {
-        add(MarkKind::Espionage, 2, [](int) { return std::string("ESP"); });
+        add(MarkKind::Espionage, 2, labelled("ESP", 0));
     } else if (keyword == "NAME" && words.Count() >= 3 &&
                check::NumberAt(words, 2) != report::NotANumber) {
-        add(MarkKind::Naming, 1000, [](int) { return std::string("NAME"); });
+        add(MarkKind::Naming, 1000, labelled("NAME", 0));
     } else if (keyword == "CEDE") {
-        add(MarkKind::Cession, 1000, [](int) { return std::string("CEDE"); });
+        add(MarkKind::Cession, 1000, labelled("CEDE", 0));
     } else if (keyword == "BUILD") {
-        add(MarkKind::Building, 1000, [](int) { return std::string("BUILD"); });
+        add(MarkKind::Building, 1000, labelled("BUILD", 0));
     }
 }
 
@@ -248,12 +258,22 @@ std::string ProvinceDetails(const Drawing& drawing, int x, int y) {
     if (tile == nullptr) {
         return {};
     }
-    std::string text = "Province " + std::to_string(x) + "/" + std::to_string(y) + ": " +
-                       TerrainName(tile->terrain);
+    const auto orNone = [](const std::string& text) {
+        return text.empty() ? std::string_view("none") : std::string_view(text);
+    };
+    std::string text = "Province ";
+    text += std::to_string(x);
+    text += '/';
+    text += std::to_string(y);
+    text += ": ";
+    text += TerrainName(tile->terrain);
     if (!tile->name.empty()) {
-        text += " \"" + tile->name + "\"";
+        text += " \"";
+        text += tile->name;
+        text += '"';
     }
-    text += "\nOwner: " + (tile->owner.empty() ? std::string("none") : tile->owner);
+    text += "\nOwner: ";
+    text += orNone(tile->owner);
     if (tile->home) {
         text += "\nHome province";
     }
@@ -262,9 +282,11 @@ std::string ProvinceDetails(const Drawing& drawing, int x, int y) {
     }
     const std::string before = TroopText(tile->troops);
     const std::string after = TroopText(tile->after);
-    text += "\nTroops: " + (before.empty() ? std::string("none") : before);
+    text += "\nTroops: ";
+    text += orNone(before);
     if (after != before) {
-        text += "\nAfter the move: " + (after.empty() ? std::string("none") : after);
+        text += "\nAfter the move: ";
+        text += orNone(after);
     }
     // A path that failed beyond the map is told at the last province it reached.
     for (const Arrow& arrow : drawing.arrows) {
@@ -276,7 +298,10 @@ std::string ProvinceDetails(const Drawing& drawing, int x, int y) {
             ++last;
         }
         if (last != arrow.points.rend() && last->x == x && last->y == y) {
-            text += "\nLine " + std::to_string(arrow.line) + ": " + arrow.failure;
+            text += "\nLine ";
+            text += std::to_string(arrow.line);
+            text += ": ";
+            text += arrow.failure;
         }
     }
     return text;
