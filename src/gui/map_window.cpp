@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QToolButton>
 #include <QToolTip>
 #include <QVBoxLayout>
 #include <QWheelEvent>
@@ -82,10 +83,21 @@ void TMapCanvas::mousePressEvent(QMouseEvent* event) {
         QWidget::mousePressEvent(event);
         return;
     }
+    dragFrom_ = event->globalPosition().toPoint();
     const QPoint pos = event->position().toPoint();
     if (const std::optional<check::MapPoint> at = geometry_.ProvinceAt(pos.x(), pos.y())) {
         emit ProvinceClicked(at->x, at->y);
     }
+}
+
+void TMapCanvas::mouseMoveEvent(QMouseEvent* event) {
+    if ((event->buttons() & Qt::LeftButton) == 0) {
+        QWidget::mouseMoveEvent(event);
+        return;
+    }
+    const QPoint now = event->globalPosition().toPoint();
+    emit Dragged(now - dragFrom_);
+    dragFrom_ = now;
 }
 
 void TMapCanvas::wheelEvent(QWheelEvent* event) {
@@ -106,6 +118,29 @@ TFormMap::TFormMap(QWidget* parent) : QWidget(parent, Qt::Window) {
     scroll_->setWidgetResizable(false);
     canvas_ = new TMapCanvas;
     scroll_->setWidget(canvas_);
+    auto* bar = new QHBoxLayout;
+    bar->setContentsMargins(4, 2, 4, 2);
+    bar->setSpacing(4);
+    const auto button = [this, bar](const char* name, const char* caption, auto slot) {
+        auto* b = new QToolButton(this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setText(QString::fromLatin1(caption));
+        b->setFocusPolicy(Qt::NoFocus);
+        connect(b, &QToolButton::clicked, this, slot);
+        bar->addWidget(b);
+    };
+    button("ButtonZoomIn", "Zoom In (+)", &TFormMap::ZoomIn);
+    button("ButtonZoomOut", "Zoom Out (-)", &TFormMap::ZoomOut);
+    button("ButtonFit", "Fit (0)", &TFormMap::FitToWindow);
+    auto* legend = new QLabel(
+        QStringLiteral("Land: black line \u00b7 Sea: white line \u00b7 Raid: dashed purple "
+                       "\u00b7 red circle: path fails \u00b7 red frame: yours \u00b7 house: "
+                       "home \u00b7 hatched: isolated \u00b7 dark square: town"),
+        this);
+    legend->setObjectName(QStringLiteral("LabelLegend"));
+    legend->setWordWrap(true);
+    legend->setMinimumWidth(120);
+    bar->addWidget(legend, 1);
     messages_ = new QLabel(this);
     messages_->setObjectName(QStringLiteral("LabelMapMessages"));
     messages_->setStyleSheet(QStringLiteral("color: #c00000;"));
@@ -114,11 +149,13 @@ TFormMap::TFormMap(QWidget* parent) : QWidget(parent, Qt::Window) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
+    layout->addLayout(bar);
     layout->addWidget(scroll_, 1);
     layout->addWidget(messages_);
     resize(900, 700);
     connect(canvas_, &TMapCanvas::ProvinceClicked, this, &TFormMap::ProvinceClick);
     connect(canvas_, &TMapCanvas::ZoomRequested, this, &TFormMap::Zoom);
+    connect(canvas_, &TMapCanvas::Dragged, this, &TFormMap::ScrollBy);
 }
 
 void TFormMap::SetDrawing(mapview::Drawing drawing) {
@@ -199,6 +236,12 @@ void TFormMap::Zoom(int steps, QPoint anchor) {
     const double factor = static_cast<double>(after) / before;
     scroll_->horizontalScrollBar()->setValue(static_cast<int>(anchor.x() * factor) - inView.x());
     scroll_->verticalScrollBar()->setValue(static_cast<int>(anchor.y() * factor) - inView.y());
+}
+
+// Dragging moves the map with the pointer.
+void TFormMap::ScrollBy(QPoint delta) {
+    scroll_->horizontalScrollBar()->setValue(scroll_->horizontalScrollBar()->value() - delta.x());
+    scroll_->verticalScrollBar()->setValue(scroll_->verticalScrollBar()->value() - delta.y());
 }
 
 void TFormMap::keyPressEvent(QKeyEvent* event) {

@@ -36,17 +36,21 @@ class TMapCanvas : public QWidget {
   signals:
     void ProvinceClicked(int x, int y);
     void ZoomRequested(int steps, QPoint anchor);
+    // The pointer was dragged with the left button held, by delta pixels.
+    void Dragged(QPoint delta);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     bool event(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
 
   private:
     mapview::Drawing drawing_;
     mapview::Geometry geometry_;
     std::optional<std::size_t> selectedLine_;
+    QPoint dragFrom_; // global position of the last drag step
 };
 
 class TFormMap : public QWidget {
@@ -75,6 +79,7 @@ class TFormMap : public QWidget {
 
   private:
     void Zoom(int steps, QPoint anchor);
+    void ScrollBy(QPoint delta);
     void ProvinceClick(int x, int y);
     void ShowCaption();
     void ShowLineMessages();
