@@ -1,6 +1,8 @@
-// Time of one redraw of the graphical map for a full 50 x 50 report with a long move: the
-// whole map fitted into a window, the part a window shows at the usual zoom, and the whole
-// map at that zoom. Also the time of building the picture's model from the game and move.
+// Time of one redraw of the graphical map for a full 50 x 50 report, every province the
+// user's, with a long move of 400 orders: the whole map fitted into a window, the part a
+// window shows at the usual zoom, and the whole map at that zoom. Also the time of building
+// the picture's model from the game and the move.
+#include "../full_size_game.h"
 #include "core/mapview/map_drawing.h"
 #include "gui/map_paint.h"
 
@@ -12,65 +14,12 @@
 
 namespace {
 
-using orv::report::TroopKind;
-
-// 50 x 50 provinces of every terrain, owners and troops everywhere, sea in every fifth
-// column, so that every tile carries text.
-orv::report::Game FullSizeGame() {
-    orv::report::Game game;
-    game.tribeName = "Vikings";
-    orv::report::TMap& map = game.map;
-    map.ClearMap();
-    map.width = 50;
-    map.height = 50;
-    for (int x = 1; x <= 50; ++x) {
-        for (int y = 1; y <= 50; ++y) {
-            orv::report::Province& p = *map.Cell(x, y);
-            p.terrain = x % 5 == 0 ? orv::report::SeaTerrain : static_cast<std::uint8_t>(y % 13);
-            p.owner = (x + y) % 3 == 0 ? "VIKINGS" : "Black Com";
-            p.homeProvince = (x * y) % 7 == 0;
-            p.isolated = (x * y) % 17 == 0;
-            for (const TroopKind kind : {orv::report::FootSoldiers, orv::report::Bowmen,
-                                         orv::report::Horsemen, orv::report::Ships}) {
-                p.troops[kind] = 20;
-            }
-            p.troops[orv::report::Generals] = 1;
-            p.troops[orv::report::Castles] = 1;
-        }
-    }
-    return game;
-}
-
-// 300 movements of the three kinds and 100 placements spread over the map.
-orv::move::MoveList LongMove() {
-    orv::move::MoveList move;
-    move.form = orv::move::DisplayForm::Raw;
-    move.lines = {"BEGIN"};
-    for (int i = 0; i < 400; ++i) {
-        const std::string at =
-            std::to_string(1 + i * 7 % 50) + " " + std::to_string(1 + i * 11 % 50);
-        switch (i % 4) {
-        case 0:
-            move.lines.push_back("LAND " + at + " HO 2 E S E");
-            break;
-        case 1:
-            move.lines.push_back("SEA " + at + " SH 1 N N");
-            break;
-        case 2:
-            move.lines.push_back("RAID " + at + " HO 1 W W");
-            break;
-        default:
-            move.lines.push_back("PLA " + at + " FO");
-            break;
-        }
-    }
-    move.lines.emplace_back("END");
-    return move;
-}
+using orv::bench::FullSizeGame;
+using orv::bench::LongMove;
 
 const orv::mapview::Drawing& Picture() {
     static const orv::mapview::Drawing drawing =
-        orv::mapview::BuildDrawing(FullSizeGame(), LongMove());
+        orv::mapview::BuildDrawing(FullSizeGame(), LongMove(400));
     return drawing;
 }
 
@@ -88,9 +37,10 @@ void Redraw(benchmark::State& state, int tile, QSize view,
         view = QSize(geometry.PixelWidth(), geometry.PixelHeight());
     }
     QImage image(view, QImage::Format_ARGB32_Premultiplied);
+    orv::gui::PaintCache cache;
     for (auto _ : state) {
         QPainter painter(&image);
-        orv::gui::PaintMap(painter, drawing, geometry, QRect(QPoint(0, 0), view), 5);
+        orv::gui::PaintMap(painter, drawing, geometry, QRect(QPoint(0, 0), view), 5, cache);
     }
     state.counters["arrows"] = static_cast<double>(drawing.arrows.size());
 }
@@ -117,7 +67,7 @@ BENCHMARK(BM_RedrawWholeMapAtUsualZoom)->Unit(benchmark::kMillisecond);
 
 void BM_BuildDrawing(benchmark::State& state) {
     const orv::report::Game game = FullSizeGame();
-    const orv::move::MoveList move = LongMove();
+    const orv::move::MoveList move = LongMove(400);
     for (auto _ : state) {
         benchmark::DoNotOptimize(orv::mapview::BuildDrawing(game, move));
     }

@@ -83,7 +83,8 @@ void PaintEdgeNumbers(QPainter& painter, const Geometry& g, const QRect& area) {
     }
 }
 
-void PaintTileMarks(QPainter& painter, const mapview::Tile& tile, const QRect& r, int t) {
+void PaintTileMarks(QPainter& painter, const mapview::Tile& tile, const QRect& r, int t,
+                    PaintCache& cache) {
     if (tile.isolated) {
         painter.fillRect(r, QBrush(QColor(0, 0, 0, 110), Qt::BDiagPattern));
     }
@@ -94,15 +95,7 @@ void PaintTileMarks(QPainter& painter, const mapview::Tile& tile, const QRect& r
         painter.fillRect(mark, TownColour);
     }
     if (tile.home) {
-        // A small house in the top left corner.
-        const int left = r.left() + 2;
-        const int top = r.top() + 2;
-        const QPolygon house({QPoint(left, top + badge / 2), QPoint(left + badge / 2, top),
-                              QPoint(left + badge, top + badge / 2),
-                              QPoint(left + badge, top + badge), QPoint(left, top + badge)});
-        painter.setPen(QPen(Qt::black, 1));
-        painter.setBrush(HomeColour);
-        painter.drawPolygon(house);
+        painter.drawImage(r.left() + 2, r.top() + 2, cache.HomeMark(badge));
     }
     if (tile.own) {
         // Four filled bands: far cheaper than a stroked outline on thousands of tiles.
@@ -115,40 +108,41 @@ void PaintTileMarks(QPainter& painter, const mapview::Tile& tile, const QRect& r
     }
 }
 
-void PaintTileText(QPainter& painter, const mapview::Tile& tile, const QRect& r, const QFont& font,
-                   const QFontMetrics& metrics) {
-    painter.setFont(font);
+void PaintTileText(QPainter& painter, const mapview::Tile& tile, const QRect& r, int pixelSize,
+                   int lineHeight, PaintCache& cache) {
     painter.setPen(tile.sea ? Qt::white : Qt::black);
     const QRect inner = r.adjusted(2, r.height() / 8, -2, -1);
-    const int line = metrics.height();
-    QString owner = FromText(tile.owner);
-    if (metrics.horizontalAdvance(owner) > inner.width()) {
-        owner = FromText(tile.initials);
-    }
+    const auto centred = [&](const QStaticText& text, int top) {
+        const int left = inner.left() + (inner.width() - static_cast<int>(text.size().width())) / 2;
+        painter.drawStaticText(left, top, text);
+    };
     int top = inner.top();
-    if (!owner.isEmpty()) {
-        painter.drawText(QRect(inner.left(), top, inner.width(), line), Qt::AlignHCenter, owner);
+    if (!tile.owner.empty()) {
+        const QStaticText& owner = cache.Text(tile.owner, pixelSize);
+        centred(owner.size().width() > inner.width() ? cache.Text(tile.initials, pixelSize) : owner,
+                top);
     }
-    top += line;
+    top += lineHeight;
     for (const std::string& troops : mapview::TroopLines(tile.troops)) {
-        if (!troops.empty() && top + line <= r.bottom() + 2) {
-            painter.drawText(QRect(inner.left(), top, inner.width(), line), Qt::AlignHCenter,
-                             FromText(troops));
+        if (!troops.empty() && top + lineHeight <= r.bottom() + 2) {
+            centred(cache.Text(troops, pixelSize), top);
         }
-        top += line;
+        top += lineHeight;
     }
 }
 
 void PaintTiles(QPainter& painter, const mapview::Drawing& drawing, const Geometry& g,
-                const QRect& area) {
+                const QRect& area, PaintCache& cache) {
     const int t = g.tile;
     const int firstX = std::max(1, (area.left() - g.margin) / t + 1);
     const int lastX = std::min(g.width, (area.right() - g.margin) / t + 1);
     const int firstY = std::max(1, (area.top() - g.margin) / t + 1);
     const int lastY = std::min(g.height, (area.bottom() - g.margin) / t + 1);
+    const int pixelSize = std::max(7, t / 6);
     QFont font = painter.font();
-    font.setPixelSize(std::max(7, t / 6));
-    const QFontMetrics metrics(font);
+    font.setPixelSize(pixelSize);
+    painter.setFont(font);
+    const int lineHeight = QFontMetrics(font).height();
     const bool withText = t >= 28;
     for (int y = firstY; y <= lastY; ++y) {
         for (int x = firstX; x <= lastX; ++x) {
@@ -158,9 +152,9 @@ void PaintTiles(QPainter& painter, const mapview::Drawing& drawing, const Geomet
             }
             const QRect r = TileRect(g, x, y);
             painter.fillRect(r, ColourOf(tile->colour));
-            PaintTileMarks(painter, *tile, r, t);
+            PaintTileMarks(painter, *tile, r, t, cache);
             if (withText) {
-                PaintTileText(painter, *tile, r, font, metrics);
+                PaintTileText(painter, *tile, r, pixelSize, lineHeight, cache);
             }
         }
     }
@@ -287,8 +281,40 @@ void PaintMarks(QPainter& painter, const mapview::Drawing& drawing, const Geomet
 
 } // namespace
 
+const QStaticText& PaintCache::Text(const std::string& bytes, int pixelSize) {
+    if (pixelSize != textSize_) {
+        texts_.clear();
+        textSize_ = pixelSize;
+    }
+    auto [it, added] = texts_.try_emplace(bytes);
+    if (added) {
+        QFont font;
+        font.setPixelSize(pixelSize);
+        it->second.setText(FromText(bytes));
+        it->second.setTextFormat(Qt::PlainText);
+        it->second.prepare(QTransform(), font);
+    }
+    return it->second;
+}
+
+const QImage& PaintCache::HomeMark(int side) {
+    if (homeMark_.width() == side + 1) {
+        return homeMark_;
+    }
+    // A small house: a roof on a square.
+    homeMark_ = QImage(side + 1, side + 1, QImage::Format_ARGB32_Premultiplied);
+    homeMark_.fill(Qt::transparent);
+    QPainter painter(&homeMark_);
+    const QPolygon house({QPoint(0, side / 2), QPoint(side / 2, 0), QPoint(side, side / 2),
+                          QPoint(side, side), QPoint(0, side)});
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(HomeColour);
+    painter.drawPolygon(house);
+    return homeMark_;
+}
+
 void PaintMap(QPainter& painter, const mapview::Drawing& drawing, const Geometry& g,
-              const QRect& area, std::optional<std::size_t> selectedLine) {
+              const QRect& area, std::optional<std::size_t> selectedLine, PaintCache& cache) {
     const QColor background(236, 236, 230);
     if (g.tile <= 0) {
         painter.fillRect(area, background);
@@ -313,8 +339,9 @@ void PaintMap(QPainter& painter, const mapview::Drawing& drawing, const Geometry
             background);
     }
     PaintEdgeNumbers(painter, g, area);
-    PaintTiles(painter, drawing, g, area);
-    painter.setRenderHint(QPainter::Antialiasing, true);
+    PaintTiles(painter, drawing, g, area, cache);
+    // Smooth paths cost more than the tiles on a small zoom, where they gain little.
+    painter.setRenderHint(QPainter::Antialiasing, g.tile >= 28);
     for (const mapview::Arrow& arrow : drawing.arrows) {
         if (selectedLine != arrow.line) {
             PaintArrow(painter, arrow, g, false);

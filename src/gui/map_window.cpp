@@ -59,7 +59,7 @@ QPoint TMapCanvas::CentreOf(int x, int y) const {
 
 void TMapCanvas::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    PaintMap(painter, drawing_, geometry_, event->rect(), selectedLine_);
+    PaintMap(painter, drawing_, geometry_, event->rect(), selectedLine_, cache_);
 }
 
 bool TMapCanvas::event(QEvent* event) {

@@ -5,6 +5,7 @@
 
 #include "core/mapview/map_drawing.h"
 #include "core/mapview/map_geometry.h"
+#include "gui/map_paint.h"
 
 #include <QWidget>
 #include <cstddef>
@@ -51,6 +52,7 @@ class TMapCanvas : public QWidget {
     mapview::Geometry geometry_;
     std::optional<std::size_t> selectedLine_;
     QPoint dragFrom_; // global position of the last drag step
+    PaintCache cache_;
 };
 
 class TFormMap : public QWidget {
