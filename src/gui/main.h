@@ -71,6 +71,9 @@ class TFormMain : public QMainWindow {
     THelpWindow* HelpWindow() const;
     // The graphical map; nullptr until "Show Graphical Map" first opened it.
     TFormMap* MapWindow() const { return formMap_; }
+    // Opens the graphical map for the user to click one province; done receives its x and y.
+    // For the command dialogs' province fields.
+    void PickOnMap(std::function<void(int x, int y)> done);
 
     // The settings files, in the order they are read; writing takes the first that can be
     // written.

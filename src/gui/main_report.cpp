@@ -1,5 +1,5 @@
 // The main window's report side: start-up, the settings file, the tribe dialog, the
-// report series buttons and the two views of the game state.
+// report series buttons and the views of the game state: text map, graphical map, options.
 
 #include "core/report/report_reader.h"
 #include "core/report/settings.h"
@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <utility>
 
 namespace orv::gui {
 
@@ -224,6 +225,11 @@ void TFormMain::menuItemShowGraphicalMapClick() {
     ShowSelectionOnMap();
     formMap_->raise();
     formMap_->activateWindow();
+}
+
+void TFormMain::PickOnMap(std::function<void(int x, int y)> done) {
+    menuItemShowGraphicalMapClick();
+    formMap_->PickProvince(std::move(done));
 }
 
 // Only an open map is redrawn: checking the move for the picture costs a copy of the map.

@@ -112,6 +112,17 @@ class MapWindowTest : public QObject {
         QCOMPARE(picked.size(), 1);
     }
 
+    void pickOnMapFromTheMainWindowOpensTheMap() {
+        MainFixture f;
+        f.StartWith(Example("turn12.txt"));
+        QPoint picked;
+        f.form->PickOnMap([&picked](int x, int y) { picked = QPoint(x, y); });
+        TFormMap* map = f.form->MapWindow();
+        QVERIFY(map != nullptr && map->isVisible() && map->Picking());
+        QTest::mouseClick(map->Canvas(), Qt::LeftButton, {}, map->Canvas()->CentreOf(12, 8));
+        QCOMPARE(picked, QPoint(12, 8));
+    }
+
     void keysZoomAndFit() {
         MainFixture f;
         TFormMap* map = OpenMap(f);

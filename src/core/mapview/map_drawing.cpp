@@ -15,7 +15,6 @@ namespace orv::mapview {
 namespace {
 
 using check::MapPoint;
-using check::MoveKind;
 using check::PathResult;
 
 constexpr std::array<std::string_view, 14> TerrainNames = {
