@@ -1,3 +1,4 @@
+#include "../move/move_builder.h"
 #include "core/check/check_driver.h"
 #include "core/move/convert.h"
 #include "test_world.h"
@@ -23,12 +24,7 @@ World MakeWorld(std::int32_t gold = 100, std::int32_t wood = 100) {
     return w;
 }
 
-move::MoveList RawMove(std::vector<std::string> lines) {
-    move::MoveList m;
-    m.form = move::DisplayForm::Raw;
-    m.lines = std::move(lines);
-    return m;
-}
+using move::testing::RawMove;
 
 const std::string illegal = "   Illegal province coordinates!\r\n";
 const std::string limitOf2 =
@@ -78,23 +74,16 @@ INSTANTIATE_TEST_SUITE_P(
                    MoveSeemsCorrect,
                    "",
                    0},
-        DriverCase{"OrderLimitAlone",
-                   {"BEGIN", "DEF 2 2 F", "DEF 3 2 F", "DEF 2 2 F", "END"},
-                   ErrorsFound,
-                   limitOf2,
-                   2},
         DriverCase{"OrderLimitComesFirst",
                    {"BEGIN", "DEF 2 2 F", "DEF 3 2 F", "PLA 0 0 FO", "END"},
                    ErrorsFound,
                    limitOf2 + "Error in line 3 \"PLA 0 0 FO\":\r\n" + illegal,
                    2},
-        DriverCase{
-            "AtTheOrderLimit", {"BEGIN", "DEF 2 2 F", "DEF 3 2 F", "END"}, MoveSeemsCorrect, "", 2},
-        DriverCase{"LinesOf75CharactersAreCut",
-                   {"BEGIN", "PLA 0 0 FO " + std::string(64, 'y'), "END"},
-                   ErrorsFound,
-                   "Error in line 1 \"PLA 0 0 FO " + std::string(61, 'y') + "...\":\r\n" +
-                       illegal}),
+        DriverCase{"AtTheOrderLimit",
+                   {"BEGIN", "DEF 2 2 F", "DEF 3 2 F", "END"},
+                   MoveSeemsCorrect,
+                   "",
+                   2}),
     [](const ::testing::TestParamInfo<DriverCase>& info) { return std::string(info.param.name); });
 
 TEST(CheckDriver, QuotesLinesOfUpTo74Characters) {

@@ -29,34 +29,20 @@ struct Composition {
 
 class ComposeTable : public ::testing::TestWithParam<Composition> {};
 
-TEST_P(ComposeTable, BuildsTheRawLine) {
+// Both forms hold the same order (the sentence converts to the composed raw line), and
+// editing either line opens its dialog with the fields it was composed from.
+TEST_P(ComposeTable, BuildsBothFormsAndReadsBack) {
     const Composition& c = GetParam();
     EXPECT_EQ(ComposeLine(c.kind, c.fields, DisplayForm::Raw), c.raw);
-}
-
-TEST_P(ComposeTable, BuildsTheNaturalSentence) {
-    const Composition& c = GetParam();
     EXPECT_EQ(ComposeLine(c.kind, c.fields, DisplayForm::Natural), c.natural);
-}
-
-// Both forms must hold the same order: the sentence converts to the composed raw line.
-TEST_P(ComposeTable, SentenceConvertsToTheRawLine) {
-    const Composition& c = GetParam();
     std::string converted = move::ConvertLine(c.natural, DisplayForm::Raw);
     while (!converted.empty() && converted.back() == ' ') {
         converted.pop_back();
     }
     EXPECT_EQ(converted, c.raw);
-}
-
-// Editing an order opens its dialog with the fields it was composed from.
-TEST_P(ComposeTable, ReadsBackIntoTheSameFields) {
-    const Composition& c = GetParam();
     const EditedOrder expected{c.kind, c.back ? *c.back : c.fields};
-    for (DisplayForm form : {DisplayForm::Raw, DisplayForm::Natural}) {
-        const std::string line = ComposeLine(c.kind, c.fields, form);
-        EXPECT_EQ(ReadOrderLine(line), expected) << line;
-    }
+    EXPECT_EQ(ReadOrderLine(c.raw), expected);
+    EXPECT_EQ(ReadOrderLine(c.natural), expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -94,10 +80,6 @@ INSTANTIATE_TEST_SUITE_P(
                     "north"},
         Composition{"PlaceOne", CommandKind::PlaceUnits, Fields({"12", "7", "Foot soldier"}),
                     "PLA 12 7 FO", "Place one Foot soldier into province 12 / 7"},
-        Composition{"PlaceTwo", CommandKind::PlaceUnits,
-                    Fields({"12", "7", "Foot soldier", "13", "7", "Castle"}), "PLA 12 7 FO 13 7 CA",
-                    "Place one Foot soldier into province 12 / 7 and one Castle into province "
-                    "13 / 7"},
         Composition{"PlaceThree", CommandKind::PlaceUnits,
                     Fields({"12", "7", "Foot soldier", "13", "7", "Castle", "14", "8", "Ship"}),
                     "PLA 12 7 FO 13 7 CA 14 8 SH",
@@ -111,11 +93,6 @@ INSTANTIATE_TEST_SUITE_P(
         Composition{"DefendOne", CommandKind::GiveDefensiveOrders,
                     Fields({"12", "7", "Frontal assault"}), "DEF 12 7 F",
                     "Give defensive orders for province 12 / 7 to Frontal assault"},
-        Composition{"DefendTwo", CommandKind::GiveDefensiveOrders,
-                    Fields({"12", "7", "Outflank", "13", "7", "Pincer attack"}),
-                    "DEF 12 7 U 13 7 P",
-                    "Give defensive orders for province 12 / 7 to Outflank and for province 13 / "
-                    "7 to Pincer attack"},
         Composition{"DefendThree", CommandKind::GiveDefensiveOrders,
                     Fields({"12", "7", "Frontal assault", "13", "7", "Outflank", "14", "8",
                             "Counter attack"}),
@@ -130,8 +107,6 @@ INSTANTIATE_TEST_SUITE_P(
                     Fields({"1", "2", "Standard attack", "5", "6", "Outflank"})},
         Composition{"SpyOne", CommandKind::EspionageEnemyProvince, Fields({"1", "2"}), "ESP 1 2",
                     "Espionage enemy province 1 / 2"},
-        Composition{"SpyTwo", CommandKind::EspionageEnemyProvince, Fields({"1", "2", "", "3", "4"}),
-                    "ESP 1 2 3 4", "Espionage enemy provinces 1 / 2 and 3 / 4"},
         Composition{"SpyThree", CommandKind::EspionageEnemyProvince,
                     Fields({"1", "2", "", "3", "4", "", "5", "6"}), "ESP 1 2 3 4 5 6",
                     "Espionage enemy provinces 1 / 2, 3 / 4 and 5 / 6"},
@@ -153,8 +128,7 @@ INSTANTIATE_TEST_SUITE_P(
 // The goods left after a placement must not depend on the form the move is shown in.
 TEST(ComposeLine, PlacementsCostTheSameInBothForms) {
     for (const OrderFields& fields :
-         {Fields({"1", "1", "Castle"}), Fields({"1", "1", "Horseman", "2", "2", "Ship"}),
-          Fields({"1", "1", "Bowman", "", "", "", "3", "3", "Ship"}),
+         {Fields({"1", "1", "Bowman", "", "", "", "3", "3", "Ship"}),
           Fields({"1", "1", "Foot soldier", "2", "2", "Castle", "3", "3", "Ship"})}) {
         const auto raw = ComposeLine(CommandKind::PlaceUnits, fields, DisplayForm::Raw);
         const auto natural = ComposeLine(CommandKind::PlaceUnits, fields, DisplayForm::Natural);
@@ -187,13 +161,6 @@ INSTANTIATE_TEST_SUITE_P(LineEnds, MessageSplit,
                              return info.param.name;
                          });
 
-TEST(RewriteMessageBlock, ReplacesTheBlockWithAHeadingInNaturalForm) {
-    auto move = Move({"BEGIN", "Name king Bob", "END", "Send message(s):", "old one", "old two"});
-    RewriteMessageBlock(move, "Hello\n\nBye");
-    EXPECT_EQ(move.lines,
-              (Lines{"BEGIN", "Name king Bob", "END", "Send message(s):", "Hello", "", "Bye"}));
-}
-
 TEST(RewriteMessageBlock, WritesNoHeadingInRawForm) {
     auto move = Move({"BEGIN", "END", "old"}, DisplayForm::Raw);
     RewriteMessageBlock(move, "Hello\r\n\r\nBye\r\n");
@@ -210,7 +177,7 @@ struct Placement {
     const char* name;
     Selection selected;
     InsertMode mode;
-    Lines lines;
+    const char* lines;
     Selection after;
 };
 
@@ -221,36 +188,29 @@ TEST_P(PlaceTable, PutsTheLineAndSelectsIt) {
     auto move = Move({"BEGIN", "A", "B", "END", "Send message(s):", "M"});
     Selection selected = p.selected;
     PlaceOrderLine(move, selected, p.mode, "X");
-    EXPECT_EQ(move.lines, p.lines);
+    EXPECT_EQ(move.lines, testing::Split(p.lines));
     EXPECT_EQ(selected, p.after);
 }
 
-const Lines XAboveEnd{"BEGIN", "A", "B", "X", "END", "Send message(s):", "M"};
-const Lines XFirst{"BEGIN", "X", "A", "B", "END", "Send message(s):", "M"};
+const char* const XAboveEnd = "BEGIN|A|B|X|END|Send message(s):|M";
+const char* const XFirst = "BEGIN|X|A|B|END|Send message(s):|M";
+using enum InsertMode;
 
 INSTANTIATE_TEST_SUITE_P(
     ByMode, PlaceTable,
     ::testing::Values(
-        Placement{"NoSelectionGoesAboveEnd", std::nullopt, InsertMode::Below, XAboveEnd, 3},
-        Placement{"AboveFirstOrder", 1, InsertMode::Above, XFirst, 1},
-        Placement{"BelowFirstOrder",
-                  1,
-                  InsertMode::Below,
-                  {"BEGIN", "A", "X", "B", "END", "Send message(s):", "M"},
-                  2},
-        Placement{"ReplaceKeepsThePlace",
-                  2,
-                  InsertMode::Replace,
-                  {"BEGIN", "A", "X", "END", "Send message(s):", "M"},
-                  2},
-        Placement{"BelowHeadingStaysOutOfMessages", 4, InsertMode::Below, XAboveEnd, 3},
-        Placement{"AboveMessageStaysOutOfMessages", 5, InsertMode::Above, XAboveEnd, 3},
-        Placement{"BelowEndStaysOutOfMessages", 3, InsertMode::Below, XAboveEnd, 3},
-        Placement{"AboveEnd", 3, InsertMode::Above, XAboveEnd, 3},
-        Placement{"AboveBeginStaysBelowIt", 0, InsertMode::Above, XFirst, 1},
-        Placement{"ReplaceNeverRemovesAFrameLine", 3, InsertMode::Replace, XAboveEnd, 3},
-        Placement{"ReplaceNeverRemovesAMessage", 5, InsertMode::Replace, XAboveEnd, 3},
-        Placement{"SelectionPastTheEndCountsAsNone", 17, InsertMode::Above, XAboveEnd, 3}),
+        Placement{"NoSelectionGoesAboveEnd", std::nullopt, Below, XAboveEnd, 3},
+        Placement{"AboveFirstOrder", 1, Above, XFirst, 1},
+        Placement{"BelowFirstOrder", 1, Below, "BEGIN|A|X|B|END|Send message(s):|M", 2},
+        Placement{"ReplaceKeepsThePlace", 2, Replace, "BEGIN|A|X|END|Send message(s):|M", 2},
+        Placement{"BelowHeadingStaysOutOfMessages", 4, Below, XAboveEnd, 3},
+        Placement{"AboveMessageStaysOutOfMessages", 5, Above, XAboveEnd, 3},
+        Placement{"BelowEndStaysOutOfMessages", 3, Below, XAboveEnd, 3},
+        Placement{"AboveEnd", 3, Above, XAboveEnd, 3},
+        Placement{"AboveBeginStaysBelowIt", 0, Above, XFirst, 1},
+        Placement{"ReplaceNeverRemovesAFrameLine", 3, Replace, XAboveEnd, 3},
+        Placement{"ReplaceNeverRemovesAMessage", 5, Replace, XAboveEnd, 3},
+        Placement{"SelectionPastTheEndCountsAsNone", 17, Above, XAboveEnd, 3}),
     [](const ::testing::TestParamInfo<Placement>& info) { return info.param.name; });
 
 TEST(ComposeOrderLine, CancelChangesNothing) {

@@ -1,6 +1,7 @@
 #pragma once
 // Small builders shared by the editing tests: field texts and moves written out in full.
 
+#include "../move/move_builder.h"
 #include "core/edit/dispatch.h"
 #include "core/edit/order_fields.h"
 #include "core/edit/read_back.h"
@@ -25,12 +26,17 @@ inline OrderFields Fields(std::initializer_list<const char*> texts) {
     return f;
 }
 
-inline move::MoveList Move(Lines lines, move::DisplayForm form = move::DisplayForm::Natural) {
-    move::MoveList move;
-    move.lines = std::move(lines);
-    move.form = form;
-    return move;
+// Lines written as one text with '|' between them: "BEGIN|A|END".
+inline Lines Split(const std::string& text) {
+    Lines lines;
+    for (std::size_t start = 0, bar = 0; bar != std::string::npos; start = bar + 1) {
+        bar = text.find('|', start);
+        lines.push_back(text.substr(start, bar - start));
+    }
+    return lines;
 }
+
+using move::testing::Move;
 
 } // namespace orv::edit::testing
 

@@ -44,9 +44,9 @@ enum class Action { Up, Down, Delete };
 struct Edit {
     const char* name;
     Action action;
-    Lines lines;
+    const char* lines;
     Selection selected;
-    Lines after;         // the lines afterwards; the same lines when empty
+    const char* after;   // the lines afterwards; nullptr when unchanged
     Selection selection; // the selection afterwards
     const char* message = nullptr;
 };
@@ -55,7 +55,7 @@ class EditTable : public ::testing::TestWithParam<Edit> {};
 
 TEST_P(EditTable, MovesOrDeletesAndSelects) {
     const Edit& e = GetParam();
-    auto move = Move(e.lines);
+    auto move = Move(testing::Split(e.lines));
     Selection selected = e.selected;
     ListEditOutcome outcome;
     switch (e.action) {
@@ -69,11 +69,10 @@ TEST_P(EditTable, MovesOrDeletesAndSelects) {
         outcome = DeleteCommand(move, selected);
         break;
     }
-    const bool unchanged = e.after.empty();
-    EXPECT_EQ(move.lines, unchanged ? e.lines : e.after);
+    EXPECT_EQ(move.lines, testing::Split(e.after ? e.after : e.lines));
     EXPECT_EQ(selected, e.selection);
-    EXPECT_EQ(outcome.changed, !unchanged);
-    EXPECT_EQ(outcome.updateGoods, !unchanged);
+    EXPECT_EQ(outcome.changed, e.after != nullptr);
+    EXPECT_EQ(outcome.updateGoods, e.after != nullptr);
     if (e.message) {
         ASSERT_TRUE(outcome.message);
         EXPECT_EQ(outcome.message->kind, move::MessageKind::Error);
@@ -83,65 +82,41 @@ TEST_P(EditTable, MovesOrDeletesAndSelects) {
     }
 }
 
-const Lines Three{"BEGIN", "A", "B", "C", "END", "M"};
-const Lines Natural{"BEGIN", "A", "B", "END", "Send message(s):", "M1", "M2"};
+const char* const Three = "BEGIN|A|B|C|END|M";
+const char* const Natural = "BEGIN|A|B|END|Send message(s):|M1|M2";
 const char* const NoLine = "You have to select a line in the 'Your Move' section first!";
 const char* const BlockFixed = "You can't change the position of the \"Send message(s)\" command!";
+constexpr std::nullopt_t None = std::nullopt;
+using enum Action;
 
 INSTANTIATE_TEST_SUITE_P(
     UpAndDown, EditTable,
-    ::testing::Values(
-        Edit{"UpFirstWrapsAboveEnd", Action::Up, Three, 1, {"BEGIN", "B", "C", "A", "END", "M"}, 3},
-        Edit{"UpSecond", Action::Up, Three, 2, {"BEGIN", "B", "A", "C", "END", "M"}, 1},
-        Edit{"DownSecond", Action::Down, Three, 2, {"BEGIN", "A", "C", "B", "END", "M"}, 3},
-        Edit{"DownLastWrapsBelowBegin",
-             Action::Down,
-             Three,
-             3,
-             {"BEGIN", "C", "A", "B", "END", "M"},
-             1},
-        Edit{"UpOnlyOrderStays", Action::Up, {"BEGIN", "A", "END"}, 1, {"BEGIN", "A", "END"}, 1},
-        Edit{"UpWithoutSelection", Action::Up, Three, std::nullopt, {}, std::nullopt, NoLine},
-        Edit{"DownWithoutSelection", Action::Down, Three, std::nullopt, {}, std::nullopt, NoLine},
-        Edit{"UpMessageBlock", Action::Up, Three, 5, {}, 5, BlockFixed},
-        Edit{"DownMessageBlock", Action::Down, Natural, 4, {}, 4, BlockFixed},
-        Edit{"DownBeginKeepsFrame", Action::Down, Three, 0, {}, 0},
-        Edit{"UpEndKeepsFrame", Action::Up, Three, 4, {}, 4}),
+    ::testing::Values(Edit{"UpFirstWrapsAboveEnd", Up, Three, 1, "BEGIN|B|C|A|END|M", 3},
+                      Edit{"UpSecond", Up, Three, 2, "BEGIN|B|A|C|END|M", 1},
+                      Edit{"DownSecond", Down, Three, 2, "BEGIN|A|C|B|END|M", 3},
+                      Edit{"DownLastWrapsBelowBegin", Down, Three, 3, "BEGIN|C|A|B|END|M", 1},
+                      Edit{"UpOnlyOrderStays", Up, "BEGIN|A|END", 1, "BEGIN|A|END", 1},
+                      Edit{"UpWithoutSelection", Up, Three, None, nullptr, None, NoLine},
+                      Edit{"DownWithoutSelection", Down, Three, None, nullptr, None, NoLine},
+                      Edit{"UpMessageBlock", Up, Three, 5, nullptr, 5, BlockFixed},
+                      Edit{"DownMessageBlock", Down, Natural, 4, nullptr, 4, BlockFixed},
+                      Edit{"DownBeginKeepsFrame", Down, Three, 0, nullptr, 0},
+                      Edit{"UpEndKeepsFrame", Up, Three, 4, nullptr, 4}),
     [](const ::testing::TestParamInfo<Edit>& info) { return info.param.name; });
 
 INSTANTIATE_TEST_SUITE_P(
     Delete, EditTable,
     ::testing::Values(
-        Edit{"MiddleOrderSelectsTheNext",
-             Action::Delete,
-             Three,
-             2,
-             {"BEGIN", "A", "C", "END", "M"},
-             2},
-        Edit{"LastOrderSelectsNewLast",
-             Action::Delete,
-             Three,
-             3,
-             {"BEGIN", "A", "B", "END", "M"},
-             2},
-        Edit{"OnlyOrderLeavesNoSelection",
-             Action::Delete,
-             {"BEGIN", "A", "END"},
-             1,
-             {"BEGIN", "END"},
-             std::nullopt},
-        Edit{"MessageBlockWhole", Action::Delete, Natural, 4, {"BEGIN", "A", "B", "END"}, 2},
-        Edit{"RawMessageBlock", Action::Delete, Three, 5, {"BEGIN", "A", "B", "C", "END"}, 3},
-        Edit{"BlockWithoutOrders",
-             Action::Delete,
-             {"BEGIN", "END", "Send message(s):", "M"},
-             2,
-             {"BEGIN", "END"},
-             std::nullopt},
-        Edit{"WithoutSelection", Action::Delete, Three, std::nullopt, {}, std::nullopt, NoLine},
-        Edit{"BeginSurvives", Action::Delete, Three, 0, {}, 0},
-        Edit{"EndSurvives", Action::Delete, Three, 4, {}, 4},
-        Edit{"SelectionPastTheList", Action::Delete, Three, 9, {}, 9, NoLine}),
+        Edit{"MiddleOrderSelectsTheNext", Delete, Three, 2, "BEGIN|A|C|END|M", 2},
+        Edit{"LastOrderSelectsNewLast", Delete, Three, 3, "BEGIN|A|B|END|M", 2},
+        Edit{"OnlyOrderLeavesNoSelection", Delete, "BEGIN|A|END", 1, "BEGIN|END", None},
+        Edit{"MessageBlockWhole", Delete, Natural, 4, "BEGIN|A|B|END", 2},
+        Edit{"RawMessageBlock", Delete, Three, 5, "BEGIN|A|B|C|END", 3},
+        Edit{"BlockWithoutOrders", Delete, "BEGIN|END|Send message(s):|M", 2, "BEGIN|END", None},
+        Edit{"WithoutSelection", Delete, Three, None, nullptr, None, NoLine},
+        Edit{"BeginSurvives", Delete, Three, 0, nullptr, 0},
+        Edit{"EndSurvives", Delete, Three, 4, nullptr, 4},
+        Edit{"SelectionPastTheList", Delete, Three, 9, nullptr, 9, NoLine}),
     [](const ::testing::TestParamInfo<Edit>& info) { return info.param.name; });
 
 } // namespace

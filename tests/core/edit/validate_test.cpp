@@ -50,8 +50,6 @@ INSTANTIATE_TEST_SUITE_P(
                    TroopAndNumber},
         Validation{"TypeWithoutNumber", Land,
                    Fields({"3", "4", "", "Bowman", "", "", "", "", "", "N"}), TroopAndNumber},
-        Validation{"SecondNumberWithoutType", Land,
-                   Fields({"3", "4", "5", "Bowman", "2", "", "", "", "", "N"}), TroopAndNumber},
         Validation{"ThirdTypeWithoutNumber", Land,
                    Fields({"3", "4", "5", "Bowman", "", "", "", "Ship", "", "N"}), TroopAndNumber},
         Validation{"EmptyFirstTroopUnderASecond", Land,

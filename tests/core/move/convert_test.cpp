@@ -29,14 +29,6 @@ INSTANTIATE_TEST_SUITE_P(
         Example{"Cede", "CEDE 12 7 4", "Cede province 12 / 7 to player 4"},
         Example{"Def1", "DEF 12 7 F",
                 "Give defensive orders for province 12 / 7 to Frontal assault", "DEF 12 7 F "},
-        Example{"Def2", "DEF 12 7 F 13 7 T",
-                "Give defensive orders for province 12 / 7 to Frontal assault and for province 13 "
-                "/ 7 to Standard attack",
-                "DEF 12 7 F 13 7 T "},
-        Example{"Def2Outflank", "DEF 12 7 U 13 7 P",
-                "Give defensive orders for province 12 / 7 to Outflank and for province 13 / 7 to "
-                "Pincer attack",
-                "DEF 12 7 U 13 7 P "},
         Example{"Def3", "DEF 12 7 F 13 7 U 14 8 C",
                 "Give defensive orders for province 12 / 7 to Frontal assault, for province 13 / "
                 "7 to Outflank and for province 14 / 8 to Counter attack"},

@@ -1,9 +1,9 @@
+#include "../report/temp_folder.h"
 #include "core/move/move_file.h"
 #include "core/report/text_file.h"
 
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -13,22 +13,8 @@ namespace {
 namespace fs = std::filesystem;
 using Lines = std::vector<std::string>;
 
-class MoveFile : public testing::Test {
+class MoveFile : public report::fixtures::TempFolder {
   protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("orv_move_" + std::to_string(::getpid()) + "_" +
-                testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    std::string Write(const std::string& name, const std::string& bytes) const {
-        const std::string path = (dir_ / name).string();
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path;
-    }
     static std::string Read(const std::string& path) {
         std::string bytes;
         report::ReadFileBytes(path, bytes);
@@ -40,8 +26,6 @@ class MoveFile : public testing::Test {
         EXPECT_TRUE(LoadMove(move, Write("open.cmd", "BEGIN\r\nALL 3 2\r\nEND\r\nhi\r\n")).Ok());
         return move;
     }
-
-    fs::path dir_;
 };
 
 TEST_F(MoveFile, HeaderLinesBeforeBeginAreSkipped) {
@@ -54,7 +38,7 @@ TEST_F(MoveFile, HeaderLinesBeforeBeginAreSkipped) {
                      "Move through land with 10 Foot soldiers from province 12 / 7 to north east ",
                      "END", "Send message(s):", "Greetings to all neighbours"}));
     EXPECT_EQ(move.fileName, path);
-    EXPECT_EQ(move.folder, dir_.string());
+    EXPECT_EQ(move.folder, dir.string());
     EXPECT_EQ(move.LabelText(), "Your Move (t.cmd):");
 
     move.form = DisplayForm::Raw;
@@ -78,7 +62,7 @@ TEST_F(MoveFile, RefusedLoadKeepsTheOpenMove) {
     for (const Case& c : cases) {
         MoveList move = OpenMove();
         const MoveList before = move;
-        const std::string path = c.bytes ? Write("bad.cmd", c.bytes) : (dir_ / "no" / "x").string();
+        const std::string path = c.bytes ? Write("bad.cmd", c.bytes) : (dir / "no" / "x").string();
         const MoveResult r = LoadMove(move, path);
         EXPECT_EQ(r.status, c.status) << path;
         EXPECT_EQ(r.message,
@@ -116,25 +100,25 @@ TEST_F(MoveFile, SaveWritesRawLinesAndRestoresTheNaturalDisplay) {
     EXPECT_EQ(Read(path), "BEGIN\r\nDEF 12 7 U 13 7 P \r\nEND\r\nBye\r\n");
     EXPECT_EQ(move.lines, natural);
     EXPECT_EQ(move.fileName, path);
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
 }
 
 TEST_F(MoveFile, FailedSaveLeavesTheOldFileAndReportsIt) {
     MoveList move = OpenMove();
     const Lines natural = move.lines;
-    fs::create_directory(dir_ / "adir");
-    const SaveResult intoDirectory = SaveMoveAs(move, (dir_ / "adir").string());
+    fs::create_directory(dir / "adir");
+    const SaveResult intoDirectory = SaveMoveAs(move, (dir / "adir").string());
     EXPECT_FALSE(intoDirectory.ok);
-    EXPECT_EQ(intoDirectory.message, "File " + (dir_ / "adir").string() + " could not be written!");
-    EXPECT_TRUE(fs::is_directory(dir_ / "adir"));
-    EXPECT_FALSE(SaveMoveAs(move, (dir_ / "gone" / "m.cmd").string()).ok);
+    EXPECT_EQ(intoDirectory.message, "File " + (dir / "adir").string() + " could not be written!");
+    EXPECT_TRUE(fs::is_directory(dir / "adir"));
+    EXPECT_FALSE(SaveMoveAs(move, (dir / "gone" / "m.cmd").string()).ok);
     EXPECT_EQ(move.lines, natural);
     EXPECT_EQ(move.form, DisplayForm::Natural);
     if (::geteuid() != 0) { // permissions do not bind the superuser
         const std::string target = Write("m.cmd", "old\r\n");
-        fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec);
+        fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec);
         EXPECT_FALSE(SaveMoveAs(move, target).ok);
-        fs::permissions(dir_, fs::perms::owner_all);
+        fs::permissions(dir, fs::perms::owner_all);
         EXPECT_EQ(Read(target), "old\r\n");
     }
 }
@@ -164,7 +148,7 @@ TEST_F(MoveFile, ClipboardTextLoadsBackToTheSameMove) {
 
 TEST_F(MoveFile, MostRecentFileOfTheFolderIsLoaded) {
     MoveList move;
-    move.folder = dir_.string();
+    move.folder = dir.string();
     const MoveResult none = LoadMostRecentFile(move);
     EXPECT_EQ(none.kind, MessageKind::Warning);
     EXPECT_EQ(none.message, "No file found.");

@@ -1,4 +1,5 @@
 #include "core/move/move_list.h"
+#include "move_builder.h"
 
 #include <gtest/gtest.h>
 
@@ -7,12 +8,7 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-MoveList RawMove(Lines lines) {
-    MoveList move;
-    move.lines = std::move(lines);
-    move.form = DisplayForm::Raw;
-    return move;
-}
+using testing::RawMove;
 
 TEST(MoveList, RebuildAddsTheMessageHeadingOnlyBeforeMessages) {
     MoveList move = RawMove({"BEGIN", "PLA 13 7 CA", "END", "Greetings", "LAND 1 1 AT N"});

@@ -19,6 +19,15 @@ std::vector<std::string> Concat(std::vector<std::vector<std::string>> parts) {
     return all;
 }
 
+// The terrain codes of one map row from column 1 to `columns`.
+std::vector<int> TerrainRow(const TMap& map, int y, int columns) {
+    std::vector<int> row;
+    for (int x = 1; x <= columns; ++x) {
+        row.push_back(map.GetTerrain(x, y));
+    }
+    return row;
+}
+
 TEST(MapParser, StripsContinueToTheRight) {
     const auto strip =
         StripLines({{Land("Hills"), Land("Forest"), Sea()}, {Sea(), Land("Town"), Land("City")}});
@@ -27,13 +36,9 @@ TEST(MapParser, StripsContinueToTheRight) {
     LoadMapFromLines(map, Concat({{"head"}, strip, {"", "between"}, strip, third}));
     EXPECT_EQ(map.width, 7);
     EXPECT_EQ(map.height, 2);
-    EXPECT_EQ(map.GetTerrain(1, 1), 6);
-    EXPECT_EQ(map.GetTerrain(4, 1), 6);
-    EXPECT_EQ(map.GetTerrain(5, 2), 11);
-    EXPECT_EQ(map.GetTerrain(6, 2), 10);
-    EXPECT_EQ(map.GetTerrain(7, 1), 8);
-    EXPECT_EQ(map.GetTerrain(7, 2), 9);
-    EXPECT_EQ(map.GetTerrain(6, 1), SeaTerrain);
+    const int sea = SeaTerrain;
+    EXPECT_EQ(TerrainRow(map, 1, 7), (std::vector<int>{6, 5, sea, 6, 5, sea, 8}));
+    EXPECT_EQ(TerrainRow(map, 2, 7), (std::vector<int>{sea, 11, 10, sea, 11, 10, 9}));
 }
 
 struct TroopCase {
@@ -108,7 +113,8 @@ TEST(MapParser, IsolationLinesBeforeTheMap) {
     EXPECT_EQ(map.width, 1);
 }
 
-TEST(MapParser, IsolationLineWithoutSlashEndsTheReading) {
+// An isolation line without "/" ends the reading; a report without a frame gives an empty map.
+TEST(MapParser, ReadingThatFindsNoMap) {
     TMap map;
     map.width = 4;
     map.height = 3;
@@ -117,11 +123,6 @@ TEST(MapParser, IsolationLineWithoutSlashEndsTheReading) {
     EXPECT_EQ(map.width, 4);
     EXPECT_EQ(map.height, 3);
     EXPECT_EQ(map.GetTerrain(1, 1), SeaTerrain);
-}
-
-TEST(MapParser, NoFrameLeavesAnEmptySeaMap) {
-    TMap map;
-    map.width = 9;
     LoadMapFromLines(map, {"no map in this report"});
     EXPECT_EQ(map.width, 0);
     EXPECT_EQ(map.height, 0);

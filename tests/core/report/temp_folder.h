@@ -1,5 +1,5 @@
 #pragma once
-// A fresh folder per test for reports and settings files, removed afterwards even when a
+// A fresh folder per test for reports, moves and settings files, removed afterwards even when a
 // test made parts of it read-only.
 
 #include <filesystem>
@@ -32,12 +32,13 @@ class TempFolder : public ::testing::Test {
         std::filesystem::remove_all(dir, ec);
     }
 
-    // Creates a small file and returns its full path.
-    std::string Touch(const std::string& name) const {
+    // Creates a file holding exactly the given bytes and returns its full path.
+    std::string Write(const std::string& name, const std::string& bytes) const {
         const std::string path = (dir / name).string();
-        std::ofstream(path) << "x";
+        std::ofstream(path, std::ios::binary) << bytes;
         return path;
     }
+    std::string Touch(const std::string& name) const { return Write(name, "x"); }
 
     std::filesystem::path dir;
 };

@@ -5,54 +5,37 @@
 namespace orv::report {
 namespace {
 
-TEST(Tokenizer, EmptyAndSeparatorOnlyLinesHaveNoWords) {
-    for (const std::string& line :
-         {std::string(), std::string(" \t\r\n"), std::string("\xA0  \x01")}) {
-        EXPECT_EQ(WordCount(line), 0);
-        EXPECT_EQ(WordAt(line, 1), "");
-        EXPECT_EQ(WordPos(line, 1), -1);
+struct WordCase {
+    const char* name;
+    std::string line;
+    int n;
+    const char* word; // WordAt(line, n)
+    int pos;          // WordPos(line, n)
+    int count;        // WordCount(line)
+};
+
+TEST(Tokenizer, FindsWordsByNumber) {
+    const WordCase cases[] = {
+        {"empty", "", 1, "", -1, 0},
+        {"separatorsOnly", " \t\r\n", 1, "", -1, 0},
+        {"nbspAndControl", "\xA0  \x01", 1, "", -1, 0},
+        {"numberZeroIsTheFirst", "  alpha beta", 0, "alpha", 3, 2},
+        {"negativeNumberIsTheFirst", "  alpha beta", -3, "alpha", 3, 2},
+        {"tabsAndNbspSeparate", "a\tb\xA0\xA0 c   d", 4, "d", 11, 4},
+        {"pastTheLastWord", "a\tb\xA0\xA0 c   d", 5, "", -1, 4},
+        {"quotedSpanStepsAsOne", "A \"b c\" d", 3, "d", 9, 3},
+        {"wordAtAQuoteEndsAtABlank", "A \"b c\" d", 2, "\"b", 3, 3},
+        {"unclosedQuoteSwallowsTheRest", "A \"b c d", 3, "", -1, 2},
+        {"textAfterClosingQuoteIsAWord", "\"a b\"c d", 2, "c", 6, 3},
+    };
+    for (const WordCase& c : cases) {
+        EXPECT_EQ(WordAt(c.line, c.n), c.word) << c.name;
+        EXPECT_EQ(WordPos(c.line, c.n), c.pos) << c.name;
+        EXPECT_EQ(WordCount(c.line), c.count) << c.name;
     }
-}
-
-TEST(Tokenizer, WordNumbersBelowTwoGiveTheFirstWord) {
-    EXPECT_EQ(WordAt("  alpha beta", 0), "alpha");
-    EXPECT_EQ(WordAt("  alpha beta", -3), "alpha");
-    EXPECT_EQ(WordPos("  alpha beta", 0), 3);
-}
-
-TEST(Tokenizer, TabsAndNonBreakingSpacesSeparateLikeBlanks) {
-    const std::string line = "a\tb\xA0\xA0 c   d";
-    EXPECT_EQ(WordCount(line), 4);
-    EXPECT_EQ(WordAt(line, 2), "b");
-    EXPECT_EQ(WordAt(line, 3), "c");
-    EXPECT_EQ(WordPos(line, 4), 11);
-    EXPECT_EQ(WordAt(line, 5), "");
-}
-
-TEST(Tokenizer, QuotedSpansCountAsOneWordWhenStepping) {
-    const std::string line = "A \"b c\" d";
-    EXPECT_EQ(WordAt(line, 3), "d");
-    EXPECT_EQ(WordPos(line, 2), 3);
-    EXPECT_EQ(WordAt(line, 2), "\"b");
-    EXPECT_EQ(WordCount(line), 3);
-
     const std::string named = "NAME 12 7 \"Old Harbour\"";
-    EXPECT_EQ(WordCount(named), 4);
-    EXPECT_EQ(named.substr(static_cast<std::size_t>(WordPos(named, 4) - 1)), "\"Old Harbour\"");
     EXPECT_EQ(RestFromWord(named, 4), "\"Old Harbour\"");
     EXPECT_EQ(RestFromWord(named, 5), "");
-}
-
-TEST(Tokenizer, UnclosedQuoteSwallowsTheRestOfTheLine) {
-    EXPECT_EQ(WordCount("A \"b c d"), 2);
-    EXPECT_EQ(WordAt("A \"b c d", 3), "");
-}
-
-TEST(Tokenizer, TextAfterClosingQuoteStartsTheNextWord) {
-    const std::string line = "\"a b\"c d";
-    EXPECT_EQ(WordCount(line), 3);
-    EXPECT_EQ(WordAt(line, 2), "c");
-    EXPECT_EQ(WordAt(line, 3), "d");
 }
 
 TEST(Tokenizer, WordStartsAgreeWithWordPosOnManyWords) {
@@ -85,9 +68,9 @@ TEST_P(WordAsNumberTest, ReadsTheAcceptedNotation) {
 
 INSTANTIATE_TEST_SUITE_P(
     Words, WordAsNumberTest,
-    ::testing::Values(NumberCase{"plain", "12", 12}, NumberCase{"plus", "+12", 12},
-                      NumberCase{"minus", "-7", -7}, NumberCase{"dollarHex", "$1F", 31},
-                      NumberCase{"xHex", "x1f", 31}, NumberCase{"zeroXHex", "0XfF", 255},
+    ::testing::Values(NumberCase{"plus", "+12", 12}, NumberCase{"minus", "-7", -7},
+                      NumberCase{"dollarHex", "$1F", 31}, NumberCase{"xHex", "x1f", 31},
+                      NumberCase{"zeroXHex", "0XfF", 255},
                       NumberCase{"hexAllBits", "$FFFFFFFF", -1},
                       NumberCase{"hexNineDigits", "$100000000", NotANumber},
                       NumberCase{"signedHex", "-$1F", NotANumber},
@@ -96,19 +79,14 @@ INSTANTIATE_TEST_SUITE_P(
                       NumberCase{"max", "2147483647", 2147483647},
                       NumberCase{"min", "-2147483648", -2147483647 - 1},
                       NumberCase{"tooBig", "2147483648", NotANumber},
-                      NumberCase{"twentyDigits", "99999999999999999999", NotANumber}),
+                      NumberCase{"twentyDigits", "99999999999999999999", NotANumber},
+                      NumberCase{"empty", "", NotANumber}, NumberCase{"blanks", "   ", NotANumber}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(Tokenizer, MissingWordIsNotANumber) {
-    EXPECT_EQ(WordAsNumber("12", 2), NotANumber);
-    EXPECT_EQ(WordAsNumber("", 1), NotANumber);
-}
-
-TEST(Tokenizer, IsNumberAllowsLeadingButNotTrailingBlanks) {
+TEST(Tokenizer, NumbersMayHaveLeadingButNotTrailingBlanks) {
     EXPECT_TRUE(IsNumber(" 42"));
     EXPECT_FALSE(IsNumber("42 "));
-    EXPECT_FALSE(IsNumber(""));
-    EXPECT_FALSE(IsNumber("   "));
+    EXPECT_EQ(WordAsNumber("12", 2), NotANumber);
 }
 
 } // namespace
