@@ -1,9 +1,11 @@
 #include "../check/test_world.h"
+#include "../move/move_builder.h"
 #include "core/mapview/map_drawing.h"
 #include "core/move/convert.h"
 
 #include <gtest/gtest.h>
 #include <tuple>
+#include <utility>
 
 namespace orv::mapview {
 namespace {
@@ -27,13 +29,11 @@ World MakeWorld() {
     return w;
 }
 
-move::MoveList RawMove(std::vector<std::string> orders) {
-    move::MoveList move;
-    move.form = move::DisplayForm::Raw;
-    move.lines = {"BEGIN"};
-    move.lines.insert(move.lines.end(), orders.begin(), orders.end());
-    move.lines.emplace_back("END");
-    return move;
+// A raw move of the given orders inside its frame.
+move::MoveList Framed(std::vector<std::string> orders) {
+    orders.insert(orders.begin(), "BEGIN");
+    orders.emplace_back("END");
+    return move::testing::RawMove(std::move(orders));
 }
 
 struct ArrowCase {
@@ -49,7 +49,7 @@ class ArrowTest : public ::testing::TestWithParam<ArrowCase> {};
 
 TEST_P(ArrowTest, FollowsTheWalkOfTheCheck) {
     const ArrowCase& c = GetParam();
-    const Drawing drawing = BuildDrawing(MakeWorld().game, RawMove({c.order}));
+    const Drawing drawing = BuildDrawing(MakeWorld().game, Framed({c.order}));
     ASSERT_EQ(drawing.arrows.size(), 1U);
     const Arrow& arrow = drawing.arrows[0];
     EXPECT_EQ(arrow.line, 1U);
@@ -120,7 +120,7 @@ INSTANTIATE_TEST_SUITE_P(Paths, ArrowTest,
 
 TEST(MapDrawing, OrdersRefusedBeforeTheirWalkDrawNoPathButKeepTheirMessages) {
     const Drawing drawing = BuildDrawing(
-        MakeWorld().game, RawMove({"LAND 9 9 FO 1 E", "RAID 5 4 FO 1 W", "LAND 3 4 FO 1 E"}));
+        MakeWorld().game, Framed({"LAND 9 9 FO 1 E", "RAID 5 4 FO 1 W", "LAND 3 4 FO 1 E"}));
     EXPECT_TRUE(drawing.arrows.empty());
     ASSERT_EQ(drawing.lineMessages.size(), 5U);
     EXPECT_EQ(drawing.lineMessages[1], "   Illegal province coordinates!\n");
@@ -129,12 +129,11 @@ TEST(MapDrawing, OrdersRefusedBeforeTheirWalkDrawNoPathButKeepTheirMessages) {
 }
 
 TEST(MapDrawing, MovesInNaturalFormAreDrawnLikeTheirRawOrders) {
-    move::MoveList move = RawMove({"LAND 2 2 FO 1 E E", "SEA 1 3 SH 1 N"});
-    move.form = move::DisplayForm::Natural;
-    for (std::string& line : move.lines) {
+    std::vector<std::string> lines = Framed({"LAND 2 2 FO 1 E E", "SEA 1 3 SH 1 N"}).lines;
+    for (std::string& line : lines) {
         line = move::ConvertLine(line, move::DisplayForm::Natural);
     }
-    const Drawing drawing = BuildDrawing(MakeWorld().game, move);
+    const Drawing drawing = BuildDrawing(MakeWorld().game, move::testing::Move(lines));
     ASSERT_EQ(drawing.arrows.size(), 2U);
     EXPECT_EQ(drawing.arrows[0].points.back(), (MapPoint{4, 2}));
     EXPECT_EQ(drawing.arrows[1].kind, MoveKind::SeaMove);
@@ -144,7 +143,7 @@ TEST(MapDrawing, MovesInNaturalFormAreDrawnLikeTheirRawOrders) {
 TEST(MapDrawing, TroopsAfterTheMoveLeaveTheGameUntouched) {
     const World w = MakeWorld();
     const Drawing drawing =
-        BuildDrawing(w.game, RawMove({"LAND 4 3 FO 4 W", "PLA 4 3 FO", "LAND 2 2 FO 3 E"}));
+        BuildDrawing(w.game, Framed({"LAND 4 3 FO 4 W", "PLA 4 3 FO", "LAND 2 2 FO 3 E"}));
     const std::array<std::tuple<int, int, std::int32_t, std::int32_t>, 4> foot{{
         {4, 3, 4, 1}, // the placed one stays
         {3, 3, 0, 4},
@@ -163,8 +162,8 @@ TEST(MapDrawing, TroopsAfterTheMoveLeaveTheGameUntouched) {
 
 TEST(MapDrawing, MarksEveryProvinceAnOrderNames) {
     const Drawing drawing = BuildDrawing(
-        MakeWorld().game, RawMove({"PLA 2 2 FO 3 2 SH 9 99 CA", "DEF 4 3 T", "ESP 5 4 5 5",
-                                   "NAME 4 3 Oslo", "NAME Harald", "CEDE 4 3 Olaf", "BUILD 4 2"}));
+        MakeWorld().game, Framed({"PLA 2 2 FO 3 2 SH 9 99 CA", "DEF 4 3 T", "ESP 5 4 5 5",
+                                  "NAME 4 3 Oslo", "NAME Harald", "CEDE 4 3 Olaf", "BUILD 4 2"}));
     std::vector<std::tuple<std::size_t, int, int, std::string>> marks;
     for (const Mark& m : drawing.marks) {
         marks.emplace_back(m.line, m.at.x, m.at.y, m.label);
@@ -177,7 +176,7 @@ TEST(MapDrawing, MarksEveryProvinceAnOrderNames) {
 }
 
 TEST(MapDrawing, TilesCarryTheReportAndWhoseTheyAre) {
-    const Drawing drawing = BuildDrawing(MakeWorld().game, RawMove({}));
+    const Drawing drawing = BuildDrawing(MakeWorld().game, Framed({}));
     ASSERT_EQ(drawing.tiles.size(), 30U);
     const Tile& home = *drawing.TileAt(2, 2);
     EXPECT_TRUE(home.own && home.home && !home.sea && !home.town);
@@ -205,10 +204,8 @@ TEST(MapDrawing, HostileInputStaysInsideTheGrid) {
     World w = MakeWorld();
     w.game.map.width = 400;
     w.game.map.height = -3;
-    move::MoveList noEnd;
-    noEnd.form = move::DisplayForm::Raw;
-    noEnd.lines = {"BEGIN", "LAND 2 2 FO 1 E", "PLA 2147483647 2 FO"};
-    const Drawing drawing = BuildDrawing(w.game, noEnd);
+    const Drawing drawing = BuildDrawing(
+        w.game, move::testing::RawMove({"BEGIN", "LAND 2 2 FO 1 E", "PLA 2147483647 2 FO"}));
     EXPECT_EQ(drawing.width, 50);
     EXPECT_EQ(drawing.height, 0);
     EXPECT_TRUE(drawing.tiles.empty());
@@ -247,7 +244,7 @@ TEST(MapDrawing, OwnerInitials) {
 
 TEST(MapDrawing, DetailsTellTheProvinceAndTheFailuresThere) {
     const Drawing drawing =
-        BuildDrawing(MakeWorld().game, RawMove({"LAND 4 3 HO 1 E E E", "LAND 4 3 FO 2 W"}));
+        BuildDrawing(MakeWorld().game, Framed({"LAND 4 3 HO 1 E E E", "LAND 4 3 FO 2 W"}));
     EXPECT_EQ(ProvinceDetails(drawing, 6, 3), "Province 6/3: Plains\nOwner: none\nTroops: none\n"
                                               "Line 1: Moves beyond map boundaries not allowed!");
     EXPECT_EQ(ProvinceDetails(drawing, 2, 2),
