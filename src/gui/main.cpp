@@ -108,6 +108,7 @@ TFormMain::TFormMain(Environment env, QWidget* parent) : QMainWindow(parent), en
     formCheckResult_ = new TFormCheckResult(this);
     connect(formInitialize_, &TFormInitialize::HelpRequested, this, &TFormMain::ShowHelpContext);
     connect(aboutBox_, &TAboutBox::HelpRequested, this, &TFormMain::ShowHelpContext);
+    BuildCommandDialogs();
 
     // Only for the main window itself: its dialogs have help contexts of their own.
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
@@ -316,7 +317,16 @@ void TFormMain::BuildPanel() {
     connect(ButtonPrevious, &QPushButton::clicked, this, &TFormMain::ButtonPreviousClick);
     connect(commandsForm, &QButtonGroup::idClicked, this, &TFormMain::RadioGroupCommandsClick);
     connect(displayForm, &QButtonGroup::idClicked, this, &TFormMain::RadioGroupDisplayClick);
-    connect(ListBoxMove, &QListWidget::itemSelectionChanged, this, &TFormMain::UpdateCurrentGoods);
+    connect(ListBoxMove, &QListWidget::itemSelectionChanged, this, &TFormMain::ListBoxMoveClick);
+    connect(ListBoxMove, &QListWidget::itemDoubleClicked, this, &TFormMain::ListBoxMoveDblClick);
+    connect(ListBoxCommands, &QListWidget::itemDoubleClicked, this,
+            &TFormMain::ListBoxCommandsDblClick);
+    connect(ButtonAbove, &QPushButton::clicked, this, &TFormMain::ButtonAboveClick);
+    connect(ButtonBelow, &QPushButton::clicked, this, &TFormMain::ButtonBelowClick);
+    connect(ButtonEdit, &QPushButton::clicked, this, &TFormMain::ButtonEditClick);
+    connect(ButtonMinus, &QPushButton::clicked, this, &TFormMain::ButtonMinusClick);
+    connect(ButtonPlus, &QPushButton::clicked, this, &TFormMain::ButtonPlusClick);
+    connect(ButtonDelete, &QPushButton::clicked, this, &TFormMain::ButtonDeleteClick);
     connect(ListBoxMove, &QListWidget::itemSelectionChanged, this, &TFormMain::ShowSelectionOnMap);
     connect(this, &TFormMain::StateShown, this, &TFormMain::RefreshMapWindow);
 }

@@ -2,6 +2,8 @@
 // The main window: start-up, the menus, the report series, the tribe's goods and the move
 // list. It owns the program's whole state; the work behind its handlers is the core's.
 
+#include "core/edit/order_fields.h"
+#include "core/move/catalogue.h"
 #include "core/move/move_file.h"
 #include "core/move/move_list.h"
 #include "core/report/game.h"
@@ -9,6 +11,7 @@
 #include "gui/services.h"
 
 #include <QMainWindow>
+#include <array>
 #include <functional>
 #include <memory>
 #include <string>
@@ -25,6 +28,7 @@ class QRadioButton;
 namespace orv::gui {
 
 class TAboutBox;
+class TCommandDialog;
 class TFormCheckResult;
 class TFormInitialize;
 class TFormMap;
@@ -92,6 +96,22 @@ class TFormMain : public QMainWindow {
     // red below zero.
     void UpdateCurrentGoods();
 
+    // Opens the command dialog for a new order (true) or for the selected line of the move
+    // (false), after the checks that may refuse it; returns when the dialog is closed.
+    void OpenCommandDialog(bool newOrder);
+
+    // The dialog that composes orders of a kind; the same window each time.
+    TCommandDialog* CommandDialog(move::CommandDialog which) const;
+
+    edit::InsertMode CurrentInsertMode() const { return insertMode_; }
+
+    // The selected line of the move list, and selecting one without the selection rule a
+    // user's click passes through.
+    edit::Selection SelectedLine() const;
+    void SelectLine(edit::Selection line);
+    // The move list shown anew with a line selected; the goods display is left alone.
+    void ShowMoveSelecting(edit::Selection line);
+
     // The form the commands list and the move list are shown in.
     move::DisplayForm CommandsForm() const;
     move::DisplayForm DisplayFormChosen() const;
@@ -117,6 +137,15 @@ class TFormMain : public QMainWindow {
     void AboutClick();
     void ButtonNextClick();
     void ButtonPreviousClick();
+    void ButtonAboveClick();
+    void ButtonBelowClick();
+    void ListBoxCommandsDblClick();
+    void ButtonEditClick();
+    void ListBoxMoveDblClick();
+    void ListBoxMoveClick();
+    void ButtonMinusClick();
+    void ButtonPlusClick();
+    void ButtonDeleteClick();
 
   signals:
     // The move, the report or the tribe shown anew: views of the game state follow.
@@ -138,6 +167,8 @@ class TFormMain : public QMainWindow {
     void StartNewMove();
     void ShowMessage(move::MessageKind kind, const std::string& message);
     QString ReportFileFromDialog();
+    void BuildCommandDialogs();
+    void ComposeFromDialog(move::CommandKind kind, const edit::OrderFields& fields);
     void RefreshMapWindow();
     void ShowSelectionOnMap();
 
@@ -205,6 +236,8 @@ class TFormMain : public QMainWindow {
     TFormCheckResult* formCheckResult_ = nullptr;
     TFormMap* formMap_ = nullptr;
     mutable THelpWindow* helpWindow_ = nullptr;
+    std::array<TCommandDialog*, 7> commandDialogs_{};
+    edit::InsertMode insertMode_ = edit::InsertMode::Below;
 };
 
 // The filter list of the report and move file dialogs.

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QListWidget>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -41,6 +42,15 @@ struct ScriptedPicker final : FilePicker {
         return nextFile;
     }
 };
+
+// The texts of a list's lines, from the top.
+inline QStringList Lines(const QListWidget* list) {
+    QStringList lines;
+    for (int i = 0; i < list->count(); ++i) {
+        lines.append(list->item(i)->text());
+    }
+    return lines;
+}
 
 inline QString Example(const char* name) {
     return QStringLiteral(ORV_EXAMPLES_DIR "/") + QString::fromLatin1(name);

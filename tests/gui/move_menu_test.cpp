@@ -16,17 +16,10 @@
 #include <QTest>
 
 using orv::gui::testing::Example;
+using orv::gui::testing::Lines;
 using orv::gui::testing::MainFixture;
 
 namespace {
-
-QStringList Lines(const QListWidget* list) {
-    QStringList lines;
-    for (int i = 0; i < list->count(); ++i) {
-        lines.append(list->item(i)->text());
-    }
-    return lines;
-}
 
 // The lines of a move file. A raw line the editor writes from a sentence may end in one
 // blank, so the lines are compared without their trailing blanks.
@@ -187,9 +180,9 @@ class MoveMenuTest : public QObject {
 
     void currentGoodsFollowTheSelectedLine() {
         LoadedMove f;
+        // A click on BEGIN selects the first order: one foot soldier, one ship, one castle.
         f.form->ListBoxMove->setCurrentRow(0);
-        QCOMPARE(f.form->LabelCGoldVal->text(), QStringLiteral("2400"));
-        f.form->ListBoxMove->setCurrentRow(1); // one foot soldier, one ship, one castle
+        QCOMPARE(f.form->ListBoxMove->currentRow(), 1);
         QCOMPARE(f.form->LabelCGoldVal->text(), QStringLiteral("2382"));
         QCOMPARE(f.form->LabelCWoodVal->text(), QStringLiteral("510"));
         QVERIFY(!f.form->LabelCGoldVal->styleSheet().contains(QStringLiteral("red")));
