@@ -76,8 +76,9 @@ class TFormMain : public QMainWindow {
     // The graphical map; nullptr until "Show Graphical Map" first opened it.
     TFormMap* MapWindow() const { return formMap_; }
     // Opens the graphical map for the user to click one province; done receives its x and y.
-    // For the command dialogs' province fields.
-    void PickOnMap(std::function<void(int x, int y)> done);
+    // For the command dialogs' province fields: the map then belongs to the dialog over, so
+    // that the modal dialog leaves it open to the mouse.
+    void PickOnMap(std::function<void(int x, int y)> done, QWidget* over = nullptr);
 
     // The settings files, in the order they are read; writing takes the first that can be
     // written.

@@ -17,6 +17,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <utility>
 
@@ -219,6 +220,8 @@ void TFormMain::menuItemShowMapClick() {
 void TFormMain::menuItemShowGraphicalMapClick() {
     if (formMap_ == nullptr) {
         formMap_ = new TFormMap(this);
+    } else if (formMap_->parentWidget() != this) {
+        formMap_->setParent(this, Qt::Window); // back from a dialog's pick
     }
     formMap_->show();
     RefreshMapWindow();
@@ -227,9 +230,21 @@ void TFormMain::menuItemShowGraphicalMapClick() {
     formMap_->activateWindow();
 }
 
-void TFormMain::PickOnMap(std::function<void(int x, int y)> done) {
+void TFormMain::PickOnMap(std::function<void(int x, int y)> done, QWidget* over) {
     menuItemShowGraphicalMapClick();
-    formMap_->PickProvince(std::move(done));
+    if (over != nullptr && formMap_->parentWidget() != over) {
+        // A window of the modal dialog takes input while the dialog is open.
+        formMap_->setParent(over, Qt::Window);
+    }
+    // After the click the dialog comes back to the front, its fields filled.
+    formMap_->PickProvince(
+        [done = std::move(done), dialog = QPointer<QWidget>(over)](int x, int y) {
+            done(x, y);
+            if (dialog) {
+                dialog->raise();
+                dialog->activateWindow();
+            }
+        });
 }
 
 // Only an open map is redrawn: checking the move for the picture costs a copy of the map.

@@ -2,19 +2,23 @@
 // following the move and its selected line, and picking provinces.
 
 #include "fixture.h"
+#include "gui/command_dialog.h"
 #include "gui/map_window.h"
 #include "gui_tests.h"
 
 #include <QAction>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
+#include <QToolButton>
 
 using orv::gui::TFormMap;
 using orv::gui::TMapCanvas;
 using orv::gui::testing::Example;
 using orv::gui::testing::MainFixture;
+using orv::move::CommandDialog;
 
 namespace {
 
@@ -121,6 +125,43 @@ class MapWindowTest : public QObject {
         QVERIFY(map != nullptr && map->isVisible() && map->Picking());
         QTest::mouseClick(map->Canvas(), Qt::LeftButton, {}, map->Canvas()->CentreOf(12, 8));
         QCOMPARE(picked, QPoint(12, 8));
+    }
+
+    // Every province field pair of the command dialogs has its button.
+    void dialogPickButtonsFillTheirFields() {
+        MainFixture f;
+        f.StartWith(Example("turn12.txt"));
+        const struct {
+            CommandDialog dialog;
+            const char* button;
+            const char* editX;
+            const char* editY;
+        } rows[] = {
+            {CommandDialog::TFormMoveC1, "ButtonPickOnMap", "EditX", "EditY"},
+            {CommandDialog::TFormMoveC2, "ButtonPickOnMap3", "EditX3", "EditY3"},
+            {CommandDialog::TFormMoveC3, "ButtonPickOnMap", "EditX", "EditY"},
+            {CommandDialog::TFormMoveC5, "ButtonPickOnMap", "EditX", "EditY"},
+        };
+        int x = 2;
+        for (const auto& row : rows) {
+            orv::gui::TCommandDialog* dialog = f.form->CommandDialog(row.dialog);
+            auto* button = dialog->findChild<QToolButton*>(QString::fromLatin1(row.button));
+            QVERIFY2(button != nullptr, row.button);
+            QCOMPARE(button->text(), QStringLiteral("Pick on map"));
+            button->click();
+            TFormMap* map = f.form->MapWindow();
+            QVERIFY(map->Picking());
+            QCOMPARE(map->parentWidget(), static_cast<QWidget*>(dialog));
+            QTest::mouseClick(map->Canvas(), Qt::LeftButton, {}, map->Canvas()->CentreOf(x, 3));
+            QCOMPARE(dialog->findChild<QLineEdit*>(QString::fromLatin1(row.editX))->text(),
+                     QString::number(x));
+            QCOMPARE(dialog->findChild<QLineEdit*>(QString::fromLatin1(row.editY))->text(),
+                     QStringLiteral("3"));
+            ++x;
+        }
+        // The map belongs to the main window again when opened from the menu.
+        f.form->menuItemShowGraphicalMap->trigger();
+        QCOMPARE(f.form->MapWindow()->parentWidget(), static_cast<QWidget*>(f.form.get()));
     }
 
     void keysZoomAndFit() {
