@@ -11,8 +11,10 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QShortcut>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace orv::gui {
@@ -193,6 +195,28 @@ QLabel* NamedLabel(QWidget* parent, const char* name, const char* caption) {
     auto* label = new QLabel(QString::fromLatin1(caption), parent);
     label->setObjectName(QString::fromLatin1(name));
     return label;
+}
+
+QToolButton* TCommandDialog::PickButton(QWidget* parent, const char* name, QLineEdit* x,
+                                        QLineEdit* y) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setText(QStringLiteral("Pick on map"));
+    button->setToolTip(QStringLiteral("Click a province on the graphical map to fill X and Y"));
+    button->setFocusPolicy(Qt::NoFocus);
+    connect(button, &QToolButton::clicked, this, [this, x, y] {
+        if (!picker_) {
+            return;
+        }
+        picker_(this,
+                [fieldX = QPointer<QLineEdit>(x), fieldY = QPointer<QLineEdit>(y)](int px, int py) {
+                    if (fieldX && fieldY) {
+                        fieldX->setText(QString::number(px));
+                        fieldY->setText(QString::number(py));
+                    }
+                });
+    });
+    return button;
 }
 
 QLineEdit* NamedEdit(QWidget* parent, const char* name, int width) {

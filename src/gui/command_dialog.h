@@ -17,6 +17,7 @@ class QLayout;
 class QLineEdit;
 class QLabel;
 class QPushButton;
+class QToolButton;
 
 namespace orv::gui {
 
@@ -24,6 +25,10 @@ class Notifier;
 
 // Puts a confirmed dialog's fields into the move; all fields empty (Cancel) changes nothing.
 using OrderComposer = std::function<void(move::CommandKind, const edit::OrderFields&)>;
+
+// Lets the user click a province on the graphical map above the dialog over; done receives
+// the province's x and y.
+using ProvincePicker = std::function<void(QWidget* over, std::function<void(int x, int y)> done)>;
 
 // The dialogs placed by fixed tops: their width, and the left edge and width of their
 // groups and heading, and the width of a coordinate or number field.
@@ -38,6 +43,7 @@ class TCommandDialog : public QDialog {
     TCommandDialog(QWidget* parent, Notifier& messages, const char* objectName);
 
     void SetComposer(OrderComposer composer) { composer_ = std::move(composer); }
+    void SetPicker(ProvincePicker picker) { picker_ = std::move(picker); }
 
     // Sets the dialog up for the command with the fields an order opens with (all empty
     // for a new order), then shows it modally; returns when it is closed.
@@ -80,6 +86,10 @@ class TCommandDialog : public QDialog {
     // For the dialogs without a fixed layout: the heading, the body and the buttons below
     // each other, the window as wide as given and as high as they need.
     void StackWithButtons(QLayout* body, int width);
+    // A "Pick on map" button beside a province's fields: fills x and y with the province
+    // the user clicks on the graphical map. It takes no keyboard focus, so the tab order of
+    // the fields stays as it was.
+    QToolButton* PickButton(QWidget* parent, const char* name, QLineEdit* x, QLineEdit* y);
     int ClientWidth() const { return clientWidth_; }
     void SetClientWidth(int width) { clientWidth_ = width; }
 
@@ -90,6 +100,7 @@ class TCommandDialog : public QDialog {
 
     Notifier& messages_;
     OrderComposer composer_;
+    ProvincePicker picker_;
     move::CommandKind kind_ = move::CommandKind::MoveThroughLand;
     move::DisplayForm listForm_ = move::DisplayForm::Natural;
     int clientWidth_ = FixedDialogWidth;

@@ -154,6 +154,8 @@ void TFormMain::BuildMenus() {
     menuItemLoadReport = AddItem(menuReport, "menuItemLoadReport", "Load...");
     menuReport->addSeparator();
     menuItemShowMap = AddItem(menuReport, "menuItemShowMap", "Show Map");
+    menuItemShowGraphicalMap =
+        AddItem(menuReport, "menuItemShowGraphicalMap", "Show Graphical Map");
     menuItemShowOptions = AddItem(menuReport, "menuItemShowOptions", "Show Global Options");
     menuItemline = menuReport->addSeparator();
     menuItemline->setObjectName(QStringLiteral("menuItemline"));
@@ -186,6 +188,8 @@ void TFormMain::BuildMenus() {
     connect(menuItemQuit, &QAction::triggered, this, &TFormMain::menuItemQuitClick);
     connect(menuItemLoadReport, &QAction::triggered, this, &TFormMain::menuItemLoadReportClick);
     connect(menuItemShowMap, &QAction::triggered, this, &TFormMain::menuItemShowMapClick);
+    connect(menuItemShowGraphicalMap, &QAction::triggered, this,
+            &TFormMain::menuItemShowGraphicalMapClick);
     connect(menuItemShowOptions, &QAction::triggered, this, &TFormMain::menuItemShowOptionsClick);
     connect(menuItemReinitialize, &QAction::triggered, this, &TFormMain::menuItemReinitializeClick);
     const auto topic = [this](QAction* item, const char* name) {
@@ -323,6 +327,8 @@ void TFormMain::BuildPanel() {
     connect(ButtonMinus, &QPushButton::clicked, this, &TFormMain::ButtonMinusClick);
     connect(ButtonPlus, &QPushButton::clicked, this, &TFormMain::ButtonPlusClick);
     connect(ButtonDelete, &QPushButton::clicked, this, &TFormMain::ButtonDeleteClick);
+    connect(ListBoxMove, &QListWidget::itemSelectionChanged, this, &TFormMain::ShowSelectionOnMap);
+    connect(this, &TFormMain::StateShown, this, &TFormMain::RefreshMapWindow);
 }
 
 THelpWindow* TFormMain::HelpWindow() const {

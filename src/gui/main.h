@@ -31,6 +31,7 @@ class TAboutBox;
 class TCommandDialog;
 class TFormCheckResult;
 class TFormInitialize;
+class TFormMap;
 class THelpWindow;
 
 // Where the program lives and how it talks to the user; tests replace every part.
@@ -72,6 +73,12 @@ class TFormMain : public QMainWindow {
     TFormInitialize* TribeDialog() const { return formInitialize_; }
     TAboutBox* AboutBox() const { return aboutBox_; }
     THelpWindow* HelpWindow() const;
+    // The graphical map; nullptr until "Show Graphical Map" first opened it.
+    TFormMap* MapWindow() const { return formMap_; }
+    // Opens the graphical map for the user to click one province; done receives its x and y.
+    // For the command dialogs' province fields: the map then belongs to the dialog over, so
+    // that the modal dialog leaves it open to the mouse.
+    void PickOnMap(std::function<void(int x, int y)> done, QWidget* over = nullptr);
 
     // The settings files, in the order they are read; writing takes the first that can be
     // written.
@@ -124,6 +131,7 @@ class TFormMain : public QMainWindow {
     void RadioGroupDisplayClick();
     void menuItemLoadReportClick();
     void menuItemShowMapClick();
+    void menuItemShowGraphicalMapClick();
     void menuItemShowOptionsClick();
     void menuItemReinitializeClick();
     void menuItemQuitClick();
@@ -139,6 +147,10 @@ class TFormMain : public QMainWindow {
     void ButtonMinusClick();
     void ButtonPlusClick();
     void ButtonDeleteClick();
+
+  signals:
+    // The move, the report or the tribe shown anew: views of the game state follow.
+    void StateShown();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -158,6 +170,8 @@ class TFormMain : public QMainWindow {
     QString ReportFileFromDialog();
     void BuildCommandDialogs();
     void ComposeFromDialog(move::CommandKind kind, const edit::OrderFields& fields);
+    void RefreshMapWindow();
+    void ShowSelectionOnMap();
 
     Environment env_;
     std::unique_ptr<Notifier> ownNotifier_;
@@ -180,6 +194,7 @@ class TFormMain : public QMainWindow {
     QAction* menuItemQuit = nullptr;
     QAction* menuItemLoadReport = nullptr;
     QAction* menuItemShowMap = nullptr;
+    QAction* menuItemShowGraphicalMap = nullptr;
     QAction* menuItemShowOptions = nullptr;
     QAction* menuItemline = nullptr;
     QAction* menuItemReinitialize = nullptr;
@@ -220,6 +235,7 @@ class TFormMain : public QMainWindow {
     TFormInitialize* formInitialize_ = nullptr;
     TAboutBox* aboutBox_ = nullptr;
     TFormCheckResult* formCheckResult_ = nullptr;
+    TFormMap* formMap_ = nullptr;
     mutable THelpWindow* helpWindow_ = nullptr;
     std::array<TCommandDialog*, 7> commandDialogs_{};
     edit::InsertMode insertMode_ = edit::InsertMode::Below;

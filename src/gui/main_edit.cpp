@@ -17,6 +17,7 @@
 
 #include <QListWidget>
 #include <QSignalBlocker>
+#include <utility>
 
 namespace orv::gui {
 
@@ -74,6 +75,9 @@ void TFormMain::BuildCommandDialogs() {
             ComposeFromDialog(kind, fields);
         });
         connect(dialog, &TCommandDialog::HelpRequested, this, &TFormMain::ShowHelpContext);
+        dialog->SetPicker([this](QWidget* over, std::function<void(int, int)> done) {
+            PickOnMap(std::move(done), over);
+        });
     }
 }
 

@@ -77,6 +77,7 @@ void TFormMain::ShowMove() {
     LabelMove->setText(FromPath(state_.move.LabelText()));
     menuItemSave->setEnabled(state_.move.CanSave());
     menuItemReload->setEnabled(state_.move.CanSave());
+    emit StateShown();
 }
 
 void TFormMain::UpdateCurrentGoods() {

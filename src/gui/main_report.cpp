@@ -1,5 +1,5 @@
 // The main window's report side: start-up, the settings file, the tribe dialog, the
-// report series buttons and the two views of the game state.
+// report series buttons and the views of the game state: text map, graphical map, options.
 
 #include "core/report/report_reader.h"
 #include "core/report/settings.h"
@@ -9,13 +9,17 @@
 #include "gui/check_result.h"
 #include "gui/initialize.h"
 #include "gui/main.h"
+#include "gui/map_window.h"
 #include "gui/placement.h"
 #include "gui/text_codec.h"
 
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
+#include <utility>
 
 namespace orv::gui {
 
@@ -91,6 +95,7 @@ void TFormMain::LoadReport() {
     if (!result.message.empty()) {
         notifier_->Error(FromPath(result.message));
     }
+    emit StateShown();
 }
 
 void TFormMain::ShowTribeGoods() {
@@ -119,6 +124,7 @@ bool TFormMain::ShowTribeDialog(bool saveSettings) {
     state_.game.tribeName = formInitialize_->ChosenTribeName();
     report::SelectCurrentTribe(state_.game);
     ShowTribeGoods();
+    emit StateShown();
     if (saveSettings) {
         WriteSettings();
     }
@@ -209,6 +215,54 @@ void TFormMain::menuItemShowMapClick() {
     const BusyCursor busy;
     formCheckResult_->ShowTextWindow(report::ShowMapText(state_.game.map),
                                      FromPath(report::ShowMapCaption(state_.reportFileName)));
+}
+
+void TFormMain::menuItemShowGraphicalMapClick() {
+    if (formMap_ == nullptr) {
+        formMap_ = new TFormMap(this);
+    } else if (formMap_->parentWidget() != this) {
+        formMap_->setParent(this, Qt::Window); // back from a dialog's pick
+    }
+    formMap_->show();
+    RefreshMapWindow();
+    ShowSelectionOnMap();
+    formMap_->raise();
+    formMap_->activateWindow();
+}
+
+void TFormMain::PickOnMap(std::function<void(int x, int y)> done, QWidget* over) {
+    menuItemShowGraphicalMapClick();
+    if (over != nullptr && formMap_->parentWidget() != over) {
+        // A window of the modal dialog takes input while the dialog is open.
+        formMap_->setParent(over, Qt::Window);
+    }
+    // After the click the dialog comes back to the front, its fields filled.
+    formMap_->PickProvince(
+        [done = std::move(done), dialog = QPointer<QWidget>(over)](int x, int y) {
+            done(x, y);
+            if (dialog) {
+                dialog->raise();
+                dialog->activateWindow();
+            }
+        });
+}
+
+// Only an open map is redrawn: checking the move for the picture costs a copy of the map.
+void TFormMain::RefreshMapWindow() {
+    if (formMap_ != nullptr && formMap_->isVisible()) {
+        formMap_->SetDrawing(mapview::BuildDrawing(state_.game, state_.move));
+    }
+}
+
+void TFormMain::ShowSelectionOnMap() {
+    if (formMap_ == nullptr) {
+        return;
+    }
+    const QList<QListWidgetItem*> selected = ListBoxMove->selectedItems();
+    formMap_->SetSelectedLine(selected.isEmpty()
+                                  ? std::nullopt
+                                  : std::optional<std::size_t>(static_cast<std::size_t>(
+                                        ListBoxMove->row(selected.first()))));
 }
 
 void TFormMain::menuItemShowOptionsClick() {

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace orv::gui {
@@ -68,6 +69,7 @@ TFormMoveC1::TFormMoveC1(QWidget* parent, Notifier& messages)
     province->addWidget(NamedLabel(GroupBoxProvince, "LabelY", "Y:"));
     province->addWidget(EditY);
     province->addStretch();
+    province->addWidget(PickButton(GroupBoxProvince, "ButtonPickOnMap", EditX, EditY));
 
     GroupBoxTroop1 = Group(this, "GroupBoxTroop1", "Troop 1", 98, GroupHeight);
     TroopRow(GroupBoxTroop1, 1, EditNumber1, ComboBoxType1);

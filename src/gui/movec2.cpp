@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QToolButton>
 
 namespace orv::gui {
 
@@ -69,8 +70,15 @@ TFormMoveC2::TFormMoveC2(QWidget* parent, Notifier& messages)
     : TCommandDialog(parent, messages, "FormMoveC2") {
     SetClientWidth(FixedDialogWidth);
     LabelCommand->setGeometry(GroupLeft, 8, GroupWidth, 18);
+    constexpr std::array<const char*, 3> pickNames{"ButtonPickOnMap1", "ButtonPickOnMap2",
+                                                   "ButtonPickOnMap3"};
     for (std::size_t i = 0; i < groups_.size(); ++i) {
         groups_[i] = MakeGroup(this, Names[i]);
+        UnitGroup& group = groups_[i];
+        if (auto* grid = qobject_cast<QGridLayout*>(group.box->layout())) {
+            grid->addWidget(PickButton(group.box, pickNames[i], group.editX, group.editY), 0, 5,
+                            Qt::AlignRight);
+        }
     }
     GroupBoxUnit1 = groups_[0].box;
     GroupBoxUnit2 = groups_[1].box;

@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace orv::gui {
@@ -26,6 +27,7 @@ TFormMoveC3::TFormMoveC3(QWidget* parent, Notifier& messages)
     grid->addWidget(NamedLabel(GroupBox1, "LabelY", "Y:"), 0, 2);
     grid->addWidget(EditY, 0, 3);
     grid->setColumnStretch(4, 1);
+    grid->addWidget(PickButton(GroupBox1, "ButtonPickOnMap", EditX, EditY), 0, 5);
     grid->addWidget(NamedLabel(GroupBox1, "Label1", "New Name:"), 1, 0, 1, 2);
     grid->addWidget(EditNewName, 2, 0, 1, 5);
     auto* body = new QVBoxLayout;

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QToolButton>
 
 namespace orv::gui {
 
@@ -39,6 +40,7 @@ TFormMoveC5::TFormMoveC5(QWidget* parent, Notifier& messages, const report::Game
     row->addWidget(NamedLabel(GroupBox1, "LabelY", "Y:"));
     row->addWidget(EditY);
     row->addStretch();
+    row->addWidget(PickButton(GroupBox1, "ButtonPickOnMap", EditX, EditY));
 
     const int labelWidth = Label1->sizeHint().width();
     Label1->setGeometry(GroupLeft + 2, PlayerTop, labelWidth, 24);

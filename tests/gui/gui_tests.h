@@ -8,5 +8,6 @@
 std::vector<std::unique_ptr<QObject>> StartupTests();
 std::vector<std::unique_ptr<QObject>> MoveMenuTests();
 std::vector<std::unique_ptr<QObject>> WindowTests();
+std::vector<std::unique_ptr<QObject>> MapWindowTests();
 std::vector<std::unique_ptr<QObject>> DialogTests();
 std::vector<std::unique_ptr<QObject>> EditTests();

@@ -49,7 +49,8 @@ class WindowTest : public QObject {
                                      "Check Move|Save|Save As...|-|Quit")
                      .split(QLatin1Char('|')));
         QCOMPARE(Items(f.form->menuReport),
-                 QString::fromLatin1("Load...|-|Show Map|Show Global Options|-|Reinitialize...")
+                 QString::fromLatin1("Load...|-|Show Map|Show Graphical Map|Show Global Options|-|"
+                                     "Reinitialize...")
                      .split(QLatin1Char('|')));
         QCOMPARE(Items(f.form->menuHelp),
                  QString::fromLatin1("Introduction|Initialisation|Menus|Move Editor|"

@@ -16,6 +16,8 @@ namespace orv::check {
 
 using move::LineWords;
 
+struct PathTrace;
+
 // Word n read as WordAsNumber reads it: NotANumber when it is missing or no number.
 std::int32_t NumberAt(const LineWords& words, int n);
 
@@ -39,6 +41,7 @@ struct CheckState {
     const report::GameOptions& options;
     std::string tribeKey; // see TribeKey
     PlacedLandUnits placedLandUnits;
+    std::vector<PathTrace>* traces = nullptr; // when given, every walk appends its path
 };
 
 // The messages one order gives; each becomes an entry of the check report.

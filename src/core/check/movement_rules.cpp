@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace orv::check {
 
@@ -139,30 +140,15 @@ bool TroopWordsHold(const LineWords& words, std::string_view word) {
     return false;
 }
 
-// The message a movement gives for the result of its walk; empty when it gives none.
-std::string_view WalkMessage(MoveKind kind, PathResult result) {
-    switch (result) {
-    case PathResult::PathOk:
-        return {};
-    case PathResult::PathOffMap:
-        return kind == MoveKind::SeaMove    ? "   Ship moves beyond map boundaries!"
-               : kind == MoveKind::RaidMove ? "   Move goes beyond map boundaries!"
-                                            : "   Moves beyond map boundaries not allowed!";
-    case PathResult::PathEnteredSea:
-        // A land movement that steps into the sea simply ends there.
-        return kind == MoveKind::RaidMove ? "   Move entered sea province!" : "";
-    case PathResult::PathOutOfPoints:
-        return kind == MoveKind::SeaMove ? "   Ship move points exceeded!"
-                                         : "   Move points exceeded!";
-    case PathResult::PathBlockedByLand:
-        return kind == MoveKind::LandMove ? "" : "   Land province blocks the way!";
-    }
-    return {};
-}
-
-void Walk(report::TMap& map, int x, int y, MoveKind kind, const std::string& path,
+void Walk(CheckState& state, int x, int y, MoveKind kind, const std::string& path,
           const TroopSlots& slots, Messages& messages) {
-    const std::string_view message = WalkMessage(kind, WalkPath(map, x, y, kind, path, slots));
+    PathTrace trace;
+    const PathResult result =
+        WalkPath(state.map, x, y, kind, path, slots, state.traces != nullptr ? &trace : nullptr);
+    if (state.traces != nullptr) {
+        state.traces->push_back(std::move(trace));
+    }
+    const std::string_view message = WalkMessage(kind, result);
     if (!message.empty()) {
         messages.emplace_back(message);
     }
@@ -184,6 +170,25 @@ bool ReadStart(const LineWords& words, const report::TMap& map, int& x, int& y,
 }
 
 } // namespace
+
+std::string_view WalkMessage(MoveKind kind, PathResult result) {
+    switch (result) {
+    case PathResult::PathOk:
+        return {};
+    case PathResult::PathOffMap:
+        return kind == MoveKind::SeaMove    ? "   Ship moves beyond map boundaries!"
+               : kind == MoveKind::RaidMove ? "   Move goes beyond map boundaries!"
+                                            : "   Moves beyond map boundaries not allowed!";
+    case PathResult::PathEnteredSea:
+        return kind == MoveKind::RaidMove ? "   Move entered sea province!" : "";
+    case PathResult::PathOutOfPoints:
+        return kind == MoveKind::SeaMove ? "   Ship move points exceeded!"
+                                         : "   Move points exceeded!";
+    case PathResult::PathBlockedByLand:
+        return kind == MoveKind::LandMove ? "" : "   Land province blocks the way!";
+    }
+    return {};
+}
 
 std::string DirectionPath(const LineWords& words) {
     int first = words.Count() + 1;
@@ -241,7 +246,7 @@ void CheckSeaMove(const LineWords& words, CheckState& state, Messages& messages)
             "   Province is earmarked. These units may move no further by sea this turn!");
         return;
     }
-    Walk(map, x, y, MoveKind::SeaMove, path, slots, messages);
+    Walk(state, x, y, MoveKind::SeaMove, path, slots, messages);
 }
 
 void CheckRaid(const LineWords& words, CheckState& state, Messages& messages) {
@@ -261,7 +266,7 @@ void CheckRaid(const LineWords& words, CheckState& state, Messages& messages) {
     }
     const TroopSlots slots =
         ReadTroops(words, 4, EndsRaidTroops, MoveKind::RaidMove, map, x, y, messages);
-    Walk(map, x, y, MoveKind::RaidMove, DirectionPath(words), slots, messages);
+    Walk(state, x, y, MoveKind::RaidMove, DirectionPath(words), slots, messages);
 }
 
 void CheckLandMove(const LineWords& words, CheckState& state, Messages& messages) {
@@ -289,7 +294,7 @@ void CheckLandMove(const LineWords& words, CheckState& state, Messages& messages
             "   Province is earmarked. These units may move no further over land this turn!");
         return;
     }
-    Walk(map, x, y, MoveKind::LandMove, path, slots, messages);
+    Walk(state, x, y, MoveKind::LandMove, path, slots, messages);
 }
 
 } // namespace orv::check

@@ -8,12 +8,17 @@
 #include "core/move/words.h"
 
 #include <string>
+#include <string_view>
 
 namespace orv::check {
 
 void CheckSeaMove(const LineWords& words, CheckState& state, Messages& messages);
 void CheckRaid(const LineWords& words, CheckState& state, Messages& messages);
 void CheckLandMove(const LineWords& words, CheckState& state, Messages& messages);
+
+// The message a movement of a kind gives for the result of its walk; empty when it gives
+// none (a land movement that steps into the sea simply ends there).
+std::string_view WalkMessage(MoveKind kind, PathResult result);
 
 // The direction words at the end of the line (each beginning with E, N, S or W), in line
 // order, joined by single blanks; empty when the last word is none.

@@ -74,7 +74,7 @@ int TerrainCost(std::uint8_t terrain) {
 }
 
 PathResult WalkPath(report::TMap& map, int x, int y, MoveKind kind, std::string_view path,
-                    const TroopSlots& slots) {
+                    const TroopSlots& slots, PathTrace* trace) {
     std::array<std::int32_t, 5> counts{};
     counts.fill(-1);
     for (std::size_t k = 0; k < movingKinds.size(); ++k) {
@@ -103,6 +103,10 @@ PathResult WalkPath(report::TMap& map, int x, int y, MoveKind kind, std::string_
     PathResult result = PathResult::PathOk;
     int cx = x;
     int cy = y;
+    if (trace != nullptr) {
+        trace->kind = kind;
+        trace->points.assign(1, MapPoint{x, y});
+    }
     for (const std::size_t start : report::WordStarts(path)) {
         if (budget < 1) {
             result = PathResult::PathOutOfPoints;
@@ -124,6 +128,9 @@ PathResult WalkPath(report::TMap& map, int x, int y, MoveKind kind, std::string_
         default:
             break; // no step: the walk enters the same province again
         }
+        if (trace != nullptr) {
+            trace->points.push_back(MapPoint{cx, cy});
+        }
         if (!map.IsOnMap(cx, cy)) {
             result = PathResult::PathOffMap;
             break;
@@ -140,6 +147,9 @@ PathResult WalkPath(report::TMap& map, int x, int y, MoveKind kind, std::string_
         budget -= TerrainCost(terrain);
     }
 
+    if (trace != nullptr) {
+        trace->result = result;
+    }
     // After a step off the map the troops are lost and no province is earmarked.
     if (map.IsOnMap(cx, cy)) {
         for (std::size_t k = 0; k < movingKinds.size(); ++k) {

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orv::check {
 
@@ -32,6 +33,22 @@ struct TroopSlot {
 
 using TroopSlots = std::array<TroopSlot, 3>;
 
+// A province position; off the map when a walk left it.
+struct MapPoint {
+    int x = 0;
+    int y = 0;
+
+    bool operator==(const MapPoint&) const = default;
+};
+
+// The provinces one walk passed through, for drawing the move: the start province, then
+// every province it entered, the one where it failed included (also off the map).
+struct PathTrace {
+    MoveKind kind = MoveKind::LandMove;
+    std::vector<MapPoint> points;
+    PathResult result = PathResult::PathOk;
+};
+
 // What the province holds of a kind that moves, after the orders checked so far (0 for
 // castles, which never move).
 std::int32_t TroopsIn(const report::TMap& map, int x, int y, report::TroopKind kind);
@@ -40,8 +57,9 @@ std::int32_t TroopsIn(const report::TMap& map, int x, int y, report::TroopKind k
 int TerrainCost(std::uint8_t terrain);
 
 // Walks path (direction words separated by blanks) from (x, y), which the caller has
-// checked to be on the map. The map's move deltas and earmarks record the result.
+// checked to be on the map. The map's move deltas and earmarks record the result; trace,
+// when given, the provinces passed.
 PathResult WalkPath(report::TMap& map, int x, int y, MoveKind kind, std::string_view path,
-                    const TroopSlots& slots);
+                    const TroopSlots& slots, PathTrace* trace = nullptr);
 
 } // namespace orv::check

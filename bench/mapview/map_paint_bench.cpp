@@ -1,0 +1,86 @@
+// Time of one redraw of the graphical map for a full 50 x 50 report, every province the
+// user's, with a long move of 400 orders: the whole map fitted into a window, the part a
+// window shows at the usual zoom, and the whole map at that zoom. Also the time of building
+// the picture's model from the game and the move.
+#include "../full_size_game.h"
+#include "core/mapview/map_drawing.h"
+#include "gui/map_paint.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <benchmark/benchmark.h>
+#include <string>
+
+namespace {
+
+using orv::bench::FullSizeGame;
+using orv::bench::LongMove;
+
+const orv::mapview::Drawing& Picture() {
+    static const orv::mapview::Drawing drawing =
+        orv::mapview::BuildDrawing(FullSizeGame(), LongMove(400));
+    return drawing;
+}
+
+// The report alone, without the move.
+const orv::mapview::Drawing& ReportOnly() {
+    static const orv::mapview::Drawing drawing =
+        orv::mapview::BuildDrawing(FullSizeGame(), orv::move::MoveList{});
+    return drawing;
+}
+
+void Redraw(benchmark::State& state, int tile, QSize view,
+            const orv::mapview::Drawing& drawing = Picture()) {
+    const orv::mapview::Geometry geometry{tile, 24, drawing.width, drawing.height};
+    if (view.isEmpty()) {
+        view = QSize(geometry.PixelWidth(), geometry.PixelHeight());
+    }
+    QImage image(view, QImage::Format_ARGB32_Premultiplied);
+    orv::gui::PaintCache cache;
+    for (auto _ : state) {
+        QPainter painter(&image);
+        orv::gui::PaintMap(painter, drawing, geometry, QRect(QPoint(0, 0), view), 5, cache);
+    }
+    state.counters["arrows"] = static_cast<double>(drawing.arrows.size());
+}
+
+void BM_RedrawFittedMap(benchmark::State& state) {
+    Redraw(state, 17, QSize(900, 900));
+}
+BENCHMARK(BM_RedrawFittedMap)->Unit(benchmark::kMillisecond);
+
+void BM_RedrawFittedReportOnly(benchmark::State& state) {
+    Redraw(state, 17, QSize(900, 900), ReportOnly());
+}
+BENCHMARK(BM_RedrawFittedReportOnly)->Unit(benchmark::kMillisecond);
+
+void BM_RedrawWindowAtUsualZoom(benchmark::State& state) {
+    Redraw(state, 56, QSize(900, 700));
+}
+BENCHMARK(BM_RedrawWindowAtUsualZoom)->Unit(benchmark::kMillisecond);
+
+void BM_RedrawWholeMapAtUsualZoom(benchmark::State& state) {
+    Redraw(state, 56, QSize());
+}
+BENCHMARK(BM_RedrawWholeMapAtUsualZoom)->Unit(benchmark::kMillisecond);
+
+void BM_BuildDrawing(benchmark::State& state) {
+    const orv::report::Game game = FullSizeGame();
+    const orv::move::MoveList move = LongMove(400);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(orv::mapview::BuildDrawing(game, move));
+    }
+}
+BENCHMARK(BM_BuildDrawing)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,103 @@
+#pragma once
+// What the graphical map shows, decided without a window: one tile per province with its
+// colour, owner and troops, and the current move's paths and province marks, the paths
+// walked by the move check itself so that the picture and the check report agree.
+
+#include "core/check/walk_path.h"
+#include "core/move/move_list.h"
+#include "core/report/game.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace orv::mapview {
+
+struct Rgb {
+    std::uint8_t r = 0;
+    std::uint8_t g = 0;
+    std::uint8_t b = 0;
+
+    bool operator==(const Rgb&) const = default;
+};
+
+using TroopCounts = std::array<std::int32_t, report::TroopKinds>;
+
+struct Tile {
+    int x = 0;
+    int y = 0;
+    std::uint8_t terrain = report::SeaTerrain;
+    Rgb colour;
+    bool sea = true;
+    bool town = false;
+    bool home = false;
+    bool isolated = false;
+    bool own = false;     // the user's tribe holds it
+    std::string owner;    // as the report writes it
+    std::string initials; // for small tiles
+    std::string name;     // the province's name line
+    TroopCounts troops{}; // from the report
+    TroopCounts after{};  // after the orders of the move
+};
+
+// A troop movement of the move along the provinces its walk passed.
+struct Arrow {
+    std::size_t line = 0; // index into the move's lines
+    check::MoveKind kind = check::MoveKind::LandMove;
+    std::vector<check::MapPoint> points; // start first; the last may lie off the map
+    check::PathResult result = check::PathResult::PathOk;
+    std::string failure; // why the walk stopped early; empty when it did not
+
+    bool Failed() const { return result != check::PathResult::PathOk; }
+};
+
+enum class MarkKind : std::uint8_t { Placement, Defence, Espionage, Naming, Cession, Building };
+
+// An order that names a province without moving troops.
+struct Mark {
+    std::size_t line = 0;
+    MarkKind kind = MarkKind::Placement;
+    check::MapPoint at;
+    std::string label; // a few characters drawn on the province
+};
+
+struct Drawing {
+    int width = 0;           // provinces across, at most 50
+    int height = 0;          // provinces down, at most 50
+    std::vector<Tile> tiles; // row by row from the top
+    std::vector<Arrow> arrows;
+    std::vector<Mark> marks;
+    std::vector<std::string> lineMessages; // the check's messages per move line, joined
+
+    // nullptr outside the map.
+    const Tile* TileAt(int x, int y) const;
+};
+
+// The colour a terrain is painted in; sea stands apart from every land colour.
+Rgb TerrainColour(std::uint8_t terrain);
+
+// The terrain's name for the province details.
+std::string TerrainName(std::uint8_t terrain);
+
+// Up to three capitals from the owner's name: the first letter of each word, or the first
+// three letters of a single word.
+std::string OwnerInitials(std::string_view owner);
+
+// The troops present in two lines as a tile shows them: "3F 2B" and "1H 4S G C", the
+// general and castle as marks.
+std::array<std::string, 2> TroopLines(const TroopCounts& troops);
+
+// Both troop lines in one: "3F 2B 1H 4S G C".
+std::string TroopText(const TroopCounts& troops);
+
+// The picture of the game state with the move's orders. The game is not changed: the move
+// is checked on a copy of the map.
+Drawing BuildDrawing(const report::Game& game, const move::MoveList& move);
+
+// The lines shown when the pointer rests on a province, joined by '\n', with the message
+// of every path that failed there (or beyond the map from there); empty outside the map.
+std::string ProvinceDetails(const Drawing& drawing, int x, int y);
+
+} // namespace orv::mapview

@@ -1,0 +1,258 @@
+#include "../check/test_world.h"
+#include "../move/move_builder.h"
+#include "core/mapview/map_drawing.h"
+#include "core/move/convert.h"
+
+#include <gtest/gtest.h>
+#include <tuple>
+#include <utility>
+
+namespace orv::mapview {
+namespace {
+
+using check::MapPoint;
+using check::MoveKind;
+using check::PathResult;
+using check::testing::World;
+using report::FootSoldiers;
+using report::Horsemen;
+using report::Ships;
+
+// Sea along the top and the left, a city at 6/2, own provinces 2/2 (home, coast) and 4/3,
+// foreign 5/4, isolated 3/4. Sea 1/3 holds ships.
+World MakeWorld() {
+    World w({"~~~~~~", "~....C", "~.....", "~.....", "~....."});
+    w.Own(2, 2, true).Own(4, 3).Own(3, 4).Foreign(5, 4).Isolate(3, 4);
+    w.Troops(2, 2, FootSoldiers, 3).Troops(2, 2, Horsemen, 1);
+    w.Troops(4, 3, FootSoldiers, 4).Troops(4, 3, Horsemen, 2).Troops(4, 3, report::Castles, 1);
+    w.Troops(1, 3, Ships, 3).Troops(3, 4, FootSoldiers, 2);
+    return w;
+}
+
+// A raw move of the given orders inside its frame.
+move::MoveList Framed(std::vector<std::string> orders) {
+    orders.insert(orders.begin(), "BEGIN");
+    orders.emplace_back("END");
+    return move::testing::RawMove(std::move(orders));
+}
+
+struct ArrowCase {
+    const char* name;
+    const char* order;
+    MoveKind kind;
+    std::vector<MapPoint> points;
+    PathResult result;
+    const char* failure;
+};
+
+class ArrowTest : public ::testing::TestWithParam<ArrowCase> {};
+
+TEST_P(ArrowTest, FollowsTheWalkOfTheCheck) {
+    const ArrowCase& c = GetParam();
+    const Drawing drawing = BuildDrawing(MakeWorld().game, Framed({c.order}));
+    ASSERT_EQ(drawing.arrows.size(), 1U);
+    const Arrow& arrow = drawing.arrows[0];
+    EXPECT_EQ(arrow.line, 1U);
+    EXPECT_EQ(arrow.kind, c.kind);
+    EXPECT_EQ(arrow.points, c.points);
+    EXPECT_EQ(arrow.result, c.result);
+    EXPECT_EQ(arrow.failure, c.failure);
+}
+
+INSTANTIATE_TEST_SUITE_P(Paths, ArrowTest,
+                         ::testing::Values(ArrowCase{"LandArrives",
+                                                     "LAND 2 2 FO 1 E E",
+                                                     MoveKind::LandMove,
+                                                     {{2, 2}, {3, 2}, {4, 2}},
+                                                     PathResult::PathOk,
+                                                     ""},
+                                           ArrowCase{"LandStopsInTheSeaWithoutMessage",
+                                                     "LAND 2 2 FO 1 N",
+                                                     MoveKind::LandMove,
+                                                     {{2, 2}, {2, 1}},
+                                                     PathResult::PathEnteredSea,
+                                                     "The move ends in a sea province."},
+                                           ArrowCase{"LandBeyondTheEdge",
+                                                     "LAND 4 3 HO 1 E E E",
+                                                     MoveKind::LandMove,
+                                                     {{4, 3}, {5, 3}, {6, 3}, {7, 3}},
+                                                     PathResult::PathOffMap,
+                                                     "Moves beyond map boundaries not allowed!"},
+                                           ArrowCase{"FootOutOfPoints",
+                                                     "LAND 4 3 FO 1 S S S",
+                                                     MoveKind::LandMove,
+                                                     {{4, 3}, {4, 4}, {4, 5}},
+                                                     PathResult::PathOutOfPoints,
+                                                     "Move points exceeded!"},
+                                           ArrowCase{"SeaArrives",
+                                                     "SEA 1 3 SH 1 N",
+                                                     MoveKind::SeaMove,
+                                                     {{1, 3}, {1, 2}},
+                                                     PathResult::PathOk,
+                                                     ""},
+                                           ArrowCase{"SeaBlockedByLand",
+                                                     "SEA 1 3 SH 1 S E",
+                                                     MoveKind::SeaMove,
+                                                     {{1, 3}, {1, 4}, {2, 4}},
+                                                     PathResult::PathBlockedByLand,
+                                                     "Land province blocks the way!"},
+                                           ArrowCase{"ShipOffTheTop",
+                                                     "SEA 1 3 SH 1 N N N",
+                                                     MoveKind::SeaMove,
+                                                     {{1, 3}, {1, 2}, {1, 1}, {1, 0}},
+                                                     PathResult::PathOffMap,
+                                                     "Ship moves beyond map boundaries!"},
+                                           ArrowCase{"RaidIntoTheSea",
+                                                     "RAID 2 2 HO 1 W",
+                                                     MoveKind::RaidMove,
+                                                     {{2, 2}, {1, 2}},
+                                                     PathResult::PathEnteredSea,
+                                                     "Move entered sea province!"},
+                                           ArrowCase{"RaidArrives",
+                                                     "RAID 4 3 HO 2 E S",
+                                                     MoveKind::RaidMove,
+                                                     {{4, 3}, {5, 3}, {5, 4}},
+                                                     PathResult::PathOk,
+                                                     ""}),
+                         [](const ::testing::TestParamInfo<ArrowCase>& info) {
+                             return info.param.name;
+                         });
+
+TEST(MapDrawing, OrdersRefusedBeforeTheirWalkDrawNoPathButKeepTheirMessages) {
+    const Drawing drawing = BuildDrawing(
+        MakeWorld().game, Framed({"LAND 9 9 FO 1 E", "RAID 5 4 FO 1 W", "LAND 3 4 FO 1 E"}));
+    EXPECT_TRUE(drawing.arrows.empty());
+    ASSERT_EQ(drawing.lineMessages.size(), 5U);
+    EXPECT_EQ(drawing.lineMessages[1], "   Illegal province coordinates!\n");
+    EXPECT_EQ(drawing.lineMessages[2], "   You don't own province 5/4!\n");
+    EXPECT_EQ(drawing.lineMessages[3], "   Province is isolated!\n");
+}
+
+TEST(MapDrawing, MovesInNaturalFormAreDrawnLikeTheirRawOrders) {
+    std::vector<std::string> lines = Framed({"LAND 2 2 FO 1 E E", "SEA 1 3 SH 1 N"}).lines;
+    for (std::string& line : lines) {
+        line = move::ConvertLine(line, move::DisplayForm::Natural);
+    }
+    const Drawing drawing = BuildDrawing(MakeWorld().game, move::testing::Move(lines));
+    ASSERT_EQ(drawing.arrows.size(), 2U);
+    EXPECT_EQ(drawing.arrows[0].points.back(), (MapPoint{4, 2}));
+    EXPECT_EQ(drawing.arrows[1].kind, MoveKind::SeaMove);
+    EXPECT_EQ(drawing.arrows[1].line, 2U);
+}
+
+TEST(MapDrawing, TroopsAfterTheMoveLeaveTheGameUntouched) {
+    const World w = MakeWorld();
+    const Drawing drawing =
+        BuildDrawing(w.game, Framed({"LAND 4 3 FO 4 W", "PLA 4 3 FO", "LAND 2 2 FO 3 E"}));
+    const std::array<std::tuple<int, int, std::int32_t, std::int32_t>, 4> foot{{
+        {4, 3, 4, 1}, // the placed one stays
+        {3, 3, 0, 4},
+        {2, 2, 3, 0},
+        {3, 2, 0, 3},
+    }};
+    for (const auto& [x, y, before, after] : foot) {
+        const Tile* tile = drawing.TileAt(x, y);
+        ASSERT_NE(tile, nullptr);
+        EXPECT_EQ(tile->troops[FootSoldiers], before) << x << "/" << y;
+        EXPECT_EQ(tile->after[FootSoldiers], after) << x << "/" << y;
+    }
+    EXPECT_EQ(w.game.map.At(4, 3).moveDelta[FootSoldiers], 0);
+    EXPECT_FALSE(w.game.map.IsLandMarked(3, 3));
+}
+
+TEST(MapDrawing, MarksEveryProvinceAnOrderNames) {
+    const Drawing drawing = BuildDrawing(
+        MakeWorld().game, Framed({"PLA 2 2 FO 3 2 SH 9 99 CA", "DEF 4 3 T", "ESP 5 4 5 5",
+                                  "NAME 4 3 Oslo", "NAME Harald", "CEDE 4 3 Olaf", "BUILD 4 2"}));
+    std::vector<std::tuple<std::size_t, int, int, std::string>> marks;
+    for (const Mark& m : drawing.marks) {
+        marks.emplace_back(m.line, m.at.x, m.at.y, m.label);
+    }
+    const std::vector<std::tuple<std::size_t, int, int, std::string>> expected{
+        {1, 2, 2, "+FO"}, {1, 3, 2, "+SH"},  {2, 4, 3, "DT"},   {3, 5, 4, "ESP"},
+        {3, 5, 5, "ESP"}, {4, 4, 3, "NAME"}, {6, 4, 3, "CEDE"}, {7, 4, 2, "BUILD"}};
+    EXPECT_EQ(marks, expected);
+    EXPECT_EQ(drawing.marks[0].kind, MarkKind::Placement);
+}
+
+TEST(MapDrawing, TilesCarryTheReportAndWhoseTheyAre) {
+    const Drawing drawing = BuildDrawing(MakeWorld().game, Framed({}));
+    ASSERT_EQ(drawing.tiles.size(), 30U);
+    const Tile& home = *drawing.TileAt(2, 2);
+    EXPECT_TRUE(home.own && home.home && !home.sea && !home.town);
+    EXPECT_EQ(home.initials, "HAR");
+    EXPECT_TRUE(drawing.TileAt(3, 4)->isolated);
+    EXPECT_FALSE(drawing.TileAt(5, 4)->own);
+    EXPECT_TRUE(drawing.TileAt(6, 2)->town);
+    EXPECT_TRUE(drawing.TileAt(1, 1)->sea);
+    EXPECT_EQ(drawing.TileAt(0, 1), nullptr);
+    EXPECT_EQ(drawing.TileAt(7, 1), nullptr);
+}
+
+TEST(MapDrawing, SeaStandsApartFromEveryLandColour) {
+    const Rgb sea = TerrainColour(report::SeaTerrain);
+    for (std::uint8_t terrain = 0; terrain < report::SeaTerrain; ++terrain) {
+        const Rgb land = TerrainColour(terrain);
+        // Sea is the only colour whose blue outweighs both red and green clearly.
+        EXPECT_FALSE(land.b > land.r + 40 && land.b > land.g + 40) << int{terrain};
+    }
+    EXPECT_GT(sea.b, sea.r + 40);
+    EXPECT_GT(sea.b, sea.g + 40);
+}
+
+TEST(MapDrawing, HostileInputStaysInsideTheGrid) {
+    World w = MakeWorld();
+    w.game.map.width = 400;
+    w.game.map.height = -3;
+    const Drawing drawing = BuildDrawing(
+        w.game, move::testing::RawMove({"BEGIN", "LAND 2 2 FO 1 E", "PLA 2147483647 2 FO"}));
+    EXPECT_EQ(drawing.width, 50);
+    EXPECT_EQ(drawing.height, 0);
+    EXPECT_TRUE(drawing.tiles.empty());
+    EXPECT_TRUE(drawing.arrows.empty()); // without "END" there are no orders
+    EXPECT_EQ(ProvinceDetails(drawing, 2, 2), "");
+}
+
+struct TextCase {
+    const char* name;
+    TroopCounts troops;
+    std::array<std::string, 2> lines;
+};
+
+class TroopLinesTest : public ::testing::TestWithParam<TextCase> {};
+
+TEST_P(TroopLinesTest, ShowsCountsAndMarks) {
+    EXPECT_EQ(TroopLines(GetParam().troops), GetParam().lines);
+}
+
+// Counts in the order foot, bowmen, horsemen, castles, generals, ships.
+INSTANTIATE_TEST_SUITE_P(
+    Troops, TroopLinesTest,
+    ::testing::Values(TextCase{"None", {}, {"", ""}},
+                      TextCase{"Everything", {3, 2, 1, 1, 1, 4}, {"3F 2B", "1H 4S G C"}},
+                      TextCase{"OnlyShips", {0, 0, 0, 0, 0, 12}, {"", "12S"}},
+                      TextCase{"NegativeAfterAnOverdrawnMove", {-2, 0, 0, 0, 0, 0}, {"-2F", ""}}),
+    [](const ::testing::TestParamInfo<TextCase>& info) { return info.param.name; });
+
+TEST(MapDrawing, OwnerInitials) {
+    EXPECT_EQ(OwnerInitials("Black Company"), "BC");
+    EXPECT_EQ(OwnerInitials("picts"), "PIC");
+    EXPECT_EQ(OwnerInitials("a b c d"), "ABC");
+    EXPECT_EQ(OwnerInitials(""), "");
+    EXPECT_EQ(OwnerInitials("  "), "");
+}
+
+TEST(MapDrawing, DetailsTellTheProvinceAndTheFailuresThere) {
+    const Drawing drawing =
+        BuildDrawing(MakeWorld().game, Framed({"LAND 4 3 HO 1 E E E", "LAND 4 3 FO 2 W"}));
+    EXPECT_EQ(ProvinceDetails(drawing, 6, 3), "Province 6/3: Plains\nOwner: none\nTroops: none\n"
+                                              "Line 1: Moves beyond map boundaries not allowed!");
+    EXPECT_EQ(ProvinceDetails(drawing, 2, 2),
+              "Province 2/2: Plains\nOwner: HARALD\nHome province\nTroops: 3F 1H");
+    EXPECT_EQ(ProvinceDetails(drawing, 4, 3),
+              "Province 4/3: Plains\nOwner: Harald\nTroops: 4F 2H C\nAfter the move: 2F 1H C");
+    EXPECT_EQ(ProvinceDetails(drawing, 7, 3), "");
+}
+
+} // namespace
+} // namespace orv::mapview
