@@ -88,7 +88,7 @@ TEST_F(SeriesFolder, LeadingZerosFindNothing) {
 
 TEST_F(SeriesFolder, ManyEntriesAreListedOnce) {
     for (int i = 0; i < 10000; ++i) {
-        Touch("x" + std::to_string(i) + ".txt");
+        Touch(std::string("x").append(std::to_string(i)).append(".txt"));
     }
     const std::string t1 = Touch("turn1.txt");
     const std::string t2 = Touch("turn2.txt");
