@@ -93,9 +93,20 @@ inline bool KeepsItsWording(std::string_view raw) {
     std::size_t directions = starts.size() + 1;
     if (keyword == "LAND" || keyword == "SEA" || keyword == "RAID") {
         const auto isCount = [](std::string_view w) { return w == "AT" || report::IsNumber(w); };
+        // Every pair the troop list reads begins with a troop code: a number where the code
+        // should stand (say, direction words that read as a count) is nothing the editor writes.
+        const auto isTroopCode = [](std::string_view w) {
+            return w == "FO" || w == "BO" || w == "HO" || w == "GE" || w == "SH" || w == "CA";
+        };
         std::size_t k = keyword == "LAND" && word(4) != "AT" && !report::IsNumber(word(5)) ? 5 : 4;
+        if (word(k) != "AT" && !isTroopCode(word(k))) {
+            return false;
+        }
         k += word(k) == "AT" ? 1 : 2;
         while (k < starts.size() && isCount(word(k + 1))) {
+            if (!isTroopCode(word(k))) {
+                return false;
+            }
             k += 2;
         }
         directions = k;

@@ -28,7 +28,7 @@ for t in "${targets[@]}"; do
   echo "== $t for ${seconds}s"
   # New inputs go to the first folder, so the checked-in seeds stay as they are.
   status=0
-  "$build/fuzz/$t" "$work" "fuzz/corpus/$name" "${dict[@]}" -max_total_time="$seconds" \
+  "$build/fuzz/$t" "$work" "fuzz/corpus/$name" "${dict[@]}" -max_total_time="$seconds" -seed="${FUZZ_SEED:-0}" \
     -timeout=10 -rss_limit_mb=2048 -max_len=65536 -print_final_stats=1 \
     -artifact_prefix="$build/$name-" > "$log" 2>&1 || status=$?
   if [ "$status" -ne 0 ]; then
