@@ -46,43 +46,43 @@ inline report::Game FullSizeGame() {
 inline move::MoveList LongMove(std::size_t orders) {
     move::MoveList move;
     move.form = move::DisplayForm::Raw;
-    move.lines = {"BEGIN"};
     for (std::size_t i = 0; i < orders; ++i) {
         const int x = 1 + static_cast<int>(i * 7 % 50);
         const int y = 1 + static_cast<int>(i * 11 % 50);
         const std::string at = std::to_string(x) + " " + std::to_string(y);
         const std::string next = std::to_string(x % 50 + 1) + " " + std::to_string(y);
+        std::string order;
         switch (i % 9) {
         case 0:
-            move.lines.push_back("PLA " + at + " FO " + next + " SH");
+            order = "PLA " + at + " FO " + next + " SH";
             break;
         case 1:
-            move.lines.push_back("LAND " + at + " P HO 2 FO 3 E S");
+            order = "LAND " + at + " P HO 2 FO 3 E S";
             break;
         case 2:
-            move.lines.push_back("SEA " + at + " SH 2 FO 2 N W");
+            order = "SEA " + at + " SH 2 FO 2 N W";
             break;
         case 3:
-            move.lines.push_back("RAID " + at + " AT N");
+            order = "RAID " + at + " AT N";
             break;
         case 4:
-            move.lines.push_back("DEF " + at + " F " + next + " T");
+            order = "DEF " + at + " F " + next + " T";
             break;
         case 5:
-            move.lines.push_back("ESP " + at + " 51 3");
+            order = "ESP " + at + " 51 3";
             break;
         case 6:
-            move.lines.push_back("NAME " + at + " New Haven upon Trent");
+            order = "NAME " + at + " New Haven upon Trent";
             break;
         case 7:
-            move.lines.push_back("CEDE " + at + " 2");
+            order = "CEDE " + at + " 2";
             break;
         default:
-            move.lines.push_back("LAND " + at + " FO 1 BO 1 GE 1 N N N");
+            order = "LAND " + at + " FO 1 BO 1 GE 1 N N N";
             break;
         }
+        move.InsertOrder(move.EndLineIndex(), move::OrderFromRaw(order));
     }
-    move.lines.emplace_back("END");
     return move;
 }
 

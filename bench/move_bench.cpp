@@ -1,5 +1,6 @@
-// Time of rebuilding a long move between the two display forms.
-#include "core/move/move_list.h"
+// Time of reading a long move (every order converted both ways and compared) and of
+// writing it out again.
+#include "core/move/move_file.h"
 
 #include <array>
 #include <benchmark/benchmark.h>
@@ -7,7 +8,7 @@
 
 namespace {
 
-orv::move::MoveList LongRawMove(std::size_t orders) {
+std::string LongMoveText(std::size_t orders) {
     static const std::array<std::string, 8> samples = {
         "LAND 12 7 P HO 4 GE 1 S",
         "SEA 20 5 SH 2 FO 30 E E S",
@@ -18,25 +19,33 @@ orv::move::MoveList LongRawMove(std::size_t orders) {
         "NAME 12 7 New Haven upon Trent",
         "ALL 3 2",
     };
-    orv::move::MoveList move;
-    move.form = orv::move::DisplayForm::Raw;
-    move.lines = {"BEGIN"};
+    std::string text = "BEGIN\r\n";
     for (std::size_t i = 0; i < orders; ++i) {
-        move.lines.push_back(samples[i % samples.size()]);
+        text += samples[i % samples.size()];
+        text += "\r\n";
     }
-    move.lines.emplace_back("END");
-    return move;
+    text += "END\r\n";
+    return text;
 }
 
-void BM_RebuildToNaturalAndBack(benchmark::State& state) {
-    const orv::move::MoveList start = LongRawMove(static_cast<std::size_t>(state.range(0)));
+void BM_ReadLongMove(benchmark::State& state) {
+    const std::string text = LongMoveText(static_cast<std::size_t>(state.range(0)));
     for (auto _ : state) {
-        orv::move::MoveList move = start;
-        benchmark::DoNotOptimize(move.Rebuild(orv::move::DisplayForm::Natural));
-        benchmark::DoNotOptimize(move.Rebuild(orv::move::DisplayForm::Raw));
+        orv::move::MoveList move;
+        benchmark::DoNotOptimize(orv::move::LoadMoveFromText(move, text));
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
-BENCHMARK(BM_RebuildToNaturalAndBack)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadLongMove)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+void BM_WriteLongMove(benchmark::State& state) {
+    orv::move::MoveList move;
+    orv::move::LoadMoveFromText(move, LongMoveText(static_cast<std::size_t>(state.range(0))));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(orv::move::MoveClipboardText(move));
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_WriteLongMove)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 } // namespace

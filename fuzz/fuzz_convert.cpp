@@ -1,7 +1,10 @@
-// Feeds any lines to the line conversion in both directions. Beyond not crashing, the
-// editor must read back every sentence it makes, and a raw line it writes must come back
-// unchanged from natural form, or saving a move shown in natural form would change orders.
+// Feeds any lines to the line conversion and to the reading of orders. Beyond not
+// crashing: every raw order line that loads must save with the same words (canonical
+// codes and blanks aside), loading the saved line again must give the same order, a
+// sentence shown for an order must say what its raw line says, and a raw line in the
+// shape the editor writes must be shown as a sentence that converts back to it unchanged.
 #include "core/move/convert.h"
+#include "core/move/order_line.h"
 #include "core/report/text_file.h"
 #include "written_lines.h"
 
@@ -15,6 +18,8 @@
 namespace {
 
 using orv::move::ConvertLine;
+using orv::move::DisplayForm;
+using orv::move::OrderLine;
 
 [[noreturn]] void Fail(const char* what, std::string_view line, std::string_view got) {
     std::fprintf(stderr, "%s\n  line: [%.*s]\n  got:  [%.*s]\n", what,
@@ -23,33 +28,50 @@ using orv::move::ConvertLine;
     std::abort();
 }
 
-// raw is a line the conversion to raw form wrote.
-void CheckWrittenRaw(const std::string& raw) {
-    const std::string natural = ConvertLine(raw, true);
-    if (natural.empty()) {
-        Fail("a written raw line has no natural form", raw, natural);
-    }
-    if (!orv::fuzz::KeepsItsWording(raw)) {
-        return;
-    }
-    const std::string back = ConvertLine(natural, false);
-    if (back != raw) {
-        Fail("a written raw line changed on its way through natural form", raw, back);
+// The order as the natural display holds it says what its raw line says.
+void CheckShown(const OrderLine& order) {
+    if (order.natural != order.raw &&
+        !orv::move::SameOrderWords(order.raw, ConvertLine(order.natural, DisplayForm::Raw))) {
+        Fail("a shown sentence says something else than its raw line", order.raw, order.natural);
     }
 }
 
-void CheckLine(const std::string& line) {
-    const std::string natural = ConvertLine(line, true);
-    if (!natural.empty()) {
-        const std::string raw = ConvertLine(natural, false);
-        if (raw.empty()) {
-            Fail("a sentence of the editor does not convert back", natural, raw);
-        }
-        CheckWrittenRaw(raw);
+void CheckOrderLine(std::string_view line) {
+    const OrderLine loaded = orv::move::OrderFromFile(line);
+    if (!orv::move::SameOrderWords(line, loaded.raw)) {
+        Fail("loading and saving changed an order", line, loaded.raw);
     }
-    const std::string raw = ConvertLine(line, false);
+    CheckShown(loaded);
+    if (orv::move::OrderFromFile(loaded.raw) != loaded) {
+        Fail("the saved order reads back differently", loaded.raw,
+             orv::move::OrderFromFile(loaded.raw).raw);
+    }
+    const OrderLine composed = orv::move::OrderFromRaw(line);
+    CheckShown(composed);
+    // Back from its sentence a DEF or PLA line may gain one final blank.
+    const auto withoutFinalBlank = [](std::string_view text) {
+        return text.ends_with(' ') ? text.substr(0, text.size() - 1) : text;
+    };
+    if (orv::fuzz::KeepsItsWording(line) &&
+        (composed.natural == composed.raw ||
+         withoutFinalBlank(ConvertLine(composed.natural, DisplayForm::Raw)) !=
+             withoutFinalBlank(line))) {
+        Fail("a line the editor writes is not shown as its sentence", line, composed.natural);
+    }
+}
+
+void CheckLine(std::string_view line) {
+    const std::string natural = ConvertLine(line, DisplayForm::Natural);
+    if (!natural.empty() && ConvertLine(natural, DisplayForm::Raw).empty()) {
+        Fail("a sentence of the editor does not convert back", natural, "");
+    }
+    if (orv::move::IsOrderKeyword(line)) {
+        CheckOrderLine(line);
+    }
+    // Whatever a sentence typed or composed gives as its raw line is shown faithfully.
+    const std::string raw = ConvertLine(line, DisplayForm::Raw);
     if (!raw.empty()) {
-        CheckWrittenRaw(raw);
+        CheckShown(orv::move::OrderFromSentence(line));
     }
 }
 
@@ -57,8 +79,8 @@ void CheckLine(const std::string& line) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    for (const std::string& line : orv::report::SplitLines(text)) {
-        CheckLine(line);
+    for (orv::report::LineCursor lines(text); !lines.AtEnd();) {
+        CheckLine(lines.Next());
     }
     return 0;
 }

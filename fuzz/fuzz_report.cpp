@@ -1,6 +1,6 @@
-// Feeds any bytes to the report reader and the map parser, then draws both views.
+// Feeds any bytes to the report reader and the map parser, then draws both views. A text
+// the reader refuses must leave the game as it was.
 #include "core/report/report_reader.h"
-#include "core/report/text_file.h"
 #include "core/report/views.h"
 
 #include <cstddef>
@@ -12,7 +12,13 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     auto game = std::make_unique<orv::report::Game>();
-    orv::report::LoadReportLines(*game, orv::report::SplitLines(bytes));
+    game->tribeName = "kept";
+    game->tribes.resize(1);
+    const auto status = orv::report::LoadReportText(*game, bytes).status;
+    if (status == orv::report::ReportLoadStatus::NoReport &&
+        (game->tribes.size() != 1 || game->tribeName != "kept" || game->map.width != 0)) {
+        std::abort();
+    }
     const orv::report::TMap& map = game->map;
     if (map.width < 0 || map.width > orv::report::MaxMapSize || map.height < 0 ||
         map.height > orv::report::MaxMapSize) {

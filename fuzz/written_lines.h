@@ -1,8 +1,8 @@
 #pragma once
-// Which raw order lines the round-trip checks of the fuzz targets hold to: lines in the
-// shape the editor writes must survive raw -> natural -> raw unchanged. The conversion
-// finds values by word position in the sentence, so it is only bound to lines whose
-// values are the words the editor puts there, and one shape it writes is known to change.
+// Which raw order lines are in the shape the editor writes: those must be shown as their
+// sentence, and the sentence must give back the very same line. Any other order line is
+// kept as written where its sentence would lose words, so only these need the exact
+// round trip.
 
 #include "core/report/tokenizer.h"
 
@@ -49,28 +49,28 @@ inline bool KeepsItsWording(std::string_view raw) {
     using report::WordAt;
     // Every value is a word of its own, joined by single blanks; an empty value (from a
     // sentence short of words) would shift the words after it.
-    if (raw.find("  ") != std::string_view::npos) {
+    if (raw.find("  ") != std::string_view::npos || raw.empty() ||
+        report::IsSeparator(raw.front())) {
         return false;
     }
-    const std::string keyword = UpperAscii(WordAt(raw, 1));
+    // The editor writes keywords in capitals.
+    const std::string keyword = WordAt(raw, 1);
+    if (keyword != UpperAscii(keyword)) {
+        return false;
+    }
     if (keyword == "NAME") {
         // A province's name needs its coordinates and at least one word; a king's name
         // that begins with a number reads as a province's and cannot be written.
         // A king's name is written without leading or trailing blanks.
         if (!report::IsNumber(WordAt(raw, 2))) {
-            return !raw.empty() && !report::IsSeparator(raw.back());
+            return raw.size() > 5 && raw.substr(0, 5) == "NAME " && !report::IsSeparator(raw[5]) &&
+                   !report::IsSeparator(raw.back());
         }
         // A province's line starts with its coordinates and name, joined by single blanks.
         const std::string head = "NAME " + WordAt(raw, 2) + " " + WordAt(raw, 3) + " ";
         return report::IsNumber(WordAt(raw, 3)) && !WordAt(raw, 4).empty() &&
                raw.substr(0, head.size()) == head && raw.size() > head.size() &&
                !report::IsSeparator(raw[head.size()]);
-    }
-    // "LAND x y HO AT ..." (all Horsemen, no tactic): the raw grammar takes HO for a tactic
-    // because word 5 is no number. Accepted: the order reads back with a tactic "?".
-    if (keyword == "LAND" && UpperAscii(WordAt(raw, 4)) != "AT" &&
-        UpperAscii(WordAt(raw, 5)) == "AT") {
-        return false;
     }
     // Outside names the editor separates words by blanks only.
     for (const char c : raw) {
@@ -98,8 +98,11 @@ inline bool KeepsItsWording(std::string_view raw) {
         const auto isTroopCode = [](std::string_view w) {
             return w == "FO" || w == "BO" || w == "HO" || w == "GE" || w == "SH" || w == "CA";
         };
-        std::size_t k = keyword == "LAND" && word(4) != "AT" && !report::IsNumber(word(5)) ? 5 : 4;
-        if (word(k) != "AT" && !isTroopCode(word(k))) {
+        std::size_t k = keyword == "LAND" && word(4).size() == 1 ? 5 : 4;
+        if (k == 5 && std::string_view("FPTUC").find(word(4)[0]) == std::string_view::npos) {
+            return false; // the editor writes a tactic as one of its letters
+        }
+        if (word(k) != "AT" && (!isTroopCode(word(k)) || !isCount(word(k + 1)))) {
             return false;
         }
         k += word(k) == "AT" ? 1 : 2;
@@ -111,11 +114,17 @@ inline bool KeepsItsWording(std::string_view raw) {
         }
         directions = k;
     }
+    // In DEF and PLA every third word is the group's tactic or unit, the others coordinates.
+    const bool groups = keyword == "DEF" || keyword == "PLA";
     for (std::size_t n = 2; n <= starts.size(); ++n) {
         const std::string_view w = word(n);
-        if (n >= directions
-                ? w.size() != 1 || std::string_view("NESW?").find(w[0]) == std::string_view::npos
-                : !IsWrittenValue(w)) {
+        const bool valid =
+            n >= directions
+                ? w.size() == 1 && std::string_view("NESW?").find(w[0]) != std::string_view::npos
+            : groups && (n - 1) % 3 == 0 ? IsWrittenValue(w) && !report::IsNumber(w)
+            : groups                     ? report::IsNumber(w)
+                                         : IsWrittenValue(w);
+        if (!valid) {
             return false;
         }
     }

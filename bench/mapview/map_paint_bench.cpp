@@ -17,16 +17,18 @@ namespace {
 using orv::bench::FullSizeGame;
 using orv::bench::LongMove;
 
+orv::mapview::Drawing Draw(const orv::report::Game& game, const orv::move::MoveList& move) {
+    return orv::mapview::BuildDrawing(game, move, orv::check::CheckMove(move, game));
+}
+
 const orv::mapview::Drawing& Picture() {
-    static const orv::mapview::Drawing drawing =
-        orv::mapview::BuildDrawing(FullSizeGame(), LongMove(400));
+    static const orv::mapview::Drawing drawing = Draw(FullSizeGame(), LongMove(400));
     return drawing;
 }
 
 // The report alone, without the move.
 const orv::mapview::Drawing& ReportOnly() {
-    static const orv::mapview::Drawing drawing =
-        orv::mapview::BuildDrawing(FullSizeGame(), orv::move::MoveList{});
+    static const orv::mapview::Drawing drawing = Draw(FullSizeGame(), orv::move::MoveList{});
     return drawing;
 }
 
@@ -69,7 +71,7 @@ void BM_BuildDrawing(benchmark::State& state) {
     const orv::report::Game game = FullSizeGame();
     const orv::move::MoveList move = LongMove(400);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(orv::mapview::BuildDrawing(game, move));
+        benchmark::DoNotOptimize(Draw(game, move));
     }
 }
 BENCHMARK(BM_BuildDrawing)->Unit(benchmark::kMillisecond);

@@ -160,7 +160,9 @@ class TFormMain : public QMainWindow {
     void BuildPanel();
     QAction* AddItem(QMenu* menu, const char* name, const char* caption);
     void ApplySeriesButtons();
-    void LoadReport();
+    // Loads a report; false, with the message shown and nothing changed, for a file that
+    // is no turn report.
+    bool LoadReport(const std::string& fileName);
     void ShowTribeGoods();
     void WriteSettings();
     void Step(report::FindMode mode);

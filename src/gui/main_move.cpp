@@ -68,9 +68,9 @@ void TFormMain::StartNewMove() {
 
 void TFormMain::ShowMove() {
     QStringList lines;
-    lines.reserve(static_cast<qsizetype>(state_.move.lines.size()));
-    for (const std::string& line : state_.move.lines) {
-        lines.append(Text(line));
+    lines.reserve(static_cast<qsizetype>(state_.move.Size()));
+    for (std::size_t i = 0; i < state_.move.Size(); ++i) {
+        lines.append(Text(state_.move.Line(i)));
     }
     ListBoxMove->clear();
     ListBoxMove->addItems(lines);
@@ -103,11 +103,7 @@ void TFormMain::RadioGroupCommandsClick() {
 }
 
 void TFormMain::RadioGroupDisplayClick() {
-    // Only a real change of form rebuilds: the same form again would refuse every order.
-    const std::string message = state_.move.SwitchDisplay(DisplayFormChosen());
-    if (!message.empty()) {
-        notifier_->Error(Text(message));
-    }
+    state_.move.form = DisplayFormChosen();
     ShowMove();
 }
 
@@ -130,13 +126,7 @@ void TFormMain::menuItemGetfromClipboardClick() {
 }
 
 void TFormMain::menuItemPuttoClipboardClick() {
-    const move::ClipboardText clip = move::MoveClipboardText(state_.move);
-    if (!clip.message.empty()) {
-        notifier_->Error(Text(clip.message));
-        ShowMove();
-        return;
-    }
-    QGuiApplication::clipboard()->setText(Text(clip.text));
+    QGuiApplication::clipboard()->setText(Text(move::MoveClipboardText(state_.move)));
 }
 
 void TFormMain::menuItemLoadClick() {
@@ -170,7 +160,6 @@ void TFormMain::menuItemSaveClick() {
     if (!result.ok) {
         notifier_->Error(FromPath(result.message));
     }
-    ShowMove();
 }
 
 void TFormMain::menuItemSaveAsClick() {
@@ -199,16 +188,9 @@ void TFormMain::menuItemLoadMostRecentFileClick() {
 
 void TFormMain::menuItemCheckMoveClick() {
     check::CheckResult result;
-    const std::vector<std::string> before = state_.move.lines;
     {
         const BusyCursor busy;
         result = check::CheckMove(state_.move, state_.game);
-    }
-    // A natural line may come back in the conversion's own wording.
-    if (state_.move.lines != before) {
-        const int row = ListBoxMove->currentRow();
-        ShowMove();
-        ListBoxMove->setCurrentRow(row);
     }
     switch (result.outcome) {
     case check::CheckOutcome::NothingToCheck:
@@ -218,10 +200,8 @@ void TFormMain::menuItemCheckMoveClick() {
         notifier_->Information(Text(check::MoveSeemsCorrectText));
         break;
     case check::CheckOutcome::ErrorsFound:
-        formCheckResult_->ShowTextWindow(result.report, Text(check::CheckResultCaption));
-        break;
-    case check::CheckOutcome::NotConvertible:
-        notifier_->Error(Text(result.report));
+        formCheckResult_->ShowTextWindow(check::CheckReportText(result),
+                                         Text(check::CheckResultCaption));
         break;
     }
 }

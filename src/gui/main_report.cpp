@@ -44,7 +44,7 @@ bool TFormMain::FormShow(const QStringList& arguments) {
         state_.series = report::SplitReportName(state_.reportFileName);
         state_.seriesButtons.boxVisible = !state_.series.prefix.empty();
         ApplySeriesButtons();
-        LoadReport();
+        LoadReport(state_.reportFileName);
         menuItemline->setVisible(false);
         menuItemReinitialize->setVisible(false);
         if (!ShowTribeDialog(false)) {
@@ -63,7 +63,7 @@ bool TFormMain::FormShow(const QStringList& arguments) {
                 notifier_->Error(FromPath(read.message));
             }
             if (report::FileExists(state_.reportFileName)) {
-                LoadReport();
+                LoadReport(state_.reportFileName);
             }
             report::SelectCurrentTribe(state_.game);
             ShowTribeGoods();
@@ -74,7 +74,7 @@ bool TFormMain::FormShow(const QStringList& arguments) {
             }
             state_.reportFileName = ToPath(chosen);
             state_.series = {};
-            LoadReport();
+            LoadReport(state_.reportFileName);
             if (!ShowTribeDialog(true)) {
                 return false;
             }
@@ -89,25 +89,39 @@ QString TFormMain::ReportFileFromDialog() {
                                  DialogFilter(QString::fromLatin1(FileFilter)));
 }
 
-void TFormMain::LoadReport() {
-    const report::ReportLoadResult result = report::LoadReport(state_.game, state_.reportFileName);
+bool TFormMain::LoadReport(const std::string& fileName) {
+    const report::ReportLoadResult result = report::LoadReport(state_.game, fileName);
+    if (result.status == report::ReportLoadStatus::NoReport) {
+        notifier_->Error(FromPath(result.message));
+        return false;
+    }
+    state_.reportFileName = fileName;
     setWindowTitle(FromPath(result.title));
     if (!result.message.empty()) {
         notifier_->Error(FromPath(result.message));
     }
+    ShowTribeGoods();
     emit StateShown();
+    return true;
 }
 
 void TFormMain::ShowTribeGoods() {
-    const report::TribeElem* tribe = state_.game.CurrentTribe();
-    if (tribe == nullptr) {
-        return;
-    }
-    GroupBoxTribe->setTitle(QStringLiteral("Tribe ") + FromText(state_.game.tribeName));
     const auto show = [](QLabel* label, std::int32_t value) {
         label->setText(QString::number(value));
         label->setStyleSheet(value < 0 ? QStringLiteral("color: red;") : QString());
     };
+    const report::TribeElem* tribe = state_.game.CurrentTribe();
+    if (tribe == nullptr) {
+        // No value of another report or tribe may stay on show.
+        GroupBoxTribe->setTitle(QStringLiteral("Tribe Information"));
+        for (QLabel* label :
+             {LabelSGoldVal, LabelSWoodVal, LabelSFoodVal, LabelCGoldVal, LabelCWoodVal}) {
+            label->setText(QStringLiteral("-"));
+            label->setStyleSheet(QString());
+        }
+        return;
+    }
+    GroupBoxTribe->setTitle(QStringLiteral("Tribe ") + FromText(state_.game.tribeName));
     show(LabelSGoldVal, tribe->Gold());
     show(LabelSWoodVal, tribe->Wood());
     show(LabelSFoodVal, tribe->Food());
@@ -136,7 +150,8 @@ void TFormMain::WriteSettings() {
         SettingsCandidates(), state_.reportFileName, state_.game.tribeName);
     if (written.empty()) {
         notifier_->Error(QStringLiteral("Cannot write the settings file ") +
-                         FromPath(SettingsCandidates().front()) + QStringLiteral("."));
+                         FromPath(report::ShortName(SettingsCandidates().front())) +
+                         QStringLiteral("."));
     }
     state_.series = report::SplitReportName(state_.reportFileName);
     report::UpdateSeriesButtons(state_.series, state_.reportFileName, state_.seriesButtons);
@@ -160,12 +175,10 @@ void TFormMain::Quit() {
 
 void TFormMain::menuItemReinitializeClick() {
     const QString chosen = ReportFileFromDialog();
-    if (chosen.isEmpty()) {
+    if (chosen.isEmpty() || !LoadReport(ToPath(chosen))) {
         return;
     }
-    state_.reportFileName = ToPath(chosen);
     state_.series = {};
-    LoadReport();
     if (!ShowTribeDialog(true)) {
         Quit();
     }
@@ -173,32 +186,36 @@ void TFormMain::menuItemReinitializeClick() {
 
 void TFormMain::menuItemLoadReportClick() {
     const QString chosen = ReportFileFromDialog();
-    if (chosen.isEmpty()) {
+    if (chosen.isEmpty() || !LoadReport(ToPath(chosen))) {
         return;
     }
-    state_.reportFileName = ToPath(chosen);
     state_.series = report::SplitReportName(state_.reportFileName);
     state_.seriesButtons.boxVisible = !state_.series.prefix.empty();
     ApplySeriesButtons();
-    LoadReport();
     if (!ShowTribeDialog(false)) {
         Quit();
     }
 }
 
 void TFormMain::Step(report::FindMode mode) {
-    const std::string found =
-        report::StepReport(state_.series, state_.reportFileName, mode, state_.seriesButtons);
+    // Stepped on copies: a file of the series that is no report changes nothing.
+    std::string name = state_.reportFileName;
+    report::SeriesButtons buttons = state_.seriesButtons;
+    const std::string found = report::StepReport(state_.series, name, mode, buttons);
     if (found.empty()) {
         return;
     }
+    if (report::FileExists(found) && !LoadReport(found)) {
+        return;
+    }
+    state_.reportFileName = name;
+    state_.seriesButtons = buttons;
     ApplySeriesButtons();
     if (!report::FileExists(found)) {
-        notifier_->Error(QStringLiteral("Report ") + FromPath(found) +
+        notifier_->Error(QStringLiteral("Report ") + FromPath(report::ShortName(found)) +
                          QStringLiteral(" not found!"));
         return;
     }
-    LoadReport();
     report::SelectCurrentTribe(state_.game);
     ShowTribeGoods();
 }
@@ -250,7 +267,8 @@ void TFormMain::PickOnMap(std::function<void(int x, int y)> done, QWidget* over)
 // Only an open map is redrawn: checking the move for the picture costs a copy of the map.
 void TFormMain::RefreshMapWindow() {
     if (formMap_ != nullptr && formMap_->isVisible()) {
-        formMap_->SetDrawing(mapview::BuildDrawing(state_.game, state_.move));
+        formMap_->SetDrawing(mapview::BuildDrawing(state_.game, state_.move,
+                                                   check::CheckMove(state_.move, state_.game)));
     }
 }
 

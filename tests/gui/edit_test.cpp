@@ -141,7 +141,7 @@ class EditTest : public QObject {
                  (QStringList{QStringLiteral("BEGIN"),
                               QStringLiteral("Move through land with 5 Foot soldiers and 3 Bowmen "
                                              "and tactic Outflank from province 3 / 4 to north "
-                                             "east"),
+                                             "east "),
                               QStringLiteral("END")}));
         QCOMPARE(f.Selected(), 1);
         f.ShowRaw(true);

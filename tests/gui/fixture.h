@@ -2,6 +2,7 @@
 // A main window with recorded messages, scripted file dialogs, a program folder and a
 // configuration folder of its own, and answers for the modal tribe dialog.
 
+#include "core/move/move_file.h"
 #include "gui/initialize.h"
 #include "gui/main.h"
 
@@ -12,7 +13,9 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <initializer_list>
 #include <memory>
+#include <string>
 
 namespace orv::gui::testing {
 
@@ -110,6 +113,17 @@ struct MainFixture {
                 dialog->ButtonCancelClick();
             }
         });
+    }
+
+    // Replaces the open move by one read from raw lines (the frame is added) and shows it.
+    void SetMove(std::initializer_list<const char*> rawOrders) const {
+        std::string text = "BEGIN\r\n";
+        for (const char* order : rawOrders) {
+            text += order;
+            text += "\r\n";
+        }
+        move::LoadMoveFromText(form->State().move, text);
+        form->ShowMove();
     }
 
     // Starts with a report on the command line and takes the first tribe.

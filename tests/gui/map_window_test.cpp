@@ -40,8 +40,7 @@ class MapWindowTest : public QObject {
     static TFormMap* OpenMap(MainFixture& f) {
         f.StartWith(Example("turn12.txt"));
         f.form->State().move.form = orv::move::DisplayForm::Raw;
-        f.form->State().move.lines = {"BEGIN", "LAND 3 4 FO 2 E", "PLA 3 3 FO", "END"};
-        f.form->ShowMove();
+        f.SetMove({"LAND 3 4 FO 2 E", "PLA 3 3 FO", "END"});
         f.form->menuItemShowGraphicalMap->trigger();
         return f.form->MapWindow();
     }
@@ -84,9 +83,7 @@ class MapWindowTest : public QObject {
     void followsTheMoveAsItIsEdited() {
         MainFixture f;
         TFormMap* map = OpenMap(f);
-        f.form->State().move.lines = {"BEGIN", "LAND 3 4 FO 2 E", "LAND 3 4 FO 1 N",
-                                      "SEA 2 4 SH 1 W W", "END"};
-        f.form->ShowMove();
+        f.SetMove({"LAND 3 4 FO 2 E", "LAND 3 4 FO 1 N", "SEA 2 4 SH 1 W W", "END"});
         const orv::mapview::Drawing& drawing = map->Canvas()->Drawing();
         QCOMPARE(drawing.arrows.size(), std::size_t{3});
         QVERIFY(drawing.marks.empty());

@@ -54,7 +54,7 @@ class StartupTest : public QObject {
         QCOMPARE(f.notifier.errors,
                  QStringList{QStringLiteral("File ") + gone + QStringLiteral(" not found!")});
         QCOMPARE(f.form->TribeDialog()->ComboBoxTribes()->count(), 0);
-        QCOMPARE(f.form->LabelSGoldVal->text(), QStringLiteral("99999"));
+        QCOMPARE(f.form->LabelSGoldVal->text(), QStringLiteral("-"));
     }
 
     void cancellingTheTribeDialogEndsTheProgram() {
@@ -167,7 +167,7 @@ class StartupTest : public QObject {
         f.AnswerTribeDialog(true, QStringLiteral("Bold"));
         f.form->FormShow({Example("turn12.txt")});
         QCOMPARE(f.form->State().game.tribeName, std::string("old"));
-        QCOMPARE(f.form->LabelSGoldVal->text(), QStringLiteral("99999"));
+        QCOMPARE(f.form->LabelSGoldVal->text(), QStringLiteral("-"));
         const QComboBox* box = f.form->TribeDialog()->ComboBoxTribes();
         QCOMPARE(box->itemText(0), QStringLiteral("1. Black Company"));
         QCOMPARE(box->itemText(4), QStringLiteral("5. Iron Wolves"));

@@ -2,30 +2,19 @@
 
 #include "core/check/movement_rules.h"
 #include "core/check/province_rules.h"
-#include "core/move/convert.h"
 #include "core/move/words.h"
+
+#include <optional>
 
 namespace orv::check {
 
 namespace {
 
-// Zeroes the move deltas and placed counters when the check ends, however it ends.
-class MoveDeltaGuard {
-  public:
-    explicit MoveDeltaGuard(report::TMap& map) : map_(map) { map_.ClearMoveDeltas(); }
-    ~MoveDeltaGuard() { map_.ClearMoveDeltas(); }
-    MoveDeltaGuard(const MoveDeltaGuard&) = delete;
-    MoveDeltaGuard& operator=(const MoveDeltaGuard&) = delete;
-
-  private:
-    report::TMap& map_;
-};
-
-void AppendEntryHeading(std::string& report, std::size_t lineNumber, const std::string& quoted) {
+void AppendEntryHeading(std::string& report, std::size_t lineNumber, std::string_view order) {
     report += "Error in line ";
     report += std::to_string(lineNumber);
     report += ' ';
-    report += quoted;
+    report += QuotedOrderLine(order);
     report += ":\r\n";
 }
 
@@ -36,20 +25,12 @@ std::string_view ShortageText(Goods goods) {
     return goods.gold < 0 ? "   Not enough gold!" : "   Not enough wood!";
 }
 
-// The goods entry for the first order at which gold or wood runs short. One pass: the
-// goods after line i are those after line i - 1 less what line i costs.
-void CheckGoods(const std::vector<std::string>& rawLines, std::size_t endIndex, Goods start,
-                const ShownLine& shownLine, std::string& report) {
-    Goods goods = Pay(start, LineCost(rawLines[0], move::DisplayForm::Raw));
-    for (std::size_t i = 1; i < endIndex; ++i) {
-        goods = Pay(goods, LineCost(rawLines[i], move::DisplayForm::Raw));
-        if (goods.gold < 0 || goods.wood < 0) {
-            AppendEntryHeading(report, i + 1, QuotedOrderLine(shownLine(i)));
-            report += ShortageText(goods);
-            report += "\r\n";
-            return;
-        }
-    }
+Finding OrderLimitFinding(const move::MoveList& move, std::int32_t limit) {
+    std::string message = "Error: Maximal number of orders exceeded (Maximal number of orders is "
+                          "limited to ";
+    message += std::to_string(limit);
+    message += ")!";
+    return {FindingKind::OrderLimit, move.EndLineIndex(), {}, {std::move(message)}};
 }
 
 } // namespace
@@ -88,73 +69,82 @@ void CheckOrder(std::string_view rawLine, CheckState& state, Messages& messages)
     }
 }
 
-CheckResult CheckRawMove(const move::MoveList& rawMove, report::Game& game,
-                         const ShownLine& shownLine) {
-    game.map.ClearMoveMarks();
-    const std::vector<std::string>& rawLines = rawMove.lines;
-    if (rawLines.size() < 3) {
-        return {CheckOutcome::NothingToCheck, {}};
+CheckResult CheckMove(const move::MoveList& move, const report::Game& game) {
+    CheckResult result;
+    result.goods = StartGoods(game);
+    if (move.Size() < 3) {
+        return result;
     }
-    std::string report;
-    {
-        const MoveDeltaGuard guard(game.map);
-        const std::size_t endIndex = rawMove.EndLineIndex();
-        const std::int64_t orderCount = static_cast<std::int64_t>(endIndex) - 1;
-        if (orderCount > game.options.maxOrdersPerMove) {
-            report += "Error: Maximal number of orders exceeded (Maximal number of orders is "
-                      "limited to ";
-            report += std::to_string(game.options.maxOrdersPerMove);
-            report += ")!\r\n";
+    const std::size_t endIndex = move.EndLineIndex();
+    if (static_cast<std::int64_t>(endIndex) - 1 > game.options.maxOrdersPerMove) {
+        result.findings.push_back(OrderLimitFinding(move, game.options.maxOrdersPerMove));
+    }
+    CheckState state{MoveMap(game.map, result.changes),
+                     game.options,
+                     TribeKey(game.tribeName),
+                     {},
+                     &result.traces};
+    std::optional<Finding> shortage;
+    Messages messages;
+    for (std::size_t i = 1; i < endIndex; ++i) {
+        const std::string& raw = move.Order(i).raw;
+        const std::size_t walked = result.traces.size();
+        messages.clear();
+        CheckOrder(raw, state, messages);
+        for (std::size_t t = walked; t < result.traces.size(); ++t) {
+            result.traces[t].line = i;
         }
-        CheckState state{game.map, game.options, TribeKey(game.tribeName), {}};
-        Messages messages;
-        for (std::size_t i = 1; i < endIndex; ++i) {
-            messages.clear();
-            CheckOrder(rawLines[i], state, messages);
-            if (messages.empty()) {
-                continue;
-            }
-            const std::string quoted = QuotedOrderLine(shownLine(i));
-            for (const std::string& message : messages) {
-                AppendEntryHeading(report, i, quoted);
-                report += message;
-                report += "\r\n";
-            }
+        if (!messages.empty()) {
+            result.findings.push_back(
+                {FindingKind::Order, i, std::string(move.Line(i)), std::move(messages)});
+            messages = {};
         }
-        if (endIndex >= 1) {
-            CheckGoods(rawLines, endIndex, StartGoods(game), shownLine, report);
+        // The goods entry names the first order at which gold or wood runs short.
+        result.goods = Pay(result.goods, LineCost(raw));
+        if (!shortage && (result.goods.gold < 0 || result.goods.wood < 0)) {
+            shortage = Finding{FindingKind::Goods,
+                               i,
+                               std::string(move.Line(i)),
+                               {std::string(ShortageText(result.goods))}};
         }
     }
-    if (report.empty()) {
-        return {CheckOutcome::MoveSeemsCorrect, {}};
+    if (shortage) {
+        result.findings.push_back(std::move(*shortage));
     }
-    return {CheckOutcome::ErrorsFound, std::move(report)};
+    result.outcome =
+        result.findings.empty() ? CheckOutcome::MoveSeemsCorrect : CheckOutcome::ErrorsFound;
+    return result;
 }
 
-CheckResult CheckMove(move::MoveList& move, report::Game& game) {
-    if (move.form == move::DisplayForm::Raw) {
-        return CheckRawMove(move, game, [&move](std::size_t i) { return move.lines[i]; });
+std::string CheckReportText(const CheckResult& result) {
+    std::string report;
+    for (const Finding& finding : result.findings) {
+        for (const std::string& message : finding.messages) {
+            if (finding.kind != FindingKind::OrderLimit) {
+                AppendEntryHeading(report, finding.line, finding.order);
+            }
+            report += message;
+            report += "\r\n";
+        }
     }
-    if (move.lines.size() < 3) {
-        game.map.ClearMoveMarks();
-        return {CheckOutcome::NothingToCheck, {}};
+    return report;
+}
+
+std::string WithoutIndent(std::string_view message) {
+    std::string text;
+    while (!message.empty()) {
+        if (message.starts_with("   ")) {
+            message.remove_prefix(3);
+        }
+        const std::size_t end = message.find("\r\n");
+        text += message.substr(0, end);
+        if (end == std::string_view::npos) {
+            break;
+        }
+        text += '\n';
+        message.remove_prefix(end + 2);
     }
-    // Work on copies, so a line that does not convert leaves the move untouched.
-    move::MoveList raw = move;
-    std::string message = raw.Rebuild(move::DisplayForm::Raw);
-    move::MoveList shown = raw;
-    if (message.empty()) {
-        message = shown.Rebuild(move::DisplayForm::Natural);
-    }
-    if (!message.empty()) {
-        game.map.ClearMoveMarks();
-        return {CheckOutcome::NotConvertible, std::move(message)};
-    }
-    CheckResult result = CheckRawMove(raw, game, [&raw](std::size_t i) {
-        return move::ConvertLine(raw.lines[i], move::DisplayForm::Natural);
-    });
-    move.lines = std::move(shown.lines);
-    return result;
+    return text;
 }
 
 } // namespace orv::check

@@ -1,15 +1,18 @@
 #pragma once
-// The frame of a move check: walks the raw order lines between "BEGIN" and "END", hands
-// each to the rules of its keyword, adds the order-limit and goods entries and returns the
-// check report. The map model's move state is restored on every path.
+// The move check: walks the raw orders between "BEGIN" and "END", hands each to the rules
+// of its keyword, adds the order-limit and goods entries, and returns what it found as
+// values. The game and the move are only read, so checks can run on every edit and side by
+// side. The check report text, the problem list, the map picture and the command line's
+// formats are all made from the one result.
 
 #include "core/check/check_state.h"
 #include "core/check/goods.h"
+#include "core/check/move_map.h"
+#include "core/check/walk_path.h"
 #include "core/move/move_list.h"
 #include "core/report/game.h"
 
 #include <cstddef>
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,21 +22,40 @@ namespace orv::check {
 enum class CheckOutcome : std::uint8_t {
     NothingToCheck,   // fewer than three lines
     MoveSeemsCorrect, // no entry
-    ErrorsFound,      // report holds the entries
-    NotConvertible,   // a line has no raw form; report holds the message
+    ErrorsFound,      // findings hold the entries
+};
+
+enum class FindingKind : std::uint8_t {
+    OrderLimit, // more orders than the game allows
+    Order,      // what the rules of one order found
+    Goods,      // gold or wood ran short at this order
+};
+
+// One entry of the check report.
+struct Finding {
+    FindingKind kind = FindingKind::Order;
+    std::size_t line = 0; // the list line of the order; for the order limit, the END line
+    std::string order;    // the order as the list shows it; empty for the order limit
+    // As the report prints them: each begins with its three-blank indent (the order-limit
+    // entry with "Error: ").
+    std::vector<std::string> messages;
+
+    bool operator==(const Finding&) const = default;
 };
 
 struct CheckResult {
     CheckOutcome outcome = CheckOutcome::NothingToCheck;
-    std::string report;
+    std::vector<Finding> findings; // in the order of the report
+    std::vector<PathTrace> traces; // every walk of a movement, in line order
+    MoveChanges changes;           // what the orders did to the provinces
+    Goods goods;                   // gold and wood left after the last order
+
+    bool Correct() const { return outcome != CheckOutcome::ErrorsFound; }
 };
 
 inline constexpr std::string_view NothingToCheckText = "Nothing to check.";
 inline constexpr std::string_view MoveSeemsCorrectText = "Move seems to be correct.";
 inline constexpr std::string_view CheckResultCaption = "Check move result";
-
-// Gives the text an entry quotes for the line at an index: the line as the user sees it.
-using ShownLine = std::function<std::string(std::size_t index)>;
 
 // The shown line in double quotes, cut to its first 72 characters and "..." when it is
 // longer than 74.
@@ -42,16 +64,15 @@ std::string QuotedOrderLine(std::string_view shownLine);
 // Dispatches one raw order line to the rules of its keyword (compared case-sensitively).
 void CheckOrder(std::string_view rawLine, CheckState& state, Messages& messages);
 
-// Checks a move held in raw form against the game state; shownLine gives the text each
-// entry quotes. Leaves no move deltas or placed counters in the map, also when it throws;
-// the earmarks are cleared first and left as the movements set them.
-CheckResult CheckRawMove(const move::MoveList& rawMove, report::Game& game,
-                         const ShownLine& shownLine);
+// "Check Move": checks the move's raw orders against the game and quotes each line in the
+// form the move is shown in.
+CheckResult CheckMove(const move::MoveList& move, const report::Game& game);
 
-// "Check Move": checks the move in raw form and quotes its lines in the form the move is
-// shown in. A move shown in natural form afterwards holds each line in the wording the
-// conversion back from raw form gives. When a line has no raw form, the move stays exactly
-// as it was and the outcome is NotConvertible, with the message in the report.
-CheckResult CheckMove(move::MoveList& move, report::Game& game);
+// The text of the check report: one entry per message, each headed by its line and order;
+// empty when there is nothing to report.
+std::string CheckReportText(const CheckResult& result);
+
+// A message without its three-blank indent (also after each line break inside it).
+std::string WithoutIndent(std::string_view message);
 
 } // namespace orv::check

@@ -20,7 +20,7 @@ bool IsTownTerrain(std::uint8_t terrain) {
     return terrain == 10 || terrain == 11 || terrain == 12;
 }
 
-bool IsIsolatedOutsideTown(const report::TMap& map, int x, int y) {
+bool IsIsolatedOutsideTown(const MoveMap& map, int x, int y) {
     return map.IsIsolated(x, y) && !IsTownTerrain(map.GetTerrain(x, y));
 }
 

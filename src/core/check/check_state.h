@@ -1,8 +1,9 @@
 #pragma once
-// What the order rules of one move check share: the map model they read and book into,
-// the game options, the user's tribe key and the provinces that received land units.
-// Also the province tests that several rules apply in the same way.
+// What the order rules of one move check share: the map they read and book into, the game
+// options, the user's tribe key and the provinces that received land units. Also the
+// province tests that several rules apply in the same way.
 
+#include "core/check/move_map.h"
 #include "core/move/words.h"
 #include "core/report/game.h"
 
@@ -37,7 +38,7 @@ class PlacedLandUnits {
 };
 
 struct CheckState {
-    report::TMap& map;
+    MoveMap map;
     const report::GameOptions& options;
     std::string tribeKey; // see TribeKey
     PlacedLandUnits placedLandUnits;
@@ -60,7 +61,7 @@ bool IsOwned(const CheckState& state, int x, int y);
 bool IsTownTerrain(std::uint8_t terrain);
 
 // Isolated, unless the province is a town terrain.
-bool IsIsolatedOutsideTown(const report::TMap& map, int x, int y);
+bool IsIsolatedOutsideTown(const MoveMap& map, int x, int y);
 
 // The x word and the y word at k and k + 1 as written, joined by "/".
 std::string ProvinceText(const LineWords& words, int k);

@@ -18,45 +18,6 @@ void AddCost(Goods& cost, std::string_view unitWord) {
     cost.wood += WoodCost(unitWord);
 }
 
-Goods RawLineCost(std::string_view line) {
-    Goods cost;
-    const move::LineWords words(line);
-    if (words.At(1) != "PLA") {
-        return cost;
-    }
-    AddCost(cost, words.At(4));
-    if (!words.At(7).empty()) {
-        AddCost(cost, words.At(7));
-        if (!words.At(10).empty()) {
-            AddCost(cost, words.At(10));
-        }
-    }
-    return cost;
-}
-
-// A natural placement sentence names its units after "Place one" and after every
-// further " one ": "Place one Foot soldier into ..., one Castle into ... and one Ship ...".
-Goods NaturalLineCost(std::string_view line) {
-    Goods cost;
-    const move::LineWords lineWords(line);
-    if (lineWords.At(1) != "Place") {
-        return cost;
-    }
-    std::string_view text = lineWords.RestFrom(3);
-    AddCost(cost, lineWords.At(3));
-    for (int further = 0; further < 2; ++further) {
-        const std::size_t one = text.find(" one ");
-        if (one == std::string_view::npos) {
-            break;
-        }
-        text = text.substr(one);
-        const move::LineWords words(text);
-        AddCost(cost, words.At(2));
-        text = words.RestFrom(2);
-    }
-    return cost;
-}
-
 } // namespace
 
 std::int32_t GoldCost(std::string_view word) {
@@ -81,8 +42,20 @@ Goods StartGoods(const report::Game& game) {
     return tribe == nullptr ? Goods{} : Goods{tribe->Gold(), tribe->Wood()};
 }
 
-Goods LineCost(std::string_view line, move::DisplayForm form) {
-    return form == move::DisplayForm::Raw ? RawLineCost(line) : NaturalLineCost(line);
+Goods LineCost(std::string_view rawLine) {
+    Goods cost;
+    const move::LineWords words(rawLine);
+    if (words.At(1) != "PLA") {
+        return cost;
+    }
+    AddCost(cost, words.At(4));
+    if (!words.At(7).empty()) {
+        AddCost(cost, words.At(7));
+        if (!words.At(10).empty()) {
+            AddCost(cost, words.At(10));
+        }
+    }
+    return cost;
 }
 
 Goods Pay(Goods goods, Goods cost) {
@@ -90,20 +63,19 @@ Goods Pay(Goods goods, Goods cost) {
             report::SaturatingAdd(goods.wood, -std::int64_t{cost.wood})};
 }
 
-Goods ComputeCurrentGoods(const std::vector<std::string>& lines, std::int64_t lastIndex,
-                          move::DisplayForm form, Goods start) {
+Goods ComputeCurrentGoods(const move::MoveList& move, Goods start, std::int64_t lastIndex) {
     Goods goods = start;
     const std::int64_t last =
-        std::min<std::int64_t>(lastIndex, static_cast<std::int64_t>(lines.size()) - 1);
-    for (std::int64_t i = 0; i <= last; ++i) {
-        goods = Pay(goods, LineCost(lines[static_cast<std::size_t>(i)], form));
+        std::min<std::int64_t>(lastIndex, static_cast<std::int64_t>(move.EndLineIndex()) - 1);
+    for (std::int64_t i = 1; i <= last; ++i) {
+        goods = Pay(goods, LineCost(move.Order(static_cast<std::size_t>(i)).raw));
     }
     return goods;
 }
 
 Goods ComputeCurrentGoods(const move::MoveList& move, const report::Game& game,
                           std::int64_t lastIndex) {
-    return ComputeCurrentGoods(move.lines, lastIndex, move.form, StartGoods(game));
+    return ComputeCurrentGoods(move, StartGoods(game), lastIndex);
 }
 
 } // namespace orv::check

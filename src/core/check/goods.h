@@ -1,8 +1,7 @@
 #pragma once
 // The gold and wood left after the units that the move's placement orders buy, counted
-// from the top of the move down to a given line, in either display form of the move.
+// from the top of the move down to a given line.
 
-#include "core/move/display_form.h"
 #include "core/move/move_list.h"
 #include "core/report/game.h"
 
@@ -20,25 +19,24 @@ struct Goods {
     bool operator==(const Goods&) const = default;
 };
 
-// Price of one unit, by the first letter of its raw code or natural name (any case).
+// Price of one unit, by the first letter of its raw code (any case).
 std::int32_t GoldCost(std::string_view word);
 std::int32_t WoodCost(std::string_view word);
 
 // The current tribe's gold and wood; 0 and 0 when there is no current tribe.
 Goods StartGoods(const report::Game& game);
 
-// What one line of the move costs: only placement orders cost anything.
-Goods LineCost(std::string_view line, move::DisplayForm form);
+// What one raw line of the move costs: only placement orders cost anything.
+Goods LineCost(std::string_view rawLine);
 
 // Subtracts cost from goods; the result saturates instead of overflowing.
 Goods Pay(Goods goods, Goods cost);
 
-// The goods left after the lines from index 0 to lastIndex (message lines included);
-// start unchanged when lastIndex is below 0.
-Goods ComputeCurrentGoods(const std::vector<std::string>& lines, std::int64_t lastIndex,
-                          move::DisplayForm form, Goods start);
+// The goods left after the lines of the move from index 0 to lastIndex (message lines cost
+// nothing), whichever form the move is shown in; start unchanged when lastIndex is below 1.
+Goods ComputeCurrentGoods(const move::MoveList& move, Goods start, std::int64_t lastIndex);
 
-// The same for the lines of a move in the form it is shown in, from the current tribe's goods.
+// The same from the current tribe's goods.
 Goods ComputeCurrentGoods(const move::MoveList& move, const report::Game& game,
                           std::int64_t lastIndex);
 

@@ -1,5 +1,7 @@
 #include "core/check/movement_rules.h"
 
+#include "core/move/codes.h"
+
 #include <algorithm>
 #include <array>
 #include <utility>
@@ -66,7 +68,7 @@ constexpr std::array<LandTroop, 4> landTroops{{
 
 // The troop tests for one unit word with a count above zero, against what the start
 // province holds of that kind; a SEA order also counts its cargo and ships.
-void TestTroop(MoveKind kind, std::string_view unit, std::int32_t n, const report::TMap& map, int x,
+void TestTroop(MoveKind kind, std::string_view unit, std::int32_t n, const MoveMap& map, int x,
                int y, Messages& messages, SeaCargo* cargo) {
     if (unit == "CA") {
         messages.emplace_back("   Castles can't move!");
@@ -101,7 +103,7 @@ void TestTroop(MoveKind kind, std::string_view unit, std::int32_t n, const repor
 // province. ends tells which word ends the list; the last word of the line never is a unit.
 template <typename EndsList>
 TroopSlots ReadTroops(const LineWords& words, int k, EndsList ends, MoveKind kind,
-                      const report::TMap& map, int x, int y, Messages& messages,
+                      const MoveMap& map, int x, int y, Messages& messages,
                       SeaCargo* cargo = nullptr) {
     TroopSlots slots;
     while (k < words.Count()) {
@@ -125,7 +127,7 @@ TroopSlots ReadTroops(const LineWords& words, int k, EndsList ends, MoveKind kin
     return slots;
 }
 
-std::int64_t LandUnitsIn(const report::TMap& map, int x, int y) {
+std::int64_t LandUnitsIn(const MoveMap& map, int x, int y) {
     return std::int64_t{map.GetFootSoldiers(x, y)} + map.GetBowmen(x, y) + map.GetHorsemen(x, y) +
            map.GetGenerals(x, y);
 }
@@ -156,8 +158,7 @@ void Walk(CheckState& state, int x, int y, MoveKind kind, const std::string& pat
 
 // Reads the start province from words 2 and 3; false, with the message, when it is not
 // on the map.
-bool ReadStart(const LineWords& words, const report::TMap& map, int& x, int& y,
-               Messages& messages) {
+bool ReadStart(const LineWords& words, const MoveMap& map, int& x, int& y, Messages& messages) {
     const std::int32_t wx = NumberAt(words, 2);
     const std::int32_t wy = NumberAt(words, 3);
     if (!map.IsOnMap(wx, wy)) {
@@ -212,7 +213,7 @@ void CheckSeaMove(const LineWords& words, CheckState& state, Messages& messages)
             (TroopWordsHold(words, "AT") ? " (Note that AT doesn't include ships)!" : "!"));
         return;
     }
-    report::TMap& map = state.map;
+    MoveMap& map = state.map;
     int x = 0;
     int y = 0;
     if (!ReadStart(words, map, x, y, messages)) {
@@ -250,7 +251,7 @@ void CheckSeaMove(const LineWords& words, CheckState& state, Messages& messages)
 }
 
 void CheckRaid(const LineWords& words, CheckState& state, Messages& messages) {
-    report::TMap& map = state.map;
+    MoveMap& map = state.map;
     int x = 0;
     int y = 0;
     if (!ReadStart(words, map, x, y, messages)) {
@@ -270,7 +271,7 @@ void CheckRaid(const LineWords& words, CheckState& state, Messages& messages) {
 }
 
 void CheckLandMove(const LineWords& words, CheckState& state, Messages& messages) {
-    report::TMap& map = state.map;
+    MoveMap& map = state.map;
     int x = 0;
     int y = 0;
     if (!ReadStart(words, map, x, y, messages)) {
@@ -285,7 +286,7 @@ void CheckLandMove(const LineWords& words, CheckState& state, Messages& messages
         messages.emplace_back(IsolatedMessage);
         return;
     }
-    const int firstTroopWord = words.At(4).size() == 1 ? 5 : 4; // after a tactic letter
+    const int firstTroopWord = move::IsTacticWord(words.At(4)) ? 5 : 4;
     const TroopSlots slots =
         ReadTroops(words, firstTroopWord, EndsLandTroops, MoveKind::LandMove, map, x, y, messages);
     const std::string path = DirectionPath(words);

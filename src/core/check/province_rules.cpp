@@ -2,31 +2,34 @@
 
 #include "core/report/tokenizer.h"
 
+#include <array>
+#include <utility>
+
 namespace orv::check {
 
 namespace {
 
 // Books one placed unit by its code; any other word books nothing.
-void BookPlacedUnit(report::TMap& map, int x, int y, std::string_view unit) {
-    if (unit == "FO") {
-        map.AddFootSoldiers(x, y, 1, true);
-    } else if (unit == "BO") {
-        map.AddBowmen(x, y, 1, true);
-    } else if (unit == "HO") {
-        map.AddHorsemen(x, y, 1, true);
-    } else if (unit == "GE") {
-        map.AddGenerals(x, y, 1, true);
-    } else if (unit == "SH") {
-        map.AddShips(x, y, 1, true);
-    } else if (unit == "CA") {
-        map.AddCastles(x, y, 1, true);
+void BookPlacedUnit(MoveMap& map, int x, int y, std::string_view unit) {
+    constexpr std::array<std::pair<std::string_view, report::TroopKind>, 6> units{{
+        {"FO", report::FootSoldiers},
+        {"BO", report::Bowmen},
+        {"HO", report::Horsemen},
+        {"GE", report::Generals},
+        {"SH", report::Ships},
+        {"CA", report::Castles},
+    }};
+    for (const auto& [code, kind] : units) {
+        if (unit == code) {
+            map.Add(x, y, kind, 1, true);
+        }
     }
 }
 
 // The first placement test that fails for a triple at a legal province, or empty text.
 std::string PlacementFault(const LineWords& words, int k, const CheckState& state, int x, int y,
                            std::string_view unit) {
-    const report::TMap& map = state.map;
+    const MoveMap& map = state.map;
     if (IsIsolatedOutsideTown(map, x, y)) {
         return std::string(IsolatedMessage);
     }

@@ -42,7 +42,7 @@ int StartBudget(MoveKind kind, const std::array<std::int32_t, 5>& counts) {
 
 } // namespace
 
-std::int32_t TroopsIn(const report::TMap& map, int x, int y, TroopKind kind) {
+std::int32_t TroopsIn(const MoveMap& map, int x, int y, TroopKind kind) {
     switch (kind) {
     case report::FootSoldiers:
         return map.GetFootSoldiers(x, y);
@@ -73,7 +73,7 @@ int TerrainCost(std::uint8_t terrain) {
     }
 }
 
-PathResult WalkPath(report::TMap& map, int x, int y, MoveKind kind, std::string_view path,
+PathResult WalkPath(MoveMap& map, int x, int y, MoveKind kind, std::string_view path,
                     const TroopSlots& slots, PathTrace* trace) {
     std::array<std::int32_t, 5> counts{};
     counts.fill(-1);
@@ -160,9 +160,9 @@ PathResult WalkPath(report::TMap& map, int x, int y, MoveKind kind, std::string_
         return result;
     }
     if (kind == MoveKind::SeaMove) {
-        map.SetSeaMark(cx, cy, true);
+        map.SetSeaMark(cx, cy);
     } else if (kind == MoveKind::LandMove) {
-        map.SetLandMark(cx, cy, true);
+        map.SetLandMark(cx, cy);
     }
     return result;
 }

@@ -3,7 +3,7 @@
 // start province, walks them along the direction words within their move points, books them
 // where the walk ended and earmarks that province against further movement of the same kind.
 
-#include "core/report/map_model.h"
+#include "core/check/move_map.h"
 
 #include <array>
 #include <cstdint>
@@ -44,22 +44,25 @@ struct MapPoint {
 // The provinces one walk passed through, for drawing the move: the start province, then
 // every province it entered, the one where it failed included (also off the map).
 struct PathTrace {
+    std::size_t line = 0; // the list line of the order that walked it
     MoveKind kind = MoveKind::LandMove;
     std::vector<MapPoint> points;
     PathResult result = PathResult::PathOk;
+
+    bool operator==(const PathTrace&) const = default;
 };
 
 // What the province holds of a kind that moves, after the orders checked so far (0 for
 // castles, which never move).
-std::int32_t TroopsIn(const report::TMap& map, int x, int y, report::TroopKind kind);
+std::int32_t TroopsIn(const MoveMap& map, int x, int y, report::TroopKind kind);
 
 // Move points it costs to enter a province of the given terrain.
 int TerrainCost(std::uint8_t terrain);
 
 // Walks path (direction words separated by blanks) from (x, y), which the caller has
-// checked to be on the map. The map's move deltas and earmarks record the result; trace,
-// when given, the provinces passed.
-PathResult WalkPath(report::TMap& map, int x, int y, MoveKind kind, std::string_view path,
+// checked to be on the map. The map's changes and earmarks record the result; trace, when
+// given, the provinces passed.
+PathResult WalkPath(MoveMap& map, int x, int y, MoveKind kind, std::string_view path,
                     const TroopSlots& slots, PathTrace* trace = nullptr);
 
 } // namespace orv::check

@@ -71,7 +71,11 @@ bool LoadGameAndMove(const MoveArgs& args, Streams io, report::Game& game, move:
     moveList.form = args.form;
     move::MoveResult result;
     if (*args.move == "-") {
-        const std::string text(std::istreambuf_iterator<char>(io.in), {});
+        std::string text;
+        if (!ReadStandardInput(io, text)) {
+            code = ExitFailure;
+            return false;
+        }
         result = move::LoadMoveFromText(moveList, text);
     } else {
         result = move::LoadMove(moveList, *args.move);
@@ -110,7 +114,7 @@ int RunGoods(const std::vector<std::string>& args, Streams io) {
     if (const std::optional<int> code = Prepare(args, true, io, parsed, game, moveList)) {
         return *code;
     }
-    const auto size = static_cast<std::int64_t>(moveList.lines.size());
+    const auto size = static_cast<std::int64_t>(moveList.Size());
     const std::int64_t selected = parsed.line ? report::TextAsNumber(*parsed.line) : size - 1;
     if (selected >= size) {
         io.err << "The move has no line " << selected << " (lines 0 to " << size - 1 << ").\n";
@@ -137,11 +141,8 @@ int RunCheck(const std::vector<std::string>& args, Streams io) {
         io.out << check::MoveSeemsCorrectText << '\n';
         return ExitDone;
     case check::CheckOutcome::ErrorsFound:
-        WriteLines(io.out, result.report);
+        WriteLines(io.out, check::CheckReportText(result));
         return ExitCheckFoundErrors;
-    case check::CheckOutcome::NotConvertible:
-        WriteLines(io.err, result.report);
-        return ExitFailure;
     }
     return ExitFailure;
 }

@@ -2,6 +2,7 @@
 
 #include "core/report/text_file.h"
 
+#include <istream>
 #include <ostream>
 
 namespace orv::cli {
@@ -10,6 +11,23 @@ void WriteLines(std::ostream& out, const std::string& text) {
     for (const std::string& line : report::SplitLines(text)) {
         out << line << '\n';
     }
+}
+
+bool ReadStandardInput(Streams io, std::string& text) {
+    text.clear();
+    char buffer[65536];
+    while (io.in.read(buffer, sizeof buffer) || io.in.gcount() > 0) {
+        text.append(buffer, static_cast<std::size_t>(io.in.gcount()));
+        if (text.size() > report::MaxTextFileSize) {
+            io.err << "Standard input is larger than 64 MiB and was not read!\n";
+            return false;
+        }
+    }
+    if (io.in.bad()) {
+        io.err << "Standard input could not be read!\n";
+        return false;
+    }
+    return true;
 }
 
 int Usage(Streams io) {

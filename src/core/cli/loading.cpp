@@ -12,7 +12,8 @@ bool LoadReportForCli(const std::string& fileName, Streams io, report::Game& gam
         WriteLines(io.err, result.message);
     }
     if (result.status == report::ReportLoadStatus::FileNotFound ||
-        result.status == report::ReportLoadStatus::ReadError) {
+        result.status == report::ReportLoadStatus::ReadError ||
+        result.status == report::ReportLoadStatus::NoReport) {
         code = ExitFailure;
         return false;
     }

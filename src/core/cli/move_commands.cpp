@@ -37,7 +37,10 @@ int RunConvert(const std::vector<std::string>& args, Streams io) {
     moveList.form = form;
     move::MoveResult result;
     if (source == "-") {
-        const std::string text(std::istreambuf_iterator<char>(io.in), {});
+        std::string text;
+        if (!ReadStandardInput(io, text)) {
+            return ExitFailure;
+        }
         result = move::LoadMoveFromText(moveList, text);
     } else {
         result = move::LoadMove(moveList, source);
@@ -46,8 +49,8 @@ int RunConvert(const std::vector<std::string>& args, Streams io) {
         WriteLines(io.err, result.message);
         return ExitFailure;
     }
-    for (const std::string& line : moveList.lines) {
-        io.out << line << '\n';
+    for (std::size_t i = 0; i < moveList.Size(); ++i) {
+        io.out << moveList.Line(i) << '\n';
     }
     return ExitDone;
 }

@@ -222,45 +222,32 @@ std::vector<std::string> MessageLines(std::string_view text) {
 }
 
 void RewriteMessageBlock(move::MoveList& move, std::string_view text) {
-    auto& lines = move.lines;
-    const std::size_t end = move.EndLineIndex();
-    if (end == 0 && (lines.empty() || lines.front() != "END")) {
-        // A move without its END line gets one, so no order is taken for a message.
-        lines.emplace_back("END");
-    } else {
-        lines.resize(end + 1);
-    }
-    if (move.form == move::DisplayForm::Natural) {
-        lines.emplace_back(move::MessageHeading);
-    }
-    for (std::string& line : MessageLines(text)) {
-        lines.push_back(std::move(line));
-    }
+    move.ReplaceMessages(MessageLines(text));
 }
 
-void PlaceOrderLine(move::MoveList& move, Selection& selected, InsertMode mode, std::string line) {
-    auto& lines = move.lines;
+void PlaceOrderLine(move::MoveList& move, Selection& selected, InsertMode mode,
+                    move::OrderLine line) {
     const std::size_t end = move.EndLineIndex();
-    if (end == 0) {
-        // No frame to keep the line inside of.
-        lines.push_back(std::move(line));
-        selected = lines.size() - 1;
-        return;
-    }
-    if (!selected || *selected >= lines.size()) {
-        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(end), std::move(line));
+    if (!selected || *selected >= move.Size()) {
+        move.InsertOrder(end, std::move(line));
         selected = end;
         return;
     }
     const std::size_t i = *selected;
-    if (mode == InsertMode::Replace && i >= 1 && i < end) {
-        lines[i] = std::move(line);
+    if (mode == InsertMode::Replace && move.IsOrderLine(i)) {
+        move.ReplaceOrder(i, std::move(line));
         return;
     }
     const std::size_t wanted = mode == InsertMode::Below ? i + 1 : i;
     const std::size_t at = std::clamp<std::size_t>(wanted, 1, end);
-    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), std::move(line));
+    move.InsertOrder(at, std::move(line));
     selected = at;
+}
+
+move::OrderLine ComposeOrder(CommandKind kind, const OrderFields& fields, move::DisplayForm form) {
+    const std::string line = ComposeLine(kind, fields, form);
+    return form == move::DisplayForm::Natural ? move::OrderFromSentence(line)
+                                              : move::OrderFromRaw(line);
 }
 
 ComposeOutcome ComposeOrderLine(move::MoveList& move, Selection& selected, InsertMode mode,
@@ -270,12 +257,12 @@ ComposeOutcome ComposeOrderLine(move::MoveList& move, Selection& selected, Inser
     }
     if (kind == CommandKind::SendMessages) {
         RewriteMessageBlock(move, fields.At(1));
-        if (selected && *selected >= move.lines.size()) {
+        if (selected && *selected >= move.Size()) {
             selected.reset();
         }
         return {true, false};
     }
-    PlaceOrderLine(move, selected, mode, ComposeLine(kind, fields, move.form));
+    PlaceOrderLine(move, selected, mode, ComposeOrder(kind, fields, move.form));
     return {true, kind == CommandKind::PlaceUnits};
 }
 

@@ -21,15 +21,19 @@ std::string ComposeLine(move::CommandKind kind, const OrderFields& fields, move:
 // the last line end becomes a line only when it is not empty.
 std::vector<std::string> MessageLines(std::string_view text);
 
-// Replaces every line after "END" by the lines of the message text, headed by
-// "Send message(s):" in natural form.
+// Replaces every line after "END" by the lines of the message text.
 void RewriteMessageBlock(move::MoveList& move, std::string_view text);
 
-// Inserts the line above, below or in place of the selected line and selects it; without
+// Inserts the order above, below or in place of the selected line and selects it; without
 // a selection it goes directly above "END". Orders stay between "BEGIN" and "END": a
-// selection outside them (a frame line or the message block) puts the line as close to
+// selection outside them (a frame line or the message block) puts the order as close to
 // it as the frame allows, and never replaces a frame or message line.
-void PlaceOrderLine(move::MoveList& move, Selection& selected, InsertMode mode, std::string line);
+void PlaceOrderLine(move::MoveList& move, Selection& selected, InsertMode mode,
+                    move::OrderLine line);
+
+// The order a dialog's fields make, composed in the given form.
+move::OrderLine ComposeOrder(move::CommandKind kind, const OrderFields& fields,
+                             move::DisplayForm form);
 
 struct ComposeOutcome {
     bool changed = false;     // the move was changed

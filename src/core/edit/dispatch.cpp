@@ -42,8 +42,7 @@ DialogDecision DecideCommandDialog(bool newOrder, const CommandsListState& comma
     if (newOrder) {
         if (!chosen) {
             decision.message = UserMessage{MessageKind::Error, std::string(SelectCommandMessage)};
-        } else if (*chosen == CommandKind::SendMessages &&
-                   move.lines.size() != move.EndLineIndex() + 1) {
+        } else if (*chosen == CommandKind::SendMessages && move.HasMessages()) {
             decision.message =
                 UserMessage{MessageKind::Error, std::string(SecondMessageBlockMessage)};
         } else {
@@ -52,17 +51,20 @@ DialogDecision DecideCommandDialog(bool newOrder, const CommandsListState& comma
         return decision;
     }
 
-    if (!selectedLine || *selectedLine >= move.lines.size()) {
+    if (!selectedLine || *selectedLine >= move.Size()) {
         decision.message = UserMessage{MessageKind::Error, std::string(SelectMoveLineMessage)};
         return decision;
     }
     if (*selectedLine > move.EndLineIndex()) {
         OrderFields fields;
-        fields.slot[0] = MessageBlockText(move.lines, *selectedLine);
+        fields.slot[0] = MessageBlockText(move, *selectedLine);
         decision.dialog = DialogRequest{CommandKind::SendMessages, commands.form, fields};
         return decision;
     }
-    if (auto order = ReadOrderLine(move.lines[*selectedLine])) {
+    if (!move.IsOrderLine(*selectedLine)) {
+        return decision;
+    }
+    if (auto order = ReadMoveOrder(move, *selectedLine)) {
         decision.dialog = DialogRequest{order->kind, commands.form, std::move(order->fields)};
     }
     return decision;

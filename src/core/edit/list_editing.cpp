@@ -13,12 +13,13 @@ ListEditOutcome Refused(std::string_view text) {
 }
 
 bool IsFrameLine(const move::MoveList& move, std::size_t i) {
-    return i == 0 || i == move.EndLineIndex() || move.lines[i] == "BEGIN" || move.lines[i] == "END";
+    const std::string_view line = move.Line(i);
+    return !move.IsOrderLine(i) || line == "BEGIN" || line == "END";
 }
 
 // The checks "-" and "+" share; an index to move, or the outcome to stop with.
 std::optional<ListEditOutcome> CheckMovable(const move::MoveList& move, Selection selected) {
-    if (!selected || *selected >= move.lines.size()) {
+    if (!selected || *selected >= move.Size()) {
         return Refused(SelectLineFirstMessage);
     }
     if (*selected > move.EndLineIndex()) {
@@ -30,38 +31,25 @@ std::optional<ListEditOutcome> CheckMovable(const move::MoveList& move, Selectio
     return std::nullopt;
 }
 
-// Moves line `from` so that it ends up at index `to`; both between the frame lines.
-void MoveLine(std::vector<std::string>& lines, std::size_t from, std::size_t to) {
-    const auto first = lines.begin();
-    if (from < to) {
-        std::rotate(first + static_cast<std::ptrdiff_t>(from),
-                    first + static_cast<std::ptrdiff_t>(from) + 1,
-                    first + static_cast<std::ptrdiff_t>(to) + 1);
-    } else {
-        std::rotate(first + static_cast<std::ptrdiff_t>(to),
-                    first + static_cast<std::ptrdiff_t>(from),
-                    first + static_cast<std::ptrdiff_t>(from) + 1);
-    }
-}
-
 } // namespace
 
 Selection SelectionAfterClick(const move::MoveList& move, Selection clicked) {
-    const auto& lines = move.lines;
-    if (lines.size() < 3 || !clicked || *clicked >= lines.size()) {
+    const std::size_t size = move.Size();
+    if (size < 3 || !clicked || *clicked >= size) {
         return std::nullopt;
     }
     const std::size_t i = *clicked;
     const std::size_t end = move.EndLineIndex();
+    const std::string_view line = move.Line(i);
     std::size_t target = i;
-    if (lines[i] == "BEGIN") {
+    if (line == "BEGIN") {
         target = i + 1;
-    } else if (lines[i] == "END") {
-        target = i == 0 ? 0 : i - 1;
+    } else if (line == "END") {
+        target = i - 1;
     } else if (i > end + 1) {
         target = end + 1;
     }
-    return std::min(target, lines.size() - 1);
+    return std::min(target, size - 1);
 }
 
 ListEditOutcome MoveOrderUp(move::MoveList& move, Selection& selected) {
@@ -72,7 +60,7 @@ ListEditOutcome MoveOrderUp(move::MoveList& move, Selection& selected) {
     const std::size_t end = move.EndLineIndex();
     // The first order wraps round to the place directly above "END".
     const std::size_t to = i == 1 ? end - 1 : i - 1;
-    MoveLine(move.lines, i, to);
+    move.MoveOrder(i, to);
     selected = to;
     return {std::nullopt, true, true};
 }
@@ -83,15 +71,14 @@ ListEditOutcome MoveOrderDown(move::MoveList& move, Selection& selected) {
     }
     const std::size_t i = *selected;
     // The last order wraps round to the place directly below "BEGIN".
-    const std::size_t to = move.lines[i + 1] == "END" ? 1 : i + 1;
-    MoveLine(move.lines, i, to);
+    const std::size_t to = i + 1 == move.EndLineIndex() ? 1 : i + 1;
+    move.MoveOrder(i, to);
     selected = to;
     return {std::nullopt, true, true};
 }
 
 ListEditOutcome DeleteCommand(move::MoveList& move, Selection& selected) {
-    auto& lines = move.lines;
-    if (!selected || *selected >= lines.size()) {
+    if (!selected || *selected >= move.Size()) {
         return Refused(SelectLineFirstMessage);
     }
     const std::size_t i = *selected;
@@ -101,15 +88,18 @@ ListEditOutcome DeleteCommand(move::MoveList& move, Selection& selected) {
         if (IsFrameLine(move, i)) {
             return {};
         }
-        lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(i));
+        move.TakeOrder(i);
     } else {
-        lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(i), lines.end());
+        std::vector<std::string> messages = move.Messages();
+        messages.resize(move.MessageIndex(i));
+        move.ReplaceMessages(std::move(messages));
         s = i - 1;
     }
-    if (lines[s] == "END" && s > 0) {
+    s = std::min(s, move.Size() - 1);
+    if (move.Line(s) == "END" && s > 0) {
         --s;
     }
-    if (lines[s] == "BEGIN") {
+    if (move.Line(s) == "BEGIN") {
         selected.reset();
     } else {
         selected = s;

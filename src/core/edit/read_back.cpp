@@ -3,6 +3,7 @@
 #include "core/edit/read_parts.h"
 #include "core/move/codes.h"
 #include "core/move/move_list.h"
+#include "core/report/tokenizer.h"
 
 namespace orv::edit {
 
@@ -33,13 +34,21 @@ std::optional<EditedOrder> ReadOrderLine(std::string_view line) {
     return ReadRawLine(line);
 }
 
-std::string MessageBlockText(const std::vector<std::string>& lines, std::size_t first) {
-    if (first < lines.size() && lines[first] == move::MessageHeading) {
-        ++first;
+std::optional<EditedOrder> ReadMoveOrder(const move::MoveList& move, std::size_t i) {
+    const move::OrderLine& order = move.Order(i);
+    if (move.form == move::DisplayForm::Natural && order.natural != order.raw) {
+        return ReadOrderLine(order.natural);
     }
+    // A raw order kept as written may have its keyword in any case.
+    const move::LineWords words(order.raw);
+    return ReadRawLine(report::UpperAscii(words.At(1)) + std::string(AfterWord(words, 1)));
+}
+
+std::string MessageBlockText(const move::MoveList& move, std::size_t first) {
+    const std::vector<std::string>& messages = move.Messages();
     std::string text;
-    for (std::size_t i = first; i < lines.size(); ++i) {
-        text += lines[i];
+    for (std::size_t i = move.MessageIndex(first); i < messages.size(); ++i) {
+        text += messages[i];
         text += "\r\n";
     }
     return text;

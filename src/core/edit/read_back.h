@@ -5,6 +5,7 @@
 
 #include "core/edit/order_fields.h"
 #include "core/move/catalogue.h"
+#include "core/move/move_list.h"
 
 #include <cstddef>
 #include <optional>
@@ -26,8 +27,12 @@ struct EditedOrder {
 // A field whose word is missing from the line stays empty.
 std::optional<EditedOrder> ReadOrderLine(std::string_view line);
 
-// The text of the message block for its dialog: every line from `first` to the last,
-// each followed by CR LF, without the natural heading when `first` is that heading.
-std::string MessageBlockText(const std::vector<std::string>& lines, std::size_t first);
+// The order at line i of the move, which must be an order line: read from its sentence
+// when the natural form shows one, else from its raw text.
+std::optional<EditedOrder> ReadMoveOrder(const move::MoveList& move, std::size_t i);
+
+// The text of the message block for its dialog: every message line from line `first` (the
+// natural heading counts as the first message line) to the last, each followed by CR LF.
+std::string MessageBlockText(const move::MoveList& move, std::size_t first);
 
 } // namespace orv::edit

@@ -49,9 +49,8 @@ EditedOrder Movement(CommandKind kind, const move::LineWords& w) {
     f.Set(2, w.At(3));
     int troops = 4;
     if (kind == CommandKind::MoveThroughLand) {
-        const std::string tactic = move::TacticName(w.At(4));
-        if (tactic != "?") {
-            f.Set(9, tactic);
+        if (move::IsTacticWord(w.At(4))) {
+            f.Set(9, move::TacticName(w.At(4)));
             troops = 5;
         }
     }

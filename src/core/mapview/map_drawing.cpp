@@ -2,12 +2,10 @@
 
 #include "core/check/check_driver.h"
 #include "core/check/movement_rules.h"
-#include "core/move/convert.h"
 #include "core/move/words.h"
 #include "core/report/tokenizer.h"
 
 #include <algorithm>
-#include <memory>
 #include <string_view>
 
 namespace orv::mapview {
@@ -50,12 +48,6 @@ std::string_view SilentStop(PathResult result) {
     default:
         return {};
     }
-}
-
-// The check indents its messages for its report; the map shows them on their own.
-std::string WithoutIndent(std::string_view message) {
-    const std::size_t first = message.find_first_not_of(' ');
-    return first == std::string_view::npos ? std::string() : std::string(message.substr(first));
 }
 
 // The provinces named by (x, y) groups of an order from word first on, group words apart.
@@ -104,7 +96,9 @@ void AddMarks(std::string_view rawLine, std::size_t line, std::vector<Mark>& mar
     }
 }
 
-void AddTiles(const report::TMap& map, const check::CheckState& state, Drawing& drawing) {
+void AddTiles(const report::Game& game, Drawing& drawing) {
+    const report::TMap& map = game.map;
+    const std::string tribeKey = check::TribeKey(game.tribeName);
     drawing.tiles.reserve(static_cast<std::size_t>(drawing.width) *
                           static_cast<std::size_t>(drawing.height));
     for (int y = 1; y <= drawing.height; ++y) {
@@ -119,7 +113,7 @@ void AddTiles(const report::TMap& map, const check::CheckState& state, Drawing& 
             tile.town = check::IsTownTerrain(p.terrain);
             tile.home = p.homeProvince;
             tile.isolated = p.isolated;
-            tile.own = !p.owner.empty() && check::IsOwned(state, x, y);
+            tile.own = !p.owner.empty() && map.GetOwner(x, y) == tribeKey;
             tile.owner = p.owner;
             tile.initials = OwnerInitials(p.owner);
             tile.name = p.nameLine;
@@ -201,52 +195,39 @@ std::string TroopText(const TroopCounts& troops) {
     return lines[0] + ' ' + lines[1];
 }
 
-Drawing BuildDrawing(const report::Game& game, const move::MoveList& move) {
+Drawing BuildDrawing(const report::Game& game, const move::MoveList& move,
+                     const check::CheckResult& check) {
     Drawing drawing;
     drawing.width = std::clamp(game.map.width, 0, report::MaxMapSize);
     drawing.height = std::clamp(game.map.height, 0, report::MaxMapSize);
 
-    // The check books into the map it is given: it works on a copy.
-    auto map = std::make_unique<report::TMap>(game.map);
-    map->ClearMoveDeltas();
-    map->ClearMoveMarks();
-    std::vector<check::PathTrace> traces;
-    check::CheckState state{*map, game.options, check::TribeKey(game.tribeName), {}, &traces};
-
-    drawing.lineMessages.resize(move.lines.size());
-    const std::size_t endIndex = move.EndLineIndex();
-    check::Messages messages;
-    for (std::size_t i = 1; i < endIndex; ++i) {
-        const std::string raw = move.form == move::DisplayForm::Raw
-                                    ? move.lines[i]
-                                    : move::ConvertLine(move.lines[i], move::DisplayForm::Raw);
-        if (raw.empty()) {
+    drawing.lineMessages.resize(move.Size());
+    for (const check::Finding& finding : check.findings) {
+        if (finding.kind != check::FindingKind::Order) {
             continue;
         }
-        traces.clear();
-        messages.clear();
-        check::CheckOrder(raw, state, messages);
-        for (const std::string& message : messages) {
-            drawing.lineMessages[i] += message;
-            drawing.lineMessages[i] += '\n';
+        for (const std::string& message : finding.messages) {
+            drawing.lineMessages[finding.line] += message;
+            drawing.lineMessages[finding.line] += '\n';
         }
-        for (check::PathTrace& trace : traces) {
-            Arrow arrow{i, trace.kind, std::move(trace.points), trace.result, {}};
-            if (arrow.Failed()) {
-                const std::string_view said = check::WalkMessage(arrow.kind, arrow.result);
-                arrow.failure = WithoutIndent(said.empty() ? SilentStop(arrow.result) : said);
-            }
-            drawing.arrows.push_back(std::move(arrow));
+    }
+    for (const check::PathTrace& trace : check.traces) {
+        Arrow arrow{trace.line, trace.kind, trace.points, trace.result, {}};
+        if (arrow.Failed()) {
+            const std::string_view said = check::WalkMessage(arrow.kind, arrow.result);
+            arrow.failure = check::WithoutIndent(said.empty() ? SilentStop(arrow.result) : said);
         }
-        AddMarks(raw, i, drawing.marks);
+        drawing.arrows.push_back(std::move(arrow));
+    }
+    for (std::size_t i = 1; i < move.EndLineIndex(); ++i) {
+        AddMarks(move.Order(i).raw, i, drawing.marks);
     }
 
-    AddTiles(*map, state, drawing);
+    AddTiles(game, drawing);
     for (Tile& tile : drawing.tiles) {
-        for (int k = 0; k < report::TroopKinds; ++k) {
-            tile.after[static_cast<std::size_t>(k)] = report::SaturatingAdd(
-                tile.troops[static_cast<std::size_t>(k)],
-                map->At(tile.x, tile.y).moveDelta[static_cast<std::size_t>(k)]);
+        const check::ProvinceChange& change = check.changes.At(tile.x, tile.y);
+        for (std::size_t k = 0; k < tile.after.size(); ++k) {
+            tile.after[k] = report::SaturatingAdd(tile.troops[k], change.moved[k]);
         }
     }
     return drawing;

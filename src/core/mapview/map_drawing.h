@@ -3,7 +3,7 @@
 // colour, owner and troops, and the current move's paths and province marks, the paths
 // walked by the move check itself so that the picture and the check report agree.
 
-#include "core/check/walk_path.h"
+#include "core/check/check_driver.h"
 #include "core/move/move_list.h"
 #include "core/report/game.h"
 
@@ -92,9 +92,9 @@ std::array<std::string, 2> TroopLines(const TroopCounts& troops);
 // Both troop lines in one: "3F 2B 1H 4S G C".
 std::string TroopText(const TroopCounts& troops);
 
-// The picture of the game state with the move's orders. The game is not changed: the move
-// is checked on a copy of the map.
-Drawing BuildDrawing(const report::Game& game, const move::MoveList& move);
+// The picture of the game state with the move's orders and what their check found.
+Drawing BuildDrawing(const report::Game& game, const move::MoveList& move,
+                     const check::CheckResult& check);
 
 // The lines shown when the pointer rests on a province, joined by '\n', with the message
 // of every path that failed there (or beyond the map from there); empty outside the map.

@@ -79,6 +79,10 @@ bool IsInitialPart(std::string_view word, std::string_view full) {
 
 } // namespace
 
+bool IsTacticWord(std::string_view word) {
+    return word.size() == 1;
+}
+
 std::string TacticName(std::string_view code) {
     const Row* row = code.size() == 1 ? Find(TacticByCode, code) : nullptr;
     return std::string(row ? row->text : "?");

@@ -11,6 +11,10 @@
 
 namespace orv::move {
 
+// Word 4 of a LAND line is its tactic only when it is a single character; otherwise the troop
+// list begins there ("LAND 3 3 HO AT N" moves all Horsemen).
+bool IsTacticWord(std::string_view word);
+
 std::string TacticName(std::string_view code);
 std::string TacticNameFromText(std::string_view text);
 std::string TacticCode(std::string_view name);

@@ -3,8 +3,8 @@
 #include "core/report/text_file.h"
 #include "core/report/tokenizer.h"
 
-#include <algorithm>
 #include <filesystem>
+#include <new>
 
 namespace orv::move {
 
@@ -16,104 +16,120 @@ MoveResult Failure(LoadStatus status, std::string message) {
     return {status, MessageKind::Error, std::move(message)};
 }
 
-// Turns freshly read raw lines into the move. The move is touched only when the lines
-// convert, or, when one does not, made a new move as every failed rebuild does.
-MoveResult TakeRawLines(MoveList& move, std::vector<std::string> lines) {
-    MoveList read;
-    read.lines = std::move(lines);
-    read.form = DisplayForm::Raw;
-    std::string message = read.Rebuild(DisplayForm::Natural);
-    if (message.empty()) {
-        // Without its END every order would count as a message line. An END that stands
-        // first already ends the (empty) order part: another one after the message lines
-        // would make them orders on the next load.
-        if (std::find(read.lines.begin(), read.lines.end(), "END") == read.lines.end()) {
-            read.lines.emplace_back("END");
+bool StartsWithBegin(std::string_view line) {
+    return report::UpperAscii(report::WordAt(line, 1)) == "BEGIN";
+}
+
+// Reads the lines after the BEGIN line into `read`: orders up to the end line, then the
+// message lines as they stand. A missing end line is added, so no order is ever taken for
+// a message.
+MoveResult ReadOrders(report::LineCursor& cursor, MoveList& read) {
+    while (!cursor.AtEnd()) {
+        const std::string_view line = cursor.Next();
+        if (IsEndLine(line)) {
+            std::vector<std::string> messages;
+            while (!cursor.AtEnd()) {
+                messages.emplace_back(cursor.Next());
+            }
+            read.ReplaceMessages(std::move(messages));
+            break;
         }
-        if (move.form == DisplayForm::Raw) {
-            message = read.Rebuild(DisplayForm::Raw);
+        if (IsBeginLine(line)) {
+            read.InsertOrder(read.EndLineIndex(), OrderLine{"BEGIN", "BEGIN"});
+        } else if (IsOrderKeyword(line)) {
+            read.InsertOrder(read.EndLineIndex(), OrderFromFile(line));
+        } else {
+            std::string message(UnrecognizedCommandMessage);
+            message += "\r\n";
+            message += report::ShortLine(line);
+            return Failure(LoadStatus::Unrecognized, std::move(message));
         }
     }
-    if (!message.empty()) {
-        const DisplayForm shown = move.form;
-        move.NewMove();
-        move.form = shown;
-        return Failure(LoadStatus::Unrecognized, std::move(message));
-    }
-    move.lines = std::move(read.lines);
     return {};
+}
+
+// Builds the move from the lines at the cursor, which stands on the line after the BEGIN
+// line; `move` is replaced, named fileName, only when every line was read.
+MoveResult TakeMove(MoveList& move, report::LineCursor cursor, const std::string& fileName) {
+    try {
+        MoveList read;
+        read.form = move.form;
+        read.folder = move.folder;
+        read.fileName = fileName;
+        MoveResult result = ReadOrders(cursor, read);
+        if (result.Ok()) {
+            move = std::move(read);
+        }
+        return result;
+    } catch (const std::bad_alloc&) {
+        return Failure(LoadStatus::ReadError, "There is not enough memory to read the move.");
+    }
+}
+
+// Moves the cursor past the first line whose first word is BEGIN; false when there is none.
+bool SkipPastBegin(report::LineCursor& cursor) {
+    while (!cursor.AtEnd()) {
+        if (StartsWithBegin(cursor.Next())) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string FileMessage(std::string_view path, std::string_view what) {
+    return "File " + report::ShortName(path) + std::string(what);
 }
 
 } // namespace
 
 MoveResult LoadMove(MoveList& move, const std::string& path) {
     move.folder = FolderOf(path);
-    if (!report::FileExists(path)) {
-        return Failure(LoadStatus::NotFound, "File " + path + " not found!");
-    }
     std::string bytes;
-    if (!report::ReadFileBytes(path, bytes)) {
-        return Failure(LoadStatus::ReadError, "File " + path + " could not be read!");
+    switch (report::ReadFileBytes(path, bytes)) {
+    case report::FileStatus::Ok:
+        break;
+    case report::FileStatus::NotFound:
+        return Failure(LoadStatus::NotFound, FileMessage(path, " not found!"));
+    case report::FileStatus::TooLarge:
+        return Failure(LoadStatus::ReadError, FileMessage(path, report::TooLargeMessage));
+    case report::FileStatus::ReadError:
+        return Failure(LoadStatus::ReadError, FileMessage(path, " could not be read!"));
     }
-    std::vector<std::string> lines = report::SplitLines(bytes);
-    bytes.clear();
-    std::size_t begin = 0;
-    while (begin < lines.size() && report::UpperAscii(report::WordAt(lines[begin], 1)) != "BEGIN") {
-        ++begin;
-    }
-    // The file ends right after a BEGIN on its last line, before that line is looked at.
-    if (begin + 1 >= lines.size()) {
+    report::LineCursor cursor(bytes);
+    // A BEGIN on the last line is never found: the file ends before that line is looked at.
+    if (!SkipPastBegin(cursor) || cursor.AtEnd()) {
         return Failure(LoadStatus::NoBegin, std::string(NoBeginMessage));
     }
-    lines.erase(lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(begin));
-    MoveResult result = TakeRawLines(move, std::move(lines));
-    if (result.Ok()) {
-        move.fileName = path;
-    }
-    return result;
+    return TakeMove(move, cursor, path);
 }
 
 MoveResult LoadMoveFromText(MoveList& move, std::string_view text) {
-    return TakeRawLines(move, report::SplitLines(text));
+    report::LineCursor cursor(text);
+    // Without a BEGIN line the text is taken as orders from its first line: a pasted order
+    // must not be swallowed as the frame.
+    if (!SkipPastBegin(cursor)) {
+        cursor = report::LineCursor(text);
+    }
+    return TakeMove(move, cursor, move.fileName);
 }
 
-SaveResult SaveMove(MoveList& move) {
-    const bool natural = move.form == DisplayForm::Natural;
-    if (natural) {
-        std::string message = move.Rebuild(DisplayForm::Raw);
-        if (!message.empty()) {
-            move.form = DisplayForm::Natural;
-            return {false, std::move(message)};
-        }
-    }
-    const bool written = report::WriteFileReplacing(move.fileName, report::JoinCrLf(move.lines));
-    if (natural) {
-        move.Rebuild(DisplayForm::Natural);
-    }
-    if (!written) {
-        return {false, "File " + move.fileName + " could not be written!"};
+SaveResult SaveMove(const MoveList& move) {
+    if (!report::WriteFileReplacing(move.fileName, move.RawText())) {
+        return {false, FileMessage(move.fileName, " could not be written!")};
     }
     return {};
 }
 
 SaveResult SaveMoveAs(MoveList& move, const std::string& path) {
+    if (!report::WriteFileReplacing(path, move.RawText())) {
+        return {false, FileMessage(path, " could not be written!")};
+    }
     move.fileName = path;
-    return SaveMove(move);
+    return {};
 }
 
-ClipboardText MoveClipboardText(MoveList& move) {
-    ClipboardText result;
-    const bool natural = move.form == DisplayForm::Natural;
-    if (natural) {
-        result.message = move.Rebuild(DisplayForm::Raw);
-    }
-    if (result.message.empty()) {
-        result.text = report::JoinCrLf(move.lines);
-    }
-    if (natural) {
-        move.Rebuild(DisplayForm::Natural);
-    }
-    return result;
+std::string MoveClipboardText(const MoveList& move) {
+    return move.RawText();
 }
 
 std::optional<std::string> FindMostRecentFile(const std::string& folder) {

@@ -26,9 +26,9 @@ inline constexpr std::string_view MoveFileFilter =
 enum class LoadStatus {
     Loaded,
     NotFound,     // the file does not exist; nothing changed but the folder
-    ReadError,    // the file could not be read; nothing changed but the folder
+    ReadError,    // the file could not be read (or is too large); nothing changed but the folder
     NoBegin,      // no BEGIN line before the last line; nothing changed but the folder
-    Unrecognized, // a line did not convert: the move is a new, unnamed move
+    Unrecognized, // a line is no order; nothing changed but the folder
 };
 
 enum class MessageKind { None, Error, Warning, Information };
@@ -42,11 +42,13 @@ struct MoveResult {
 };
 
 // Reads a move file: lines before the first line whose first word is BEGIN are skipped.
-// The move is replaced only when the file was read and holds a BEGIN line; on success the
-// file becomes the move file. The lines end up in the move's display form.
+// The move is replaced only when the whole file was read and every line before the end
+// line is an order; on success the file becomes the move file. Whatever happens, the
+// file's folder becomes the move folder.
 MoveResult LoadMove(MoveList& move, const std::string& path);
 
-// Reads clipboard text (no search for BEGIN); the file name stays as it was.
+// Reads clipboard text: a text whose first line is no BEGIN line is searched for one as a
+// file is, and without one a BEGIN line is put before its first line. The file name stays.
 MoveResult LoadMoveFromText(MoveList& move, std::string_view text);
 
 struct SaveResult {
@@ -54,23 +56,17 @@ struct SaveResult {
     std::string message; // error text when not ok
 };
 
-// Writes the raw lines with CR LF to the move file through a temporary file in the same
-// folder, so a failed write leaves the old file as it was. The display form is restored.
-SaveResult SaveMove(MoveList& move);
+// Writes the raw lines with CR LF to the move file, so that the old file stays whole when
+// the write fails.
+SaveResult SaveMove(const MoveList& move);
 
-// The same, to a chosen path, which becomes the move file name ("Save As...").
+// The same, to a chosen path, which becomes the move file name when the write succeeded
+// ("Save As..."); after a failure the move keeps its old name.
 SaveResult SaveMoveAs(MoveList& move, const std::string& path);
 
-struct ClipboardText {
-    std::string text;    // raw lines, each followed by CR LF; empty when a rebuild failed
-    std::string message; // error text when a rebuild failed: nothing goes to the clipboard
-};
+// The text "Put to Clipboard" places on the clipboard: raw lines, each followed by CR LF.
+std::string MoveClipboardText(const MoveList& move);
 
-// The text "Put to Clipboard" places on the clipboard; the display form is restored.
-ClipboardText MoveClipboardText(MoveList& move);
-
-// The entry of the folder with the latest modification time (the first found wins among
-// equal times); none for an empty or unreadable folder.
 std::optional<std::string> FindMostRecentFile(const std::string& folder);
 
 // "Load Most Recent File": loads the newest entry of the move folder or warns

@@ -1,8 +1,10 @@
 #pragma once
-// The move document: the lines of the move in the form they are shown in, with the move
-// file name and folder, and its rebuild between the two display forms.
+// The move document: "BEGIN", the orders, "END" and the message lines, with the move file
+// name and folder. Each order is kept in both display forms (OrderLine), so the list can be
+// shown in either form at once and a display switch never changes or refuses an order.
 
 #include "core/move/display_form.h"
+#include "core/move/order_line.h"
 
 #include <cstddef>
 #include <string>
@@ -17,33 +19,57 @@ inline constexpr std::string_view UnrecognizedCommandMessage =
 
 class MoveList {
   public:
-    // Lines in `form`: "BEGIN", the orders, "END", then the message block (in natural form
-    // headed by "Send message(s):").
-    std::vector<std::string> lines{"BEGIN", "END"};
     DisplayForm form = DisplayForm::Natural;
     std::string fileName; // full path of the move file; empty for a new move
     std::string folder;   // folder of the last move file read; empty until one was read
 
+    // The lines as the move list shows them in `form`, counted from 0: "BEGIN", the orders,
+    // "END", then (in natural form headed by "Send message(s):") the message lines.
+    std::size_t Size() const;
+    std::string_view Line(std::size_t i) const; // empty past the end
+    std::vector<std::string> Lines() const;
+
+    // Index of the "END" line; the orders lie between index 1 and this one.
+    std::size_t EndLineIndex() const { return orders_.size() + 1; }
+    bool IsOrderLine(std::size_t i) const { return i >= 1 && i < EndLineIndex(); }
+    // The order shown at line i, which must be an order line.
+    const OrderLine& Order(std::size_t i) const { return orders_[i - 1]; }
+    // The line index of the first message line, the heading in natural form.
+    std::size_t MessageBlockStart() const { return EndLineIndex() + 1; }
+    bool HasMessages() const { return !messages_.empty(); }
+    const std::vector<std::string>& Messages() const { return messages_; }
+    // The place in Messages() of line i, for a line inside the message block; the heading
+    // counts as the first message line.
+    std::size_t MessageIndex(std::size_t i) const;
+
+    // The line as the move file holds it: frame lines, raw orders and message lines; the
+    // natural heading has none and gives the empty text.
+    std::string_view RawLine(std::size_t i) const;
+    // The move file's bytes: every raw line followed by CR LF, without the heading.
+    std::string RawText() const;
+
+    // Editing. `at` and `i` are line indexes as Line() counts them.
+    void InsertOrder(std::size_t at, OrderLine order);      // 1 <= at <= EndLineIndex()
+    OrderLine TakeOrder(std::size_t i);                     // an order line
+    OrderLine ReplaceOrder(std::size_t i, OrderLine order); // returns the old one
+    void MoveOrder(std::size_t from, std::size_t to);       // both order lines
+    // The message block becomes these lines; returns the old ones.
+    std::vector<std::string> ReplaceMessages(std::vector<std::string> messages);
+
     // "BEGIN", "END", no file name; the folder and form stay.
     void NewMove();
-
-    // Rewrites every line into the target form. A line that does not convert ends the
-    // rebuild with a new move; the returned text is then the message to show as an error,
-    // otherwise it is empty.
-    std::string Rebuild(DisplayForm target);
-
-    // Rebuilds only when the target differs from the form the lines are in, since a
-    // rebuild into the same form would refuse the orders.
-    std::string SwitchDisplay(DisplayForm target);
-
-    // Index of the last line that is exactly "END", searching down to index 1; 0 if none.
-    std::size_t EndLineIndex() const;
 
     // "Your Move:" or "Your Move (" + file name without folder + "):".
     std::string LabelText() const;
 
     // "Save" and "Reload" are offered only for a named move.
     bool CanSave() const { return !fileName.empty(); }
+
+    bool operator==(const MoveList&) const = default;
+
+  private:
+    std::vector<OrderLine> orders_;
+    std::vector<std::string> messages_;
 };
 
 // The file name without its folder; both '/' and '\' end a folder.

@@ -89,7 +89,7 @@ std::string Name(std::string_view line, const LineWords& w) {
 }
 
 std::string Movement(const LineWords& w, bool land) {
-    const bool tactic = land && !IsAt(w.At(4)) && !report::IsNumber(w.At(5));
+    const bool tactic = land && IsTacticWord(w.At(4));
     const int s = tactic ? 5 : 4;
     std::string out = land ? "Move through land with " : "Move through sea with ";
     int k = s + 1;

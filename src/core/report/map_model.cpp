@@ -55,56 +55,9 @@ bool TMap::IsCoastal(int x, int y) const {
            (y < height && GetTerrain(x, y + 1) == SeaTerrain);
 }
 
-std::int32_t TMap::Count(int x, int y, TroopKind kind) const {
-    const Province& p = At(x, y);
-    return SaturatingAdd(p.troops[kind], p.moveDelta[kind]);
-}
-
-void TMap::Add(int x, int y, TroopKind kind, std::int32_t amount, bool alsoPlaced) {
-    Province* p = Cell(x, y);
-    if (p == nullptr) {
-        return;
-    }
-    p->moveDelta[kind] = SaturatingAdd(p->moveDelta[kind], amount);
-    if (alsoPlaced) {
-        p->placed[kind] = SaturatingAdd(p->placed[kind], amount);
-    }
-}
-
-void TMap::SetLandMark(int x, int y, bool value) {
-    if (Province* p = Cell(x, y)) {
-        p->landMark = value;
-    }
-}
-
-void TMap::SetSeaMark(int x, int y, bool value) {
-    if (Province* p = Cell(x, y)) {
-        p->seaMark = value;
-    }
-}
-
 void TMap::ClearMap() {
     for (auto& column : provinces_) {
         column.fill(outsideProvince);
-    }
-}
-
-void TMap::ClearMoveDeltas() {
-    for (auto& column : provinces_) {
-        for (Province& p : column) {
-            p.moveDelta.fill(0);
-            p.placed.fill(0);
-        }
-    }
-}
-
-void TMap::ClearMoveMarks() {
-    for (int x = 1; x <= std::min(width, MaxMapSize); ++x) {
-        for (int y = 1; y <= std::min(height, MaxMapSize); ++y) {
-            Province* p = Cell(x, y);
-            p->landMark = false;
-            p->seaMark = false;
-        }
     }
 }
 

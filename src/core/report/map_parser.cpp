@@ -34,20 +34,6 @@ std::string_view Trim(std::string_view text) {
     return text;
 }
 
-// Reads lines in order; past the end every line is empty.
-class LineReader {
-  public:
-    explicit LineReader(const std::vector<std::string>& lines) : lines_(lines) {}
-    bool AtEnd() const { return next_ >= lines_.size(); }
-    std::string_view Read() {
-        return AtEnd() ? std::string_view() : std::string_view(lines_[next_++]);
-    }
-
-  private:
-    const std::vector<std::string>& lines_;
-    std::size_t next_ = 0;
-};
-
 // The cells of a cell line begin after its first "!".
 std::string_view CellArea(std::string_view line) {
     const std::size_t bang = line.find('!');
@@ -165,13 +151,18 @@ void ReadTroops(std::string_view cell, Province& province) {
     }
 }
 
-void LoadMapFromLines(TMap& map, const std::vector<std::string>& lines) {
+bool HasMapFrame(std::string_view text) {
+    return text.find(FrameMark) != std::string_view::npos;
+}
+
+void LoadMapFromText(TMap& map, std::string_view text) {
     map.ClearMap();
-    LineReader reader(lines);
+    // Past the end every line reads as empty.
+    LineCursor reader(text);
     std::string_view line;
     bool frame_found = false;
     while (!reader.AtEnd()) {
-        line = reader.Read();
+        line = reader.Next();
         if (IsFrameLine(line)) {
             frame_found = true;
             break;
@@ -180,7 +171,7 @@ void LoadMapFromLines(TMap& map, const std::vector<std::string>& lines) {
             line.find("In the isolated") != std::string_view::npos) {
             const std::size_t slash = line.find('/');
             if (slash == std::string_view::npos) {
-                return; // the map reading ends here; width and height stay as they were
+                continue; // free text that names no province
             }
             const std::int64_t x = DigitsBefore(line, slash);
             const std::int64_t y = DigitsAfter(line, slash + 1);
@@ -207,7 +198,7 @@ void LoadMapFromLines(TMap& map, const std::vector<std::string>& lines) {
             if (first_strip) {
                 ++height;
             }
-            const std::string_view line1 = reader.Read();
+            const std::string_view line1 = reader.Next();
             if (StartsWithTenBlanks(line1)) {
                 if (first_strip) {
                     --height;
@@ -222,9 +213,9 @@ void LoadMapFromLines(TMap& map, const std::vector<std::string>& lines) {
                     p.terrain = static_cast<std::uint8_t>(code);
                 }
             });
-            ForEachCell(reader.Read(), c0, strip_end, y, map,
+            ForEachCell(reader.Next(), c0, strip_end, y, map,
                         [](Province& p, std::string_view cell) { p.nameLine = CleanCell(cell); });
-            ForEachCell(reader.Read(), c0, strip_end, y, map,
+            ForEachCell(reader.Next(), c0, strip_end, y, map,
                         [](Province& p, std::string_view cell) {
                             p.apostropheMark = p.apostropheMark || HasApostrophe(cell);
                             if (cell.size() == CellWidth) {
@@ -235,12 +226,12 @@ void LoadMapFromLines(TMap& map, const std::vector<std::string>& lines) {
                             }
                             ReadTroops(CleanCell(cell), p);
                         });
-            ForEachCell(reader.Read(), c0, strip_end, y, map,
+            ForEachCell(reader.Next(), c0, strip_end, y, map,
                         [](Province& p, std::string_view cell) {
                             p.apostropheMark = p.apostropheMark || HasApostrophe(cell);
                             ReadTroops(CleanCell(cell), p);
                         });
-            ForEachCell(reader.Read(), c0, strip_end, y, map,
+            ForEachCell(reader.Next(), c0, strip_end, y, map,
                         [](Province& p, std::string_view cell) {
                             const std::string text = CleanCell(cell);
                             if (text == NoOwner) {
@@ -250,12 +241,12 @@ void LoadMapFromLines(TMap& map, const std::vector<std::string>& lines) {
                                 p.homeProvince = text == UpperAscii(text);
                             }
                         });
-            line = reader.Read(); // the line after the row, usually the next frame line
+            line = reader.Next(); // the line after the row, usually the next frame line
         }
         // The line that ended the strip may itself carry the next strip's frame.
         frame_found = IsFrameLine(line);
         while (!frame_found && !reader.AtEnd()) {
-            line = reader.Read();
+            line = reader.Next();
             frame_found = IsFrameLine(line);
         }
         c0 = static_cast<int>(std::min<std::int64_t>(width, MaxMapSize)) + 1;
@@ -263,18 +254,6 @@ void LoadMapFromLines(TMap& map, const std::vector<std::string>& lines) {
     }
     map.width = static_cast<int>(std::min<std::int64_t>(width, MaxMapSize));
     map.height = static_cast<int>(std::clamp<std::int64_t>(height, 0, MaxMapSize));
-}
-
-bool LoadMapFromReport(TMap& map, const std::string& fileName) {
-    const TextFile file = ReadTextFile(fileName);
-    if (file.status != FileStatus::Ok) {
-        map.ClearMap();
-        map.width = 0;
-        map.height = 0;
-        return false;
-    }
-    LoadMapFromLines(map, file.lines);
-    return true;
 }
 
 } // namespace orv::report

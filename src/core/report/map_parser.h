@@ -6,16 +6,14 @@
 
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace orv::report {
 
-// Reads the map of the report file into map. A file that cannot be read leaves the map
-// cleared, with width and height 0; returns false then.
-bool LoadMapFromReport(TMap& map, const std::string& fileName);
+// Reads the map of the report's text into map.
+void LoadMapFromText(TMap& map, std::string_view text);
 
-// The same, from the report's lines.
-void LoadMapFromLines(TMap& map, const std::vector<std::string>& lines);
+// Whether the text holds a map frame line at all.
+bool HasMapFrame(std::string_view text);
 
 // Apostrophes become blanks, then blanks and control characters go from both ends.
 std::string CleanCell(std::string_view cell);

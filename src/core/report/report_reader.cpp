@@ -5,6 +5,8 @@
 #include "core/report/tokenizer.h"
 
 #include <limits>
+#include <memory>
+#include <new>
 
 namespace orv::report {
 
@@ -40,7 +42,7 @@ void ReadOptionsWord(GameOptions& options, std::string_view word) {
     options.shipsHaveCrew = has('M');
 }
 
-void ReadSettingsLine(GameOptions& options, const std::string& line) {
+void ReadSettingsLine(GameOptions& options, std::string_view line) {
     const std::string upper = UpperAscii(line);
     if (upper.find("ORDERS PER TURN:") != std::string::npos ||
         upper.find("ORDERS P. TURN:") != std::string::npos) {
@@ -147,37 +149,38 @@ bool SelectCurrentTribe(Game& game) {
     return false;
 }
 
-bool ReadReportSections(Game& game, const std::vector<std::string>& lines) {
-    std::size_t i = 0;
-    const std::size_t n = lines.size();
+bool ReadReportSections(Game& game, std::string_view text) {
+    LineCursor lines(text);
     bool found = false;
-    while (i < n) {
-        if (UpperAscii(lines[i]).find("GAME SPECIFICATION") != std::string::npos) {
+    while (!lines.AtEnd()) {
+        const std::string_view line = lines.Next();
+        if (UpperAscii(line).find("GAME SPECIFICATION") != std::string::npos) {
             // The line after the heading is passed over; the block runs to the first
             // empty line.
-            i += 2;
-            for (; i < n && !lines[i].empty(); ++i) {
-                ReadSettingsLine(game.options, lines[i]);
+            lines.Next();
+            for (std::string_view setting = lines.Next(); !setting.empty();
+                 setting = lines.Next()) {
+                ReadSettingsLine(game.options, setting);
             }
-            for (; i < n; ++i) {
-                if (IsGeneralReportHeading(lines[i])) {
-                    found = true;
-                    break;
-                }
+            while (!lines.AtEnd() && !found) {
+                found = IsGeneralReportHeading(lines.Next());
             }
             break;
         }
-        if (IsGeneralReportHeading(lines[i])) {
+        if (IsGeneralReportHeading(line)) {
             found = true;
             break;
         }
-        ++i;
     }
     if (!found) {
         return false;
     }
-    for (i += 4; i < n; ++i) {
-        const std::string_view line = lines[i];
+    // Three lines of table heading follow the section heading.
+    for (int skip = 0; skip < 3; ++skip) {
+        lines.Next();
+    }
+    while (!lines.AtEnd()) {
+        const std::string_view line = lines.Next();
         const std::vector<std::size_t> starts = WordStarts(line);
         if (starts.empty() || !IsNumber(RunAt(line, starts[0]))) {
             break;
@@ -187,28 +190,55 @@ bool ReadReportSections(Game& game, const std::vector<std::string>& lines) {
     return true;
 }
 
-ReportLoadResult LoadReportLines(Game& game, const std::vector<std::string>& lines) {
+ReportLoadResult LoadReportText(Game& game, std::string_view text) {
     ReportLoadResult result;
-    ClearTribeList(game);
-    LoadMapFromLines(game.map, lines);
-    if (!ReadReportSections(game, lines)) {
+    // Read into a new game first: a file that is no report leaves the shown one as it was.
+    const auto read = std::make_unique<Game>();
+    read->options = game.options;
+    read->tribeName = game.tribeName;
+    const bool tribes = ReadReportSections(*read, text);
+    if (!tribes && !HasMapFrame(text)) {
+        result.status = ReportLoadStatus::NoReport;
+        return result;
+    }
+    LoadMapFromText(read->map, text);
+    if (!tribes) {
         result.status = ReportLoadStatus::NoGeneralReport;
         result.message = "Section \"General Report\" not found!";
     }
+    game = std::move(*read);
     return result;
 }
 
 ReportLoadResult LoadReport(Game& game, const std::string& fileName) {
     ReportLoadResult result;
-    const TextFile file = ReadTextFile(fileName);
-    if (file.status == FileStatus::NotFound) {
+    std::string bytes;
+    const std::string name = ShortName(fileName);
+    switch (ReadFileBytes(fileName, bytes)) {
+    case FileStatus::Ok:
+        try {
+            result = LoadReportText(game, bytes);
+        } catch (const std::bad_alloc&) {
+            result.status = ReportLoadStatus::ReadError;
+        }
+        if (result.status == ReportLoadStatus::NoReport) {
+            result.message = "File " + name + " is no turn report!";
+        } else if (result.status == ReportLoadStatus::ReadError) {
+            result.message = "Cannot read file " + name + ".";
+        }
+        break;
+    case FileStatus::NotFound:
         result.status = ReportLoadStatus::FileNotFound;
-        result.message = "File " + fileName + " not found!";
-    } else if (file.status != FileStatus::Ok) {
+        result.message = "File " + name + " not found!";
+        break;
+    case FileStatus::TooLarge:
         result.status = ReportLoadStatus::ReadError;
-        result.message = "Cannot read file " + fileName + ".";
-    } else {
-        result = LoadReportLines(game, file.lines);
+        result.message = "File " + name + std::string(TooLargeMessage);
+        break;
+    case FileStatus::ReadError:
+        result.status = ReportLoadStatus::ReadError;
+        result.message = "Cannot read file " + name + ".";
+        break;
     }
     result.title = ReportTitle(fileName);
     return result;

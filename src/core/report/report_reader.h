@@ -13,6 +13,7 @@ enum class ReportLoadStatus {
     FileNotFound,    // nothing changed but the title
     NoGeneralReport, // map and options read, tribe list empty
     ReadError,       // the file exists but could not be read; nothing changed
+    NoReport,        // neither a General Report table nor a map: nothing changed
 };
 
 struct ReportLoadResult {
@@ -25,15 +26,16 @@ struct ReportLoadResult {
 std::string ReportTitle(const std::string& fileName);
 
 // Loads the report into game: tribe list (current tribe unset), options as far as the
-// report gives them, and the map.
+// report gives them, and the map. A file that is neither, or that cannot be read, leaves
+// the game as it was.
 ReportLoadResult LoadReport(Game& game, const std::string& fileName);
 
-// The same, from lines already read.
-ReportLoadResult LoadReportLines(Game& game, const std::vector<std::string>& lines);
+// The same, from the text already read (no message for NoReport, which names the file).
+ReportLoadResult LoadReportText(Game& game, std::string_view text);
 
-// Reads the game settings block and the General Report table from the report's
-// lines into game (tribe list and options); false when there is no General Report heading.
-bool ReadReportSections(Game& game, const std::vector<std::string>& lines);
+// Reads the game settings block and the General Report table from the report's text into
+// game (tribe list and options); false when there is no General Report heading.
+bool ReadReportSections(Game& game, std::string_view text);
 
 // A table figure: the number when the column is one, else the value of its leading
 // digits without a sign (0 without digits). Figures too long for 32 bits saturate.

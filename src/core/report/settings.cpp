@@ -37,8 +37,8 @@ SettingsRead ReadSettings(const std::vector<std::string>& lines, SeriesButtons& 
         if (!read.reportFileName.empty()) {
             buttons.nextEnabled = false;
         } else {
-            message = "No report with matches filename\r\n" + read.series.prefix + "*" +
-                      read.series.suffix + "\r\nfound!";
+            message = "No report with matches filename\r\n" +
+                      ShortName(read.series.prefix + "*" + read.series.suffix) + "\r\nfound!";
         }
         if (FindReport(read.series, read.reportFileName, FindMode::Previous).empty()) {
             buttons.previousEnabled = false;
@@ -46,7 +46,7 @@ SettingsRead ReadSettings(const std::vector<std::string>& lines, SeriesButtons& 
     } else {
         buttons.boxVisible = false;
         if (!FileExists(read.reportFileName)) {
-            message = "Report " + read.reportFileName + " not found!";
+            message = "Report " + ShortName(read.reportFileName) + " not found!";
         }
     }
     if (!message.empty()) {

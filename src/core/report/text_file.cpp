@@ -1,8 +1,13 @@
 #include "core/report/text_file.h"
 
+#include <cerrno>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
+#include <new>
+#include <random>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace orv::report {
 
@@ -10,15 +15,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A name beside the target that nothing has yet, not even a dangling link.
-std::string TemporaryNameFor(const std::string& target) {
-    std::error_code ec;
-    for (int n = 0;; ++n) {
-        std::string name = target + ".~orv" + std::to_string(n);
-        if (!fs::exists(fs::symlink_status(name, ec)) || n == 999) {
-            return name;
-        }
-    }
+constexpr std::size_t MessageNameLength = 200;
+
+bool HasNul(const std::string& name) {
+    return name.find('\0') != std::string::npos;
 }
 
 // The file a write replaces: the target itself, or the file a link names, so that the
@@ -28,7 +28,7 @@ std::string TemporaryNameFor(const std::string& target) {
 std::string FileToReplace(const std::string& target) {
     std::error_code ec;
     // A name with a NUL byte would be cut short by the system and could name another file.
-    if (target.empty() || target.find('\0') != std::string::npos) {
+    if (target.empty() || HasNul(target)) {
         return {};
     }
     fs::path file = target;
@@ -45,86 +45,191 @@ std::string FileToReplace(const std::string& target) {
     return file.string();
 }
 
-} // namespace
+// The folder a file lies in, for the temporary file and the sync after the rename.
+std::string FolderFor(const std::string& file) {
+    const fs::path parent = fs::path(file).parent_path();
+    return parent.empty() ? std::string(".") : parent.string();
+}
 
-bool WriteFileReplacing(const std::string& fileName, std::string_view bytes) {
-    std::error_code ec;
-    const std::string target = FileToReplace(fileName);
-    if (target.empty()) {
-        return false;
+// Twelve random letters and digits: short, so that any name the file system accepts for
+// the target leaves room for it, and not to be guessed by someone who plants a link.
+std::string RandomPart() {
+    static constexpr std::string_view Letters =
+        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    std::random_device device;
+    std::uniform_int_distribution<std::size_t> pick(0, Letters.size() - 1);
+    std::string part(12, ' ');
+    for (char& c : part) {
+        c = Letters[pick(device)];
     }
-    const std::string temp = TemporaryNameFor(target);
-    bool written = false;
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (out) {
-            out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-            out.close();
-            written = !out.fail();
+    return part;
+}
+
+bool WriteAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+void SyncFolder(const std::string& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+// Creates the temporary file exclusively: a link or file planted under its name makes the
+// open fail instead of being written through.
+int CreateTemporary(const std::string& folder, std::string& name) {
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        name = folder + "/.orv-" + RandomPart() + ".tmp";
+        const int fd =
+            ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) {
+            return fd;
         }
     }
-    if (written) {
-        fs::rename(temp, target, ec);
-        written = !ec;
-    }
-    if (!written) {
-        fs::remove(temp, ec);
-    }
-    return written;
+    return -1;
 }
+
+std::string CutInTheMiddle(std::string_view text, std::size_t keepFront, std::size_t keepBack,
+                           std::string_view ellipsis) {
+    std::string cut(text.substr(0, keepFront));
+    cut += ellipsis;
+    cut += text.substr(text.size() - keepBack);
+    return cut;
+}
+
+bool IsUtf8Continuation(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
+} // namespace
 
 bool FileExists(const std::string& fileName) {
     std::error_code ec;
-    // A name with a NUL byte would be cut short by the system and could name another file.
-    return !fileName.empty() && fileName.find('\0') == std::string::npos &&
-           std::filesystem::is_regular_file(fileName, ec);
+    return !fileName.empty() && !HasNul(fileName) && fs::is_regular_file(fileName, ec);
+}
+
+std::string_view LineCursor::Next() {
+    const std::size_t start = next_;
+    std::size_t p = start;
+    while (p < text_.size() && text_[p] != '\r' && text_[p] != '\n') {
+        ++p;
+    }
+    const std::string_view line = text_.substr(start, p - start);
+    if (p < text_.size()) {
+        const std::string_view rest = text_.substr(p);
+        if (rest.starts_with("\r\r\n")) {
+            p += 3;
+        } else if (rest.starts_with("\r\n")) {
+            p += 2;
+        } else {
+            p += 1;
+        }
+    }
+    next_ = p;
+    return line;
 }
 
 std::vector<std::string> SplitLines(std::string_view text) {
     std::vector<std::string> lines;
-    std::size_t start = 0;
-    std::size_t p = 0;
-    while (p < text.size()) {
-        const char c = text[p];
-        if (c == '\r' || c == '\n') {
-            lines.emplace_back(text.substr(start, p - start));
-            p += (c == '\r' && p + 1 < text.size() && text[p + 1] == '\n') ? 2 : 1;
-            start = p;
-        } else {
-            ++p;
-        }
-    }
-    if (start < text.size()) {
-        lines.emplace_back(text.substr(start));
+    for (LineCursor cursor(text); !cursor.AtEnd();) {
+        lines.emplace_back(cursor.Next());
     }
     return lines;
 }
 
-bool ReadFileBytes(const std::string& fileName, std::string& bytes) {
+FileStatus ReadFileBytes(const std::string& fileName, std::string& bytes, std::uintmax_t limit) {
+    bytes.clear();
     if (!FileExists(fileName)) {
-        return false;
+        return FileStatus::NotFound;
     }
-    std::ifstream in(fileName, std::ios::binary);
-    if (!in) {
-        return false;
+    std::error_code ec;
+    const std::uintmax_t size = fs::file_size(fileName, ec);
+    if (!ec && size > limit) {
+        return FileStatus::TooLarge;
     }
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
+    try {
+        std::ifstream in(fileName, std::ios::binary);
+        if (!in) {
+            return FileStatus::ReadError;
+        }
+        if (!ec) {
+            bytes.reserve(static_cast<std::size_t>(size));
+        }
+        // Files that report no size (such as those under /proc) are read up to the limit.
+        char buffer[65536];
+        while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+            bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
+            if (bytes.size() > limit) {
+                bytes.clear();
+                bytes.shrink_to_fit();
+                return FileStatus::TooLarge;
+            }
+        }
+        if (in.bad()) {
+            return FileStatus::ReadError;
+        }
+    } catch (const std::bad_alloc&) {
+        bytes.clear();
+        bytes.shrink_to_fit();
+        return FileStatus::ReadError;
+    }
+    return FileStatus::Ok;
 }
 
 TextFile ReadTextFile(const std::string& fileName) {
     TextFile file;
-    if (!FileExists(fileName)) {
-        file.status = FileStatus::NotFound;
-        return file;
-    }
     std::string bytes;
-    if (!ReadFileBytes(fileName, bytes)) {
-        file.status = FileStatus::ReadError;
-        return file;
+    file.status = ReadFileBytes(fileName, bytes);
+    if (file.status == FileStatus::Ok) {
+        file.lines = SplitLines(bytes);
     }
-    file.lines = SplitLines(bytes);
     return file;
+}
+
+bool WriteFileReplacing(const std::string& fileName, std::string_view bytes) {
+    const std::string target = FileToReplace(fileName);
+    if (target.empty()) {
+        return false;
+    }
+    mode_t mode = 0;
+    struct stat existing {};
+    const bool exists = ::stat(target.c_str(), &existing) == 0;
+    if (exists) {
+        mode = existing.st_mode & 07777;
+        // The write bits decide even for the superuser, whom access() lets write anything.
+        if ((mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0) {
+            return false;
+        }
+    }
+    const std::string folder = FolderFor(target);
+    std::string temp;
+    const int fd = CreateTemporary(folder, temp);
+    if (fd < 0) {
+        return false;
+    }
+    bool written = WriteAll(fd, bytes) && (!exists || ::fchmod(fd, mode) == 0) && ::fsync(fd) == 0;
+    written = ::close(fd) == 0 && written;
+    if (written) {
+        written = ::rename(temp.c_str(), target.c_str()) == 0;
+    }
+    if (!written) {
+        ::unlink(temp.c_str());
+        return false;
+    }
+    SyncFolder(folder);
+    return true;
 }
 
 std::string JoinCrLf(const std::vector<std::string>& lines) {
@@ -139,6 +244,40 @@ std::string JoinCrLf(const std::vector<std::string>& lines) {
         text += "\r\n";
     }
     return text;
+}
+
+std::string ShortName(std::string_view fileName) {
+    // Offsets of the characters' first bytes.
+    std::vector<std::size_t> starts;
+    for (std::size_t i = 0; i < fileName.size(); ++i) {
+        if (!IsUtf8Continuation(fileName[i])) {
+            starts.push_back(i);
+            if (starts.size() > MessageNameLength + 1 && fileName.size() > 4 * MessageNameLength) {
+                break; // long enough to know it has to be cut; the end is found from behind
+            }
+        }
+    }
+    if (starts.size() <= MessageNameLength) {
+        return std::string(fileName);
+    }
+    constexpr std::size_t front = (MessageNameLength - 1) / 2;
+    constexpr std::size_t back = MessageNameLength - 1 - front;
+    std::size_t backStart = fileName.size();
+    for (std::size_t kept = 0; kept < back && backStart > 0;) {
+        --backStart;
+        if (!IsUtf8Continuation(fileName[backStart])) {
+            ++kept;
+        }
+    }
+    return CutInTheMiddle(fileName, starts[front], fileName.size() - backStart, "\xE2\x80\xA6");
+}
+
+std::string ShortLine(std::string_view line) {
+    if (line.size() <= MessageNameLength) {
+        return std::string(line);
+    }
+    constexpr std::size_t front = (MessageNameLength - 1) / 2;
+    return CutInTheMiddle(line, front, MessageNameLength - 1 - front, "\x85");
 }
 
 } // namespace orv::report

@@ -2,13 +2,21 @@
 // Reading and writing the 8-bit text files of the game: reports, moves and settings.
 // Lines may end in CR LF, LF or CR; written lines end in CR LF.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace orv::report {
 
-enum class FileStatus { Ok, NotFound, ReadError, WriteError };
+// Reports and moves are a few hundred kilobytes at most; anything bigger is refused before
+// it is read, so a wrong choice in a file dialog cannot exhaust the memory.
+inline constexpr std::uintmax_t MaxTextFileSize = std::uintmax_t{64} << 20;
+
+// Completes "File X" in the message for a file above the limit.
+inline constexpr std::string_view TooLargeMessage = " is larger than 64 MiB and was not read!";
+
+enum class FileStatus { Ok, NotFound, ReadError, TooLarge };
 
 struct TextFile {
     FileStatus status = FileStatus::Ok;
@@ -18,22 +26,49 @@ struct TextFile {
 // True when a regular file (not a directory) of that name exists.
 bool FileExists(const std::string& fileName);
 
-// Splits text into lines at CR LF, LF or CR. A final line break does not start another line.
+// Walks the lines of a text without copying them. A line ends at CR LF, LF or CR; a CR
+// directly before a CR LF belongs to that line end (a mail relay that converts line ends
+// twice leaves CR CR LF). A final line end does not start another line.
+class LineCursor {
+  public:
+    explicit LineCursor(std::string_view text) : text_(text) {}
+    bool AtEnd() const { return next_ >= text_.size(); }
+    // The next line; empty once the text is used up.
+    std::string_view Next();
+    // Offset of the next line in the text.
+    std::size_t Offset() const { return next_; }
+
+  private:
+    std::string_view text_;
+    std::size_t next_ = 0;
+};
+
+// The lines of a text, as LineCursor finds them.
 std::vector<std::string> SplitLines(std::string_view text);
+
+// Reads a whole file as bytes; NotFound for a missing file or a directory, TooLarge above
+// the limit (nothing is read then).
+FileStatus ReadFileBytes(const std::string& fileName, std::string& bytes,
+                         std::uintmax_t limit = MaxTextFileSize);
 
 // Reads a whole file as bytes and splits it into lines.
 TextFile ReadTextFile(const std::string& fileName);
 
-// Reads a whole file as bytes; false when it cannot be opened or read.
-bool ReadFileBytes(const std::string& fileName, std::string& bytes);
-
-// Writes the bytes to a temporary file beside the target and renames it over the target,
-// so the target is either the old file or the complete new one. Only a regular file, or
-// one that does not exist yet, is replaced; through a link, the file it names. False when
-// the bytes could not be written, with the target as it was.
+// Writes the bytes so that the target is either the old file or the complete new one, also
+// after a power cut: a temporary file made exclusively under an unguessable name in the
+// target's folder, its data synced, renamed over the target, then the folder synced. The
+// target keeps its permission bits; a read-only target, and anything that is not a regular
+// file, is refused. Through a link, the file it names is replaced. False when the bytes
+// could not be written, with the target as it was.
 bool WriteFileReplacing(const std::string& fileName, std::string_view bytes);
 
 // Joins lines with CR LF after every line.
 std::string JoinCrLf(const std::vector<std::string>& lines);
+
+// A file name or a line cut in the middle to at most 200 characters for a message, with an
+// ellipsis where the cut was: names are UTF-8 (cut between characters), lines are
+// Windows-1252 text.
+std::string ShortName(std::string_view fileName);
+std::string ShortLine(std::string_view line);
 
 } // namespace orv::report

@@ -1,11 +1,8 @@
 #include "../move/move_builder.h"
 #include "core/check/check_driver.h"
-#include "core/move/convert.h"
 #include "test_world.h"
 
-#include <algorithm>
 #include <gtest/gtest.h>
-#include <stdexcept>
 
 namespace orv::check {
 namespace {
@@ -44,11 +41,9 @@ TEST_P(CheckDriverTest, GivesTheOutcomeAndTheReport) {
     const DriverCase& c = GetParam();
     World w = MakeWorld();
     w.game.options.maxOrdersPerMove = c.maxOrders;
-    move::MoveList m = RawMove(c.lines);
-    const CheckResult result = CheckMove(m, w.game);
+    const CheckResult result = CheckMove(RawMove(c.lines), w.game);
     EXPECT_EQ(result.outcome, c.outcome);
-    EXPECT_EQ(result.report, c.report);
-    EXPECT_EQ(m.lines, c.lines);
+    EXPECT_EQ(CheckReportText(result), c.report);
 }
 
 using enum CheckOutcome;
@@ -65,15 +60,6 @@ INSTANTIATE_TEST_SUITE_P(
             "Error in line 2 \"PLA 4 4 FO 0 1 CA\":\r\n   You don't own province "
             "4/4!\r\nError in line 2 \"PLA 4 4 FO 0 1 CA\":\r\n" +
                 illegal + "Error in line 4 \"ESP 2 2\":\r\n   You own province 2/2!\r\n"},
-        DriverCase{"AMessageLineENDEndsTheOrders",
-                   {"BEGIN", "END", "PLA 0 0 FO", "END"},
-                   ErrorsFound,
-                   "Error in line 2 \"PLA 0 0 FO\":\r\n" + illegal},
-        DriverCase{"WithoutENDNothingIsChecked",
-                   {"BEGIN", "PLA 0 0 FO", "PLA 0 0 FO", "end"},
-                   MoveSeemsCorrect,
-                   "",
-                   0},
         DriverCase{"OrderLimitComesFirst",
                    {"BEGIN", "DEF 2 2 F", "DEF 3 2 F", "PLA 0 0 FO", "END"},
                    ErrorsFound,
@@ -93,7 +79,7 @@ TEST(CheckDriver, QuotesLinesOfUpTo74Characters) {
     EXPECT_EQ(QuotedOrderLine(""), "\"\"");
 }
 
-TEST(CheckDriver, GoodsEntryNamesTheNextLineAndQuotesTheShortOne) {
+TEST(CheckDriver, GoodsEntryNamesAndQuotesTheOrderWhereTheGoodsRunShort) {
     struct Row {
         const char* name;
         std::int32_t gold, wood;
@@ -103,104 +89,62 @@ TEST(CheckDriver, GoodsEntryNamesTheNextLineAndQuotesTheShortOne) {
     const std::string foreign = "Error in line 3" + order + "   You don't own province 4/4!\r\n";
     for (const Row& row :
          {Row{"Enough", 18, 10, ""},
-          Row{"Gold", 17, 10, "Error in line 4" + order + "   Not enough gold!\r\n"},
-          Row{"Wood", 18, 9, "Error in line 4" + order + "   Not enough wood!\r\n"},
-          Row{"Both", 17, 9, "Error in line 4" + order + "   Not enough gold and wood!\r\n"},
+          Row{"Gold", 17, 10, "Error in line 3" + order + "   Not enough gold!\r\n"},
+          Row{"Wood", 18, 9, "Error in line 3" + order + "   Not enough wood!\r\n"},
+          Row{"Both", 17, 9, "Error in line 3" + order + "   Not enough gold and wood!\r\n"},
           Row{"ShortFromTheStart", -1, 0,
-              "Error in line 2 \"DEF 2 2 F\":\r\n   Not enough gold!\r\n"}}) {
+              "Error in line 1 \"DEF 2 2 F\":\r\n   Not enough gold!\r\n"}}) {
         World w = MakeWorld(row.gold, row.wood);
         // The message line after END costs nothing: it lies below the last order.
-        move::MoveList m =
+        const move::MoveList m =
             RawMove({"BEGIN", "DEF 2 2 F", "PLA 2 2 FO", "PLA 3 2 CA 4 4 SH", "END", "PLA 2 2 CA"});
-        EXPECT_EQ(CheckMove(m, w.game).report, foreign + row.goodsEntry) << row.name;
+        EXPECT_EQ(CheckReportText(CheckMove(m, w.game)), foreign + row.goodsEntry) << row.name;
     }
     World w = MakeWorld();
     w.game.currentTribe.reset(); // no current tribe: no goods at all
-    move::MoveList m = RawMove({"BEGIN", "PLA 2 2 SH", "END"});
-    EXPECT_EQ(CheckMove(m, w.game).report,
-              "Error in line 2 \"PLA 2 2 SH\":\r\n   Not enough wood!\r\n");
+    EXPECT_EQ(CheckReportText(CheckMove(RawMove({"BEGIN", "PLA 2 2 SH", "END"}), w.game)),
+              "Error in line 1 \"PLA 2 2 SH\":\r\n   Not enough wood!\r\n");
 }
 
-// Drops the quoted text of every heading: "Error in line 3 ...:" becomes "Error in line 3".
-std::string WithoutQuotes(const std::string& report) {
-    std::string out;
-    for (std::size_t p = 0; p < report.size();) {
-        const std::size_t end = std::min(report.find("\r\n", p), report.size());
-        const std::string line = report.substr(p, end - p);
-        out += line.rfind("Error in line ", 0) == 0 ? line.substr(0, line.find('"')) : line;
-        out += '\n';
-        p = end + 2;
+TEST(CheckDriver, NaturalAndRawDisplayGiveTheSameFindingsQuotedAsShown) {
+    move::MoveList move =
+        RawMove({"BEGIN", "PLA 2 2 FO 4 4 SH", "LAND 2 2 FO 1 E", "LAND 3 2 FO 2 E",
+                 "SEA 2 2 FO 1 W", "RAID 4 4 AT N", "NAME Eric", "NAME 4 4 Keep", "ESP 2 2 4 4",
+                 "PLA 3 2 CA", "END", "greetings", "END"});
+    const World w = MakeWorld(10, 0);
+    const CheckResult raw = CheckMove(move, w.game);
+    move.form = move::DisplayForm::Natural;
+    const CheckResult natural = CheckMove(move, w.game);
+    ASSERT_EQ(raw.outcome, CheckOutcome::ErrorsFound);
+    ASSERT_EQ(natural.findings.size(), raw.findings.size());
+    for (std::size_t f = 0; f < raw.findings.size(); ++f) {
+        EXPECT_EQ(natural.findings[f].line, raw.findings[f].line);
+        EXPECT_EQ(natural.findings[f].messages, raw.findings[f].messages);
+        EXPECT_EQ(natural.findings[f].order, move.Line(raw.findings[f].line));
     }
-    return out;
+    EXPECT_EQ(natural.traces, raw.traces);
+    EXPECT_EQ(natural.changes, raw.changes);
 }
 
-TEST(CheckDriver, NaturalAndRawDisplayGiveTheSameEntries) {
-    const std::vector<std::string> raw{"BEGIN",
-                                       "PLA 2 2 FO 4 4 SH",
-                                       "LAND 2 2 FO 1 E",
-                                       "LAND 3 2 FO 2 E",
-                                       "SEA 2 2 FO 1 W",
-                                       "RAID 4 4 AT N",
-                                       "NAME Eric",
-                                       "NAME 4 4 Keep",
-                                       "ESP 2 2 4 4",
-                                       "PLA 3 2 CA",
-                                       "END",
-                                       "greetings",
-                                       "END"};
-    World rawWorld = MakeWorld(10, 0);
-    move::MoveList rawMove = RawMove(raw);
-    const CheckResult rawResult = CheckMove(rawMove, rawWorld.game);
-
-    World naturalWorld = MakeWorld(10, 0);
-    move::MoveList natural = RawMove(raw);
-    ASSERT_EQ(natural.Rebuild(move::DisplayForm::Natural), "");
-    const std::vector<std::string> shown = natural.lines;
-    const CheckResult naturalResult = CheckMove(natural, naturalWorld.game);
-
-    EXPECT_EQ(rawResult.outcome, CheckOutcome::ErrorsFound);
-    EXPECT_EQ(WithoutQuotes(naturalResult.report), WithoutQuotes(rawResult.report));
-    const std::string sentence = move::ConvertLine(raw[3], move::DisplayForm::Natural);
-    EXPECT_NE(naturalResult.report.find("Error in line 3 " + QuotedOrderLine(sentence)),
-              std::string::npos);
-    EXPECT_EQ(natural.lines, shown);
-    EXPECT_EQ(natural.form, move::DisplayForm::Natural);
-}
-
-TEST(CheckDriver, ALineWithoutRawFormLeavesTheMoveAsItWas) {
+// The result carries what the problem list and the map picture need: each finding with its
+// line, every walk with the line of its order, and the troops after the move.
+TEST(CheckDriver, ResultHoldsFindingsTracesAndChanges) {
     World w = MakeWorld();
-    move::MoveList m;
-    m.lines = {"BEGIN", "Change terrain type of province 2 / 2", "hello world", "END"};
-    m.fileName = "/moves/turn12.cmd";
-    const CheckResult r = CheckMove(m, w.game);
-    EXPECT_EQ(r.outcome, CheckOutcome::NotConvertible);
-    EXPECT_EQ(r.report, "Error in file: unrecognized command in line\r\nhello world");
-    EXPECT_EQ(m.lines[2], "hello world");
-    EXPECT_EQ(m.lines.size(), 4U);
-    EXPECT_EQ(m.fileName, "/moves/turn12.cmd");
-    EXPECT_EQ(m.form, move::DisplayForm::Natural);
-}
-
-TEST(CheckDriver, MapHoldsNoMoveStateAfterTheCheck) {
-    World w = MakeWorld();
-    w.game.map.SetSeaMark(4, 2, true); // left from an earlier check
-    w.game.map.AddFootSoldiers(4, 3, 7, true);
-    move::MoveList m = RawMove({"BEGIN", "PLA 2 2 FO", "LAND 2 2 FO 1 E", "END"});
-    EXPECT_EQ(CheckMove(m, w.game).outcome, CheckOutcome::MoveSeemsCorrect);
-    EXPECT_FALSE(w.game.map.IsSeaMarked(4, 2));
-    EXPECT_TRUE(w.game.map.IsLandMarked(3, 2)); // the earmark stays until the next check
-    EXPECT_EQ(w.Cell(3, 2).moveDelta, (std::array<std::int32_t, 6>{}));
-    EXPECT_EQ(w.Cell(2, 2).placed, (std::array<std::int32_t, 6>{}));
-    EXPECT_EQ(w.Cell(4, 3).placed, (std::array<std::int32_t, 6>{}));
-}
-
-TEST(CheckDriver, AFailureDuringTheCheckStillClearsTheMoveState) {
-    World w = MakeWorld();
-    move::MoveList m = RawMove({"BEGIN", "PLA 2 2 FO", "PLA 0 0 FO", "END"});
-    const auto failing = [](std::size_t) -> std::string { throw std::runtime_error("quote"); };
-    EXPECT_THROW(CheckRawMove(m, w.game, failing), std::runtime_error);
-    EXPECT_EQ(w.game.map.GetFootSoldiers(2, 2), 0);
-    EXPECT_EQ(w.Cell(2, 2).placed[report::FootSoldiers], 0);
+    w.Troops(2, 2, report::FootSoldiers, 3);
+    const CheckResult r = CheckMove(
+        RawMove({"BEGIN", "PLA 0 0 FO", "LAND 2 2 FO 2 E", "RAID 2 2 FO 1 N", "END"}), w.game);
+    ASSERT_EQ(r.findings.size(), 2U);
+    EXPECT_EQ(r.findings[0],
+              (Finding{FindingKind::Order, 1, "PLA 0 0 FO", {"   Illegal province coordinates!"}}));
+    EXPECT_EQ(r.findings[1].line, 3U);
+    EXPECT_EQ(r.findings[1].messages, (Messages{"   Move entered sea province!"}));
+    ASSERT_EQ(r.traces.size(), 2U);
+    EXPECT_EQ(r.traces[0].line, 2U);
+    EXPECT_EQ(r.traces[1].line, 3U);
+    EXPECT_EQ(r.changes.At(3, 2).moved[report::FootSoldiers], 2);
+    EXPECT_TRUE(r.changes.At(3, 2).landMark);
+    EXPECT_EQ(r.goods, (Goods{94, 100})); // the foot soldier is paid for though refused
+    EXPECT_EQ(WithoutIndent("   one\r\n   two"), "one\ntwo");
 }
 
 } // namespace

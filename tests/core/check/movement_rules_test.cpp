@@ -132,23 +132,23 @@ TEST(SeaMove, PlacedShipWithOptionEStopsTheMove) {
               Messages{"   These units may no further move by sea this turn (because you placed a "
                        "ship in this province\r\n   and the global option e doesn't allow a sea "
                        "movement from this province then)!"});
-    EXPECT_EQ(w.game.map.GetShips(2, 2), 3); // no walk
+    EXPECT_EQ(w.Map().GetShips(2, 2), 3); // no walk
 }
 
 TEST(SeaMove, ShortOfShipsStillMovesEveryone) {
     World w = MakeWorld();
     RunOrders(w, {"SEA 2 2 SH 2 FO 3 W"});
-    EXPECT_EQ(w.game.map.GetShips(1, 2), 2);
-    EXPECT_EQ(w.game.map.GetFootSoldiers(1, 2), 3);
-    EXPECT_TRUE(w.game.map.IsSeaMarked(1, 2));
+    EXPECT_EQ(w.Map().GetShips(1, 2), 2);
+    EXPECT_EQ(w.Map().GetFootSoldiers(1, 2), 3);
+    EXPECT_TRUE(w.Map().IsSeaMarked(1, 2));
 }
 
 TEST(LandMove, AFourthUnitOverwritesTheThirdSlot) {
     World w = MakeWorld();
     w.Troops(4, 3, Generals, 1).Troops(4, 3, report::Bowmen, 1);
     EXPECT_EQ(RunOrders(w, {"LAND 4 3 FO 1 BO 1 HO 1 GE 1 N"}), Messages{});
-    EXPECT_EQ(w.game.map.GetHorsemen(4, 3), 2);
-    EXPECT_EQ(w.game.map.GetGenerals(4, 2), 1);
+    EXPECT_EQ(w.Map().GetHorsemen(4, 3), 2);
+    EXPECT_EQ(w.Map().GetGenerals(4, 2), 1);
 }
 
 TEST(Movement, HostileOrdersStayInsideTheGrid) {

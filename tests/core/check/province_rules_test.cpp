@@ -109,12 +109,12 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Placement, BooksUnitsForLaterOrders) {
     World w = MakeWorld();
     RunOrders(w, {"PLA 2 2 FO 3 1 SH 4 4 SH", "PLA 4 3 CA 0 0 FO 2 2 XX"});
-    EXPECT_EQ(w.game.map.GetFootSoldiers(2, 2), 1);
-    EXPECT_EQ(w.game.map.GetShips(3, 1), 1);       // booked although at sea
-    EXPECT_EQ(w.game.map.GetPlacedShips(4, 4), 1); // booked although inland
-    EXPECT_EQ(w.Cell(4, 3).placed[Castles], 1);
-    EXPECT_EQ(w.Cell(2, 2).placed[FootSoldiers], 1);
-    EXPECT_EQ(w.Cell(2, 2).placed[Ships], 0);
+    EXPECT_EQ(w.Map().GetFootSoldiers(2, 2), 1);
+    EXPECT_EQ(w.Map().GetShips(3, 1), 1);       // booked although at sea
+    EXPECT_EQ(w.Map().GetPlacedShips(4, 4), 1); // booked although inland
+    EXPECT_EQ(w.changes.At(4, 3).placed[Castles], 1);
+    EXPECT_EQ(w.changes.At(2, 2).placed[FootSoldiers], 1);
+    EXPECT_EQ(w.changes.At(2, 2).placed[Ships], 0);
 }
 
 TEST(Placement, TribeKeyIsTheFirstNineCharactersInCapitals) {

@@ -18,6 +18,7 @@ inline constexpr std::string_view terrainLetters = "c.gdSfhMmsCTX~";
 
 struct World {
     report::Game game;
+    MoveChanges changes; // what the orders run so far did
 
     // rows[0] is y = 1; every row must have the same length.
     explicit World(std::initializer_list<std::string_view> rows) {
@@ -55,13 +56,18 @@ struct World {
         Cell(x, y).troops[kind] = count;
         return *this;
     }
-    std::int32_t Delta(int x, int y, report::TroopKind kind) { return Cell(x, y).moveDelta[kind]; }
+    // The map as the orders run so far left it.
+    MoveMap Map() { return MoveMap(game.map, changes); }
+    std::int32_t Delta(int x, int y, report::TroopKind kind) const {
+        return changes.At(x, y).moved[kind];
+    }
 };
 
 // Checks the orders in turn against one check state, as the driver does, and returns the
 // messages of all of them.
 inline Messages RunOrders(World& w, const std::vector<std::string>& orders) {
-    CheckState state{w.game.map, w.game.options, TribeKey(w.game.tribeName), {}};
+    CheckState state{
+        MoveMap(w.game.map, w.changes), w.game.options, TribeKey(w.game.tribeName), {}};
     Messages messages;
     for (const std::string& order : orders) {
         CheckOrder(order, state, messages);

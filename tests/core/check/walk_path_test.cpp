@@ -38,21 +38,22 @@ class WalkPathTest : public ::testing::TestWithParam<WalkCase> {};
 TEST_P(WalkPathTest, BooksTheTroopsAndTheEarmarkWhereTheWalkEnds) {
     const WalkCase& c = GetParam();
     World w = MakeWorld();
+    MoveMap map = w.Map();
     const report::TroopKind kind = c.slots[0].unit == "SH"   ? Ships
                                    : c.slots[0].unit == "HO" ? report::Horsemen
                                    : c.slots[0].unit == "GE" ? report::Generals
                                                              : FootSoldiers;
     const std::int32_t moving = c.slots[0].count;
-    EXPECT_EQ(WalkPath(w.game.map, c.x, c.y, c.kind, c.path, c.slots), c.result);
+    EXPECT_EQ(WalkPath(map, c.x, c.y, c.kind, c.path, c.slots), c.result);
     const bool stayed = c.endX == c.x && c.endY == c.y;
     EXPECT_EQ(w.Delta(c.x, c.y, kind), stayed ? 0 : -moving);
     if (c.endX == 0) {
-        EXPECT_FALSE(w.game.map.IsLandMarked(c.x, c.y) || w.game.map.IsSeaMarked(c.x, c.y));
+        EXPECT_FALSE(w.Map().IsLandMarked(c.x, c.y) || w.Map().IsSeaMarked(c.x, c.y));
         return;
     }
     EXPECT_EQ(w.Delta(c.endX, c.endY, kind), stayed ? 0 : moving);
-    EXPECT_EQ(w.game.map.IsLandMarked(c.endX, c.endY), c.kind == MoveKind::LandMove);
-    EXPECT_EQ(w.game.map.IsSeaMarked(c.endX, c.endY), c.kind == MoveKind::SeaMove);
+    EXPECT_EQ(w.Map().IsLandMarked(c.endX, c.endY), c.kind == MoveKind::LandMove);
+    EXPECT_EQ(w.Map().IsSeaMarked(c.endX, c.endY), c.kind == MoveKind::SeaMove);
 }
 
 using enum MoveKind;
@@ -84,29 +85,32 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(WalkPath, AllTroopsTakesWhatTheProvinceHoldsBesideGivenCounts) {
     World w = MakeWorld();
+    MoveMap map = w.Map();
     const TroopSlots slots{{{"AT", 0}, {"FO", 2}, {}}};
-    EXPECT_EQ(WalkPath(w.game.map, 3, 5, RaidMove, "N", slots), PathOk);
-    EXPECT_EQ(w.game.map.GetFootSoldiers(3, 4), 2);
-    EXPECT_EQ(w.game.map.GetBowmen(3, 4), 3);
-    EXPECT_EQ(w.game.map.GetShips(3, 4), 1);
-    EXPECT_EQ(w.game.map.GetFootSoldiers(3, 5), 3);
+    EXPECT_EQ(WalkPath(map, 3, 5, RaidMove, "N", slots), PathOk);
+    EXPECT_EQ(w.Map().GetFootSoldiers(3, 4), 2);
+    EXPECT_EQ(w.Map().GetBowmen(3, 4), 3);
+    EXPECT_EQ(w.Map().GetShips(3, 4), 1);
+    EXPECT_EQ(w.Map().GetFootSoldiers(3, 5), 3);
 }
 
 TEST(WalkPath, TheLastPairOfOneCodeWins) {
     World w = MakeWorld();
-    WalkPath(w.game.map, 3, 5, LandMove, "N", {{{"FO", 1}, {"FO", 4}, {}}});
-    EXPECT_EQ(w.game.map.GetFootSoldiers(3, 4), 4);
+    MoveMap map = w.Map();
+    WalkPath(map, 3, 5, LandMove, "N", {{{"FO", 1}, {"FO", 4}, {}}});
+    EXPECT_EQ(w.Map().GetFootSoldiers(3, 4), 4);
 }
 
 TEST(WalkPath, HugeCountsAndLongPathsStayInBounds) {
     World w = MakeWorld();
+    MoveMap map = w.Map();
     std::string path;
     for (int i = 0; i < 500; ++i) {
         path += "N ";
     }
     const TroopSlots huge{{{"FO", 2147483647}, {"SH", -2147483647 - 1}, {"AT", 0}}};
-    EXPECT_EQ(WalkPath(w.game.map, 3, 5, LandMove, path, huge), PathOutOfPoints);
-    EXPECT_EQ(WalkPath(w.game.map, 3, 5, SeaMove, path, huge), PathBlockedByLand);
+    EXPECT_EQ(WalkPath(map, 3, 5, LandMove, path, huge), PathOutOfPoints);
+    EXPECT_EQ(WalkPath(map, 3, 5, SeaMove, path, huge), PathBlockedByLand);
 }
 
 } // namespace

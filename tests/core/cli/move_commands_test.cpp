@@ -30,8 +30,9 @@ TEST_F(ConvertCommand, PrintsTheListInEitherForm) {
 TEST_F(ConvertCommand, StandardInputIsReadLikeTheClipboard) {
     EXPECT_EQ(RunWith({"convert", "--to", "raw", "-"}, "BEGIN\rraid 1 2 at n\r\nEND").out,
               "BEGIN\nRAID 1 2 AT N\nEND\n");
-    // No search for BEGIN: a leading header line is an unknown order.
-    const CliRun r = RunWith({"convert", "-"}, "noise\nBEGIN\nEND");
+    // A leading header line is skipped as in a file; without BEGIN the first line is an order.
+    EXPECT_EQ(RunWith({"convert", "-"}, "noise\nBEGIN\nEND").out, "BEGIN\nEND\n");
+    const CliRun r = RunWith({"convert", "-"}, "noise\nEND");
     EXPECT_EQ(r.code, ExitFailure);
     EXPECT_EQ(r.err, "Error in file: unrecognized command in line\nnoise\n");
 }

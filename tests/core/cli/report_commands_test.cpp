@@ -34,7 +34,8 @@ TEST(ReportCommands, OptionsAndMapEndEveryLineWithLf) {
 
     const CliRun map = RunWith({"map", Example});
     std::string expected;
-    ASSERT_TRUE(report::ReadFileBytes(ORV_TEST_DATA_DIR "/turn12.map.txt", expected));
+    ASSERT_EQ(report::ReadFileBytes(ORV_TEST_DATA_DIR "/turn12.map.txt", expected),
+              report::FileStatus::Ok);
     EXPECT_EQ(map.out, expected);
 }
 

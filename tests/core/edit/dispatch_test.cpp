@@ -75,8 +75,8 @@ TEST(EditOrder, NeedsASelectedLine) {
 }
 
 TEST(EditOrder, WarnsAboutAForbiddenTerrainChangeAndGoesOn) {
-    const DialogDecision decision =
-        Edit({"BEGIN", "NAME Bob", "END"}, 1, {DisplayForm::Natural, NaturalChangeTerrain}, false);
+    const DialogDecision decision = Edit({"BEGIN", "Name king Bob", "END"}, 1,
+                                         {DisplayForm::Natural, NaturalChangeTerrain}, false);
     EXPECT_EQ(decision.message,
               (UserMessage{MessageKind::Warning,
                            "Global GM option disallow the use of the BUILD command!"}));
@@ -115,11 +115,11 @@ TEST(OrderRoad, NewLandMovementIsShownInBothFormsAndEditedWithItsFields) {
     ComposeOrderLine(move, selected, mode, opened.dialog->kind, entered);
     EXPECT_EQ(selected, 1U);
 
-    EXPECT_EQ(move.SwitchDisplay(DisplayForm::Raw), "");
-    EXPECT_EQ(move.lines, (Lines{"BEGIN", "LAND 3 4 U FO 5 BO 3 N E", "END"}));
+    move.form = DisplayForm::Raw;
+    EXPECT_EQ(move.Lines(), (Lines{"BEGIN", "LAND 3 4 U FO 5 BO 3 N E", "END"}));
 
     for (DisplayForm form : {DisplayForm::Raw, DisplayForm::Natural}) {
-        EXPECT_EQ(move.SwitchDisplay(form), "");
+        move.form = form;
         const DialogDecision edit = DecideCommandDialog(OpensNewOrder(DialogOpener::ButtonEdit),
                                                         commands, true, move, selected);
         EXPECT_EQ(edit.message, std::nullopt);

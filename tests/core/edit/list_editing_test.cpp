@@ -35,7 +35,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Click{"EmptyMoveKeepsNoSelection", {"BEGIN", "END"}, 1, std::nullopt},
                       Click{"BlockOnlyEndStepsOnceToBegin", {"BEGIN", "END", "M"}, 1, 0},
                       Click{"BlockOnlyBeginStepsOnceToEnd", {"BEGIN", "END", "M"}, 0, 1},
-                      Click{"BeginAsLastLineStaysInTheList", {"BEGIN", "END", "x", "BEGIN"}, 3, 3},
+                      Click{"BeginAsLastLineStaysInTheList", {"BEGIN", "END", "x", "BEGIN"}, 4, 4},
                       Click{"ClickPastTheList", Full, 8, std::nullopt}),
     [](const ::testing::TestParamInfo<Click>& info) { return info.param.name; });
 
@@ -55,7 +55,10 @@ class EditTable : public ::testing::TestWithParam<Edit> {};
 
 TEST_P(EditTable, MovesOrDeletesAndSelects) {
     const Edit& e = GetParam();
-    auto move = Move(testing::Split(e.lines));
+    const std::string lines = e.lines;
+    auto move = Move(testing::Split(lines), lines.find("Send message(s):") == std::string::npos
+                                                ? move::DisplayForm::Raw
+                                                : move::DisplayForm::Natural);
     Selection selected = e.selected;
     ListEditOutcome outcome;
     switch (e.action) {
@@ -69,7 +72,7 @@ TEST_P(EditTable, MovesOrDeletesAndSelects) {
         outcome = DeleteCommand(move, selected);
         break;
     }
-    EXPECT_EQ(move.lines, testing::Split(e.after ? e.after : e.lines));
+    EXPECT_EQ(move.Lines(), testing::Split(e.after ? e.after : e.lines));
     EXPECT_EQ(selected, e.selection);
     EXPECT_EQ(outcome.changed, e.after != nullptr);
     EXPECT_EQ(outcome.updateGoods, e.after != nullptr);

@@ -129,11 +129,12 @@ TEST(ReadOrderLine, LongLinesStayCheap) {
 }
 
 TEST(MessageBlockText, JoinsFromTheSelectedLineWithoutTheHeading) {
-    const testing::Lines lines{"BEGIN", "END", "Send message(s):", "Hello", "", "Bye"};
-    EXPECT_EQ(MessageBlockText(lines, 2), "Hello\r\n\r\nBye\r\n");
-    EXPECT_EQ(MessageBlockText(lines, 3), "Hello\r\n\r\nBye\r\n");
-    EXPECT_EQ(MessageBlockText(lines, 5), "Bye\r\n");
-    EXPECT_EQ(MessageBlockText(lines, 6), "");
+    const move::MoveList move =
+        testing::Move({"BEGIN", "END", "Send message(s):", "Hello", "", "Bye"});
+    EXPECT_EQ(MessageBlockText(move, 2), "Hello\r\n\r\nBye\r\n");
+    EXPECT_EQ(MessageBlockText(move, 3), "Hello\r\n\r\nBye\r\n");
+    EXPECT_EQ(MessageBlockText(move, 5), "Bye\r\n");
+    EXPECT_EQ(MessageBlockText(move, 6), "");
 }
 
 } // namespace

@@ -5,7 +5,6 @@
 #include <chrono>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 namespace orv::move {
 namespace {
@@ -33,115 +32,139 @@ TEST_F(MoveFile, HeaderLinesBeforeBeginAreSkipped) {
     const std::string path = Write("t.cmd", "From: gm\r\n\r\nbegin\r\nLAND 12 7 FO 10 N E\r\n"
                                             "END\r\nGreetings to all neighbours\r\n");
     EXPECT_TRUE(LoadMove(move, path).Ok());
-    EXPECT_EQ(move.lines,
+    EXPECT_EQ(move.Lines(),
               (Lines{"BEGIN",
                      "Move through land with 10 Foot soldiers from province 12 / 7 to north east ",
                      "END", "Send message(s):", "Greetings to all neighbours"}));
     EXPECT_EQ(move.fileName, path);
     EXPECT_EQ(move.folder, dir.string());
-    EXPECT_EQ(move.LabelText(), "Your Move (t.cmd):");
 
     move.form = DisplayForm::Raw;
     ASSERT_TRUE(LoadMove(move, Write("t.mov", "BEGIN\nland 12 7 fo 10 n\nEND\nsee you\n")).Ok());
-    EXPECT_EQ(move.lines, (Lines{"BEGIN", "LAND 12 7 FO 10 N", "END", "see you"}));
+    EXPECT_EQ(move.Lines(), (Lines{"BEGIN", "LAND 12 7 FO 10 N", "END", "see you"}));
 }
 
-// A failed load leaves the open move as it was; only the folder follows the chosen file.
+// Loading and saving unchanged gives the game master the same orders: what the file holds
+// after a load and a save, or the message when the load is refused.
+TEST_F(MoveFile, LoadAndSaveKeepEveryOrder) {
+    const std::string unrecognized = "Error in file: unrecognized command in line\r\n";
+    const struct {
+        const char* name;
+        std::string bytes;
+        std::string saved; // or the refusal
+    } cases[] = {
+        {"a line like END is no end line",
+         "BEGIN\r\nPLA 3 3 FO\r\nend of my orders\r\nLAND 9 9 FO 2 E\r\nEND\r\n",
+         unrecognized + "end of my orders"},
+        {"END with blanks and any case ends the orders",
+         "BEGIN\r\nALL 1 2\r\n End \r\nthe best\r\n", "BEGIN\r\nALL 1 2\r\nEND\r\nthe best\r\n"},
+        {"a message that reads END stays a message",
+         "BEGIN\r\nESP 1 2\r\nEND\r\nhi\r\nEND\r\nALL 1 1\r\n",
+         "BEGIN\r\nESP 1 2\r\nEND\r\nhi\r\nEND\r\nALL 1 1\r\n"},
+        {"no END: one is added", "BEGIN\r\nALL 3 2\r\nESP 1 2",
+         "BEGIN\r\nALL 3 2\r\nESP 1 2\r\nEND\r\n"},
+        {"orders the sentence cannot hold stay as written",
+         "BEGIN\r\nLAND 3 3 FO 1 BO 2 HO 3 GE 1 E\r\nCEDE 2 5 Black Company\r\n"
+         "ALL Sons of Odin 1\r\nDEF 3 3 X 3 2 T\r\nLAND 3 3 FO 2147483648 E\r\nEND\r\n",
+         "BEGIN\r\nLAND 3 3 FO 1 BO 2 HO 3 GE 1 E\r\nCEDE 2 5 Black Company\r\n"
+         "ALL Sons of Odin 1\r\nDEF 3 3 X 3 2 T\r\nLAND 3 3 FO 2147483648 E\r\nEND\r\n"},
+        {"all Horsemen without a tactic", "BEGIN\r\nLAND 3 3 HO AT E\r\nEND\r\n",
+         "BEGIN\r\nLAND 3 3 HO AT E\r\nEND\r\n"},
+        {"canonical codes and blanks", "BEGIN\r\nland  12 7 fo 10 north e\r\npla 3 3 ca\r\nEND\r\n",
+         "BEGIN\r\nLAND 12 7 FO 10 N E\r\nPLA 3 3 CA \r\nEND\r\n"},
+        {"CR CR LF is one line end", "BEGIN\r\r\nALL 3 2\r\r\nEND\r\r\nhi\r\r\n",
+         "BEGIN\r\nALL 3 2\r\nEND\r\nhi\r\n"},
+        {"BEGIN with more words inside the orders", "BEGIN\r\nBEGIN again\r\nEND\r\n",
+         unrecognized + "BEGIN again"},
+        {"an empty order line", "BEGIN\r\n\r\nEND\r\n", unrecognized},
+    };
+    for (const auto& c : cases) {
+        for (const DisplayForm form : {DisplayForm::Natural, DisplayForm::Raw}) {
+            MoveList move;
+            move.form = form;
+            const MoveResult result = LoadMove(move, Write("in.cmd", c.bytes));
+            const std::string out = (dir / "out.cmd").string();
+            EXPECT_EQ(result.Ok() && SaveMoveAs(move, out).ok ? Read(out) : result.message, c.saved)
+                << c.name;
+        }
+    }
+}
+
+// A refused load leaves the open move as it was; only the folder follows the chosen file.
 TEST_F(MoveFile, RefusedLoadKeepsTheOpenMove) {
-    struct Case {
-        const char* bytes; // nullptr: the file does not exist
+    const std::string longLine(300, 'x');
+    const struct {
+        std::string bytes; // empty: the file does not exist
         LoadStatus status;
+        std::string message;
+    } cases[] = {
+        {"", LoadStatus::NotFound, ""},
+        {"LAND 1 2 AT N\r\n", LoadStatus::NoBegin, "Error in file: no BEGIN found!"},
+        {"header\r\nBEGIN\r\n", LoadStatus::NoBegin, "Error in file: no BEGIN found!"},
+        {"BEGIN\r\nALL 3 2\r\nFLY 3 3 to the moon\r\nEND\r\n", LoadStatus::Unrecognized,
+         "Error in file: unrecognized command in line\r\nFLY 3 3 to the moon"},
+        {"BEGIN\r\n" + longLine + "\r\n", LoadStatus::Unrecognized,
+         "Error in file: unrecognized command in line\r\n" + std::string(99, 'x') + "\x85" +
+             std::string(100, 'x')},
     };
-    const Case cases[] = {
-        {nullptr, LoadStatus::NotFound},
-        {"", LoadStatus::NoBegin},
-        {"LAND 1 2 AT N\r\n", LoadStatus::NoBegin},
-        {"header\r\nBEGIN\r\n", LoadStatus::NoBegin},
-        {"BEGIN", LoadStatus::NoBegin},
-    };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         MoveList move = OpenMove();
         const MoveList before = move;
-        const std::string path = c.bytes ? Write("bad.cmd", c.bytes) : (dir / "no" / "x").string();
+        const std::string path =
+            c.bytes.empty() ? (dir / "no" / "x").string() : Write("bad.cmd", c.bytes);
         const MoveResult r = LoadMove(move, path);
         EXPECT_EQ(r.status, c.status) << path;
-        EXPECT_EQ(r.message,
-                  c.bytes ? "Error in file: no BEGIN found!" : "File " + path + " not found!");
-        EXPECT_EQ(move.lines, before.lines);
+        EXPECT_EQ(r.message, c.message.empty() ? "File " + path + " not found!" : c.message);
+        EXPECT_EQ(move.Lines(), before.Lines());
         EXPECT_EQ(move.fileName, before.fileName);
         EXPECT_EQ(move.folder, FolderOf(path));
+        if (c.status == LoadStatus::Unrecognized) {
+            EXPECT_FALSE(LoadMoveFromText(move, c.bytes).Ok());
+            EXPECT_EQ(move.Lines(), before.Lines());
+        }
     }
 }
 
-TEST_F(MoveFile, UnrecognizedLineLeavesANewMoveNotNamedAfterTheFile) {
+TEST_F(MoveFile, TooLargeFileIsRefusedBeforeItIsRead) {
     MoveList move = OpenMove();
-    const MoveResult r = LoadMove(move, Write("refused.cmd", "BEGIN\r\n\r\nEND\r\n"));
-    EXPECT_EQ(r.status, LoadStatus::Unrecognized);
-    EXPECT_EQ(r.message, "Error in file: unrecognized command in line\r\n");
-    EXPECT_EQ(move.lines, (Lines{"BEGIN", "END"}));
-    EXPECT_EQ(move.fileName, "");
+    const std::string path = Write("huge.cmd", "BEGIN\r\n");
+    fs::resize_file(path, report::MaxTextFileSize + 1);
+    const MoveResult r = LoadMove(move, path);
+    EXPECT_EQ(r.status, LoadStatus::ReadError);
+    EXPECT_EQ(r.message, "File " + path + " is larger than 64 MiB and was not read!");
+    EXPECT_EQ(move.Lines(), OpenMove().Lines());
 }
 
-TEST_F(MoveFile, LoadedMoveAlwaysGetsItsEnd) {
-    MoveList move;
-    ASSERT_TRUE(LoadMove(move, Write("t.cmd", "BEGIN\r\nALL 3 2\r\nESP 1 2")).Ok());
-    EXPECT_EQ(move.EndLineIndex(), 3U);
-    move.form = DisplayForm::Raw;
-    ASSERT_TRUE(LoadMoveFromText(move, "BEGIN\rALL 3 2\rend").Ok());
-    EXPECT_EQ(move.lines, (Lines{"BEGIN", "ALL 3 2", "END"}));
-}
-
-// Clipboard text whose first line is END has its frame already: a second END after the
-// message lines would turn them into orders when the move is read back.
-TEST_F(MoveFile, EndOnTheFirstLineIsTheFrame) {
-    const std::pair<const char*, Lines> cases[] = {
-        {"END\r\nhi", {"END", "Send message(s):", "hi"}},
-        {"END", {"END"}},
-        {"", {"END"}},
+// Pasted orders keep their first order: without a BEGIN line one is put in front, with one
+// after mail headers the headers are skipped.
+TEST_F(MoveFile, ClipboardTextWithoutBegin) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"LAND 9 9 FO 1 E\r\nPLA 3 3 FO\r\nEND",
+         "BEGIN\r\nLAND 9 9 FO 1 E\r\nPLA 3 3 FO \r\nEND\r\n"},
+        {"From: me\r\n\r\nBEGIN\r\nALL 1 2\r\nEND\r\nhi", "BEGIN\r\nALL 1 2\r\nEND\r\nhi\r\n"},
+        {"END\r\nhi", "BEGIN\r\nEND\r\nhi\r\n"},
+        {"", "BEGIN\r\nEND\r\n"},
     };
-    for (const auto& [text, lines] : cases) {
+    for (const auto& [text, raw] : cases) {
         MoveList move;
+        move.fileName = "/keep/this.cmd";
         ASSERT_TRUE(LoadMoveFromText(move, text).Ok()) << text;
-        EXPECT_EQ(move.lines, lines) << text;
-        MoveList again;
-        ASSERT_TRUE(LoadMoveFromText(again, MoveClipboardText(move).text).Ok()) << text;
-        EXPECT_EQ(again.lines, lines) << text;
+        EXPECT_EQ(MoveClipboardText(move), raw) << text;
+        EXPECT_EQ(move.fileName, "/keep/this.cmd");
     }
 }
 
-TEST_F(MoveFile, SaveWritesRawLinesAndRestoresTheNaturalDisplay) {
-    MoveList move;
-    ASSERT_TRUE(LoadMoveFromText(move, "BEGIN\nDEF 12 7 U 13 7 P\nEND\nBye\n").Ok());
-    const Lines natural = move.lines;
-    const std::string path = Write("out.cmd", "old content that is longer than the new one");
-    EXPECT_TRUE(SaveMoveAs(move, path).ok);
-    EXPECT_EQ(Read(path), "BEGIN\r\nDEF 12 7 U 13 7 P \r\nEND\r\nBye\r\n");
-    EXPECT_EQ(move.lines, natural);
-    EXPECT_EQ(move.fileName, path);
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
-}
-
-TEST_F(MoveFile, ClipboardTextLoadsBackToTheSameMove) {
+TEST_F(MoveFile, SaveAsThatFailsKeepsTheName) {
     MoveList move = OpenMove();
-    move.lines.insert(
-        move.lines.begin() + 2,
-        "Conduct a raid from province 12 / 7 with all Horsemen and all Bowmen  to north");
-    const ClipboardText clip = MoveClipboardText(move);
-    EXPECT_EQ(clip.text, "BEGIN\r\nALL 3 2\r\nRAID 12 7 HO AT BO AT N\r\nEND\r\nhi\r\n");
-    EXPECT_EQ(move.form, DisplayForm::Natural);
-
-    MoveList other;
-    other.fileName = "/keep/this.cmd";
-    ASSERT_TRUE(LoadMoveFromText(other, clip.text).Ok());
-    EXPECT_EQ(other.lines[2], "Conduct a raid from province 12 / 7 with all Horsemen and all "
-                              "Bowmen to north ");
-    EXPECT_EQ(other.lines.back(), "hi");
-    EXPECT_EQ(other.fileName, "/keep/this.cmd");
-
-    other.lines.insert(other.lines.begin() + 1, "hello world");
-    const ClipboardText refused = MoveClipboardText(other);
-    EXPECT_EQ(refused.text, "");
-    EXPECT_EQ(refused.message, "Error in file: unrecognized command in line\r\nhello world");
+    const std::string name = move.fileName;
+    const std::string path = (dir / "missing" / "x.cmd").string();
+    const SaveResult result = SaveMoveAs(move, path);
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.message, "File " + path + " could not be written!");
+    EXPECT_EQ(move.fileName, name);
+    EXPECT_TRUE(SaveMoveAs(move, (dir / "new.cmd").string()).ok);
+    EXPECT_EQ(move.fileName, (dir / "new.cmd").string());
+    EXPECT_EQ(Read(move.fileName), "BEGIN\r\nALL 3 2\r\nEND\r\nhi\r\n");
 }
 
 TEST_F(MoveFile, MostRecentFileOfTheFolderIsLoaded) {
@@ -158,8 +181,7 @@ TEST_F(MoveFile, MostRecentFileOfTheFolderIsLoaded) {
     EXPECT_EQ(move.fileName, newer);
 }
 
-// Hostile content from a file or the clipboard loads or is refused with a message, without
-// harm, in either form.
+// Hostile content loads or is refused with a message, without harm, in either form.
 TEST_F(MoveFile, HostileContent) {
     const std::string longWord(100000, 'x');
     std::string manyWords;
@@ -173,7 +195,6 @@ TEST_F(MoveFile, HostileContent) {
         {"BEGIN\r\nLAND 1 2 " + longWord + "\r\nEND\r\n", LoadStatus::Loaded},
         {"BEGIN\r\nRAID 1 2 AT" + manyWords + "\r\nEND\r\n", LoadStatus::Loaded},
         {"BEGIN\r\nConduct" + manyWords + "\r\nEND\r\n", LoadStatus::Unrecognized},
-        {"x\nBEGIN\nESP 1 2\nEND\n", LoadStatus::Loaded},
         {"x\rBEGIN\rESP 1 2\rEND\r", LoadStatus::Loaded},
         {longWord, LoadStatus::NoBegin},
     };
@@ -182,9 +203,7 @@ TEST_F(MoveFile, HostileContent) {
             MoveList move;
             move.form = form;
             EXPECT_EQ(LoadMove(move, Write("h.cmd", bytes)).status, status) << bytes.substr(0, 40);
-            EXPECT_GE(move.lines.size(), 2U);
-            LoadMoveFromText(move, bytes);
-            EXPECT_GE(move.lines.size(), 1U);
+            EXPECT_GE(move.Size(), 2U);
         }
     }
 }

@@ -10,65 +10,47 @@ using Lines = std::vector<std::string>;
 
 using testing::RawMove;
 
-TEST(MoveList, RebuildAddsTheMessageHeadingOnlyBeforeMessages) {
+TEST(MoveList, ShowsEachFormWithTheHeadingOnlyBeforeNaturalMessages) {
     MoveList move = RawMove({"BEGIN", "PLA 13 7 CA", "END", "Greetings", "LAND 1 1 AT N"});
-    EXPECT_EQ(move.Rebuild(DisplayForm::Natural), "");
-    EXPECT_EQ(move.lines, (Lines{"BEGIN", "Place one Castle into province 13 / 7", "END",
-                                 "Send message(s):", "Greetings", "LAND 1 1 AT N"}));
-    EXPECT_EQ(move.Rebuild(DisplayForm::Raw), "");
-    EXPECT_EQ(move.lines, (Lines{"BEGIN", "PLA 13 7 CA ", "END", "Greetings", "LAND 1 1 AT N"}));
+    EXPECT_EQ(move.Lines(), (Lines{"BEGIN", "PLA 13 7 CA", "END", "Greetings", "LAND 1 1 AT N"}));
+    EXPECT_EQ(move.RawLine(3), "Greetings");
+    move.form = DisplayForm::Natural;
+    EXPECT_EQ(move.Lines(), (Lines{"BEGIN", "Place one Castle into province 13 / 7", "END",
+                                   "Send message(s):", "Greetings", "LAND 1 1 AT N"}));
+    EXPECT_EQ(move.RawLine(1), "PLA 13 7 CA");
+    EXPECT_EQ(move.RawLine(3), "");
+    EXPECT_EQ(move.RawLine(4), "Greetings");
+    EXPECT_EQ(move.MessageIndex(3), 0U);
+    EXPECT_EQ(move.MessageIndex(5), 1U);
+    EXPECT_EQ(move.Line(6), "");
+    // The file holds the raw lines whatever the form, never the heading.
+    EXPECT_EQ(move.RawText(), "BEGIN\r\nPLA 13 7 CA\r\nEND\r\nGreetings\r\nLAND 1 1 AT N\r\n");
 
-    MoveList bare = RawMove({"begin", "ALL 3 2", "END"});
-    EXPECT_EQ(bare.Rebuild(DisplayForm::Natural), "");
-    EXPECT_EQ(bare.lines, (Lines{"BEGIN", "Alter alliance status to player 3 to 2", "END"}));
+    move.ReplaceMessages({});
+    EXPECT_EQ(move.Lines(), (Lines{"BEGIN", "Place one Castle into province 13 / 7", "END"}));
 }
 
-TEST(MoveList, UnrecognizedLineMakesANewUnnamedMove) {
-    MoveList move = RawMove({"BEGIN", "ALL 3 2", "hello world", "END"});
-    move.fileName = "/games/turn12.cmd";
-    move.folder = "/games";
-    EXPECT_EQ(move.Rebuild(DisplayForm::Natural),
-              "Error in file: unrecognized command in line\r\nhello world");
-    EXPECT_EQ(move.lines, (Lines{"BEGIN", "END"}));
-    EXPECT_EQ(move.fileName, "");
-    EXPECT_EQ(move.LabelText(), "Your Move:");
-    EXPECT_EQ(move.folder, "/games");
-}
-
-// A rebuild into the form the list is already in would drop the first message line.
-TEST(MoveList, SwitchToTheSameFormChangesNothing) {
-    MoveList move = RawMove({"BEGIN", "ALL 3 2", "END", "first message", "second"});
-    const Lines before = move.lines;
-    EXPECT_EQ(move.SwitchDisplay(DisplayForm::Raw), "");
-    EXPECT_EQ(move.lines, before);
-    EXPECT_EQ(move.SwitchDisplay(DisplayForm::Natural), "");
-    EXPECT_EQ(move.SwitchDisplay(DisplayForm::Natural), "");
-    EXPECT_EQ(move.SwitchDisplay(DisplayForm::Raw), "");
-    EXPECT_EQ(move.lines, before);
-}
-
-TEST(MoveList, EndLineIndexFindsTheLastExactEndAboveTheFirstLine) {
-    struct Case {
-        const char* name;
-        Lines lines;
-        std::size_t want;
-    };
-    const Case cases[] = {
-        {"frame", {"BEGIN", "END"}, 1},
-        {"last of two", {"BEGIN", "END", "text", "END", "more"}, 3},
-        {"first line not searched", {"END", "x"}, 0},
-        {"case and blanks matter", {"BEGIN", "end", "END "}, 0},
-        {"empty list", {}, 0},
-    };
-    for (const Case& c : cases) {
-        MoveList move;
-        move.lines = c.lines;
-        EXPECT_EQ(move.EndLineIndex(), c.want) << c.name;
-    }
+TEST(MoveList, EditsKeepTheFrameAndBothForms) {
+    MoveList move = RawMove({"BEGIN", "ALL 3 2", "BUILD 4 4", "CEDE 5 5 2", "END"});
+    move.MoveOrder(1, 3);
+    EXPECT_EQ(move.RawText(), "BEGIN\r\nBUILD 4 4\r\nCEDE 5 5 2\r\nALL 3 2\r\nEND\r\n");
+    move.MoveOrder(3, 1);
+    EXPECT_EQ(move.TakeOrder(2).raw, "BUILD 4 4");
+    EXPECT_EQ(move.ReplaceOrder(1, OrderFromRaw("ESP 9 9")).raw, "ALL 3 2");
+    move.InsertOrder(move.EndLineIndex(),
+                     OrderFromSentence("Change terrain type of province 4 / 4"));
+    move.form = DisplayForm::Natural;
+    EXPECT_EQ(move.Lines(),
+              (Lines{"BEGIN", "Espionage enemy province 9 / 9", "Cede province 5 / 5 to player 2",
+                     "Change terrain type of province 4 / 4", "END"}));
+    EXPECT_EQ(move.EndLineIndex(), 4U);
+    move.NewMove();
+    EXPECT_EQ(move.Lines(), (Lines{"BEGIN", "END"}));
 }
 
 TEST(MoveList, LabelShowsTheFileNameWithoutFolder) {
     MoveList move;
+    EXPECT_EQ(move.LabelText(), "Your Move:");
     move.fileName = "/home/me/moves/turn12.cmd";
     EXPECT_EQ(move.LabelText(), "Your Move (turn12.cmd):");
     move.fileName = "C:\\games\\turn 13.mov";

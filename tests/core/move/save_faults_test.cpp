@@ -25,7 +25,7 @@ class SaveFaults : public report::fixtures::TempFolder {
         }
         text += "END\r\nhi\r\n";
         ASSERT_TRUE(LoadMoveFromText(move_, text).Ok());
-        shown_ = move_.lines;
+        shown_ = move_.Lines();
     }
 
     std::string OldFile(const std::string& name) const {
@@ -42,13 +42,14 @@ class SaveFaults : public report::fixtures::TempFolder {
     void ExpectRefused(const SaveResult& result, const std::string& path) const {
         EXPECT_FALSE(result.ok);
         EXPECT_EQ(result.message, "File " + path + " could not be written!");
-        EXPECT_EQ(move_.lines, shown_);
+        EXPECT_EQ(move_.Lines(), shown_);
         EXPECT_EQ(move_.form, DisplayForm::Natural);
         ExpectNoTemporaryFile();
     }
     void ExpectNoTemporaryFile() const {
         for (const fs::directory_entry& entry : fs::directory_iterator(dir)) {
-            EXPECT_EQ(entry.path().string().find(".~orv"), std::string::npos) << entry.path();
+            EXPECT_EQ(entry.path().filename().string().find(".orv"), std::string::npos)
+                << entry.path();
         }
     }
 
@@ -106,7 +107,35 @@ TEST_F(SaveFaults, LinkedTargetIsWrittenThroughAndStaysALink) {
     fs::create_symlink(file, link);
     EXPECT_TRUE(SaveMoveAs(move_, link.string()).ok);
     EXPECT_TRUE(fs::is_symlink(link));
-    EXPECT_EQ(Read(file), MoveClipboardText(move_).text);
+    EXPECT_EQ(Read(file), MoveClipboardText(move_));
+}
+
+// The saved file keeps its permission bits; a read-only one is refused, even for the
+// superuser; a link planted where a temporary file could be looked for is not written
+// through; a name as long as the file system allows can be saved.
+TEST_F(SaveFaults, CarefulReplacement) {
+    const std::string shared = OldFile("shared.cmd");
+    fs::permissions(shared, fs::perms(0640));
+    move_.fileName = shared;
+    EXPECT_TRUE(SaveMove(move_).ok);
+    EXPECT_EQ(fs::status(shared).permissions(), fs::perms(0640));
+
+    const std::string readOnly = OldFile("ro.cmd");
+    fs::permissions(readOnly, fs::perms(0444));
+    ExpectRefused(SaveMoveAs(move_, readOnly), readOnly);
+    EXPECT_EQ(Read(readOnly), OldBytes);
+
+    const std::string planted = OldFile("elsewhere.txt");
+    const std::string target = (dir / "m.cmd").string();
+    for (const char* suffix : {".~orv0", ".tmp", "~", ".bak", ".orv"}) {
+        fs::create_symlink(planted, target + suffix);
+    }
+    EXPECT_TRUE(SaveMoveAs(move_, target).ok);
+    EXPECT_EQ(Read(planted), OldBytes);
+
+    const std::string longest = (dir / (std::string(251, 'n') + ".cmd")).string();
+    EXPECT_TRUE(SaveMoveAs(move_, longest).ok);
+    EXPECT_EQ(Read(longest), MoveClipboardText(move_));
 }
 
 } // namespace

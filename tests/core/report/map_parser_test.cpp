@@ -10,6 +10,7 @@ using testing::CellText;
 using testing::Land;
 using testing::Sea;
 using testing::StripLines;
+using testing::Text;
 
 std::vector<std::string> Concat(std::vector<std::vector<std::string>> parts) {
     std::vector<std::string> all;
@@ -33,7 +34,7 @@ TEST(MapParser, StripsContinueToTheRight) {
         StripLines({{Land("Hills"), Land("Forest"), Sea()}, {Sea(), Land("Town"), Land("City")}});
     const auto third = StripLines({{Land("Marsh")}, {Land("Swamp")}});
     TMap map;
-    LoadMapFromLines(map, Concat({{"head"}, strip, {"", "between"}, strip, third}));
+    LoadMapFromText(map, Text(Concat({{"head"}, strip, {"", "between"}, strip, third})));
     EXPECT_EQ(map.width, 7);
     EXPECT_EQ(map.height, 2);
     const int sea = SeaTerrain;
@@ -53,7 +54,7 @@ class TroopNotationTest : public ::testing::TestWithParam<TroopCase> {};
 TEST_P(TroopNotationTest, ReadsBothTroopLines) {
     const TroopCase& c = GetParam();
     TMap map;
-    LoadMapFromLines(map, StripLines({{Land("Plains", "Picts", c.line3, c.line4)}}));
+    LoadMapFromText(map, Text(StripLines({{Land("Plains", "Picts", c.line3, c.line4)}})));
     EXPECT_EQ(map.At(1, 1).troops, c.troops);
 }
 
@@ -69,8 +70,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(MapParser, OwnerCellsAndHomeProvinces) {
     TMap map;
-    LoadMapFromLines(map, StripLines({{Land("Plains", "PICTS"), Land("Plains", "Picts"),
-                                       Land("Plains", ""), Land("Plains")}}));
+    LoadMapFromText(map, Text(StripLines({{Land("Plains", "PICTS"), Land("Plains", "Picts"),
+                                           Land("Plains", ""), Land("Plains")}})));
     EXPECT_TRUE(map.IsHomeProvince(1, 1));
     EXPECT_FALSE(map.IsHomeProvince(2, 1));
     EXPECT_EQ(map.GetOwner(2, 1), "PICTS");
@@ -87,10 +88,10 @@ TEST(MapParser, StatusLetterApostrophesAndTruncatedMetropolis) {
     CellText named = Land("Metropol", "Vikings", "", "");
     named.name = "'Old'";
     TMap map;
-    LoadMapFromLines(map, StripLines({{marked, status, named}}));
+    LoadMapFromText(map, Text(StripLines({{marked, status, named}})));
     EXPECT_TRUE(map.At(1, 1).apostropheMark);
     EXPECT_EQ(map.GetTerrain(1, 1), 6);
-    EXPECT_EQ(map.GetFootSoldiers(1, 1), 3);
+    EXPECT_EQ(map.Troops(1, 1, FootSoldiers), 3);
     EXPECT_EQ(map.At(2, 1).statusLetter, 3);
     EXPECT_EQ(map.GetTerrain(2, 1), 12);
     EXPECT_EQ(map.GetTerrain(3, 1), 12);
@@ -101,29 +102,28 @@ TEST(MapParser, StatusLetterApostrophesAndTruncatedMetropolis) {
 
 TEST(MapParser, IsolationLinesBeforeTheMap) {
     TMap map;
-    LoadMapFromLines(
-        map, Concat({{"In the isolated province 12 / 7 troops starve.", "Province 3/2 is isolated.",
+    LoadMapFromText(
+        map,
+        Text(Concat({{"In the isolated province 12 / 7 troops starve.", "Province 3/2 is isolated.",
                       "Province 0/5 is isolated.", "Province 51/1 is isolated.",
                       "Province 99999/99999 is isolated.", "Province / is isolated."},
                      StripLines({{Land("Plains")}}),
-                     {"Province 1/1 is isolated."}}));
+                     {"Province 1/1 is isolated."}})));
     EXPECT_TRUE(map.IsIsolated(12, 7));
     EXPECT_TRUE(map.IsIsolated(3, 2));
     EXPECT_FALSE(map.IsIsolated(1, 1));
     EXPECT_EQ(map.width, 1);
 }
 
-// An isolation line without "/" ends the reading; a report without a frame gives an empty map.
-TEST(MapParser, ReadingThatFindsNoMap) {
+// Free text about isolation that names no province is passed over; a report without a
+// frame gives an empty map.
+TEST(MapParser, FreeTextBeforeTheMapAndNoMap) {
     TMap map;
-    map.width = 4;
-    map.height = 3;
-    LoadMapFromLines(map,
-                     Concat({{"Province seven is isolated."}, StripLines({{Land("Plains")}})}));
-    EXPECT_EQ(map.width, 4);
-    EXPECT_EQ(map.height, 3);
-    EXPECT_EQ(map.GetTerrain(1, 1), SeaTerrain);
-    LoadMapFromLines(map, {"no map in this report"});
+    LoadMapFromText(map, Text(Concat({{"Your town Birka is isolated by the storm."},
+                                      StripLines({{Land("Plains")}})})));
+    EXPECT_EQ(map.width, 1);
+    EXPECT_EQ(map.GetTerrain(1, 1), 1);
+    LoadMapFromText(map, Text({"no map in this report"}));
     EXPECT_EQ(map.width, 0);
     EXPECT_EQ(map.height, 0);
     EXPECT_EQ(map.GetTerrain(50, 50), SeaTerrain);
@@ -135,7 +135,7 @@ TEST(MapParser, EmptyLineAfterTheBottomFrameStartsAnotherRow) {
     lines.insert(lines.end(), {"     !         !", "     !         !", "     !         !",
                                "     !PICTS    !", "     +---------+", "          1"});
     TMap map;
-    LoadMapFromLines(map, lines);
+    LoadMapFromText(map, Text(lines));
     EXPECT_EQ(map.height, 2);
     EXPECT_EQ(map.GetOwner(1, 2), "PICTS");
     EXPECT_EQ(map.GetTerrain(1, 2), SeaTerrain);
@@ -146,7 +146,7 @@ TEST(MapParser, OversizedMapsStayInsideTheGrid) {
         60, std::vector<CellText>(60, Land("Forest", "PICTS", "9F9B", "9S G C")));
     const auto strip = StripLines(rows);
     TMap map;
-    LoadMapFromLines(map, Concat({strip, strip}));
+    LoadMapFromText(map, Text(Concat({strip, strip})));
     EXPECT_EQ(map.width, 50);
     EXPECT_EQ(map.height, 50);
     EXPECT_EQ(map.GetTerrain(50, 50), 5);
@@ -157,18 +157,18 @@ TEST(MapParser, ShortAndOddLinesReadAsEmptyCells) {
     const std::vector<std::string> lines = {
         "+---------+---------+", "Plains", "", "1F      ", "\x01", "", "+---------+---------+"};
     TMap map;
-    LoadMapFromLines(map, lines);
+    LoadMapFromText(map, Text(lines));
     EXPECT_EQ(map.width, 2);
     EXPECT_EQ(map.GetTerrain(1, 1), 1);
-    EXPECT_EQ(map.GetFootSoldiers(1, 1), 1);
+    EXPECT_EQ(map.Troops(1, 1, FootSoldiers), 1);
     EXPECT_EQ(map.At(1, 1).statusLetter, StatusLetterNone);
     EXPECT_EQ(map.GetTerrain(2, 1), SeaTerrain);
 }
 
 TEST(MapModel, CoastsLookAtFourNeighboursInsideTheMap) {
     TMap map;
-    LoadMapFromLines(map, StripLines({{Land("Plains"), Land("Plains"), Sea()},
-                                      {Land("Plains"), Land("Plains"), Land("Plains")}}));
+    LoadMapFromText(map, Text(StripLines({{Land("Plains"), Land("Plains"), Sea()},
+                                          {Land("Plains"), Land("Plains"), Land("Plains")}})));
     EXPECT_FALSE(map.IsCoastal(1, 1)); // the edge of the map is no sea
     EXPECT_TRUE(map.IsCoastal(2, 1));
     EXPECT_TRUE(map.IsCoastal(3, 2));
@@ -177,38 +177,16 @@ TEST(MapModel, CoastsLookAtFourNeighboursInsideTheMap) {
     EXPECT_FALSE(map.IsCoastal(2, 1)); // column 3 lies outside the map now
 }
 
-TEST(MapModel, MoveDeltasAndPlacedCounts) {
-    TMap map;
-    LoadMapFromLines(map, StripLines({{Land("Plains", "PICTS", "5F", "2S")}}));
-    map.AddFootSoldiers(1, 1, -3, false);
-    map.AddShips(1, 1, 4, false);
-    EXPECT_EQ(map.GetFootSoldiers(1, 1), 2);
-    EXPECT_EQ(map.GetPlacedShips(1, 1), 0);
-    map.AddShips(1, 1, 1, true);
-    EXPECT_EQ(map.GetShips(1, 1), 7);
-    EXPECT_EQ(map.GetPlacedShips(1, 1), 1);
-    map.AddFootSoldiers(1, 1, 2147483647, true);
-    map.AddFootSoldiers(1, 1, 2147483647, true);
-    EXPECT_EQ(map.GetFootSoldiers(1, 1), 2147483647);
-    map.ClearMoveDeltas();
-    EXPECT_EQ(map.GetFootSoldiers(1, 1), 5);
-    EXPECT_EQ(map.GetPlacedShips(1, 1), 0);
-}
-
 TEST(MapModel, OnMapAndOutsideTheGrid) {
     TMap map;
     EXPECT_FALSE(map.IsOnMap(1, 1));
-    LoadMapFromLines(map, StripLines({{Land("Plains"), Land("Plains")}}));
+    LoadMapFromText(map, Text(StripLines({{Land("Plains"), Land("Plains")}})));
     EXPECT_TRUE(map.IsOnMap(2, 1));
     EXPECT_FALSE(map.IsOnMap(0, 1));
     EXPECT_FALSE(map.IsOnMap(3, 1));
     EXPECT_FALSE(map.IsOnMap(2147483647, 1));
-    map.AddFootSoldiers(0, 51, 5, true);
-    map.AddShips(-1, 2147483647, 5, true);
-    map.SetLandMark(51, 1, true);
-    EXPECT_EQ(map.GetFootSoldiers(0, 51), 0);
+    EXPECT_EQ(map.Troops(0, 51, FootSoldiers), 0);
     EXPECT_EQ(map.GetTerrain(-1, 1), SeaTerrain);
-    EXPECT_FALSE(map.IsLandMarked(51, 1));
 }
 
 } // namespace

@@ -1,6 +1,9 @@
 #pragma once
 // Builds turn report text for tests: map strips from cell texts, and whole reports.
 
+#include "core/report/map_parser.h"
+#include "core/report/report_reader.h"
+
 #include <string>
 #include <vector>
 
@@ -66,6 +69,24 @@ inline std::vector<std::string> ReportLines(const std::vector<std::string>& sett
     lines.emplace_back("");
     lines.insert(lines.end(), map.begin(), map.end());
     return lines;
+}
+
+// The lines as one report text, each ended by CR LF.
+inline std::string Text(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line;
+        text += "\r\n";
+    }
+    return text;
+}
+
+// Loads report lines as LoadReport loads the text of a file.
+inline ReportLoadResult LoadLines(Game& game, const std::vector<std::string>& lines) {
+    return LoadReportText(game, Text(lines));
+}
+inline void LoadMapLines(TMap& map, const std::vector<std::string>& lines) {
+    LoadMapFromText(map, Text(lines));
 }
 
 } // namespace orv::report::testing

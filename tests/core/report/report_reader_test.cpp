@@ -13,17 +13,17 @@ const std::string VikingsRow = "3 Vikings 2400 520 80 55 40 9 3 45 1 880 131";
 
 TEST(ReportReader, OrdersPerTurnInAnyCaseAndShortForm) {
     Game game;
-    LoadReportLines(game, ReportLines({"Orders Per Turn:   12"}, {VikingsRow}));
+    testing::LoadLines(game, ReportLines({"Orders Per Turn:   12"}, {VikingsRow}));
     EXPECT_EQ(game.options.maxOrdersPerMove, 12);
-    LoadReportLines(game, ReportLines({"orders p. turn: many"}, {VikingsRow}));
+    testing::LoadLines(game, ReportLines({"orders p. turn: many"}, {VikingsRow}));
     EXPECT_EQ(game.options.maxOrdersPerMove, 9999);
-    LoadReportLines(game, ReportLines({"ORDERS P. TURN:$1F"}, {VikingsRow}));
+    testing::LoadLines(game, ReportLines({"ORDERS P. TURN:$1F"}, {VikingsRow}));
     EXPECT_EQ(game.options.maxOrdersPerMove, 31);
 }
 
 TEST(ReportReader, OptionsWordSetsExactlyItsLetters) {
     Game game;
-    LoadReportLines(game, ReportLines({"Options: ePHB"}, {VikingsRow}));
+    testing::LoadLines(game, ReportLines({"Options: ePHB"}, {VikingsRow}));
     GameOptions expected;
     expected.shipPlacementSetsSeaFlag = true;
     expected.pincerOnlyWithHorsemen = true;
@@ -31,7 +31,7 @@ TEST(ReportReader, OptionsWordSetsExactlyItsLetters) {
     expected.buildOrderActive = true;
     EXPECT_EQ(game.options, expected);
 
-    LoadReportLines(game, ReportLines({"Options:"}, {VikingsRow}));
+    testing::LoadLines(game, ReportLines({"Options:"}, {VikingsRow}));
     EXPECT_EQ(game.options, GameOptions{.buildOrderActive = false});
 }
 
@@ -39,9 +39,9 @@ TEST(ReportReader, OptionsWordSetsExactlyItsLetters) {
 // empty line, not at a line of blanks.
 TEST(ReportReader, SettingsBlockLines) {
     Game game;
-    LoadReportLines(game, ReportLines({"   ", "Options: S  Orders per turn: 7", "Options: G", "",
-                                       "Orders per turn: 6"},
-                                      {VikingsRow}));
+    testing::LoadLines(game, ReportLines({"   ", "Options: S  Orders per turn: 7", "Options: G", "",
+                                          "Orders per turn: 6"},
+                                         {VikingsRow}));
     EXPECT_EQ(game.options.maxOrdersPerMove, 7);
     EXPECT_FALSE(game.options.shipsBuyableWithGold);
     EXPECT_TRUE(game.options.generalsBuyableWithGold);
@@ -53,7 +53,7 @@ TEST(ReportReader, SettingsBlockAfterTheTableIsNotRead) {
     const std::vector<std::string> lines = {
         "General Report",    "=", "h", "-", VikingsRow, "", "GAME SPECIFICATION", "-", "Options: S",
         "Orders per turn: 3"};
-    EXPECT_EQ(LoadReportLines(game, lines).status, ReportLoadStatus::Loaded);
+    EXPECT_EQ(testing::LoadLines(game, lines).status, ReportLoadStatus::Loaded);
     EXPECT_TRUE(game.options.shipsHaveCrew);
     EXPECT_FALSE(game.options.shipsBuyableWithGold);
     EXPECT_EQ(game.options.maxOrdersPerMove, 9999);
@@ -103,19 +103,19 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ReportReader, TableEndsAtFirstRowWithoutANumberOrAtTheEnd) {
     Game game;
-    LoadReportLines(game, {"General Report", "=", "h", "-", "1 A 1 2 3 4 5 6 7 8 9 10 11",
-                           "2 B 1 2 3 4 5 6 7 8 9 10 11", "x 3 C", "4 D"});
+    testing::LoadLines(game, {"General Report", "=", "h", "-", "1 A 1 2 3 4 5 6 7 8 9 10 11",
+                              "2 B 1 2 3 4 5 6 7 8 9 10 11", "x 3 C", "4 D"});
     ASSERT_EQ(game.tribes.size(), 2U);
     EXPECT_EQ(game.tribes[1].name, "B");
 
-    LoadReportLines(game, {"General Report", "=", "h", "-", "1 A", "2 B"});
+    testing::LoadLines(game, {"General Report", "=", "h", "-", "1 A", "2 B"});
     EXPECT_EQ(game.tribes.size(), 2U);
 }
 
 TEST(ReportReader, HeadingInTheLastLineGivesAnEmptyListWithoutMessage) {
     Game game;
     AddTribeRow(game, VikingsRow);
-    const ReportLoadResult r = LoadReportLines(game, {"Turn 1", "General  Report"});
+    const ReportLoadResult r = testing::LoadLines(game, {"Turn 1", "General  Report"});
     EXPECT_EQ(r.status, ReportLoadStatus::Loaded);
     EXPECT_TRUE(r.message.empty());
     EXPECT_TRUE(game.tribes.empty());
@@ -138,7 +138,7 @@ TEST(ReportReader, MissingHeadingKeepsMapAndOptionsAndEmptiesTheList) {
                                       "     !Picts    !",
                                       "     +---------+",
                                       "          1"};
-    const ReportLoadResult r = LoadReportLines(game, lines);
+    const ReportLoadResult r = testing::LoadLines(game, lines);
     EXPECT_EQ(r.status, ReportLoadStatus::NoGeneralReport);
     EXPECT_EQ(r.message, "Section \"General Report\" not found!");
     EXPECT_TRUE(game.tribes.empty());
@@ -196,9 +196,47 @@ TEST_F(ReportFileTest, HostileBytesLoadWithoutHarm) {
     ASSERT_EQ(game.tribes.size(), 1U);
     EXPECT_EQ(game.tribes[0].name, "A B"); // NUL separates words like a blank
     EXPECT_FALSE(game.options.buildOrderActive);
+}
 
-    EXPECT_EQ(LoadReport(game, Write("empty.txt", "")).status, ReportLoadStatus::NoGeneralReport);
-    EXPECT_EQ(game.map.width, 0);
+// A file with neither a General Report table nor a map is refused, and the report that was
+// loaded stays.
+TEST_F(ReportFileTest, FileThatIsNoReportChangesNothing) {
+    Game game;
+    testing::LoadLines(game, testing::ReportLines({"Orders per turn: 7"}, {VikingsRow},
+                                                  testing::StripLines({{testing::Land("Hills")}})));
+    game.currentTribe = 0;
+    const Game before = game;
+    for (const std::string& bytes : {std::string(),
+                                     std::string("\x7f"
+                                                 "ELF\x02\x01\0\0",
+                                                 8),
+                                     std::string(5000, '\n')}) {
+        const std::string path = Write("binary.txt", bytes);
+        const ReportLoadResult r = LoadReport(game, path);
+        EXPECT_EQ(r.status, ReportLoadStatus::NoReport);
+        EXPECT_EQ(r.message, "File " + path + " is no turn report!");
+        EXPECT_EQ(game.tribes.size(), 1U);
+        EXPECT_EQ(game.currentTribe, before.currentTribe);
+        EXPECT_EQ(game.options, before.options);
+        EXPECT_EQ(game.map.width, 1);
+    }
+}
+
+// Line ends converted twice by a mail relay (CR CR LF) read like plain CR LF.
+TEST_F(ReportFileTest, DoubledCarriageReturns) {
+    const std::vector<std::string> lines = testing::ReportLines(
+        {"Orders per turn: 7"}, {VikingsRow}, testing::StripLines({{testing::Land("Hills")}}));
+    std::string doubled;
+    for (const std::string& line : lines) {
+        doubled += line + "\r\r\n";
+    }
+    Game game;
+    ASSERT_EQ(LoadReport(game, Write("crcr.txt", doubled)).status, ReportLoadStatus::Loaded);
+    ASSERT_EQ(game.tribes.size(), 1U);
+    EXPECT_EQ(game.tribes[0].name, "Vikings");
+    EXPECT_EQ(game.options.maxOrdersPerMove, 7);
+    EXPECT_EQ(game.map.GetTerrain(1, 1), 6);
+    EXPECT_EQ(game.map.height, 1);
 }
 
 } // namespace

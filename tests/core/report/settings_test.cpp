@@ -80,7 +80,7 @@ TEST_F(SettingsFolder, WritesIntoTheFirstWritablePlaceAndReadsTheFirstExisting) 
     EXPECT_EQ(FindSettingsFile({inReadOnly, inConfig}), written);
 
     std::string bytes;
-    ASSERT_TRUE(ReadFileBytes(written, bytes));
+    ASSERT_EQ(ReadFileBytes(written, bytes), FileStatus::Ok);
     EXPECT_EQ(bytes, "/r/turn12.txt\r\nBold Tribe\r\n");
 }
 

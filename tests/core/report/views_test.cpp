@@ -28,8 +28,8 @@ TEST(Views, MapTextCellByCell) {
     TMap map;
     auto marked = Land("Forest''", "Picts", "5B'''''''", "2S G");
     marked.name = "Dun";
-    LoadMapFromLines(map, StripLines({{Sea(), marked, Land("City", "VIKINGS", "2F      f", "C")}}));
-    map.AddBowmen(2, 1, 7, false); // the report's counts are shown, never the move's
+    testing::LoadMapLines(map,
+                          StripLines({{Sea(), marked, Land("City", "VIKINGS", "2F      f", "C")}}));
     const std::string text = ShowMapText(map);
     const std::vector<std::string> lines = SplitLines(text);
     ASSERT_EQ(lines.size(), 9U);
@@ -46,7 +46,7 @@ TEST(Views, MapTextCellByCell) {
 
 TEST(Views, TwoDigitCountsAndWideRowNumbers) {
     TMap map;
-    LoadMapFromLines(map, StripLines({{Land("Plains")}}));
+    testing::LoadMapLines(map, StripLines({{Land("Plains")}}));
     map.Cell(1, 1)->troops[Bowmen] = 5;
     map.Cell(1, 1)->troops[FootSoldiers] = 12;
     map.Cell(1, 1)->troops[Horsemen] = 100;
@@ -57,7 +57,7 @@ TEST(Views, TwoDigitCountsAndWideRowNumbers) {
 
 TEST(Views, GlobalOptionsOfEphb) {
     Game game;
-    LoadReportLines(game, testing::ReportLines({"Options: ePHB", "Orders per turn: 25"}, {}));
+    testing::LoadLines(game, testing::ReportLines({"Options: ePHB", "Orders per turn: 25"}, {}));
     const std::vector<std::string> lines = SplitLines(ShowGlobalOptionsText(game.options));
     ASSERT_EQ(lines.size(), 14U);
     for (std::size_t i = 0; i < 13; ++i) {
@@ -78,7 +78,7 @@ TEST(Views, ExampleReportMatchesItsRecordedMap) {
     Game game;
     ASSERT_EQ(LoadReport(game, ORV_EXAMPLES_DIR "/turn12.txt").status, ReportLoadStatus::Loaded);
     std::string expected;
-    ASSERT_TRUE(ReadFileBytes(ORV_TEST_DATA_DIR "/turn12.map.txt", expected));
+    ASSERT_EQ(ReadFileBytes(ORV_TEST_DATA_DIR "/turn12.map.txt", expected), FileStatus::Ok);
     std::string shown;
     for (const std::string& line : SplitLines(ShowMapText(game.map))) {
         shown += line + "\n";

@@ -1,0 +1,67 @@
+#include "core/move/order_line.h"
+
+#include <gtest/gtest.h>
+
+namespace orv::move {
+namespace {
+
+// What a raw order line read from a file is saved as, and what the natural display shows:
+// the sentence when it gives the same words back, the line as written when it would not.
+TEST(OrderLine, ReadFromAFileKeepsEveryWord) {
+    const struct {
+        const char* line;
+        const char* saved;
+        const char* shown; // nullptr: the saved line itself
+    } cases[] = {
+        {"land 12 7 fo 10 north e", "LAND 12 7 FO 10 N E",
+         "Move through land with 10 Foot soldiers from province 12 / 7 to north east "},
+        {"LAND 3 3 HO AT E", "LAND 3 3 HO AT E",
+         "Move through land with all Horsemen from province 3 / 3 to east "},
+        {"PLA 3 3 CA", "PLA 3 3 CA ", "Place one Castle into province 3 / 3"},
+        {"LAND 3 3 FO 1 BO 2 HO 3 GE 1 E", "LAND 3 3 FO 1 BO 2 HO 3 GE 1 E", nullptr},
+        {"PLA 3 3 FO 4 4 FO 5 5 FO 6 6 FO", "PLA 3 3 FO 4 4 FO 5 5 FO 6 6 FO", nullptr},
+        {"CEDE 2 5 Black Company", "CEDE 2 5 Black Company", nullptr},
+        {"ALL Sons of Odin 1", "ALL Sons of Odin 1", nullptr},
+        {"DEF 3 3 X 3 2 T", "DEF 3 3 X 3 2 T", nullptr},
+        {"LAND 3 3 FO 2147483648 E", "LAND 3 3 FO 2147483648 E",
+         "Move through land with 2147483648 Foot soldiers from province 3 / 3 to east "},
+        {"LAND 3 3 FO 1 Nowhere", "LAND 3 3 FO 1 Nowhere", nullptr},
+        {"NAME Eric the Red/Bold", "NAME Eric the Red/Bold", "Name king Eric the Red/Bold"},
+    };
+    for (const auto& c : cases) {
+        const OrderLine order = OrderFromFile(c.line);
+        EXPECT_EQ(order.raw, c.saved) << c.line;
+        EXPECT_EQ(order.natural, c.shown ? c.shown : c.saved) << c.line;
+    }
+}
+
+TEST(OrderLine, ComposedOrdersKeepTheirRawLine) {
+    EXPECT_EQ(OrderFromRaw("PLA 3 3 CA"),
+              (OrderLine{"PLA 3 3 CA", "Place one Castle into province 3 / 3"}));
+    // A composed sentence is shown in the words its raw line gives.
+    EXPECT_EQ(OrderFromSentence("Conduct a raid from province 1 / 2 with 5 Bowmen  to north"),
+              (OrderLine{"RAID 1 2 BO 5 N", "Conduct a raid from province 1 / 2 with 5 Bowmen to "
+                                            "north "}));
+}
+
+TEST(OrderLine, SameOrderWords) {
+    EXPECT_TRUE(SameOrderWords("land  3 3 fo 1 north", "LAND 3 3 FO 1 N"));
+    EXPECT_TRUE(SameOrderWords("PLA 3 3 CA", "PLA 3 3 CA "));
+    EXPECT_FALSE(SameOrderWords("LAND 3 3 FO 1 Nowhere", "LAND 3 3 FO 1 N"));
+    EXPECT_FALSE(SameOrderWords("CEDE 2 5 Black Company", "CEDE 2 5 Black"));
+    EXPECT_FALSE(SameOrderWords("DEF 3 3 X", "DEF 3 3 ?"));
+}
+
+TEST(OrderLine, FrameAndKeywordLines) {
+    EXPECT_TRUE(IsEndLine(" end\t"));
+    EXPECT_FALSE(IsEndLine("end of my orders"));
+    EXPECT_FALSE(IsEndLine("ENDE"));
+    EXPECT_TRUE(IsBeginLine("Begin"));
+    EXPECT_FALSE(IsBeginLine("BEGIN again"));
+    EXPECT_TRUE(IsOrderKeyword("raid 1 2 AT N"));
+    EXPECT_FALSE(IsOrderKeyword("Move through land with all troops"));
+    EXPECT_FALSE(IsOrderKeyword(""));
+}
+
+} // namespace
+} // namespace orv::move
