@@ -28,6 +28,12 @@ MoveResult ReadOrders(report::LineCursor& cursor, MoveList& read) {
         const std::string_view line = cursor.Next();
         if (IsEndLine(line)) {
             std::vector<std::string> messages;
+            // Counted first: a growing vector would hold twice the block for a moment.
+            std::size_t count = 0;
+            for (report::LineCursor ahead = cursor; !ahead.AtEnd(); ahead.Next()) {
+                ++count;
+            }
+            messages.reserve(count);
             while (!cursor.AtEnd()) {
                 messages.emplace_back(cursor.Next());
             }
