@@ -13,6 +13,7 @@ int main(int argc, char* argv[]) {
     orv::gui::Environment env;
     env.programDir = QApplication::applicationDirPath();
     env.configDir = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    env.dataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     orv::gui::TFormMain form(env);
     form.show();
     QStringList arguments = QApplication::arguments();
@@ -20,5 +21,6 @@ int main(int argc, char* argv[]) {
     if (!form.FormShow(arguments)) {
         return 0;
     }
+    form.OfferDraft();
     return QApplication::exec();
 }

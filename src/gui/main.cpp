@@ -2,8 +2,10 @@
 
 #include "gui/about.h"
 #include "gui/check_result.h"
+#include "gui/draft.h"
 #include "gui/help.h"
 #include "gui/initialize.h"
+#include "gui/move_document.h"
 #include "gui/placement.h"
 #include "gui/text_codec.h"
 
@@ -18,7 +20,10 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QShortcut>
+#include <QSplitter>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 namespace orv::gui {
@@ -53,7 +58,7 @@ QGroupBox* RadioGroup(QWidget* parent, const char* name, const char* caption,
 }
 
 QLabel* ValueLabel(QWidget* parent, const char* name) {
-    auto* label = new QLabel(QStringLiteral("99999"), parent);
+    auto* label = new QLabel(QStringLiteral("-"), parent);
     label->setObjectName(Name(name));
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label->setMinimumWidth(64);
@@ -79,7 +84,7 @@ QGridLayout* TightGrid(QWidget* box) {
 
 TFormMain::TFormMain(Environment env, QWidget* parent) : QMainWindow(parent), env_(std::move(env)) {
     setObjectName(QStringLiteral("FormMain"));
-    setWindowTitle(QStringLiteral("OrvMove"));
+    setWindowTitle(QStringLiteral("OrvMove[*]"));
     if (env_.notifier == nullptr) {
         ownNotifier_ = std::make_unique<MessageBoxNotifier>(this);
     }
@@ -95,6 +100,8 @@ TFormMain::TFormMain(Environment env, QWidget* parent) : QMainWindow(parent), en
     }
     state_.programDir = ToPath(dir);
 
+    document_ = new MoveDocument(this);
+    draft_ = new DraftKeeper(*document_, env_.dataDir, this);
     BuildMenus();
     BuildPanel();
     resize(700, 600);
@@ -116,8 +123,14 @@ TFormMain::TFormMain(Environment env, QWidget* parent) : QMainWindow(parent), en
     connect(help, &QShortcut::activated, this, [this] { ShowHelpContext(MainWindowHelpContext); });
     menuMove->installEventFilter(this);
 
+    connect(document_, &MoveDocument::Changed, this, &TFormMain::MoveChanged);
+    connect(document_, &MoveDocument::SelectionRestored, this, [this](edit::Selection line) {
+        SelectLine(line);
+        UpdateCurrentGoods();
+    });
+    connect(document_, &MoveDocument::ModifiedChanged, this, &QWidget::setWindowModified);
     ApplySeriesButtons();
-    StartNewMove();
+    MoveChanged();
 }
 
 TFormMain::~TFormMain() = default;
@@ -131,6 +144,17 @@ QAction* TFormMain::AddItem(QMenu* menu, const char* name, const char* caption) 
 void TFormMain::BuildMenus() {
     menuMove = menuBar()->addMenu(QStringLiteral("Move"));
     menuMove->setObjectName(QStringLiteral("menuMove"));
+    // Their captions name the step: "Undo Delete Command".
+    menuItemUndo = document_->UndoStack()->createUndoAction(this, QStringLiteral("Undo"));
+    menuItemUndo->setObjectName(QStringLiteral("menuItemUndo"));
+    menuItemUndo->setShortcuts(QKeySequence::Undo);
+    menuItemRedo = document_->UndoStack()->createRedoAction(this, QStringLiteral("Redo"));
+    menuItemRedo->setObjectName(QStringLiteral("menuItemRedo"));
+    menuItemRedo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    menuMove->addAction(menuItemUndo);
+    menuMove->addAction(menuItemRedo);
+    menuMove->addSeparator();
     menuItemNew = AddItem(menuMove, "menuItemNew", "New");
     menuMove->addSeparator();
     menuItemGetfromClipboard = AddItem(menuMove, "menuItemGetfromClipboard", "Get from Clipboard");
@@ -145,6 +169,13 @@ void TFormMain::BuildMenus() {
     menuItemLoadMostRecentFile =
         AddItem(menuMove, "menuItemLoadMostRecentFile", "Load Most Recent File");
     menuItemLoadMostRecentFile->setVisible(false);
+    menuMove->addSeparator();
+    menuItemShowProblems = AddItem(menuMove, "menuItemShowProblems", "Show Problem List");
+    menuItemShowProblems->setCheckable(true);
+    menuItemNextProblem = AddItem(menuMove, "menuItemNextProblem", "Next Problem");
+    menuItemNextProblem->setShortcut(QKeySequence(Qt::Key_F8));
+    menuItemPreviousProblem = AddItem(menuMove, "menuItemPreviousProblem", "Previous Problem");
+    menuItemPreviousProblem->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F8));
     menuMove->addSeparator();
     menuItemQuit = AddItem(menuMove, "menuItemQuit", "Quit");
     menuMove->setDefaultAction(menuItemLoad);
@@ -186,6 +217,8 @@ void TFormMain::BuildMenus() {
     connect(menuItemLoadMostRecentFile, &QAction::triggered, this,
             &TFormMain::menuItemLoadMostRecentFileClick);
     connect(menuItemQuit, &QAction::triggered, this, &TFormMain::menuItemQuitClick);
+    connect(menuItemNextProblem, &QAction::triggered, this, &TFormMain::NextProblem);
+    connect(menuItemPreviousProblem, &QAction::triggered, this, &TFormMain::PreviousProblem);
     connect(menuItemLoadReport, &QAction::triggered, this, &TFormMain::menuItemLoadReportClick);
     connect(menuItemShowMap, &QAction::triggered, this, &TFormMain::menuItemShowMapClick);
     connect(menuItemShowGraphicalMap, &QAction::triggered, this,
@@ -301,16 +334,27 @@ void TFormMain::BuildPanel() {
     panelLayout->addLayout(columns);
     panelLayout->addWidget(LabelMove);
 
-    ListBoxMove = new QListWidget(central);
+    SplitterMove = new QSplitter(Qt::Vertical, central);
+    SplitterMove->setObjectName(QStringLiteral("SplitterMove"));
+    SplitterMove->setChildrenCollapsible(false);
+    ListBoxMove = new QListWidget(SplitterMove);
     ListBoxMove->setObjectName(QStringLiteral("ListBoxMove"));
     ListBoxMove->setUniformItemSizes(true);
     ListBoxMove->setSelectionMode(QAbstractItemView::SingleSelection);
+    ListBoxProblems = new QListWidget(SplitterMove);
+    ListBoxProblems->setObjectName(QStringLiteral("ListBoxProblems"));
+    ListBoxProblems->setSelectionMode(QAbstractItemView::SingleSelection);
+    ListBoxProblems->setAccessibleName(QStringLiteral("Problems"));
+    SplitterMove->addWidget(ListBoxMove);
+    SplitterMove->addWidget(ListBoxProblems);
+    SplitterMove->setStretchFactor(0, 3);
+    SplitterMove->setStretchFactor(1, 1);
 
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(panel);
-    layout->addWidget(ListBoxMove, 1);
+    layout->addWidget(SplitterMove, 1);
     setCentralWidget(central);
 
     connect(ButtonNext, &QPushButton::clicked, this, &TFormMain::ButtonNextClick);
@@ -329,6 +373,16 @@ void TFormMain::BuildPanel() {
     connect(ButtonDelete, &QPushButton::clicked, this, &TFormMain::ButtonDeleteClick);
     connect(ListBoxMove, &QListWidget::itemSelectionChanged, this, &TFormMain::ShowSelectionOnMap);
     connect(this, &TFormMain::StateShown, this, &TFormMain::RefreshMapWindow);
+    connect(ListBoxProblems, &QListWidget::itemSelectionChanged, this, &TFormMain::ProblemSelected);
+    connect(ListBoxProblems, &QListWidget::itemActivated, this, &TFormMain::ProblemActivated);
+    const bool problemsShown =
+        WindowSettings().value(QStringLiteral("problemListShown"), true).toBool();
+    menuItemShowProblems->setChecked(problemsShown);
+    ListBoxProblems->setVisible(problemsShown);
+    connect(menuItemShowProblems, &QAction::toggled, this, [this](bool shown) {
+        ListBoxProblems->setVisible(shown);
+        WindowSettings().setValue(QStringLiteral("problemListShown"), shown);
+    });
 }
 
 THelpWindow* TFormMain::HelpWindow() const {

@@ -2,6 +2,7 @@
 // The main window: start-up, the menus, the report series, the tribe's goods and the move
 // list. It owns the program's whole state; the work behind its handlers is the core's.
 
+#include "core/check/check_driver.h"
 #include "core/edit/order_fields.h"
 #include "core/move/catalogue.h"
 #include "core/move/move_file.h"
@@ -18,15 +19,20 @@
 
 class QAction;
 class QButtonGroup;
+class QCloseEvent;
 class QGroupBox;
 class QLabel;
 class QListWidget;
 class QMenu;
 class QPushButton;
 class QRadioButton;
+class QSettings;
+class QSplitter;
 
 namespace orv::gui {
 
+class DraftKeeper;
+class MoveDocument;
 class TAboutBox;
 class TCommandDialog;
 class TFormCheckResult;
@@ -38,6 +44,7 @@ class THelpWindow;
 struct Environment {
     QString programDir;           // the executable's folder
     QString configDir;            // the user's configuration folder, for a read-only program folder
+    QString dataDir;              // the user's data folder, for drafts of unsaved moves
     Notifier* notifier = nullptr; // none: message boxes
     FilePicker* picker = nullptr; // none: the toolkit's file dialogs
     std::function<void()> quit;   // none: leave the event loop
@@ -51,7 +58,6 @@ struct ProgramState {
     report::SeriesButtons seriesButtons;
     report::Game game;
     bool commandLineReport = false; // the settings file is then neither read nor written
-    move::MoveList move;
 };
 
 class TFormMain : public QMainWindow {
@@ -65,9 +71,13 @@ class TFormMain : public QMainWindow {
     bool FormShow(const QStringList& arguments);
 
     const ProgramState& State() const { return state_; }
-    // For the command dialogs and the list editing, which change the move; call ShowMove
-    // and UpdateCurrentGoods afterwards.
     ProgramState& State() { return state_; }
+    // The open move; every change of it goes through the document.
+    MoveDocument* Document() const { return document_; }
+    const move::MoveList& Move() const;
+    DraftKeeper* Drafts() const { return draft_; }
+    // What the check found for the move as it stands.
+    const check::CheckResult& LastCheck() const { return check_; }
     Notifier& Messages() const { return *notifier_; }
     TFormCheckResult* TextWindow() const { return formCheckResult_; }
     TFormInitialize* TribeDialog() const { return formInitialize_; }
@@ -93,6 +103,13 @@ class TFormMain : public QMainWindow {
     // The move list shown anew from the move document: lines, label, "Save" and "Reload".
     void ShowMove();
 
+    // Asks "Save changes to the move?" when the move has unsaved edits and saves when asked
+    // to; false when the user cancelled or the save failed, so the caller stops.
+    bool MaybeSave();
+
+    // Offers the draft an earlier run left behind, if any.
+    void OfferDraft();
+
     // "-" without a selected line, else the gold and wood left after the selected line,
     // red below zero.
     void UpdateCurrentGoods();
@@ -110,8 +127,6 @@ class TFormMain : public QMainWindow {
     // user's click passes through.
     edit::Selection SelectedLine() const;
     void SelectLine(edit::Selection line);
-    // The move list shown anew with a line selected; the goods display is left alone.
-    void ShowMoveSelecting(edit::Selection line);
 
     // The form the commands list and the move list are shown in.
     move::DisplayForm CommandsForm() const;
@@ -147,6 +162,10 @@ class TFormMain : public QMainWindow {
     void ButtonMinusClick();
     void ButtonPlusClick();
     void ButtonDeleteClick();
+    void ProblemSelected();
+    void ProblemActivated();
+    void NextProblem();
+    void PreviousProblem();
 
   signals:
     // The move, the report or the tribe shown anew: views of the game state follow.
@@ -154,6 +173,7 @@ class TFormMain : public QMainWindow {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     void BuildMenus();
@@ -164,11 +184,23 @@ class TFormMain : public QMainWindow {
     // is no turn report.
     bool LoadReport(const std::string& fileName);
     void ShowTribeGoods();
+    // The report or the tribe changed: goods, check and views follow.
+    void GameChanged();
     void WriteSettings();
     void Step(report::FindMode mode);
     void Quit();
-    void StartNewMove();
     void ShowMessage(move::MessageKind kind, const std::string& message);
+    void MoveChanged();
+    void RunCheck();
+    void ShowProblems();
+    void StepProblem(int direction);
+    bool SaveCurrent();
+    bool SaveCurrentAs();
+    void LoadMoveFile(const QString& stepName, const std::string& path);
+    void TakeLoadedMove(const QString& stepName, move::MoveList read,
+                        const move::MoveResult& result);
+    QSettings& WindowSettings();
+    void SaveWindowState();
     QString ReportFileFromDialog();
     void BuildCommandDialogs();
     void ComposeFromDialog(move::CommandKind kind, const edit::OrderFields& fields);
@@ -181,9 +213,16 @@ class TFormMain : public QMainWindow {
     Notifier* notifier_;
     FilePicker* picker_;
     ProgramState state_;
+    MoveDocument* document_ = nullptr;
+    DraftKeeper* draft_ = nullptr;
+    check::CheckResult check_;
+    std::unique_ptr<QSettings> windowSettings_;
+    bool quitConfirmed_ = false; // the save question was answered on the way out
 
   public:
     // Controls, named as the program names them (also their object names).
+    QAction* menuItemUndo = nullptr;
+    QAction* menuItemRedo = nullptr;
     QAction* menuItemNew = nullptr;
     QAction* menuItemGetfromClipboard = nullptr;
     QAction* menuItemPuttoClipboard = nullptr;
@@ -194,6 +233,9 @@ class TFormMain : public QMainWindow {
     QAction* menuItemSaveAs = nullptr;
     QAction* menuItemLoadMostRecentFile = nullptr;
     QAction* menuItemQuit = nullptr;
+    QAction* menuItemShowProblems = nullptr;
+    QAction* menuItemNextProblem = nullptr;
+    QAction* menuItemPreviousProblem = nullptr;
     QAction* menuItemLoadReport = nullptr;
     QAction* menuItemShowMap = nullptr;
     QAction* menuItemShowGraphicalMap = nullptr;
@@ -232,6 +274,8 @@ class TFormMain : public QMainWindow {
     QPushButton* ButtonMinus = nullptr;
     QPushButton* ButtonDelete = nullptr;
     QLabel* LabelMove = nullptr;
+    QListWidget* ListBoxProblems = nullptr;
+    QSplitter* SplitterMove = nullptr;
 
   private:
     TFormInitialize* formInitialize_ = nullptr;

@@ -6,6 +6,7 @@
 #include "core/edit/dispatch.h"
 #include "core/edit/list_editing.h"
 #include "gui/main.h"
+#include "gui/move_document.h"
 #include "gui/movec1.h"
 #include "gui/movec2.h"
 #include "gui/movec3.h"
@@ -42,16 +43,19 @@ void Show(Notifier& notifier, const edit::UserMessage& message) {
 
 using ListEdit = edit::ListEditOutcome (*)(move::MoveList&, edit::Selection&);
 
-void ApplyListEdit(TFormMain& form, ListEdit change) {
+void ApplyListEdit(TFormMain& form, const QString& stepName, ListEdit change) {
     edit::Selection selected = form.SelectedLine();
-    const edit::ListEditOutcome outcome = change(form.State().move, selected);
-    if (outcome.message) {
-        Show(form.Messages(), *outcome.message);
-    }
-    if (outcome.changed) {
-        form.ShowMoveSelecting(selected);
-    }
-    if (outcome.updateGoods) {
+    std::optional<edit::UserMessage> message;
+    form.Document()->Apply(stepName, selected,
+                           [change, &message](move::MoveList& move, edit::Selection& line) {
+                               edit::ListEditOutcome outcome = change(move, line);
+                               message = std::move(outcome.message);
+                               return std::move(outcome.undo);
+                           });
+    if (message) {
+        Show(form.Messages(), *message);
+    } else {
+        form.SelectLine(selected);
         form.UpdateCurrentGoods();
     }
 }
@@ -105,12 +109,6 @@ void TFormMain::SelectLine(edit::Selection line) {
     ListBoxMove->scrollToItem(ListBoxMove->currentItem());
 }
 
-void TFormMain::ShowMoveSelecting(edit::Selection line) {
-    const QSignalBlocker quiet(ListBoxMove);
-    ShowMove();
-    SelectLine(line);
-}
-
 void TFormMain::OpenCommandDialog(bool newOrder) {
     edit::CommandsListState commands;
     commands.form = CommandsForm();
@@ -119,7 +117,7 @@ void TFormMain::OpenCommandDialog(bool newOrder) {
         commands.selected = ListBoxCommands->row(chosen.first());
     }
     const edit::DialogDecision decision = edit::DecideCommandDialog(
-        newOrder, commands, state_.game.options.buildOrderActive, state_.move, SelectedLine());
+        newOrder, commands, state_.game.options.buildOrderActive, Move(), SelectedLine());
     if (decision.message) {
         Show(*notifier_, *decision.message);
     }
@@ -132,12 +130,20 @@ void TFormMain::OpenCommandDialog(bool newOrder) {
 
 void TFormMain::ComposeFromDialog(move::CommandKind kind, const edit::OrderFields& fields) {
     edit::Selection selected = SelectedLine();
-    const edit::ComposeOutcome outcome =
-        edit::ComposeOrderLine(state_.move, selected, insertMode_, kind, fields);
-    if (outcome.changed) {
-        ShowMoveSelecting(selected);
-    }
-    if (outcome.updateGoods) {
+    bool changed = false;
+    const QString stepName =
+        kind == move::CommandKind::SendMessages    ? QStringLiteral("Send Messages")
+        : insertMode_ == edit::InsertMode::Replace ? QStringLiteral("Edit Command")
+                                                   : QStringLiteral("New Command");
+    document_->Apply(stepName, selected,
+                     [this, kind, &fields, &changed](move::MoveList& move, edit::Selection& line) {
+                         edit::ComposeOutcome outcome =
+                             edit::ComposeOrderLine(move, line, insertMode_, kind, fields);
+                         changed = outcome.Changed();
+                         return std::move(outcome.undo);
+                     });
+    if (changed) {
+        SelectLine(selected);
         UpdateCurrentGoods();
     }
 }
@@ -169,7 +175,7 @@ void TFormMain::ListBoxMoveDblClick() {
 
 void TFormMain::ListBoxMoveClick() {
     const edit::Selection clicked = SelectedLine();
-    const edit::Selection wanted = edit::SelectionAfterClick(state_.move, clicked);
+    const edit::Selection wanted = edit::SelectionAfterClick(Move(), clicked);
     if (wanted != clicked) {
         SelectLine(wanted);
     }
@@ -177,15 +183,15 @@ void TFormMain::ListBoxMoveClick() {
 }
 
 void TFormMain::ButtonMinusClick() {
-    ApplyListEdit(*this, &edit::MoveOrderUp);
+    ApplyListEdit(*this, QStringLiteral("Move Command Up"), &edit::MoveOrderUp);
 }
 
 void TFormMain::ButtonPlusClick() {
-    ApplyListEdit(*this, &edit::MoveOrderDown);
+    ApplyListEdit(*this, QStringLiteral("Move Command Down"), &edit::MoveOrderDown);
 }
 
 void TFormMain::ButtonDeleteClick() {
-    ApplyListEdit(*this, &edit::DeleteCommand);
+    ApplyListEdit(*this, QStringLiteral("Delete Command"), &edit::DeleteCommand);
 }
 
 } // namespace orv::gui

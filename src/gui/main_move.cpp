@@ -1,22 +1,28 @@
-// The main window's move side: the Move menu, the two display switches, the current goods
-// and Check Move. The move document and the checker are the core's.
+// The main window's move side: the Move menu, the two display switches, the current goods,
+// Check Move, the save question and the draft. The move document and the checker are the
+// core's; every change of the move arrives through the document's Changed signal.
 
 #include "core/check/check_driver.h"
 #include "core/check/goods.h"
 #include "core/move/catalogue.h"
+#include "core/report/text_file.h"
 #include "gui/busy_cursor.h"
 #include "gui/check_result.h"
+#include "gui/draft.h"
 #include "gui/main.h"
+#include "gui/move_document.h"
 #include "gui/text_codec.h"
 
 #include <QAction>
 #include <QButtonGroup>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QMimeData>
+#include <QSignalBlocker>
 
 namespace orv::gui {
 
@@ -45,6 +51,10 @@ move::DisplayForm TFormMain::DisplayFormChosen() const {
     return FormOf(displayForm);
 }
 
+const move::MoveList& TFormMain::Move() const {
+    return document_->Move();
+}
+
 void TFormMain::ShowMessage(move::MessageKind kind, const std::string& message) {
     switch (kind) {
     case move::MessageKind::None:
@@ -61,22 +71,31 @@ void TFormMain::ShowMessage(move::MessageKind kind, const std::string& message) 
     }
 }
 
-void TFormMain::StartNewMove() {
-    state_.move.NewMove();
-    ShowMove();
+void TFormMain::ShowMove() {
+    const move::MoveList& move = Move();
+    const int row = ListBoxMove->currentRow();
+    {
+        const QSignalBlocker quiet(ListBoxMove);
+        QStringList lines;
+        lines.reserve(static_cast<qsizetype>(move.Size()));
+        for (std::size_t i = 0; i < move.Size(); ++i) {
+            lines.append(Text(move.Line(i)));
+        }
+        ListBoxMove->clear();
+        ListBoxMove->addItems(lines);
+        if (row >= 0 && row < ListBoxMove->count()) {
+            ListBoxMove->setCurrentRow(row);
+        }
+    }
+    LabelMove->setText(FromPath(move.LabelText()));
+    menuItemSave->setEnabled(move.CanSave());
+    menuItemReload->setEnabled(move.CanSave());
 }
 
-void TFormMain::ShowMove() {
-    QStringList lines;
-    lines.reserve(static_cast<qsizetype>(state_.move.Size()));
-    for (std::size_t i = 0; i < state_.move.Size(); ++i) {
-        lines.append(Text(state_.move.Line(i)));
-    }
-    ListBoxMove->clear();
-    ListBoxMove->addItems(lines);
-    LabelMove->setText(FromPath(state_.move.LabelText()));
-    menuItemSave->setEnabled(state_.move.CanSave());
-    menuItemReload->setEnabled(state_.move.CanSave());
+void TFormMain::MoveChanged() {
+    ShowMove();
+    RunCheck();
+    UpdateCurrentGoods();
     emit StateShown();
 }
 
@@ -90,7 +109,7 @@ void TFormMain::UpdateCurrentGoods() {
         return;
     }
     const check::Goods goods =
-        check::ComputeCurrentGoods(state_.move, state_.game, ListBoxMove->row(selected.first()));
+        check::ComputeCurrentGoods(Move(), state_.game, ListBoxMove->row(selected.first()));
     ShowGoodsValue(LabelCGoldVal, goods.gold);
     ShowGoodsValue(LabelCWoodVal, goods.wood);
 }
@@ -103,14 +122,36 @@ void TFormMain::RadioGroupCommandsClick() {
 }
 
 void TFormMain::RadioGroupDisplayClick() {
-    state_.move.form = DisplayFormChosen();
-    ShowMove();
+    document_->SetForm(DisplayFormChosen());
+}
+
+bool TFormMain::MaybeSave() {
+    if (!document_->IsModified()) {
+        return true;
+    }
+    switch (notifier_->AskSave(QString::fromLatin1(SaveChangesQuestion))) {
+    case SaveChoice::Save:
+        return Move().CanSave() ? SaveCurrent() : SaveCurrentAs();
+    case SaveChoice::Discard:
+        draft_->Discard();
+        return true;
+    case SaveChoice::Cancel:
+        break;
+    }
+    return false;
 }
 
 void TFormMain::menuItemNewClick() {
-    if (notifier_->Confirm(Text(move::ConfirmNewMessage), false)) {
-        StartNewMove();
+    if (document_->IsModified()) {
+        if (!MaybeSave()) {
+            return;
+        }
+    } else if (!notifier_->Confirm(Text(move::ConfirmNewMessage), false)) {
+        return;
     }
+    move::MoveList fresh = Move();
+    fresh.NewMove();
+    document_->ReplaceMove(QStringLiteral("New"), std::move(fresh), true);
 }
 
 void TFormMain::menuItemGetfromClipboardClick() {
@@ -119,78 +160,112 @@ void TFormMain::menuItemGetfromClipboardClick() {
         notifier_->Error(Text(move::NoPlainTextMessage));
         return;
     }
+    if (!MaybeSave()) {
+        return;
+    }
+    move::MoveList read = Move();
     const move::MoveResult result =
-        move::LoadMoveFromText(state_.move, ToText(QGuiApplication::clipboard()->text()));
+        move::LoadMoveFromText(read, ToText(QGuiApplication::clipboard()->text()));
     ShowMessage(result.kind, result.message);
-    ShowMove();
+    if (result.Ok()) {
+        document_->ReplaceMove(QStringLiteral("Get from Clipboard"), std::move(read), false);
+    }
 }
 
 void TFormMain::menuItemPuttoClipboardClick() {
-    QGuiApplication::clipboard()->setText(Text(move::MoveClipboardText(state_.move)));
+    QGuiApplication::clipboard()->setText(Text(move::MoveClipboardText(Move())));
+}
+
+void TFormMain::TakeLoadedMove(const QString& stepName, move::MoveList read,
+                               const move::MoveResult& result) {
+    document_->SetFolder(read.folder);
+    ShowMessage(result.kind, result.message);
+    if (result.Ok()) {
+        document_->ReplaceMove(stepName, std::move(read), true);
+    }
+}
+
+void TFormMain::LoadMoveFile(const QString& stepName, const std::string& path) {
+    move::MoveList read = Move();
+    const move::MoveResult result = move::LoadMove(read, path);
+    TakeLoadedMove(stepName, std::move(read), result);
 }
 
 void TFormMain::menuItemLoadClick() {
-    const QString chosen =
-        picker_->OpenFileName(Text(move::SelectMoveFileTitle), FromPath(state_.move.folder),
-                              DialogFilter(Text(move::MoveFileFilter)));
-    if (chosen.isEmpty()) {
+    if (!MaybeSave()) {
         return;
     }
-    const move::MoveResult result = move::LoadMove(state_.move, ToPath(chosen));
-    ShowMessage(result.kind, result.message);
-    ShowMove();
+    const QString chosen =
+        picker_->OpenFileName(Text(move::SelectMoveFileTitle), FromPath(Move().folder),
+                              DialogFilter(Text(move::MoveFileFilter)));
+    if (!chosen.isEmpty()) {
+        LoadMoveFile(QStringLiteral("Load"), ToPath(chosen));
+    }
 }
 
 void TFormMain::menuItemReloadClick() {
-    if (state_.move.fileName.empty() ||
-        !notifier_->Confirm(Text(move::ConfirmReloadMessage), false)) {
+    if (Move().fileName.empty() || !notifier_->Confirm(Text(move::ConfirmReloadMessage), false)) {
         return;
     }
-    const std::string fileName = state_.move.fileName;
-    const move::MoveResult result = move::LoadMove(state_.move, fileName);
-    ShowMessage(result.kind, result.message);
-    ShowMove();
+    LoadMoveFile(QStringLiteral("Reload"), Move().fileName);
+}
+
+bool TFormMain::SaveCurrent() {
+    const move::SaveResult result = move::SaveMove(Move());
+    if (!result.ok) {
+        notifier_->Error(FromPath(result.message));
+        return false;
+    }
+    document_->MarkSaved();
+    return true;
+}
+
+bool TFormMain::SaveCurrentAs() {
+    const QString chosen =
+        picker_->SaveFileName(QStringLiteral("Save move file as"), FromPath(Move().folder),
+                              DialogFilter(Text(move::MoveFileFilter)));
+    if (chosen.isEmpty()) {
+        return false;
+    }
+    if (QFileInfo::exists(chosen) &&
+        !notifier_->Confirm(Text(move::ConfirmOverwriteMessage), true)) {
+        return false;
+    }
+    move::MoveList named = Move();
+    const move::SaveResult result = move::SaveMoveAs(named, ToPath(chosen));
+    if (!result.ok) {
+        notifier_->Error(FromPath(result.message));
+        return false;
+    }
+    document_->SetFileName(named.fileName);
+    document_->MarkSaved();
+    return true;
 }
 
 void TFormMain::menuItemSaveClick() {
-    if (state_.move.fileName.empty()) {
-        return;
-    }
-    const move::SaveResult result = move::SaveMove(state_.move);
-    if (!result.ok) {
-        notifier_->Error(FromPath(result.message));
+    if (Move().CanSave()) {
+        SaveCurrent();
     }
 }
 
 void TFormMain::menuItemSaveAsClick() {
-    const QString chosen =
-        picker_->SaveFileName(QStringLiteral("Save move file as"), FromPath(state_.move.folder),
-                              DialogFilter(Text(move::MoveFileFilter)));
-    if (chosen.isEmpty()) {
-        return;
-    }
-    if (QFileInfo::exists(chosen) &&
-        !notifier_->Confirm(Text(move::ConfirmOverwriteMessage), true)) {
-        return;
-    }
-    const move::SaveResult result = move::SaveMoveAs(state_.move, ToPath(chosen));
-    if (!result.ok) {
-        notifier_->Error(FromPath(result.message));
-    }
-    ShowMove();
+    SaveCurrentAs();
 }
 
 void TFormMain::menuItemLoadMostRecentFileClick() {
-    const move::MoveResult result = move::LoadMostRecentFile(state_.move);
-    ShowMessage(result.kind, result.message);
-    ShowMove();
+    if (!MaybeSave()) {
+        return;
+    }
+    move::MoveList read = Move();
+    const move::MoveResult result = move::LoadMostRecentFile(read);
+    TakeLoadedMove(QStringLiteral("Load"), std::move(read), result);
 }
 
 void TFormMain::menuItemCheckMoveClick() {
     check::CheckResult result;
     {
         const BusyCursor busy;
-        result = check::CheckMove(state_.move, state_.game);
+        result = check::CheckMove(Move(), state_.game);
     }
     switch (result.outcome) {
     case check::CheckOutcome::NothingToCheck:
@@ -203,6 +278,33 @@ void TFormMain::menuItemCheckMoveClick() {
         formCheckResult_->ShowTextWindow(check::CheckReportText(result),
                                          Text(check::CheckResultCaption));
         break;
+    }
+}
+
+void TFormMain::closeEvent(QCloseEvent* event) {
+    if (!quitConfirmed_ && !MaybeSave()) {
+        event->ignore();
+        return;
+    }
+    draft_->Discard();
+    SaveWindowState();
+    event->accept();
+}
+
+void TFormMain::OfferDraft() {
+    std::optional<move::MoveList> left = draft_->Left();
+    if (!left) {
+        return;
+    }
+    const std::string name =
+        left->fileName.empty() ? std::string("the unnamed move") : left->fileName;
+    if (notifier_->Confirm(QStringLiteral("Changes to ") + FromPath(report::ShortName(name)) +
+                               QStringLiteral(" were not saved when OrvMove last closed.\r\n"
+                                              "Restore them?"),
+                           false)) {
+        document_->ReplaceMove(QStringLiteral("Restore Draft"), std::move(*left), false);
+    } else {
+        draft_->Discard();
     }
 }
 

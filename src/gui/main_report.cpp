@@ -66,7 +66,7 @@ bool TFormMain::FormShow(const QStringList& arguments) {
                 LoadReport(state_.reportFileName);
             }
             report::SelectCurrentTribe(state_.game);
-            ShowTribeGoods();
+            GameChanged();
         } else {
             const QString chosen = ReportFileFromDialog();
             if (chosen.isEmpty()) {
@@ -96,13 +96,21 @@ bool TFormMain::LoadReport(const std::string& fileName) {
         return false;
     }
     state_.reportFileName = fileName;
-    setWindowTitle(FromPath(result.title));
+    setWindowTitle(FromPath(result.title) + QStringLiteral("[*]"));
     if (!result.message.empty()) {
         notifier_->Error(FromPath(result.message));
     }
-    ShowTribeGoods();
-    emit StateShown();
+    GameChanged();
     return true;
+}
+
+void TFormMain::GameChanged() {
+    ShowTribeGoods();
+    RunCheck();
+    if (SelectedLine()) {
+        UpdateCurrentGoods();
+    }
+    emit StateShown();
 }
 
 void TFormMain::ShowTribeGoods() {
@@ -137,8 +145,7 @@ bool TFormMain::ShowTribeDialog(bool saveSettings) {
     }
     state_.game.tribeName = formInitialize_->ChosenTribeName();
     report::SelectCurrentTribe(state_.game);
-    ShowTribeGoods();
-    emit StateShown();
+    GameChanged();
     if (saveSettings) {
         WriteSettings();
     }
@@ -165,6 +172,10 @@ void TFormMain::ApplySeriesButtons() {
 }
 
 void TFormMain::Quit() {
+    if (!MaybeSave()) {
+        return;
+    }
+    quitConfirmed_ = true;
     if (env_.quit) {
         env_.quit();
         return;
@@ -217,7 +228,7 @@ void TFormMain::Step(report::FindMode mode) {
         return;
     }
     report::SelectCurrentTribe(state_.game);
-    ShowTribeGoods();
+    GameChanged();
 }
 
 void TFormMain::ButtonNextClick() {
@@ -264,11 +275,10 @@ void TFormMain::PickOnMap(std::function<void(int x, int y)> done, QWidget* over)
         });
 }
 
-// Only an open map is redrawn: checking the move for the picture costs a copy of the map.
+// Only an open map is drawn anew; its picture comes from the live check's result.
 void TFormMain::RefreshMapWindow() {
     if (formMap_ != nullptr && formMap_->isVisible()) {
-        formMap_->SetDrawing(mapview::BuildDrawing(state_.game, state_.move,
-                                                   check::CheckMove(state_.move, state_.game)));
+        formMap_->SetDrawing(mapview::BuildDrawing(state_.game, Move(), check_));
     }
 }
 

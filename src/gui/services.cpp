@@ -38,6 +38,16 @@ bool MessageBoxNotifier::Confirm(const QString& text, bool warning) {
     return answer == QMessageBox::Yes;
 }
 
+SaveChoice MessageBoxNotifier::AskSave(const QString& text) {
+    const auto answer = QMessageBox::question(
+        parent_, Title, BoxText(text),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+    if (answer == QMessageBox::Save) {
+        return SaveChoice::Save;
+    }
+    return answer == QMessageBox::Discard ? SaveChoice::Discard : SaveChoice::Cancel;
+}
+
 QString DialogFilePicker::OpenFileName(const QString& title, const QString& folder,
                                        const QString& filter) {
     return QFileDialog::getOpenFileName(parent_, title, folder, filter);

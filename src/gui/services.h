@@ -9,6 +9,11 @@ class QWidget;
 
 namespace orv::gui {
 
+// The answers to "Save changes to the move?".
+enum class SaveChoice { Save, Discard, Cancel };
+
+inline constexpr const char* SaveChangesQuestion = "Save changes to the move?";
+
 class Notifier {
   public:
     virtual ~Notifier() = default;
@@ -17,6 +22,8 @@ class Notifier {
     virtual void Information(const QString& text) = 0;
     // A question with Yes and No; true for Yes. warning selects the warning icon.
     virtual bool Confirm(const QString& text, bool warning) = 0;
+    // A question with Save, Discard and Cancel.
+    virtual SaveChoice AskSave(const QString& text) = 0;
 };
 
 class FilePicker {
@@ -37,6 +44,7 @@ class MessageBoxNotifier final : public Notifier {
     void Warning(const QString& text) override;
     void Information(const QString& text) override;
     bool Confirm(const QString& text, bool warning) override;
+    SaveChoice AskSave(const QString& text) override;
 
   private:
     QWidget* parent_;

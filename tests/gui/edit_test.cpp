@@ -7,6 +7,7 @@
 #include "gui/movec1.h"
 #include "gui_tests.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
@@ -168,6 +169,15 @@ class EditTest : public QObject {
         QCOMPARE(f.MoveLines(),
                  (QStringList{QStringLiteral("BEGIN"), QStringLiteral("LAND 3 4 U FO 5 BO 4 N E"),
                               QStringLiteral("END")}));
+        // The edit and the new order are one step each.
+        QCOMPARE(f.form->menuItemUndo->text(), QStringLiteral("Undo Edit Command"));
+        f.form->menuItemUndo->trigger();
+        QCOMPARE(f.MoveLines().at(1), QStringLiteral("LAND 3 4 U FO 5 BO 3 N E"));
+        f.form->menuItemUndo->trigger();
+        QCOMPARE(f.MoveLines(), (QStringList{QStringLiteral("BEGIN"), QStringLiteral("END")}));
+        f.form->menuItemRedo->trigger();
+        QCOMPARE(f.MoveLines().at(1), QStringLiteral("LAND 3 4 U FO 5 BO 3 N E"));
+        QCOMPARE(f.Selected(), 1);
     }
 
     void dispatcherRefusesWithItsMessages() {

@@ -5,6 +5,7 @@
 #include "core/move/move_file.h"
 #include "gui/initialize.h"
 #include "gui/main.h"
+#include "gui/move_document.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -22,12 +23,19 @@ namespace orv::gui::testing {
 struct RecordingNotifier final : Notifier {
     QStringList errors, warnings, informations, questions;
     bool answer = true;
+    SaveChoice saveAnswer = SaveChoice::Discard;
+    int saveQuestions = 0;
     void Error(const QString& text) override { errors.append(text); }
     void Warning(const QString& text) override { warnings.append(text); }
     void Information(const QString& text) override { informations.append(text); }
     bool Confirm(const QString& text, bool) override {
         questions.append(text);
         return answer;
+    }
+    SaveChoice AskSave(const QString& text) override {
+        questions.append(text);
+        ++saveQuestions;
+        return saveAnswer;
     }
 };
 
@@ -55,6 +63,14 @@ inline QStringList Lines(const QListWidget* list) {
     return lines;
 }
 
+// A window's title as the user sees it: the unsaved mark shown as "*" or left out.
+inline QString ShownTitle(const QWidget* window) {
+    QString title = window->windowTitle();
+    title.replace(QStringLiteral("[*]"),
+                  window->isWindowModified() ? QStringLiteral("*") : QString());
+    return title;
+}
+
 inline QString Example(const char* name) {
     return QStringLiteral(ORV_EXAMPLES_DIR "/") + QString::fromLatin1(name);
 }
@@ -62,16 +78,19 @@ inline QString Example(const char* name) {
 struct MainFixture {
     QTemporaryDir programDir;
     QTemporaryDir configDir;
+    QTemporaryDir dataDir;
     QTemporaryDir work; // reports and moves of the test
     RecordingNotifier notifier;
     ScriptedPicker picker;
     int quits = 0;
     std::unique_ptr<TFormMain> form;
 
-    MainFixture() {
+    // The folders of another run, when given: its drafts and its window settings.
+    explicit MainFixture(const QString& dataFolder = {}, const QString& configFolder = {}) {
         Environment env;
         env.programDir = programDir.path();
-        env.configDir = configDir.path();
+        env.configDir = configFolder.isEmpty() ? configDir.path() : configFolder;
+        env.dataDir = dataFolder.isEmpty() ? dataDir.path() : dataFolder;
         env.notifier = &notifier;
         env.picker = &picker;
         env.quit = [this] { ++quits; };
@@ -115,15 +134,16 @@ struct MainFixture {
         });
     }
 
-    // Replaces the open move by one read from raw lines (the frame is added) and shows it.
-    void SetMove(std::initializer_list<const char*> rawOrders) const {
+    // Puts a move read from raw lines (after a BEGIN line) in place, as a load does.
+    void SetMove(std::initializer_list<const char*> rawLines) const {
         std::string text = "BEGIN\r\n";
-        for (const char* order : rawOrders) {
-            text += order;
+        for (const char* line : rawLines) {
+            text += line;
             text += "\r\n";
         }
-        move::LoadMoveFromText(form->State().move, text);
-        form->ShowMove();
+        move::MoveList move = form->Move();
+        move::LoadMoveFromText(move, text);
+        form->Document()->ReplaceMove(QStringLiteral("Load"), std::move(move), true);
     }
 
     // Starts with a report on the command line and takes the first tribe.

@@ -11,3 +11,4 @@ std::vector<std::unique_ptr<QObject>> WindowTests();
 std::vector<std::unique_ptr<QObject>> MapWindowTests();
 std::vector<std::unique_ptr<QObject>> DialogTests();
 std::vector<std::unique_ptr<QObject>> EditTests();
+std::vector<std::unique_ptr<QObject>> EditingLoopTests();

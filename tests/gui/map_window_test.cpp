@@ -39,7 +39,7 @@ class MapWindowTest : public QObject {
     // The example report with one land movement (line 1), shown on the map.
     static TFormMap* OpenMap(MainFixture& f) {
         f.StartWith(Example("turn12.txt"));
-        f.form->State().move.form = orv::move::DisplayForm::Raw;
+        f.form->Document()->SetForm(orv::move::DisplayForm::Raw);
         f.SetMove({"LAND 3 4 FO 2 E", "PLA 3 3 FO", "END"});
         f.form->menuItemShowGraphicalMap->trigger();
         return f.form->MapWindow();

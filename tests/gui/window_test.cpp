@@ -45,8 +45,9 @@ class WindowTest : public QObject {
         QCOMPARE(menus, (QStringList{QStringLiteral("Move"), QStringLiteral("Report"),
                                      QStringLiteral("Help")}));
         QCOMPARE(Items(f.form->menuMove),
-                 QString::fromLatin1("New|-|Get from Clipboard|Put to Clipboard|-|Load...|Reload|"
-                                     "Check Move|Save|Save As...|-|Quit")
+                 QString::fromLatin1("Undo|Redo|-|New|-|Get from Clipboard|Put to Clipboard|-|"
+                                     "Load...|Reload|Check Move|Save|Save As...|-|"
+                                     "Show Problem List|Next Problem|Previous Problem|-|Quit")
                      .split(QLatin1Char('|')));
         QCOMPARE(Items(f.form->menuReport),
                  QString::fromLatin1("Load...|-|Show Map|Show Graphical Map|Show Global Options|-|"
@@ -66,14 +67,14 @@ class WindowTest : public QObject {
 
     void controlsCarryTheirCaptionsAtStart() {
         MainFixture f;
-        QCOMPARE(f.form->windowTitle(), QStringLiteral("OrvMove"));
+        QCOMPARE(orv::gui::testing::ShownTitle(f.form.get()), QStringLiteral("OrvMove"));
         QCOMPARE(f.form->size(), QSize(700, 600));
         QCOMPARE(f.form->minimumSize(), QSize(480, 400));
         QCOMPARE(f.form->LabelMove->text(), QStringLiteral("Your Move:"));
         for (const QLabel* value :
              {f.form->LabelSGoldVal, f.form->LabelSWoodVal, f.form->LabelSFoodVal,
               f.form->LabelCGoldVal, f.form->LabelCWoodVal}) {
-            QCOMPARE(value->text(), QStringLiteral("99999"));
+            QCOMPARE(value->text(), QStringLiteral("-"));
         }
     }
 

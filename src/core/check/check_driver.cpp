@@ -4,6 +4,7 @@
 #include "core/check/province_rules.h"
 #include "core/move/words.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace orv::check {
@@ -145,6 +146,26 @@ std::string WithoutIndent(std::string_view message) {
         message.remove_prefix(end + 2);
     }
     return text;
+}
+
+std::vector<Problem> Problems(const CheckResult& result) {
+    std::vector<Problem> problems;
+    for (const Finding& finding : result.findings) {
+        for (const std::string& message : finding.messages) {
+            std::string text = WithoutIndent(message);
+            std::replace(text.begin(), text.end(), '\n', ' ');
+            if (finding.kind == FindingKind::OrderLimit) {
+                constexpr std::string_view prefix = "Error: ";
+                if (text.starts_with(prefix)) {
+                    text.erase(0, prefix.size());
+                }
+            } else {
+                text = "Line " + std::to_string(finding.line) + ": " + text;
+            }
+            problems.push_back({finding.line, std::move(text)});
+        }
+    }
+    return problems;
 }
 
 } // namespace orv::check

@@ -75,4 +75,16 @@ std::string CheckReportText(const CheckResult& result);
 // A message without its three-blank indent (also after each line break inside it).
 std::string WithoutIndent(std::string_view message);
 
+// One row of the problem list: the list line it is about and what is wrong there.
+struct Problem {
+    std::size_t line = 0;
+    std::string text;
+
+    bool operator==(const Problem&) const = default;
+};
+
+// One row per message of the report, in its order: "Line 14: Province 1/1 is a sea
+// province!"; the order-limit entry, which has no line of its own, points at "END".
+std::vector<Problem> Problems(const CheckResult& result);
+
 } // namespace orv::check

@@ -221,27 +221,25 @@ std::vector<std::string> MessageLines(std::string_view text) {
     return lines;
 }
 
-void RewriteMessageBlock(move::MoveList& move, std::string_view text) {
-    move.ReplaceMessages(MessageLines(text));
+move::MoveEdit RewriteMessageBlock(move::MoveList& move, std::string_view text) {
+    return move::Apply(move, move::MoveEdit::Messages(MessageLines(text)));
 }
 
-void PlaceOrderLine(move::MoveList& move, Selection& selected, InsertMode mode,
-                    move::OrderLine line) {
+move::MoveEdit PlaceOrderLine(move::MoveList& move, Selection& selected, InsertMode mode,
+                              move::OrderLine line) {
     const std::size_t end = move.EndLineIndex();
     if (!selected || *selected >= move.Size()) {
-        move.InsertOrder(end, std::move(line));
         selected = end;
-        return;
+        return move::Apply(move, move::MoveEdit::Insert(end, std::move(line)));
     }
     const std::size_t i = *selected;
     if (mode == InsertMode::Replace && move.IsOrderLine(i)) {
-        move.ReplaceOrder(i, std::move(line));
-        return;
+        return move::Apply(move, move::MoveEdit::Replace(i, std::move(line)));
     }
     const std::size_t wanted = mode == InsertMode::Below ? i + 1 : i;
     const std::size_t at = std::clamp<std::size_t>(wanted, 1, end);
-    move.InsertOrder(at, std::move(line));
     selected = at;
+    return move::Apply(move, move::MoveEdit::Insert(at, std::move(line)));
 }
 
 move::OrderLine ComposeOrder(CommandKind kind, const OrderFields& fields, move::DisplayForm form) {
@@ -256,14 +254,14 @@ ComposeOutcome ComposeOrderLine(move::MoveList& move, Selection& selected, Inser
         return {};
     }
     if (kind == CommandKind::SendMessages) {
-        RewriteMessageBlock(move, fields.At(1));
+        move::MoveEdit undo = RewriteMessageBlock(move, fields.At(1));
         if (selected && *selected >= move.Size()) {
             selected.reset();
         }
-        return {true, false};
+        return {std::move(undo), false};
     }
-    PlaceOrderLine(move, selected, mode, ComposeOrder(kind, fields, move.form));
-    return {true, kind == CommandKind::PlaceUnits};
+    return {PlaceOrderLine(move, selected, mode, ComposeOrder(kind, fields, move.form)),
+            kind == CommandKind::PlaceUnits};
 }
 
 } // namespace orv::edit

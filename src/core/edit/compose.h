@@ -5,8 +5,10 @@
 
 #include "core/edit/order_fields.h"
 #include "core/move/catalogue.h"
+#include "core/move/move_edit.h"
 #include "core/move/move_list.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,23 +23,26 @@ std::string ComposeLine(move::CommandKind kind, const OrderFields& fields, move:
 // the last line end becomes a line only when it is not empty.
 std::vector<std::string> MessageLines(std::string_view text);
 
-// Replaces every line after "END" by the lines of the message text.
-void RewriteMessageBlock(move::MoveList& move, std::string_view text);
+// Replaces every line after "END" by the lines of the message text; returns the edit that
+// takes it back.
+move::MoveEdit RewriteMessageBlock(move::MoveList& move, std::string_view text);
 
 // Inserts the order above, below or in place of the selected line and selects it; without
 // a selection it goes directly above "END". Orders stay between "BEGIN" and "END": a
 // selection outside them (a frame line or the message block) puts the order as close to
 // it as the frame allows, and never replaces a frame or message line.
-void PlaceOrderLine(move::MoveList& move, Selection& selected, InsertMode mode,
-                    move::OrderLine line);
+move::MoveEdit PlaceOrderLine(move::MoveList& move, Selection& selected, InsertMode mode,
+                              move::OrderLine line);
 
 // The order a dialog's fields make, composed in the given form.
 move::OrderLine ComposeOrder(move::CommandKind kind, const OrderFields& fields,
                              move::DisplayForm form);
 
 struct ComposeOutcome {
-    bool changed = false;     // the move was changed
-    bool updateGoods = false; // the current goods are to be shown anew for the selection
+    std::optional<move::MoveEdit> undo; // takes the change back; none when nothing changed
+    bool updateGoods = false;           // the current goods are to be shown anew
+
+    bool Changed() const { return undo.has_value(); }
 };
 
 // What a dialog's OK, Cancel or Escape does with its fields. Both of the first two slots

@@ -9,7 +9,11 @@ namespace {
 using move::MessageKind;
 
 ListEditOutcome Refused(std::string_view text) {
-    return {UserMessage{MessageKind::Error, std::string(text)}, false, false};
+    return {UserMessage{MessageKind::Error, std::string(text)}, std::nullopt, false};
+}
+
+ListEditOutcome Changed(move::MoveEdit undo) {
+    return {std::nullopt, std::move(undo), true};
 }
 
 bool IsFrameLine(const move::MoveList& move, std::size_t i) {
@@ -60,9 +64,8 @@ ListEditOutcome MoveOrderUp(move::MoveList& move, Selection& selected) {
     const std::size_t end = move.EndLineIndex();
     // The first order wraps round to the place directly above "END".
     const std::size_t to = i == 1 ? end - 1 : i - 1;
-    move.MoveOrder(i, to);
     selected = to;
-    return {std::nullopt, true, true};
+    return Changed(move::Apply(move, move::MoveEdit::Move(i, to)));
 }
 
 ListEditOutcome MoveOrderDown(move::MoveList& move, Selection& selected) {
@@ -72,9 +75,8 @@ ListEditOutcome MoveOrderDown(move::MoveList& move, Selection& selected) {
     const std::size_t i = *selected;
     // The last order wraps round to the place directly below "BEGIN".
     const std::size_t to = i + 1 == move.EndLineIndex() ? 1 : i + 1;
-    move.MoveOrder(i, to);
     selected = to;
-    return {std::nullopt, true, true};
+    return Changed(move::Apply(move, move::MoveEdit::Move(i, to)));
 }
 
 ListEditOutcome DeleteCommand(move::MoveList& move, Selection& selected) {
@@ -84,15 +86,16 @@ ListEditOutcome DeleteCommand(move::MoveList& move, Selection& selected) {
     const std::size_t i = *selected;
     const std::size_t end = move.EndLineIndex();
     std::size_t s = i;
+    move::MoveEdit undo;
     if (i <= end) {
         if (IsFrameLine(move, i)) {
             return {};
         }
-        move.TakeOrder(i);
+        undo = move::Apply(move, move::MoveEdit::Remove(i));
     } else {
         std::vector<std::string> messages = move.Messages();
         messages.resize(move.MessageIndex(i));
-        move.ReplaceMessages(std::move(messages));
+        undo = move::Apply(move, move::MoveEdit::Messages(std::move(messages)));
         s = i - 1;
     }
     s = std::min(s, move.Size() - 1);
@@ -104,7 +107,7 @@ ListEditOutcome DeleteCommand(move::MoveList& move, Selection& selected) {
     } else {
         selected = s;
     }
-    return {std::nullopt, true, true};
+    return Changed(std::move(undo));
 }
 
 } // namespace orv::edit

@@ -5,6 +5,7 @@
 // "END" always stay.
 
 #include "core/edit/order_fields.h"
+#include "core/move/move_edit.h"
 #include "core/move/move_list.h"
 
 #include <optional>
@@ -24,8 +25,10 @@ Selection SelectionAfterClick(const move::MoveList& move, Selection clicked);
 
 struct ListEditOutcome {
     std::optional<UserMessage> message; // an error to show; the move is unchanged then
-    bool changed = false;               // lines were moved or deleted
+    std::optional<move::MoveEdit> undo; // takes the change back; none when nothing changed
     bool updateGoods = false;           // the current goods are to be shown anew
+
+    bool Changed() const { return undo.has_value(); }
 };
 
 // "-": the selected order one place up; the first order wraps to the last place.

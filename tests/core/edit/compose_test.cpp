@@ -199,7 +199,7 @@ TEST(ComposeOrderLine, CancelChangesNothing) {
     Selection selected = 1;
     const auto outcome = ComposeOrderLine(move, selected, InsertMode::Replace,
                                           CommandKind::PlaceUnits, OrderFields{});
-    EXPECT_FALSE(outcome.changed);
+    EXPECT_FALSE(outcome.Changed());
     EXPECT_FALSE(outcome.updateGoods);
     EXPECT_EQ(move.Lines(), (Lines{"BEGIN", "A", "END"}));
     EXPECT_EQ(selected, 1U);
@@ -210,11 +210,11 @@ TEST(ComposeOrderLine, WritesInTheMoveDisplayFormAndAsksForGoodsAfterPlacements)
     Selection selected;
     auto outcome = ComposeOrderLine(move, selected, InsertMode::Below, CommandKind::PlaceUnits,
                                     Fields({"1", "1", "Castle"}));
-    EXPECT_TRUE(outcome.changed);
+    EXPECT_TRUE(outcome.Changed());
     EXPECT_TRUE(outcome.updateGoods);
     outcome =
         ComposeOrderLine(move, selected, InsertMode::Below, CommandKind::NameKing, Fields({"Bob"}));
-    EXPECT_TRUE(outcome.changed);
+    EXPECT_TRUE(outcome.Changed());
     EXPECT_FALSE(outcome.updateGoods);
     EXPECT_EQ(move.Lines(), (Lines{"BEGIN", "PLA 1 1 CA", "NAME Bob", "END"}));
     EXPECT_EQ(selected, 2U);
@@ -225,7 +225,7 @@ TEST(ComposeOrderLine, MessagesReplaceTheBlockAndLeaveTheSelection) {
     Selection selected = 1;
     const auto outcome = ComposeOrderLine(move, selected, InsertMode::Above,
                                           CommandKind::SendMessages, Fields({"Hi"}));
-    EXPECT_TRUE(outcome.changed);
+    EXPECT_TRUE(outcome.Changed());
     EXPECT_FALSE(outcome.updateGoods);
     EXPECT_EQ(move.Lines(), (Lines{"BEGIN", "A", "END", "Send message(s):", "Hi"}));
     EXPECT_EQ(selected, 1U);

@@ -73,8 +73,12 @@ TEST_P(EditTable, MovesOrDeletesAndSelects) {
         break;
     }
     EXPECT_EQ(move.Lines(), testing::Split(e.after ? e.after : e.lines));
+    if (outcome.undo) {
+        move::Apply(move, *outcome.undo);
+        EXPECT_EQ(move.Lines(), testing::Split(e.lines)) << "undone";
+    }
     EXPECT_EQ(selected, e.selection);
-    EXPECT_EQ(outcome.changed, e.after != nullptr);
+    EXPECT_EQ(outcome.Changed(), e.after != nullptr);
     EXPECT_EQ(outcome.updateGoods, e.after != nullptr);
     if (e.message) {
         ASSERT_TRUE(outcome.message);

@@ -1,0 +1,93 @@
+#include "gui/draft.h"
+
+#include "core/move/move_file.h"
+#include "core/report/text_file.h"
+#include "gui/move_document.h"
+#include "gui/text_codec.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace orv::gui {
+
+namespace {
+
+// The draft's first line names the move file; a reader of move files skips it as it skips
+// every line before BEGIN.
+constexpr std::string_view Heading = "OrvMove draft of: ";
+constexpr int DelayMs = 2000;
+
+} // namespace
+
+DraftKeeper::DraftKeeper(const MoveDocument& document, const QString& folder, QObject* parent)
+    : QObject(parent), document_(document) {
+    if (!folder.isEmpty()) {
+        path_ = QDir(folder).filePath(QStringLiteral("drafts/draft.cmd"));
+    }
+    timer_.setSingleShot(true);
+    timer_.setInterval(DelayMs);
+    connect(&timer_, &QTimer::timeout, this, &DraftKeeper::WriteNow);
+    connect(&document, &MoveDocument::Changed, this, &DraftKeeper::DocumentChanged);
+    connect(&document, &MoveDocument::ModifiedChanged, this, &DraftKeeper::DocumentChanged);
+}
+
+void DraftKeeper::DocumentChanged() {
+    if (!document_.IsModified()) {
+        Discard();
+    } else if (!timer_.isActive()) {
+        timer_.start();
+    }
+}
+
+void DraftKeeper::WriteNow() {
+    timer_.stop();
+    if (path_.isEmpty()) {
+        return;
+    }
+    if (!document_.IsModified()) {
+        Discard();
+        return;
+    }
+    QDir().mkpath(QFileInfo(path_).absolutePath());
+    const move::MoveList& move = document_.Move();
+    std::string text(Heading);
+    text += move.fileName;
+    text += "\r\n";
+    text += move.RawText();
+    report::WriteFileReplacing(ToPath(path_), text);
+}
+
+void DraftKeeper::Discard() {
+    timer_.stop();
+    if (!path_.isEmpty()) {
+        QFile::remove(path_);
+    }
+}
+
+std::optional<move::MoveList> DraftKeeper::Left() const {
+    if (path_.isEmpty() || !QFileInfo::exists(path_)) {
+        return std::nullopt;
+    }
+    std::string bytes;
+    if (report::ReadFileBytes(ToPath(path_), bytes) != report::FileStatus::Ok) {
+        return std::nullopt;
+    }
+    report::LineCursor lines(bytes);
+    const std::string_view first = lines.Next();
+    move::MoveList move;
+    move.form = document_.Move().form;
+    if (!first.starts_with(Heading) || !move::LoadMoveFromText(move, bytes).Ok()) {
+        return std::nullopt;
+    }
+    move.fileName = std::string(first.substr(Heading.size()));
+    const QFileInfo draft(path_);
+    const QFileInfo file(FromPath(move.fileName));
+    if (!move.fileName.empty() && file.exists() && file.lastModified() >= draft.lastModified()) {
+        QFile::remove(path_); // the move was saved after the draft was written
+        return std::nullopt;
+    }
+    return move;
+}
+
+} // namespace orv::gui

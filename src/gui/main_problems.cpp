@@ -1,0 +1,111 @@
+// The main window's live check: the check runs on every change of the move, the report or
+// the tribe, and its findings are listed below the move, marked on the order lines and
+// drawn on the map. Also the window's own settings (panels shown), kept apart from the
+// two-line settings file.
+
+#include "core/check/check_driver.h"
+#include "gui/main.h"
+#include "gui/text_codec.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QListWidget>
+#include <QSettings>
+#include <QSignalBlocker>
+#include <QStyle>
+
+namespace orv::gui {
+
+namespace {
+
+constexpr int LineRole = Qt::UserRole;
+
+} // namespace
+
+void TFormMain::RunCheck() {
+    check_ = check::CheckMove(Move(), state_.game);
+    ShowProblems();
+}
+
+void TFormMain::ShowProblems() {
+    {
+        const QSignalBlocker quiet(ListBoxProblems);
+        ListBoxProblems->clear();
+        for (const check::Problem& problem : check::Problems(check_)) {
+            auto* item = new QListWidgetItem(FromText(problem.text), ListBoxProblems);
+            item->setData(LineRole, static_cast<qulonglong>(problem.line));
+        }
+    }
+    // Each order line with a finding carries a mark and the messages as its tooltip.
+    const QIcon mark = style()->standardIcon(QStyle::SP_MessageBoxWarning);
+    for (const check::Finding& finding : check_.findings) {
+        QListWidgetItem* item = ListBoxMove->item(static_cast<int>(finding.line));
+        if (item == nullptr || finding.kind == check::FindingKind::OrderLimit) {
+            continue;
+        }
+        item->setIcon(mark);
+        QString tip = item->toolTip();
+        for (const std::string& message : finding.messages) {
+            if (!tip.isEmpty()) {
+                tip += QLatin1Char('\n');
+            }
+            tip += FromText(check::WithoutIndent(message));
+        }
+        item->setToolTip(tip);
+    }
+}
+
+void TFormMain::ProblemSelected() {
+    const QList<QListWidgetItem*> chosen = ListBoxProblems->selectedItems();
+    if (chosen.isEmpty()) {
+        return;
+    }
+    SelectLine(static_cast<std::size_t>(chosen.first()->data(LineRole).toULongLong()));
+    UpdateCurrentGoods();
+    ShowSelectionOnMap();
+}
+
+void TFormMain::ProblemActivated() {
+    ProblemSelected();
+    if (Move().IsOrderLine(SelectedLine().value_or(0))) {
+        ButtonEditClick();
+    }
+}
+
+void TFormMain::StepProblem(int direction) {
+    const int count = ListBoxProblems->count();
+    if (count == 0) {
+        return;
+    }
+    const int current = ListBoxProblems->currentRow();
+    const int next =
+        current < 0 ? (direction > 0 ? 0 : count - 1) : (current + direction + count) % count;
+    ListBoxProblems->setCurrentRow(next);
+    ProblemSelected();
+}
+
+void TFormMain::NextProblem() {
+    StepProblem(1);
+}
+
+void TFormMain::PreviousProblem() {
+    StepProblem(-1);
+}
+
+QSettings& TFormMain::WindowSettings() {
+    if (!windowSettings_) {
+        const QString folder =
+            env_.configDir.isEmpty() ? QApplication::applicationDirPath() : env_.configDir;
+        windowSettings_ = std::make_unique<QSettings>(folder + QStringLiteral("/OrvMove.conf"),
+                                                      QSettings::IniFormat);
+    }
+    return *windowSettings_;
+}
+
+void TFormMain::SaveWindowState() {
+    WindowSettings().setValue(QStringLiteral("problemListShown"),
+                              menuItemShowProblems->isChecked());
+    WindowSettings().sync();
+}
+
+} // namespace orv::gui
