@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev libgl1-mesa-dev
   clang clang-format clang-tidy
   xvfb xauth imagemagick
+  dpkg-dev desktop-file-utils appstream groff-base
 )
 
 missing=()
