@@ -110,6 +110,9 @@ class TFormMain : public QMainWindow {
     // Offers the draft an earlier run left behind, if any.
     void OfferDraft();
 
+    // Opens a move file as "Load..." does, after the save question.
+    void OpenMoveFile(const QString& path);
+
     // "-" without a selected line, else the gold and wood left after the selected line,
     // red below zero.
     void UpdateCurrentGoods();

@@ -203,6 +203,12 @@ void TFormMain::menuItemLoadClick() {
     }
 }
 
+void TFormMain::OpenMoveFile(const QString& path) {
+    if (MaybeSave()) {
+        LoadMoveFile(QStringLiteral("Load"), ToPath(path));
+    }
+}
+
 void TFormMain::menuItemReloadClick() {
     if (Move().fileName.empty() || !notifier_->Confirm(Text(move::ConfirmReloadMessage), false)) {
         return;

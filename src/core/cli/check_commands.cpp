@@ -1,14 +1,14 @@
-// The subcommands that show the current goods of a move and check it, as the editor does
+// The subcommands that show the current goods of a move and check moves, as the editor does
 // with a report loaded, a tribe chosen and the move open.
 #include "core/check/check_driver.h"
 #include "core/check/goods.h"
+#include "core/cli/check_formats.h"
 #include "core/cli/cli_app.h"
 #include "core/cli/loading.h"
 #include "core/move/move_file.h"
 #include "core/report/tokenizer.h"
 
-#include <istream>
-#include <iterator>
+#include <algorithm>
 #include <optional>
 #include <ostream>
 
@@ -19,14 +19,16 @@ namespace {
 struct MoveArgs {
     std::string report;
     std::optional<std::string> tribe;
-    std::optional<std::string> move;
+    std::vector<std::string> moves;
     std::optional<std::string> line; // goods only
     move::DisplayForm form = move::DisplayForm::Natural;
+    CheckFormat format = CheckFormat::Text;
 };
 
-// Reads REPORT --tribe NAME MOVE [--line N] [--form natural|raw] in any order after
-// REPORT; false on anything else.
-bool ParseMoveArgs(const std::vector<std::string>& args, bool allowLine, MoveArgs& parsed) {
+// Reads REPORT --tribe NAME MOVE... [--line N] [--form natural|raw] [--format F] in any
+// order after REPORT; false on anything else. `check` takes several moves and --format,
+// `goods` one move and --line.
+bool ParseMoveArgs(const std::vector<std::string>& args, bool goods, MoveArgs& parsed) {
     if (args.empty() || args[0].rfind("--", 0) == 0) {
         return false;
     }
@@ -36,83 +38,125 @@ bool ParseMoveArgs(const std::vector<std::string>& args, bool allowLine, MoveArg
         const bool hasValue = i + 1 < args.size();
         if (arg == "--tribe" && hasValue && !parsed.tribe) {
             parsed.tribe = args[++i];
-        } else if (arg == "--line" && allowLine && hasValue && !parsed.line) {
+        } else if (arg == "--line" && goods && hasValue && !parsed.line) {
             parsed.line = args[++i];
         } else if (arg == "--form" && hasValue) {
             const std::string& value = args[++i];
-            if (value == "natural") {
-                parsed.form = move::DisplayForm::Natural;
-            } else if (value == "raw") {
-                parsed.form = move::DisplayForm::Raw;
+            if (value != "natural" && value != "raw") {
+                return false;
+            }
+            parsed.form = value == "raw" ? move::DisplayForm::Raw : move::DisplayForm::Natural;
+        } else if (arg == "--format" && !goods && hasValue) {
+            const std::string& value = args[++i];
+            if (value == "text") {
+                parsed.format = CheckFormat::Text;
+            } else if (value == "gnu") {
+                parsed.format = CheckFormat::Gnu;
+            } else if (value == "json") {
+                parsed.format = CheckFormat::Json;
             } else {
                 return false;
             }
-        } else if (!parsed.move && (arg == "-" || arg.rfind("--", 0) != 0)) {
-            parsed.move = arg;
+        } else if ((goods ? parsed.moves.empty() : true) &&
+                   (arg == "-" || arg.rfind("--", 0) != 0)) {
+            parsed.moves.push_back(arg);
         } else {
             return false;
         }
     }
-    return parsed.tribe.has_value() && parsed.move.has_value();
+    const bool oneStandardInput = std::count(parsed.moves.begin(), parsed.moves.end(), "-") <= 1;
+    return parsed.tribe.has_value() && !parsed.moves.empty() && oneStandardInput;
 }
 
-// Loads the report, chooses the tribe and opens the move in the chosen display form, as
-// the editor does; false (with the exit code in code) when the work ends.
-bool LoadGameAndMove(const MoveArgs& args, Streams io, report::Game& game, move::MoveList& moveList,
-                     int& code) {
+// Loads the report and chooses the tribe as the editor does; the exit code when the work
+// ends.
+std::optional<int> LoadGame(const MoveArgs& args, Streams io, report::Game& game) {
+    int code = ExitDone;
     if (!LoadReportForCli(args.report, io, game, code)) {
-        return false;
+        return code;
     }
     game.tribeName = *args.tribe;
     if (!report::SelectCurrentTribe(game)) {
         io.err << "Warning: no tribe named \"" << *args.tribe
                << "\" in the report; the goods start from 0 gold and 0 wood.\n";
     }
-    moveList.form = args.form;
+    return std::nullopt;
+}
+
+// Opens a move in the chosen display form as the editor does; false, with the message on
+// the error stream, when it cannot be read.
+bool LoadMoveForCli(const std::string& source, move::DisplayForm form, Streams io,
+                    move::MoveList& moveList) {
+    moveList.form = form;
     move::MoveResult result;
-    if (*args.move == "-") {
+    if (source == "-") {
         std::string text;
         if (!ReadStandardInput(io, text)) {
-            code = ExitFailure;
             return false;
         }
         result = move::LoadMoveFromText(moveList, text);
     } else {
-        result = move::LoadMove(moveList, *args.move);
+        result = move::LoadMove(moveList, source);
     }
     if (!result.Ok()) {
         WriteLines(io.err, result.message);
-        code = ExitFailure;
         return false;
     }
     return true;
 }
 
-// Parses the arguments and loads the game and the move; the exit code when the work ends.
-std::optional<int> Prepare(const std::vector<std::string>& args, bool allowLine, Streams io,
-                           MoveArgs& parsed, report::Game& game, move::MoveList& moveList) {
-    if (!ParseMoveArgs(args, allowLine, parsed)) {
-        return Usage(io);
+// Checks one move and prints its result in the chosen format; the exit code for it.
+int CheckOne(const MoveArgs& args, const std::string& source, const report::Game& game, bool named,
+             Streams io) {
+    move::MoveList moveList;
+    if (!LoadMoveForCli(source, args.form, io, moveList)) {
+        return ExitFailure;
     }
-    if (parsed.line &&
-        (!report::IsNumber(*parsed.line) || report::TextAsNumber(*parsed.line) < 0)) {
-        return Usage(io);
-    }
-    int code = ExitDone;
-    if (!LoadGameAndMove(parsed, io, game, moveList, code)) {
+    const check::CheckResult result = check::CheckMove(moveList, game);
+    const int code = result.Correct() ? ExitDone : ExitCheckFoundErrors;
+    switch (args.format) {
+    case CheckFormat::Gnu:
+        io.out << GnuLines(source, moveList, result);
         return code;
+    case CheckFormat::Json:
+        io.out << JsonDocument(source, *args.tribe, moveList, result);
+        return code;
+    case CheckFormat::Text:
+        break;
     }
-    return std::nullopt;
+    if (named) {
+        io.out << source << ":\n";
+    }
+    switch (result.outcome) {
+    case check::CheckOutcome::NothingToCheck:
+        io.out << check::NothingToCheckText << '\n';
+        break;
+    case check::CheckOutcome::MoveSeemsCorrect:
+        io.out << check::MoveSeemsCorrectText << '\n';
+        break;
+    case check::CheckOutcome::ErrorsFound:
+        WriteLines(io.out, check::CheckReportText(result));
+        break;
+    }
+    return code;
 }
 
 } // namespace
 
 int RunGoods(const std::vector<std::string>& args, Streams io) {
     MoveArgs parsed;
+    if (!ParseMoveArgs(args, true, parsed) ||
+        (parsed.line &&
+         (!report::IsNumber(*parsed.line) || report::TextAsNumber(*parsed.line) < 0))) {
+        return Usage(io);
+    }
     report::Game game;
-    move::MoveList moveList;
-    if (const std::optional<int> code = Prepare(args, true, io, parsed, game, moveList)) {
+    if (const std::optional<int> code = LoadGame(parsed, io, game)) {
         return *code;
+    }
+    move::MoveList moveList;
+    if (!LoadMoveForCli(parsed.moves.front(), parsed.form, io, moveList)) {
+        return ExitFailure;
     }
     const auto size = static_cast<std::int64_t>(moveList.Size());
     const std::int64_t selected = parsed.line ? report::TextAsNumber(*parsed.line) : size - 1;
@@ -127,24 +171,20 @@ int RunGoods(const std::vector<std::string>& args, Streams io) {
 
 int RunCheck(const std::vector<std::string>& args, Streams io) {
     MoveArgs parsed;
+    if (!ParseMoveArgs(args, false, parsed)) {
+        return Usage(io);
+    }
     report::Game game;
-    move::MoveList moveList;
-    if (const std::optional<int> code = Prepare(args, false, io, parsed, game, moveList)) {
+    if (const std::optional<int> code = LoadGame(parsed, io, game)) {
         return *code;
     }
-    const check::CheckResult result = check::CheckMove(moveList, game);
-    switch (result.outcome) {
-    case check::CheckOutcome::NothingToCheck:
-        io.out << check::NothingToCheckText << '\n';
-        return ExitDone;
-    case check::CheckOutcome::MoveSeemsCorrect:
-        io.out << check::MoveSeemsCorrectText << '\n';
-        return ExitDone;
-    case check::CheckOutcome::ErrorsFound:
-        WriteLines(io.out, check::CheckReportText(result));
-        return ExitCheckFoundErrors;
+    // Each move gets its result; the exit status is the worst of them.
+    const bool named = parsed.moves.size() > 1;
+    int worst = ExitDone;
+    for (const std::string& source : parsed.moves) {
+        worst = std::max(worst, CheckOne(parsed, source, game, named, io));
     }
-    return ExitFailure;
+    return worst;
 }
 
 } // namespace orv::cli

@@ -1,6 +1,7 @@
 #include "core/cli/cli_app.h"
 
 #include "core/report/text_file.h"
+#include "orv_version.h"
 
 #include <istream>
 #include <ostream>
@@ -30,14 +31,23 @@ bool ReadStandardInput(Streams io, std::string& text) {
     return true;
 }
 
+namespace {
+
+constexpr std::string_view UsageText =
+    "usage: orvmove-cli tribes REPORT\n"
+    "       orvmove-cli options REPORT\n"
+    "       orvmove-cli map REPORT\n"
+    "       orvmove-cli convert [--to natural|raw] MOVE\n"
+    "       orvmove-cli goods REPORT --tribe NAME MOVE [--line N] [--form natural|raw]\n"
+    "       orvmove-cli check REPORT --tribe NAME MOVE... [--form natural|raw]\n"
+    "                         [--format text|gnu|json]\n"
+    "       orvmove-cli --help | --version\n"
+    "MOVE may be \"-\" for standard input.\n";
+
+} // namespace
+
 int Usage(Streams io) {
-    io.err << "usage: orvmove-cli tribes REPORT\n"
-              "       orvmove-cli options REPORT\n"
-              "       orvmove-cli map REPORT\n"
-              "       orvmove-cli convert [--to natural|raw] MOVE\n"
-              "       orvmove-cli goods REPORT --tribe NAME MOVE [--line N] [--form natural|raw]\n"
-              "       orvmove-cli check REPORT --tribe NAME MOVE [--form natural|raw]\n"
-              "MOVE may be \"-\" for standard input.\n";
+    io.err << UsageText;
     return ExitFailure;
 }
 
@@ -47,6 +57,14 @@ int RunCli(const std::vector<std::string>& args, Streams io) {
     }
     const std::vector<std::string> rest(args.begin() + 1, args.end());
     const std::string& command = args.front();
+    if ((command == "--help" || command == "-h") && rest.empty()) {
+        io.out << UsageText;
+        return ExitDone;
+    }
+    if (command == "--version" && rest.empty()) {
+        io.out << "orvmove-cli " << ORV_VERSION << '\n';
+        return ExitDone;
+    }
     if (command == "tribes") {
         return RunTribes(rest, io);
     }

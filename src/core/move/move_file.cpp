@@ -56,12 +56,14 @@ MoveResult ReadOrders(report::LineCursor& cursor, MoveList& read) {
 
 // Builds the move from the lines at the cursor, which stands on the line after the BEGIN
 // line; `move` is replaced, named fileName, only when every line was read.
-MoveResult TakeMove(MoveList& move, report::LineCursor cursor, const std::string& fileName) {
+MoveResult TakeMove(MoveList& move, report::LineCursor cursor, const std::string& fileName,
+                    std::size_t beginLine) {
     try {
         MoveList read;
         read.form = move.form;
         read.folder = move.folder;
         read.fileName = fileName;
+        read.beginLine = beginLine;
         MoveResult result = ReadOrders(cursor, read);
         if (result.Ok()) {
             move = std::move(read);
@@ -72,14 +74,15 @@ MoveResult TakeMove(MoveList& move, report::LineCursor cursor, const std::string
     }
 }
 
-// Moves the cursor past the first line whose first word is BEGIN; false when there is none.
-bool SkipPastBegin(report::LineCursor& cursor) {
-    while (!cursor.AtEnd()) {
+// Moves the cursor past the first line whose first word is BEGIN; the number of that line
+// (from 1), or 0 when there is none.
+std::size_t SkipPastBegin(report::LineCursor& cursor) {
+    for (std::size_t line = 1; !cursor.AtEnd(); ++line) {
         if (StartsWithBegin(cursor.Next())) {
-            return true;
+            return line;
         }
     }
-    return false;
+    return 0;
 }
 
 std::string FileMessage(std::string_view path, std::string_view what) {
@@ -102,21 +105,23 @@ MoveResult LoadMove(MoveList& move, const std::string& path) {
         return Failure(LoadStatus::ReadError, FileMessage(path, " could not be read!"));
     }
     report::LineCursor cursor(bytes);
+    const std::size_t beginLine = SkipPastBegin(cursor);
     // A BEGIN on the last line is never found: the file ends before that line is looked at.
-    if (!SkipPastBegin(cursor) || cursor.AtEnd()) {
+    if (beginLine == 0 || cursor.AtEnd()) {
         return Failure(LoadStatus::NoBegin, std::string(NoBeginMessage));
     }
-    return TakeMove(move, cursor, path);
+    return TakeMove(move, cursor, path, beginLine);
 }
 
 MoveResult LoadMoveFromText(MoveList& move, std::string_view text) {
     report::LineCursor cursor(text);
+    const std::size_t beginLine = SkipPastBegin(cursor);
     // Without a BEGIN line the text is taken as orders from its first line: a pasted order
     // must not be swallowed as the frame.
-    if (!SkipPastBegin(cursor)) {
+    if (beginLine == 0) {
         cursor = report::LineCursor(text);
     }
-    return TakeMove(move, cursor, move.fileName);
+    return TakeMove(move, cursor, move.fileName, beginLine);
 }
 
 SaveResult SaveMove(const MoveList& move) {

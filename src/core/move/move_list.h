@@ -22,6 +22,9 @@ class MoveList {
     DisplayForm form = DisplayForm::Natural;
     std::string fileName; // full path of the move file; empty for a new move
     std::string folder;   // folder of the last move file read; empty until one was read
+    // The line of the file or text (from 1) that holds "BEGIN"; 0 when the text had none
+    // and the frame was put in front of it. Line i of the list is line beginLine + i there.
+    std::size_t beginLine = 1;
 
     // The lines as the move list shows them in `form`, counted from 0: "BEGIN", the orders,
     // "END", then (in natural form headed by "Send message(s):") the message lines.

@@ -1,6 +1,7 @@
 #include "cli_runner.h"
 #include "core/cli/cli_app.h"
 #include "core/report/text_file.h"
+#include "orv_version.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -67,6 +68,10 @@ TEST(Arguments, WrongArgumentsGiveTheUsage) {
              {"goods", Example, "--tribe", "Vikings", Move, "--form", "Raw"},
              {"check", Example, "--tribe", "Vikings", Move, "--line", "1"},
              {"check", "--tribe", "Vikings", Move},
+             {"check", Example, "--tribe", "Vikings", Move, "--format", "xml"},
+             {"check", Example, "--tribe", "Vikings", "-", "-"},
+             {"goods", Example, "--tribe", "Vikings", Move, Move},
+             {"--version", "x"},
              {"convert"},
              {"convert", "--to"},
              {"convert", "--to", "latin", "x"},
@@ -78,6 +83,10 @@ TEST(Arguments, WrongArgumentsGiveTheUsage) {
         EXPECT_EQ(r.out, "");
         EXPECT_NE(r.err.find("usage:"), std::string::npos);
     }
+    const CliRun help = RunWith({"--help"});
+    EXPECT_EQ(help.code, ExitDone);
+    EXPECT_TRUE(help.out.starts_with("usage: orvmove-cli tribes REPORT\n"));
+    EXPECT_EQ(RunWith({"--version"}).out, "orvmove-cli " ORV_VERSION "\n");
 }
 
 } // namespace

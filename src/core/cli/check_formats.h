@@ -1,0 +1,30 @@
+#pragma once
+// The check results of the command line in the forms other tools read: GNU error lines that
+// editors jump from, and JSON for scripts.
+
+#include "core/check/check_driver.h"
+#include "core/move/move_list.h"
+
+#include <string>
+#include <string_view>
+
+namespace orv::cli {
+
+enum class CheckFormat { Text, Gnu, Json };
+
+// One line per message: "MOVEFILE:LINE: error: MESSAGE", LINE counted in the move file as
+// written (lines before BEGIN included); the goods and order-limit entries point at the
+// END line. Texts stay 8-bit as the move holds them.
+std::string GnuLines(std::string_view moveName, const move::MoveList& move,
+                     const check::CheckResult& result);
+
+// One JSON object on one line: the move file, the tribe, the findings (file line, list
+// index, order, messages without their indent), whether the move is correct and the goods
+// left. Texts are decoded from Windows-1252; a file name that is UTF-8 stays as it is.
+std::string JsonDocument(std::string_view moveName, std::string_view tribe,
+                         const move::MoveList& move, const check::CheckResult& result);
+
+// Windows-1252 bytes as UTF-8 (the five bytes the code page leaves free keep their value).
+std::string Utf8FromWindows1252(std::string_view bytes);
+
+} // namespace orv::cli
