@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
 #include <QVBoxLayout>
@@ -54,14 +55,24 @@ TFormInitialize::TFormInitialize(QWidget* parent)
             [this] { emit HelpRequested(TribeDialogHelpContext); });
 }
 
-void TFormInitialize::Fill(const std::vector<std::string>& entries) {
+void TFormInitialize::Fill(const std::vector<std::string>& entries, const std::string& remembered) {
     comboBoxTribes_->clear();
+    int chosen = 0;
     for (const std::string& entry : entries) {
+        if (!remembered.empty() && report::TribeNameFromChoice(entry) == remembered) {
+            chosen = comboBoxTribes_->count();
+        }
         comboBoxTribes_->addItem(FromText(entry));
     }
     if (!entries.empty()) {
-        comboBoxTribes_->setCurrentIndex(0);
+        comboBoxTribes_->setCurrentIndex(chosen);
     }
+}
+
+void TFormInitialize::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    comboBoxTribes_->setFocus(Qt::OtherFocusReason);
+    comboBoxTribes_->lineEdit()->selectAll();
 }
 
 std::string TFormInitialize::ChosenTribeName() const {

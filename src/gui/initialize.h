@@ -15,9 +15,9 @@ class TFormInitialize : public QDialog {
   public:
     explicit TFormInitialize(QWidget* parent = nullptr);
 
-    // Fills the list with the entries (already in "number. name" form) and selects the
-    // first one, if any.
-    void Fill(const std::vector<std::string>& entries);
+    // Fills the list with the entries (already in "number. name" form) and selects the one
+    // of the remembered tribe, else the first one, if any.
+    void Fill(const std::vector<std::string>& entries, const std::string& remembered = {});
 
     // The tribe name the entry shown in the list stands for.
     std::string ChosenTribeName() const;
@@ -32,6 +32,10 @@ class TFormInitialize : public QDialog {
     void ButtonCancelClick();
     // The dialog has no close box and Escape does not leave it: only its buttons do.
     void reject() override {}
+
+  protected:
+    // Typing goes to the tribe field at once.
+    void showEvent(QShowEvent* event) override;
 
   private:
     QComboBox* comboBoxTribes_;

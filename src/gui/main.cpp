@@ -341,12 +341,22 @@ void TFormMain::BuildPanel() {
     ListBoxMove->setObjectName(QStringLiteral("ListBoxMove"));
     ListBoxMove->setUniformItemSizes(true);
     ListBoxMove->setSelectionMode(QAbstractItemView::SingleSelection);
-    ListBoxProblems = new QListWidget(SplitterMove);
+    const int markSize = ListBoxMove->fontMetrics().height();
+    ListBoxMove->setIconSize(QSize(markSize, markSize));
+    PanelProblems = new QWidget(SplitterMove);
+    PanelProblems->setObjectName(QStringLiteral("PanelProblems"));
+    auto* problemsCaption = new QLabel(QStringLiteral("Problems:"), PanelProblems);
+    ListBoxProblems = new QListWidget(PanelProblems);
     ListBoxProblems->setObjectName(QStringLiteral("ListBoxProblems"));
     ListBoxProblems->setSelectionMode(QAbstractItemView::SingleSelection);
-    ListBoxProblems->setAccessibleName(QStringLiteral("Problems"));
+    problemsCaption->setBuddy(ListBoxProblems);
+    auto* problemsLayout = new QVBoxLayout(PanelProblems);
+    problemsLayout->setContentsMargins(4, 2, 0, 0);
+    problemsLayout->setSpacing(1);
+    problemsLayout->addWidget(problemsCaption);
+    problemsLayout->addWidget(ListBoxProblems);
     SplitterMove->addWidget(ListBoxMove);
-    SplitterMove->addWidget(ListBoxProblems);
+    SplitterMove->addWidget(PanelProblems);
     SplitterMove->setStretchFactor(0, 3);
     SplitterMove->setStretchFactor(1, 1);
 
@@ -378,9 +388,9 @@ void TFormMain::BuildPanel() {
     const bool problemsShown =
         WindowSettings().value(QStringLiteral("problemListShown"), true).toBool();
     menuItemShowProblems->setChecked(problemsShown);
-    ListBoxProblems->setVisible(problemsShown);
+    PanelProblems->setVisible(problemsShown);
     connect(menuItemShowProblems, &QAction::toggled, this, [this](bool shown) {
-        ListBoxProblems->setVisible(shown);
+        PanelProblems->setVisible(shown);
         WindowSettings().setValue(QStringLiteral("problemListShown"), shown);
     });
 }

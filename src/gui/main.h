@@ -278,6 +278,7 @@ class TFormMain : public QMainWindow {
     QPushButton* ButtonDelete = nullptr;
     QLabel* LabelMove = nullptr;
     QListWidget* ListBoxProblems = nullptr;
+    QWidget* PanelProblems = nullptr;
     QSplitter* SplitterMove = nullptr;
 
   private:

@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QListWidget>
+#include <QPixmap>
 #include <QSettings>
 #include <QSignalBlocker>
 #include <QStyle>
@@ -36,7 +37,16 @@ void TFormMain::ShowProblems() {
             item->setData(LineRole, static_cast<qulonglong>(problem.line));
         }
     }
-    // Each order line with a finding carries a mark and the messages as its tooltip.
+    // Each order line with a finding carries a mark and the messages as its tooltip; the
+    // other lines keep an empty place of the same width, so the texts stay in line.
+    const QSize size = ListBoxMove->iconSize();
+    QPixmap blank(size);
+    blank.fill(Qt::transparent);
+    const QIcon none(blank);
+    for (int row = 0; row < ListBoxMove->count(); ++row) {
+        ListBoxMove->item(row)->setIcon(none);
+        ListBoxMove->item(row)->setToolTip(QString());
+    }
     const QIcon mark = style()->standardIcon(QStyle::SP_MessageBoxWarning);
     for (const check::Finding& finding : check_.findings) {
         QListWidgetItem* item = ListBoxMove->item(static_cast<int>(finding.line));

@@ -138,7 +138,7 @@ void TFormMain::ShowTribeGoods() {
 }
 
 bool TFormMain::ShowTribeDialog(bool saveSettings) {
-    formInitialize_->Fill(report::TribeChoices(state_.game));
+    formInitialize_->Fill(report::TribeChoices(state_.game), state_.game.tribeName);
     CenterOnScreen(formInitialize_);
     if (formInitialize_->exec() != QDialog::Accepted) {
         return false;

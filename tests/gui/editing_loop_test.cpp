@@ -221,10 +221,9 @@ class EditingLoopTest : public QObject {
         Editing f;
         QCOMPARE(Lines(f.form->ListBoxProblems),
                  QStringList{QStringLiteral("Line 2: Illegal province coordinates!")});
-        QVERIFY(!f.form->ListBoxMove->item(2)->icon().isNull());
         QCOMPARE(f.form->ListBoxMove->item(2)->toolTip(),
                  QStringLiteral("Illegal province coordinates!"));
-        QVERIFY(f.form->ListBoxMove->item(1)->icon().isNull());
+        QVERIFY(f.form->ListBoxMove->item(1)->toolTip().isEmpty());
 
         f.SetMove({"PLA 99 99 FO", "PLA 98 98 FO", "END"});
         QCOMPARE(f.form->ListBoxProblems->count(), 2);
@@ -247,7 +246,7 @@ class EditingLoopTest : public QObject {
                  QStringList{QStringLiteral("Line 1: You don't own province 3/3!")});
 
         f.form->menuItemShowProblems->trigger();
-        QVERIFY(f.form->ListBoxProblems->isHidden());
+        QVERIFY(f.form->PanelProblems->isHidden());
         const MainFixture again({}, f.configDir.path());
         QVERIFY(!again.form->menuItemShowProblems->isChecked());
     }
