@@ -28,7 +28,7 @@ inline report::Game FullSizeGame() {
     for (int x = 1; x <= 50; ++x) {
         for (int y = 1; y <= 50; ++y) {
             report::Province& p = *map.Cell(x, y);
-            p.terrain = x % 5 == 0 ? report::SeaTerrain : static_cast<std::uint8_t>(y % 13);
+            p.terrain = x % 5 == 0 ? report::Terrain::Sea : static_cast<report::Terrain>(y % 13);
             p.owner = "VIKINGS";
             p.homeProvince = true;
             p.isolated = (x * y) % 17 == 0;

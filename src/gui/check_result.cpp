@@ -6,6 +6,7 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QPlainTextEdit>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace orv::gui {
@@ -28,6 +29,15 @@ TFormCheckResult::TFormCheckResult(QWidget* parent)
     memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
     memo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // The text is to be read and copied, not typed in; Escape and Ctrl+W close the window.
+    memo_->setReadOnly(true);
+    memo_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    for (const QKeySequence& key :
+         {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+        auto* close = new QShortcut(key, this);
+        close->setContext(Qt::WindowShortcut);
+        connect(close, &QShortcut::activated, this, &QWidget::close);
+    }
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(memo_);

@@ -22,6 +22,7 @@ class QButtonGroup;
 class QCloseEvent;
 class QGroupBox;
 class QLabel;
+class QLayout;
 class QListWidget;
 class QMenu;
 class QPushButton;
@@ -180,7 +181,20 @@ class TFormMain : public QMainWindow {
 
   private:
     void BuildMenus();
+    void BuildMoveMenu();
+    void BuildReportMenu();
+    void BuildHelpMenu();
     void BuildPanel();
+    QLayout* BuildSwitches(QWidget* panel);
+    QWidget* BuildTribeBox(QWidget* panel);
+    QWidget* BuildCommandButtons(QWidget* panel);
+    QWidget* BuildMoveArea(QWidget* central);
+    void ConnectPanel();
+    void RestoreWindowState();
+    QStringList RecentFiles();
+    void RememberRecentFile(const QString& path);
+    void ShowRecentFiles();
+    void OpenRecentFile(const QString& path);
     QAction* AddItem(QMenu* menu, const char* name, const char* caption);
     void ApplySeriesButtons();
     // Loads a report; false, with the message shown and nothing changed, for a file that
@@ -199,6 +213,7 @@ class TFormMain : public QMainWindow {
     void StepProblem(int direction);
     bool SaveCurrent();
     bool SaveCurrentAs();
+    QString ProposedMoveFile() const;
     void LoadMoveFile(const QString& stepName, const std::string& path);
     void TakeLoadedMove(const QString& stepName, move::MoveList read,
                         const move::MoveResult& result);
@@ -254,6 +269,7 @@ class TFormMain : public QMainWindow {
     QMenu* menuMove = nullptr;
     QMenu* menuReport = nullptr;
     QMenu* menuHelp = nullptr;
+    QMenu* menuRecent = nullptr;
 
     QListWidget* ListBoxCommands = nullptr;
     QListWidget* ListBoxMove = nullptr;

@@ -17,16 +17,21 @@
 #include <QButtonGroup>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QMimeData>
 #include <QSignalBlocker>
+#include <QStatusBar>
 
 namespace orv::gui {
 
 namespace {
+
+// How long the status line tells what the last action did.
+constexpr int StatusMs = 5000;
 
 QString Text(std::string_view text) {
     return FromText(text);
@@ -34,11 +39,6 @@ QString Text(std::string_view text) {
 
 move::DisplayForm FormOf(const QButtonGroup* group) {
     return group->checkedId() == 1 ? move::DisplayForm::Raw : move::DisplayForm::Natural;
-}
-
-void ShowGoodsValue(QLabel* label, std::int32_t value) {
-    label->setText(QString::number(value));
-    label->setStyleSheet(value < 0 ? QStringLiteral("color: red;") : QString());
 }
 
 } // namespace
@@ -56,19 +56,7 @@ const move::MoveList& TFormMain::Move() const {
 }
 
 void TFormMain::ShowMessage(move::MessageKind kind, const std::string& message) {
-    switch (kind) {
-    case move::MessageKind::None:
-        break;
-    case move::MessageKind::Error:
-        notifier_->Error(Text(message));
-        break;
-    case move::MessageKind::Warning:
-        notifier_->Warning(Text(message));
-        break;
-    case move::MessageKind::Information:
-        notifier_->Information(Text(message));
-        break;
-    }
+    gui::ShowMessage(*notifier_, kind, Text(message));
 }
 
 void TFormMain::ShowMove() {
@@ -174,6 +162,7 @@ void TFormMain::menuItemGetfromClipboardClick() {
 
 void TFormMain::menuItemPuttoClipboardClick() {
     QGuiApplication::clipboard()->setText(Text(move::MoveClipboardText(Move())));
+    statusBar()->showMessage(QStringLiteral("Move put on the clipboard"), StatusMs);
 }
 
 void TFormMain::TakeLoadedMove(const QString& stepName, move::MoveList read,
@@ -181,7 +170,10 @@ void TFormMain::TakeLoadedMove(const QString& stepName, move::MoveList read,
     document_->SetFolder(read.folder);
     ShowMessage(result.kind, result.message);
     if (result.Ok()) {
+        const QString path = FromPath(read.fileName);
         document_->ReplaceMove(stepName, std::move(read), true);
+        RememberRecentFile(path);
+        statusBar()->showMessage(QStringLiteral("Loaded ") + QFileInfo(path).fileName(), StatusMs);
     }
 }
 
@@ -223,15 +215,35 @@ bool TFormMain::SaveCurrent() {
         return false;
     }
     document_->MarkSaved();
+    statusBar()->showMessage(
+        QStringLiteral("Saved ") + QFileInfo(FromPath(Move().fileName)).fileName(), StatusMs);
     return true;
 }
 
+QString TFormMain::ProposedMoveFile() const {
+    // The move's own name, or one after the report's turn ("turn12.cmd") in the move folder.
+    if (!Move().fileName.empty()) {
+        return FromPath(Move().fileName);
+    }
+    const QFileInfo report(FromPath(state_.reportFileName));
+    const QString folder = Move().folder.empty() ? report.absolutePath() : FromPath(Move().folder);
+    const QString name = state_.reportFileName.empty()
+                             ? QStringLiteral("move.cmd")
+                             : report.completeBaseName() + QStringLiteral(".cmd");
+    return QDir(folder).filePath(name);
+}
+
 bool TFormMain::SaveCurrentAs() {
-    const QString chosen =
-        picker_->SaveFileName(QStringLiteral("Save move file as"), FromPath(Move().folder),
-                              DialogFilter(Text(move::MoveFileFilter)));
+    QString filter;
+    QString chosen = picker_->SaveFileName(QStringLiteral("Save move file as"), ProposedMoveFile(),
+                                           DialogFilter(Text(move::MoveFileFilter)), &filter);
     if (chosen.isEmpty()) {
         return false;
+    }
+    // A name typed without an extension under "Command files" gets the one it chose.
+    if (filter.startsWith(QStringLiteral("Command files")) &&
+        QFileInfo(chosen).suffix().isEmpty()) {
+        chosen += QStringLiteral(".cmd");
     }
     if (QFileInfo::exists(chosen) &&
         !notifier_->Confirm(Text(move::ConfirmOverwriteMessage), true)) {
@@ -245,6 +257,8 @@ bool TFormMain::SaveCurrentAs() {
     }
     document_->SetFileName(named.fileName);
     document_->MarkSaved();
+    RememberRecentFile(chosen);
+    statusBar()->showMessage(QStringLiteral("Saved ") + QFileInfo(chosen).fileName(), StatusMs);
     return true;
 }
 
@@ -273,6 +287,11 @@ void TFormMain::menuItemCheckMoveClick() {
         const BusyCursor busy;
         result = check::CheckMove(Move(), state_.game);
     }
+    const auto problems = static_cast<qsizetype>(check::Problems(result).size());
+    statusBar()->showMessage(problems == 1
+                                 ? QStringLiteral("1 problem")
+                                 : QString::number(problems) + QStringLiteral(" problems"),
+                             StatusMs);
     switch (result.outcome) {
     case check::CheckOutcome::NothingToCheck:
         notifier_->Information(Text(check::NothingToCheckText));

@@ -112,10 +112,23 @@ QSettings& TFormMain::WindowSettings() {
     return *windowSettings_;
 }
 
+void TFormMain::RestoreWindowState() {
+    QSettings& settings = WindowSettings();
+    const bool problemsShown = settings.value(QStringLiteral("problemListShown"), true).toBool();
+    menuItemShowProblems->setChecked(problemsShown);
+    PanelProblems->setVisible(problemsShown);
+    connect(menuItemShowProblems, &QAction::toggled, this, [this](bool shown) {
+        PanelProblems->setVisible(shown);
+        WindowSettings().setValue(QStringLiteral("problemListShown"), shown);
+    });
+    restoreGeometry(settings.value(QStringLiteral("mainWindow")).toByteArray());
+}
+
 void TFormMain::SaveWindowState() {
-    WindowSettings().setValue(QStringLiteral("problemListShown"),
-                              menuItemShowProblems->isChecked());
-    WindowSettings().sync();
+    QSettings& settings = WindowSettings();
+    settings.setValue(QStringLiteral("problemListShown"), menuItemShowProblems->isChecked());
+    settings.setValue(QStringLiteral("mainWindow"), saveGeometry());
+    settings.sync();
 }
 
 } // namespace orv::gui

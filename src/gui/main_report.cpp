@@ -114,10 +114,6 @@ void TFormMain::GameChanged() {
 }
 
 void TFormMain::ShowTribeGoods() {
-    const auto show = [](QLabel* label, std::int32_t value) {
-        label->setText(QString::number(value));
-        label->setStyleSheet(value < 0 ? QStringLiteral("color: red;") : QString());
-    };
     const report::TribeElem* tribe = state_.game.CurrentTribe();
     if (tribe == nullptr) {
         // No value of another report or tribe may stay on show.
@@ -130,11 +126,11 @@ void TFormMain::ShowTribeGoods() {
         return;
     }
     GroupBoxTribe->setTitle(QStringLiteral("Tribe ") + FromText(state_.game.tribeName));
-    show(LabelSGoldVal, tribe->Gold());
-    show(LabelSWoodVal, tribe->Wood());
-    show(LabelSFoodVal, tribe->Food());
-    show(LabelCGoldVal, tribe->Gold());
-    show(LabelCWoodVal, tribe->Wood());
+    ShowGoodsValue(LabelSGoldVal, tribe->Gold());
+    ShowGoodsValue(LabelSWoodVal, tribe->Wood());
+    ShowGoodsValue(LabelSFoodVal, tribe->Food());
+    ShowGoodsValue(LabelCGoldVal, tribe->Gold());
+    ShowGoodsValue(LabelCWoodVal, tribe->Wood());
 }
 
 bool TFormMain::ShowTribeDialog(bool saveSettings) {

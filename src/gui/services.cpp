@@ -1,6 +1,7 @@
 #include "gui/services.h"
 
 #include <QFileDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QStringList>
 
@@ -53,11 +54,32 @@ QString DialogFilePicker::OpenFileName(const QString& title, const QString& fold
     return QFileDialog::getOpenFileName(parent_, title, folder, filter);
 }
 
-QString DialogFilePicker::SaveFileName(const QString& title, const QString& folder,
-                                       const QString& filter) {
+QString DialogFilePicker::SaveFileName(const QString& title, const QString& proposed,
+                                       const QString& filter, QString* selectedFilter) {
     // The overwrite question is the editor's own, asked after the dialog.
-    return QFileDialog::getSaveFileName(parent_, title, folder, filter, nullptr,
+    return QFileDialog::getSaveFileName(parent_, title, proposed, filter, selectedFilter,
                                         QFileDialog::DontConfirmOverwrite);
+}
+
+void ShowMessage(Notifier& notifier, move::MessageKind kind, const QString& text) {
+    switch (kind) {
+    case move::MessageKind::None:
+        break;
+    case move::MessageKind::Error:
+        notifier.Error(text);
+        break;
+    case move::MessageKind::Warning:
+        notifier.Warning(text);
+        break;
+    case move::MessageKind::Information:
+        notifier.Information(text);
+        break;
+    }
+}
+
+void ShowGoodsValue(QLabel* label, std::int32_t value) {
+    label->setText(QString::number(value));
+    label->setStyleSheet(value < 0 ? QStringLiteral("color: red;") : QString());
 }
 
 QString DialogFilter(const QString& pipeSeparated) {

@@ -2,9 +2,13 @@
 // What the windows ask of the user and the desktop: message boxes, file dialogs and the
 // end of the program. The real ones use Qt; tests put recorders in their place.
 
+#include "core/move/move_file.h"
+
 #include <QString>
+#include <cstdint>
 #include <functional>
 
+class QLabel;
 class QWidget;
 
 namespace orv::gui {
@@ -32,8 +36,10 @@ class FilePicker {
     // The chosen path, or an empty text when the user cancelled.
     virtual QString OpenFileName(const QString& title, const QString& folder,
                                  const QString& filter) = 0;
-    virtual QString SaveFileName(const QString& title, const QString& folder,
-                                 const QString& filter) = 0;
+    // proposed: the folder and name the dialog starts with. selectedFilter receives the
+    // caption of the filter the user left chosen.
+    virtual QString SaveFileName(const QString& title, const QString& proposed,
+                                 const QString& filter, QString* selectedFilter) = 0;
 };
 
 // Message boxes owned by a parent window.
@@ -56,12 +62,18 @@ class DialogFilePicker final : public FilePicker {
     explicit DialogFilePicker(QWidget* parent) : parent_(parent) {}
     QString OpenFileName(const QString& title, const QString& folder,
                          const QString& filter) override;
-    QString SaveFileName(const QString& title, const QString& folder,
-                         const QString& filter) override;
+    QString SaveFileName(const QString& title, const QString& proposed, const QString& filter,
+                         QString* selectedFilter) override;
 
   private:
     QWidget* parent_;
 };
+
+// Shows a message of the core in the box of its kind; None shows nothing.
+void ShowMessage(Notifier& notifier, move::MessageKind kind, const QString& text);
+
+// A figure of gold or wood on a label, in red below zero.
+void ShowGoodsValue(QLabel* label, std::int32_t value);
 
 // The filter list as the move and report dialogs write it ("caption|pattern|..."), in the
 // toolkit's notation ("caption;;caption").

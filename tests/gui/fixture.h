@@ -41,15 +41,18 @@ struct RecordingNotifier final : Notifier {
 
 struct ScriptedPicker final : FilePicker {
     QString nextFile; // empty: the user cancels
+    QString nextFilter = QStringLiteral("All files (*.*)");
     QStringList titles, folders;
     QString OpenFileName(const QString& title, const QString& folder, const QString&) override {
         titles.append(title);
         folders.append(folder);
         return nextFile;
     }
-    QString SaveFileName(const QString& title, const QString& folder, const QString&) override {
+    QString SaveFileName(const QString& title, const QString& proposed, const QString&,
+                         QString* filter) override {
         titles.append(title);
-        folders.append(folder);
+        folders.append(proposed);
+        *filter = nextFilter;
         return nextFile;
     }
 };

@@ -22,7 +22,7 @@ int main(int argc, char* argv[]) {
     int failures = 0;
     int run = 0;
     for (auto* make : {&StartupTests, &MoveMenuTests, &WindowTests, &DialogTests, &EditTests,
-                       &EditingLoopTests, &MapWindowTests}) {
+                       &EditingLoopTests, &DesktopTests, &MapWindowTests}) {
         for (const std::unique_ptr<QObject>& test : make()) {
             if (only == nullptr || std::strcmp(test->metaObject()->className(), only) == 0) {
                 failures += QTest::qExec(test.get(), testArgc, testArgs.data());

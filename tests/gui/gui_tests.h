@@ -12,3 +12,4 @@ std::vector<std::unique_ptr<QObject>> MapWindowTests();
 std::vector<std::unique_ptr<QObject>> DialogTests();
 std::vector<std::unique_ptr<QObject>> EditTests();
 std::vector<std::unique_ptr<QObject>> EditingLoopTests();
+std::vector<std::unique_ptr<QObject>> DesktopTests();

@@ -16,12 +16,8 @@ bool IsOwned(const CheckState& state, int x, int y) {
     return state.map.GetOwner(x, y) == state.tribeKey;
 }
 
-bool IsTownTerrain(std::uint8_t terrain) {
-    return terrain == 10 || terrain == 11 || terrain == 12;
-}
-
 bool IsIsolatedOutsideTown(const MoveMap& map, int x, int y) {
-    return map.IsIsolated(x, y) && !IsTownTerrain(map.GetTerrain(x, y));
+    return map.IsIsolated(x, y) && !report::IsTown(map.GetTerrain(x, y));
 }
 
 std::string ProvinceText(const LineWords& words, int k) {

@@ -57,9 +57,6 @@ std::string TribeKey(std::string_view tribeName);
 
 bool IsOwned(const CheckState& state, int x, int y);
 
-// City, Town and Metropolis.
-bool IsTownTerrain(std::uint8_t terrain);
-
 // Isolated, unless the province is a town terrain.
 bool IsIsolatedOutsideTown(const MoveMap& map, int x, int y);
 

@@ -10,7 +10,7 @@ namespace orv::check {
 namespace {
 
 char FirstLetter(std::string_view word) {
-    return word.empty() ? '\0' : report::UpperAscii(word.substr(0, 1))[0];
+    return word.empty() ? '\0' : report::UpperAscii(word.front());
 }
 
 void AddCost(Goods& cost, std::string_view unitWord) {

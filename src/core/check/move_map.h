@@ -41,7 +41,7 @@ class MoveMap {
 
     const report::TMap& Report() const { return map_; }
     bool IsOnMap(std::int64_t x, std::int64_t y) const { return map_.IsOnMap(x, y); }
-    std::uint8_t GetTerrain(int x, int y) const { return map_.GetTerrain(x, y); }
+    report::Terrain GetTerrain(int x, int y) const { return map_.GetTerrain(x, y); }
     std::string GetOwner(int x, int y) const { return map_.GetOwner(x, y); }
     bool IsCoastal(int x, int y) const { return map_.IsCoastal(x, y); }
     bool IsIsolated(int x, int y) const { return map_.IsIsolated(x, y); }

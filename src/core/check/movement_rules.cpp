@@ -78,7 +78,7 @@ void TestTroop(MoveKind kind, std::string_view unit, std::int32_t n, const MoveM
         const std::int32_t av = map.GetShips(x, y);
         if (n > av) {
             messages.emplace_back("   Not enough ships in province!");
-        } else if (kind == MoveKind::LandMove && map.GetTerrain(x, y) != report::SeaTerrain) {
+        } else if (kind == MoveKind::LandMove && map.GetTerrain(x, y) != report::Terrain::Sea) {
             messages.emplace_back("   You can'move ships over land!");
         }
         if (cargo != nullptr && n <= av) {
@@ -220,7 +220,7 @@ void CheckSeaMove(const LineWords& words, CheckState& state, Messages& messages)
         return;
     }
     if (map.IsIsolated(x, y) && IsOwned(state, x, y) && map.GetGenerals(x, y) == 0 &&
-        !IsTownTerrain(map.GetTerrain(x, y))) {
+        !report::IsTown(map.GetTerrain(x, y))) {
         messages.emplace_back(IsolatedMessage);
         return;
     }
@@ -277,12 +277,12 @@ void CheckLandMove(const LineWords& words, CheckState& state, Messages& messages
     if (!ReadStart(words, map, x, y, messages)) {
         return;
     }
-    const bool atSea = map.GetTerrain(x, y) == report::SeaTerrain;
+    const bool atSea = map.GetTerrain(x, y) == report::Terrain::Sea;
     if (!IsOwned(state, x, y) && !atSea) {
         // A foreign start province is reported, but the troops are still tested and moved.
         messages.push_back(NotOwnedMessage(words, 2));
     } else if (map.IsIsolated(x, y) && map.GetGenerals(x, y) == 0 &&
-               !IsTownTerrain(map.GetTerrain(x, y))) {
+               !report::IsTown(map.GetTerrain(x, y))) {
         messages.emplace_back(IsolatedMessage);
         return;
     }

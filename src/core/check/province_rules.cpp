@@ -33,7 +33,7 @@ std::string PlacementFault(const LineWords& words, int k, const CheckState& stat
     if (IsIsolatedOutsideTown(map, x, y)) {
         return std::string(IsolatedMessage);
     }
-    if (map.GetTerrain(x, y) == report::SeaTerrain) {
+    if (map.GetTerrain(x, y) == report::Terrain::Sea) {
         return "   Province " + ProvinceText(words, k) + " is a sea province!";
     }
     if (!IsOwned(state, x, y)) {

@@ -29,53 +29,29 @@ std::int32_t Negated(std::int32_t value) {
                                  std::numeric_limits<std::int32_t>::max()));
 }
 
-int StartBudget(MoveKind kind, const std::array<std::int32_t, 5>& counts) {
+// The counts that move, in the order of movingKinds: the last pair of a code wins, and
+// with "AT" every kind not given moves whole.
+using MovingCounts = std::array<std::int32_t, movingKinds.size()>;
+
+constexpr std::size_t FootIndex = 0;
+constexpr std::size_t BowmenIndex = 1;
+constexpr std::size_t GeneralsIndex = 3;
+
+// Move points at the start: ships have ten; a general gives an army three, foot soldiers or
+// bowmen without one two, others three.
+int StartBudget(MoveKind kind, const MovingCounts& counts) {
     if (kind == MoveKind::SeaMove) {
         return 10;
     }
-    // Index 3 is generals, 0 and 1 foot soldiers and bowmen (order of movingKinds).
-    if (counts[3] > 0) {
+    if (counts[GeneralsIndex] > 0) {
         return 3;
     }
-    return counts[0] > 0 || counts[1] > 0 ? 2 : 3;
+    return counts[FootIndex] > 0 || counts[BowmenIndex] > 0 ? 2 : 3;
 }
 
-} // namespace
-
-std::int32_t TroopsIn(const MoveMap& map, int x, int y, TroopKind kind) {
-    switch (kind) {
-    case report::FootSoldiers:
-        return map.GetFootSoldiers(x, y);
-    case report::Bowmen:
-        return map.GetBowmen(x, y);
-    case report::Horsemen:
-        return map.GetHorsemen(x, y);
-    case report::Generals:
-        return map.GetGenerals(x, y);
-    case report::Ships:
-        return map.GetShips(x, y);
-    default:
-        return 0; // castles never move
-    }
-}
-
-int TerrainCost(std::uint8_t terrain) {
-    switch (terrain) {
-    case 7: // Mountains
-    case 9: // Swamp
-        return 3;
-    case 5: // Forest
-    case 6: // Hills
-    case 8: // Marsh
-        return 2;
-    default:
-        return 1;
-    }
-}
-
-PathResult WalkPath(MoveMap& map, int x, int y, MoveKind kind, std::string_view path,
-                    const TroopSlots& slots, PathTrace* trace) {
-    std::array<std::int32_t, 5> counts{};
+// Reads the counts from the slots and takes them out of the start province.
+MovingCounts TakeOutOfStart(MoveMap& map, int x, int y, const TroopSlots& slots) {
+    MovingCounts counts{};
     counts.fill(-1);
     for (std::size_t k = 0; k < movingKinds.size(); ++k) {
         for (const TroopSlot& slot : slots) {
@@ -98,73 +74,101 @@ PathResult WalkPath(MoveMap& map, int x, int y, MoveKind kind, std::string_view 
         }
         map.Add(x, y, movingKinds[k].kind, Negated(counts[k]), false);
     }
+    return counts;
+}
 
-    int budget = StartBudget(kind, counts);
+// The province one step in a direction leads to; a word of no direction stays.
+MapPoint Step(MapPoint at, char direction) {
+    switch (direction) {
+    case 'E':
+        return {at.x + 1, at.y};
+    case 'W':
+        return {at.x - 1, at.y};
+    case 'N':
+        return {at.x, at.y - 1};
+    case 'S':
+        return {at.x, at.y + 1};
+    default:
+        return at;
+    }
+}
+
+struct WalkEnd {
     PathResult result = PathResult::PathOk;
-    int cx = x;
-    int cy = y;
+    MapPoint at;
+};
+
+// Follows the direction words while move points last and the terrain lets the kind pass.
+WalkEnd FollowPath(const MoveMap& map, MapPoint start, MoveKind kind, std::string_view path,
+                   int budget, PathTrace* trace) {
+    WalkEnd end{PathResult::PathOk, start};
+    for (const std::size_t word : report::WordStarts(path)) {
+        if (budget < 1) {
+            end.result = PathResult::PathOutOfPoints;
+            break;
+        }
+        end.at = Step(end.at, path[word]);
+        if (trace != nullptr) {
+            trace->points.push_back(end.at);
+        }
+        if (!map.IsOnMap(end.at.x, end.at.y)) {
+            end.result = PathResult::PathOffMap;
+            break;
+        }
+        const report::Terrain terrain = map.GetTerrain(end.at.x, end.at.y);
+        const bool sea = terrain == report::Terrain::Sea;
+        if (sea != (kind == MoveKind::SeaMove)) {
+            end.result = sea ? PathResult::PathEnteredSea : PathResult::PathBlockedByLand;
+            break;
+        }
+        budget -= report::InfoOf(terrain).moveCost;
+    }
+    return end;
+}
+
+} // namespace
+
+std::int32_t TroopsIn(const MoveMap& map, int x, int y, TroopKind kind) {
+    switch (kind) {
+    case report::FootSoldiers:
+        return map.GetFootSoldiers(x, y);
+    case report::Bowmen:
+        return map.GetBowmen(x, y);
+    case report::Horsemen:
+        return map.GetHorsemen(x, y);
+    case report::Generals:
+        return map.GetGenerals(x, y);
+    case report::Ships:
+        return map.GetShips(x, y);
+    default:
+        return 0; // castles never move
+    }
+}
+
+PathResult WalkPath(MoveMap& map, int x, int y, MoveKind kind, std::string_view path,
+                    const TroopSlots& slots, PathTrace* trace) {
+    const MovingCounts counts = TakeOutOfStart(map, x, y, slots);
     if (trace != nullptr) {
         trace->kind = kind;
         trace->points.assign(1, MapPoint{x, y});
     }
-    for (const std::size_t start : report::WordStarts(path)) {
-        if (budget < 1) {
-            result = PathResult::PathOutOfPoints;
-            break;
-        }
-        switch (path[start]) {
-        case 'E':
-            ++cx;
-            break;
-        case 'W':
-            --cx;
-            break;
-        case 'N':
-            --cy;
-            break;
-        case 'S':
-            ++cy;
-            break;
-        default:
-            break; // no step: the walk enters the same province again
-        }
-        if (trace != nullptr) {
-            trace->points.push_back(MapPoint{cx, cy});
-        }
-        if (!map.IsOnMap(cx, cy)) {
-            result = PathResult::PathOffMap;
-            break;
-        }
-        const std::uint8_t terrain = map.GetTerrain(cx, cy);
-        if (terrain == report::SeaTerrain && kind != MoveKind::SeaMove) {
-            result = PathResult::PathEnteredSea;
-            break;
-        }
-        if (terrain != report::SeaTerrain && kind == MoveKind::SeaMove) {
-            result = PathResult::PathBlockedByLand;
-            break;
-        }
-        budget -= TerrainCost(terrain);
-    }
-
+    const WalkEnd end = FollowPath(map, {x, y}, kind, path, StartBudget(kind, counts), trace);
     if (trace != nullptr) {
-        trace->result = result;
+        trace->result = end.result;
     }
     // After a step off the map the troops are lost and no province is earmarked.
-    if (map.IsOnMap(cx, cy)) {
-        for (std::size_t k = 0; k < movingKinds.size(); ++k) {
-            map.Add(cx, cy, movingKinds[k].kind, counts[k], false);
-        }
+    if (end.result == PathResult::PathOffMap) {
+        return end.result;
     }
-    if (result == PathResult::PathOffMap) {
-        return result;
+    for (std::size_t k = 0; k < movingKinds.size(); ++k) {
+        map.Add(end.at.x, end.at.y, movingKinds[k].kind, counts[k], false);
     }
     if (kind == MoveKind::SeaMove) {
-        map.SetSeaMark(cx, cy);
+        map.SetSeaMark(end.at.x, end.at.y);
     } else if (kind == MoveKind::LandMove) {
-        map.SetLandMark(cx, cy);
+        map.SetLandMark(end.at.x, end.at.y);
     }
-    return result;
+    return end.result;
 }
 
 } // namespace orv::check

@@ -56,9 +56,6 @@ struct PathTrace {
 // castles, which never move).
 std::int32_t TroopsIn(const MoveMap& map, int x, int y, report::TroopKind kind);
 
-// Move points it costs to enter a province of the given terrain.
-int TerrainCost(std::uint8_t terrain);
-
 // Walks path (direction words separated by blanks) from (x, y), which the caller has
 // checked to be on the map. The map's changes and earmarks record the result; trace, when
 // given, the provinces passed.

@@ -15,13 +15,9 @@ namespace {
 using check::MapPoint;
 using check::PathResult;
 
-constexpr std::array<std::string_view, 14> TerrainNames = {
-    "Cultivated", "Plains", "Grassland", "Desert", "Steppes", "Forest",     "Hills",
-    "Mountains",  "Marsh",  "Swamps",    "City",   "Town",    "Metropolis", "Sea"};
-
 // Land in greens and browns growing darker with the cost of entering it, towns in a warm
 // stone colour, sea in a blue no land terrain comes near.
-constexpr std::array<Rgb, 14> TerrainColours = {{
+constexpr std::array<Rgb, report::TerrainCount> TerrainColours = {{
     {222, 214, 140}, // Cultivated
     {200, 224, 150}, // Plains
     {160, 208, 120}, // Grassland
@@ -109,8 +105,8 @@ void AddTiles(const report::Game& game, Drawing& drawing) {
             tile.y = y;
             tile.terrain = p.terrain;
             tile.colour = TerrainColour(p.terrain);
-            tile.sea = p.terrain == report::SeaTerrain;
-            tile.town = check::IsTownTerrain(p.terrain);
+            tile.sea = p.terrain == report::Terrain::Sea;
+            tile.town = report::IsTown(p.terrain);
             tile.home = p.homeProvince;
             tile.isolated = p.isolated;
             tile.own = !p.owner.empty() && map.GetOwner(x, y) == tribeKey;
@@ -133,29 +129,22 @@ const Tile* Drawing::TileAt(int x, int y) const {
                   static_cast<std::size_t>(x - 1)];
 }
 
-Rgb TerrainColour(std::uint8_t terrain) {
-    return terrain < TerrainColours.size() ? TerrainColours[terrain] : Rgb{128, 128, 128};
-}
-
-std::string TerrainName(std::uint8_t terrain) {
-    return terrain < TerrainNames.size() ? std::string(TerrainNames[terrain]) : "Unknown";
+Rgb TerrainColour(report::Terrain terrain) {
+    return TerrainColours[static_cast<std::size_t>(terrain)];
 }
 
 std::string OwnerInitials(std::string_view owner) {
     const std::vector<std::size_t> starts = report::WordStarts(owner);
     std::string initials;
-    const auto upper = [](char c) {
-        return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-    };
     if (starts.size() == 1) {
         const std::string_view word = report::RunAt(owner, starts[0]);
         for (std::size_t i = 0; i < word.size() && i < 3; ++i) {
-            initials += upper(word[i]);
+            initials += report::UpperAscii(word[i]);
         }
         return initials;
     }
     for (std::size_t i = 0; i < starts.size() && initials.size() < 3; ++i) {
-        initials += upper(owner[starts[i]]);
+        initials += report::UpperAscii(owner[starts[i]]);
     }
     return initials;
 }
@@ -246,7 +235,7 @@ std::string ProvinceDetails(const Drawing& drawing, int x, int y) {
     text += '/';
     text += std::to_string(y);
     text += ": ";
-    text += TerrainName(tile->terrain);
+    text += report::InfoOf(tile->terrain).name;
     if (!tile->name.empty()) {
         text += " \"";
         text += tile->name;

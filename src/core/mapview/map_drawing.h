@@ -28,7 +28,7 @@ using TroopCounts = std::array<std::int32_t, report::TroopKinds>;
 struct Tile {
     int x = 0;
     int y = 0;
-    std::uint8_t terrain = report::SeaTerrain;
+    report::Terrain terrain = report::Terrain::Sea;
     Rgb colour;
     bool sea = true;
     bool town = false;
@@ -76,10 +76,7 @@ struct Drawing {
 };
 
 // The colour a terrain is painted in; sea stands apart from every land colour.
-Rgb TerrainColour(std::uint8_t terrain);
-
-// The terrain's name for the province details.
-std::string TerrainName(std::uint8_t terrain);
+Rgb TerrainColour(report::Terrain terrain);
 
 // Up to three capitals from the owner's name: the first letter of each word, or the first
 // three letters of a single word.

@@ -10,11 +10,7 @@ namespace orv::move {
 namespace {
 
 char FirstUpper(std::string_view text) {
-    if (text.empty()) {
-        return '\0';
-    }
-    const char c = text.front();
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+    return text.empty() ? '\0' : report::UpperAscii(text.front());
 }
 
 // One row of a code table: the first letter that selects it and its texts.

@@ -15,6 +15,46 @@ using report::WordAt;
 
 constexpr auto npos = std::string_view::npos;
 
+// The phrases the sentences are searched for, as they stand in the upper-cased sentence.
+constexpr std::string_view And = " AND ";
+constexpr std::string_view AndTactic = " AND TACTIC ";
+constexpr std::string_view One = " ONE ";
+constexpr std::string_view To = " TO ";
+constexpr std::string_view Province = " PROVINCE ";
+constexpr std::string_view Tactic = " TACTIC ";
+
+// Word positions (from 1) in the sentences of the conversion to natural form:
+//   "Alter alliance status to player P to S"
+//   "Cede province X / Y to player P"
+//   "Change terrain type of province X / Y"
+//   "Espionage enemy province X / Y[, X / Y] [and X / Y]"
+//   "Give defensive orders for province X / Y to TACTIC[, for province ...]"
+//   "Move through land with N TROOPS ..."      "Conduct a raid from province X / Y with N TROOPS
+//   ..." "Name province X / Y NAME"                  "Name king NAME"
+constexpr int AlliancePlayer = 6;
+constexpr int AllianceStatus = 8;
+constexpr int CessionX = 3;
+constexpr int CessionY = 5;
+constexpr int CessionPlayer = 8;
+constexpr int BuildX = 6;
+constexpr int BuildY = 8;
+constexpr int EspionageX = 4;
+constexpr int EspionageY = 6;
+constexpr int DefenceX = 6;
+constexpr int DefenceY = 8;
+constexpr int DefenceTactic = 10;
+constexpr int MovementCount = 5;
+constexpr int MovementTroop = 6;
+constexpr int RaidX = 6;
+constexpr int RaidY = 8;
+constexpr int RaidCount = 10;
+constexpr int RaidTroop = 11;
+constexpr int NamedX = 3;
+constexpr int NamedY = 5;
+constexpr int NamedName = 6;
+// "Name king " is ten characters: the king's name starts at the eleventh.
+constexpr std::size_t KingNameStart = 10;
+
 // A count as the sentence writes it back as the raw line writes it: "all" is "AT".
 std::string RawCount(std::string_view count) {
     return count == "all" ? std::string("AT") : std::string(count);
@@ -53,29 +93,48 @@ std::string DirectionInitials(std::string_view rest, int firstWord) {
 
 std::string Espionage(const LineWords& w) {
     const int wc = w.Count();
-    std::string out = Join({"ESP ", w.At(4), " ", StripComma(w.At(6))});
-    const int e = wc >= 11 ? 0 : 1;
-    if (wc > 6) {
-        out += Join({" ", w.At(7 + e), " ", w.At(9 + e)});
+    std::string out = Join({"ESP ", w.At(EspionageX), " ", StripComma(w.At(EspionageY))});
+    // "Y1, X2 / Y2 and X3 / Y3" (eleven words or more) or "Y1 and X2 / Y2": the second
+    // province follows the first at once or after "and".
+    const int andWords = wc >= 11 ? 0 : 1;
+    const int secondX = EspionageY + 1 + andWords;
+    if (wc > EspionageY) {
+        out += Join({" ", w.At(secondX), " ", w.At(secondX + 2)});
     }
-    if (wc > 10 + e) {
-        out += Join({" ", w.At(11), " ", w.At(13)});
+    const int thirdX = EspionageY + 5; // after "Y2 and"
+    if (wc > thirdX - 1 + andWords) {
+        out += Join({" ", w.At(thirdX), " ", w.At(thirdX + 2)});
     }
     return out;
 }
 
+// A further province of a defensive sentence: "for province X / Y to TACTIC", its words from
+// `forWord` (the word "for") on.
+constexpr int ForToX = 2;
+constexpr int ForToY = 4;
+constexpr int ForToTactic = 6;
+
 std::string Defence(const LineWords& w) {
     const int wc = w.Count();
-    const int t1 = TacticWordCount(w.At(10));
-    std::string out = Join({"DEF ", w.At(6), " ", w.At(8), " ", TacticCode(w.At(10)), " "});
-    if (wc <= t1 + 9) {
+    const int firstTacticWords = TacticWordCount(w.At(DefenceTactic));
+    std::string out = Join(
+        {"DEF ", w.At(DefenceX), " ", w.At(DefenceY), " ", TacticCode(w.At(DefenceTactic)), " "});
+    const int firstEnd = DefenceTactic + firstTacticWords - 1; // the last word of the tactic
+    if (wc <= firstEnd) {
         return out;
     }
-    int e = wc < t1 + 19 ? t1 + 1 : t1;
-    out += Join({w.At(e + 12), " ", w.At(e + 14), " ", TacticCode(w.At(e + 16)), " "});
-    if (wc > e + 18) {
-        e = TacticWordCount(w.At(e + 16)) + e - 1;
-        out += Join({w.At(e + 20), " ", w.At(e + 22), " ", TacticCode(w.At(e + 24))});
+    // "TACTIC and for province" (two provinces) or "TACTIC, for province" (three): the second
+    // "for" comes one word later when "and" stands before it.
+    int shift = wc < firstEnd + 10 ? firstTacticWords + 1 : firstTacticWords;
+    const int secondFor = DefenceTactic + shift;
+    out += Join({w.At(secondFor + ForToX), " ", w.At(secondFor + ForToY), " ",
+                 TacticCode(w.At(secondFor + ForToTactic)), " "});
+    // "TACTIC and for province X / Y to TACTIC" closes the sentence.
+    if (wc > secondFor + ForToTactic + 2) {
+        shift = TacticWordCount(w.At(secondFor + ForToTactic)) + shift - 1;
+        const int thirdFor = DefenceTactic + shift + ForToTactic + 2;
+        out += Join({w.At(thirdFor + ForToX), " ", w.At(thirdFor + ForToY), " ",
+                     TacticCode(w.At(thirdFor + ForToTactic))});
     }
     return out;
 }
@@ -86,42 +145,46 @@ std::string Name(std::string_view line, const LineWords& w) {
     const std::string second = UpperAscii(w.At(2));
     const bool province = second == "PROVINCE" || (second != "KING" && line.find('/') != npos);
     if (province) {
-        return Join({"NAME ", w.At(3), " ", w.At(5), " ", w.RestFrom(6)});
+        return Join({"NAME ", w.At(NamedX), " ", w.At(NamedY), " ", w.RestFrom(NamedName)});
     }
-    return Join({"NAME ", TrimmedFrom(line, 10)});
+    return Join({"NAME ", TrimmedFrom(line, KingNameStart)});
 }
 
 std::string Movement(std::string_view line, const std::string& upper, const LineWords& w) {
     std::string out = upper.find("LAND") != npos ? "LAND " : "SEA ";
-    const std::size_t province = upper.find(" PROVINCE ");
+    // " province X / Y": x and y are words 2 and 4 from the phrase on.
+    const std::size_t province = upper.find(Province);
     const std::string_view from = province == npos ? std::string_view() : line.substr(province);
     out += Join({WordAt(from, 2), " ", WordAt(from, 4)});
 
-    const std::size_t tactic = upper.find(" TACTIC ");
+    // " tactic NAME": the name is word 2 from the phrase on.
+    const std::size_t tactic = upper.find(Tactic);
     if (tactic != npos) {
         out += Join({" ", TacticCode(WordAt(line.substr(tactic), 2))});
     }
 
-    if (w.At(5) == "all") {
-        out += FirstGroupOfAll(w.At(6));
+    if (w.At(MovementCount) == "all") {
+        out += FirstGroupOfAll(w.At(MovementTroop));
     } else {
-        out += Join({" ", TroopCode(w.At(6)), " ", w.At(5)});
+        out += Join({" ", TroopCode(w.At(MovementTroop)), " ", w.At(MovementCount)});
     }
 
+    // " and N TROOPS": count and troop are words 2 and 3 from the phrase on.
     Cut cut{line, upper};
     for (int group = 0; group < 2; ++group) {
-        const std::size_t p = cut.Find(" AND ");
-        if (p == npos || cut.upper.substr(p, 12) == " AND TACTIC ") {
+        const std::size_t p = cut.Find(And);
+        if (p == npos || cut.upper.substr(p, AndTactic.size()) == AndTactic) {
             break;
         }
         cut.DropFront(p);
         out += Join({" ", TroopCode(WordAt(cut.line, 3)), " ", RawCount(WordAt(cut.line, 2))});
+        // Past " and" and one character more, so the next search finds the next group.
         if (group == 0) {
-            cut.DropFront(6);
+            cut.DropFront(And.size() + 1);
         }
     }
 
-    const std::size_t to = cut.Find(" TO ");
+    const std::size_t to = cut.Find(To);
     if (to != npos) {
         out += DirectionInitials(cut.line.substr(to), 2);
     }
@@ -131,36 +194,41 @@ std::string Movement(std::string_view line, const std::string& upper, const Line
 std::string Placement(std::string_view line, const std::string& upper) {
     std::string out = "PLA ";
     Cut cut{line, upper};
+    // " one TROOP into province X / Y": after the troop's words come "into province", x, "/"
+    // and y.
+    constexpr int IntoProvinceX = 4;
+    constexpr int IntoProvinceY = 6;
     for (int round = 0; round < 3; ++round) {
-        const std::size_t p = cut.Find(" ONE ");
+        const std::size_t p = cut.Find(One);
         if (p == npos) {
             break;
         }
         cut.DropFront(p);
         const std::string troop = WordAt(cut.line, 2);
         const int n = TroopWordCount(troop);
-        out += Join({WordAt(cut.line, n + 4), " ", StripComma(WordAt(cut.line, n + 6)), " ",
-                     TroopCode(troop), " "});
-        cut.DropFront(4);
+        out += Join({WordAt(cut.line, n + IntoProvinceX), " ",
+                     StripComma(WordAt(cut.line, n + IntoProvinceY)), " ", TroopCode(troop), " "});
+        cut.DropFront(One.size() - 1); // past " one", so the next search finds the next group
     }
     return out;
 }
 
 std::string Raid(std::string_view line, const std::string& upper, const LineWords& w) {
-    std::string out = Join({"RAID ", w.At(6), " ", w.At(8)});
-    if (w.At(10) == "all") {
-        out += FirstGroupOfAll(w.At(11));
+    std::string out = Join({"RAID ", w.At(RaidX), " ", w.At(RaidY)});
+    if (w.At(RaidCount) == "all") {
+        out += FirstGroupOfAll(w.At(RaidTroop));
     } else {
-        out += Join({" ", TroopCode(w.At(11)), " ", w.At(10)});
+        out += Join({" ", TroopCode(w.At(RaidTroop)), " ", w.At(RaidCount)});
     }
+    // "and N TROOPS" after each " and ": count and troop are its words 1 and 2.
     Cut cut{line, upper};
-    for (std::size_t p = cut.Find(" AND "); p != npos; p = cut.Find(" AND ")) {
-        cut.DropFront(p + 5);
+    for (std::size_t p = cut.Find(And); p != npos; p = cut.Find(And)) {
+        cut.DropFront(p + And.size());
         out += Join({" ", TroopCode(WordAt(cut.line, 2)), " ", RawCount(WordAt(cut.line, 1))});
     }
-    const std::size_t to = cut.Find(" TO ");
+    const std::size_t to = cut.Find(To);
     if (to != npos) {
-        out += DirectionInitials(cut.line.substr(to + 4), 1);
+        out += DirectionInitials(cut.line.substr(to + To.size()), 1);
     }
     return out;
 }
@@ -174,13 +242,13 @@ std::string NaturalToRaw(std::string_view line) {
         return keyword;
     }
     if (keyword == "ALTER") {
-        return Join({"ALL ", w.At(6), " ", w.At(8)});
+        return Join({"ALL ", w.At(AlliancePlayer), " ", w.At(AllianceStatus)});
     }
     if (keyword == "CEDE") {
-        return Join({"CEDE ", w.At(3), " ", w.At(5), " ", w.At(8)});
+        return Join({"CEDE ", w.At(CessionX), " ", w.At(CessionY), " ", w.At(CessionPlayer)});
     }
     if (keyword == "CHANGE") {
-        return Join({"BUILD ", w.At(6), " ", w.At(8)});
+        return Join({"BUILD ", w.At(BuildX), " ", w.At(BuildY)});
     }
     if (keyword == "ESPIONAGE") {
         return Espionage(w);

@@ -13,6 +13,9 @@
 
 namespace orv::report {
 
+// Orders a move may hold when the report sets no limit.
+inline constexpr std::int32_t DefaultMaxOrdersPerMove = 9999;
+
 struct GameOptions {
     bool shipPlacementSetsSeaFlag = false;      // e
     bool pincerOnlyWithHorsemen = false;        // P
@@ -27,22 +30,28 @@ struct GameOptions {
     bool witchcraftAllowed = false;             // h
     bool troopPlacementSetsLandSeaFlag = false; // E
     bool shipsHaveCrew = false;                 // M
-    std::int32_t maxOrdersPerMove = 9999;
+    std::int32_t maxOrdersPerMove = DefaultMaxOrdersPerMove;
 
     bool operator==(const GameOptions&) const = default;
 };
 
-inline constexpr std::int32_t DefaultMaxOrdersPerMove = 9999;
+// The figures of a General Report row: "Gold Wood Stone Iron Cattle Prov Homes Troops Rank
+// Food Score", of which all but the rank are kept.
+inline constexpr std::size_t TribeFigureCount = 10;
+inline constexpr std::size_t GoldFigure = 0;
+inline constexpr std::size_t WoodFigure = 1;
+inline constexpr std::size_t FoodFigure = 8;
+inline constexpr std::size_t ScoreFigure = 9;
 
 // One row of the General Report table.
 struct TribeElem {
     std::string name;
     std::int32_t number = 0;
-    std::array<std::int32_t, 10> figures{}; // figure 1 is figures[0]
+    std::array<std::int32_t, TribeFigureCount> figures{}; // figure 1 is figures[0]
 
-    std::int32_t Gold() const { return figures[0]; }
-    std::int32_t Wood() const { return figures[1]; }
-    std::int32_t Food() const { return figures[8]; }
+    std::int32_t Gold() const { return figures[GoldFigure]; }
+    std::int32_t Wood() const { return figures[WoodFigure]; }
+    std::int32_t Food() const { return figures[FoodFigure]; }
 };
 
 struct Game {

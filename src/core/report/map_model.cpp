@@ -11,7 +11,7 @@ namespace {
 
 Province MakeOutsideProvince() {
     Province p;
-    p.terrain = SeaTerrain;
+    p.terrain = Terrain::Sea;
     p.statusLetter = StatusLetterNone;
     return p;
 }
@@ -49,10 +49,10 @@ std::string TMap::GetOwner(int x, int y) const {
 }
 
 bool TMap::IsCoastal(int x, int y) const {
-    return (x > 1 && GetTerrain(x - 1, y) == SeaTerrain) ||
-           (x < width && GetTerrain(x + 1, y) == SeaTerrain) ||
-           (y > 1 && GetTerrain(x, y - 1) == SeaTerrain) ||
-           (y < height && GetTerrain(x, y + 1) == SeaTerrain);
+    return (x > 1 && GetTerrain(x - 1, y) == Terrain::Sea) ||
+           (x < width && GetTerrain(x + 1, y) == Terrain::Sea) ||
+           (y > 1 && GetTerrain(x, y - 1) == Terrain::Sea) ||
+           (y < height && GetTerrain(x, y + 1) == Terrain::Sea);
 }
 
 void TMap::ClearMap() {

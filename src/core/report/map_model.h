@@ -1,6 +1,8 @@
 #pragma once
 // The provinces of the turn report's map (at most 50 x 50) as the report describes them.
 
+#include "core/report/terrain.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -8,14 +10,13 @@
 namespace orv::report {
 
 inline constexpr int MaxMapSize = 50;
-inline constexpr std::uint8_t SeaTerrain = 13;
 inline constexpr std::uint8_t StatusLetterNone = 2; // 't'
 
 // Index into the six troop counts of a province.
 enum TroopKind : int { FootSoldiers = 0, Bowmen, Horsemen, Castles, Generals, Ships, TroopKinds };
 
 struct Province {
-    std::uint8_t terrain = 0;
+    Terrain terrain = Terrain::Cultivated;
     std::array<std::int32_t, TroopKinds> troops{};
     std::string owner;             // at most 9 characters, as written in the report
     std::string nameLine;          // at most 9 characters
@@ -30,7 +31,7 @@ class TMap {
     // Queries. Coordinates outside 1..50 answer as an empty sea province, so hostile
     // coordinates can never reach outside the grid.
     bool IsOnMap(std::int64_t x, std::int64_t y) const;
-    std::uint8_t GetTerrain(int x, int y) const { return At(x, y).terrain; }
+    Terrain GetTerrain(int x, int y) const { return At(x, y).terrain; }
     std::string GetOwner(int x, int y) const;
     bool IsCoastal(int x, int y) const;
     bool IsIsolated(int x, int y) const { return At(x, y).isolated; }

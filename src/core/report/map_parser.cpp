@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <limits>
+#include <optional>
 
 namespace orv::report {
 
@@ -15,10 +16,6 @@ constexpr std::string_view FrameMark = "+---------+";
 constexpr std::string_view NoOwner = "~~~~~~~~~";
 constexpr std::string_view StatusLetters = "fptuc";
 constexpr std::size_t CellWidth = 9;
-
-constexpr std::array<std::string_view, 14> ReportTerrainNames = {
-    "Cultivate", "Plains", "Grassland", "Desert", "Steppes", "Forest",     "Hills",
-    "Mountains", "Marsh",  "Swamp",     "City",   "Town",    "Metropolis", "Sea"};
 
 bool IsBlankOrControl(char c) {
     return static_cast<unsigned char>(c) <= 32;
@@ -107,19 +104,6 @@ std::string CleanCell(std::string_view cell) {
     return std::string(Trim(text));
 }
 
-int TerrainCodeFromName(std::string_view name) {
-    for (std::size_t code = 0; code < ReportTerrainNames.size(); ++code) {
-        if (name == ReportTerrainNames[code]) {
-            return static_cast<int>(code);
-        }
-    }
-    // "Metropolis" is ten characters and never fits a nine-character cell whole.
-    if (name == "Metropoli" || name == "Metropol") {
-        return 12;
-    }
-    return -1;
-}
-
 void ReadTroops(std::string_view cell, Province& province) {
     std::int32_t current = 0;
     for (const char c : cell) {
@@ -155,102 +139,135 @@ bool HasMapFrame(std::string_view text) {
     return text.find(FrameMark) != std::string_view::npos;
 }
 
+namespace {
+
+// Reads the lines before the map, where isolation lines mark their province; the first
+// frame line, or none when the text holds no map.
+std::optional<std::string_view> ReadUpToMap(LineCursor& reader, TMap& map) {
+    while (!reader.AtEnd()) {
+        const std::string_view line = reader.Next();
+        if (IsFrameLine(line)) {
+            return line;
+        }
+        if (line.find("is isolated") == std::string_view::npos &&
+            line.find("In the isolated") == std::string_view::npos) {
+            continue;
+        }
+        const std::size_t slash = line.find('/');
+        if (slash == std::string_view::npos) {
+            continue; // free text that names no province
+        }
+        const std::int64_t x = DigitsBefore(line, slash);
+        const std::int64_t y = DigitsAfter(line, slash + 1);
+        if (Province* p =
+                IsInGrid(x, y) ? map.Cell(static_cast<int>(x), static_cast<int>(y)) : nullptr) {
+            p->isolated = true;
+        }
+    }
+    return std::nullopt;
+}
+
+// The columns of a strip that lie in the grid, from 1.
+struct Strip {
+    int first = 1;
+    int last = 0;
+};
+
+// The five cell lines of one row: terrain, name, two troop lines and owner.
+void ReadRow(LineCursor& reader, std::string_view terrainLine, Strip strip, int y, TMap& map) {
+    ForEachCell(terrainLine, strip.first, strip.last, y, map,
+                [](Province& p, std::string_view cell) {
+                    p.apostropheMark = p.apostropheMark || HasApostrophe(cell);
+                    if (const std::optional<Terrain> terrain = TerrainFromReport(CleanCell(cell))) {
+                        p.terrain = *terrain;
+                    }
+                });
+    ForEachCell(reader.Next(), strip.first, strip.last, y, map,
+                [](Province& p, std::string_view cell) { p.nameLine = CleanCell(cell); });
+    ForEachCell(reader.Next(), strip.first, strip.last, y, map,
+                [](Province& p, std::string_view cell) {
+                    p.apostropheMark = p.apostropheMark || HasApostrophe(cell);
+                    if (cell.size() == CellWidth) {
+                        const std::size_t status = StatusLetters.find(cell[CellWidth - 1]);
+                        if (status != std::string_view::npos) {
+                            p.statusLetter = static_cast<std::uint8_t>(status);
+                        }
+                    }
+                    ReadTroops(CleanCell(cell), p);
+                });
+    ForEachCell(reader.Next(), strip.first, strip.last, y, map,
+                [](Province& p, std::string_view cell) {
+                    p.apostropheMark = p.apostropheMark || HasApostrophe(cell);
+                    ReadTroops(CleanCell(cell), p);
+                });
+    ForEachCell(reader.Next(), strip.first, strip.last, y, map,
+                [](Province& p, std::string_view cell) {
+                    const std::string text = CleanCell(cell);
+                    if (text == NoOwner) {
+                        p.owner.clear();
+                    } else {
+                        p.owner = text;
+                        p.homeProvince = text == UpperAscii(text);
+                    }
+                });
+}
+
+// Reads the rows of a strip after its frame line until a line that starts with ten blanks
+// (the column numbers) or the end of the text. Returns the line that ended it; rows counts
+// the rows read.
+std::string_view ReadStrip(LineCursor& reader, std::string_view frame, Strip strip, TMap& map,
+                           std::int64_t& rows) {
+    std::string_view line = frame;
+    int y = 0;
+    while (!reader.AtEnd()) {
+        y = y < std::numeric_limits<int>::max() ? y + 1 : y;
+        const std::string_view terrainLine = reader.Next();
+        if (StartsWithTenBlanks(terrainLine)) {
+            return terrainLine;
+        }
+        ++rows;
+        ReadRow(reader, terrainLine, strip, y, map);
+        line = reader.Next(); // the line after the row, usually the next frame line
+    }
+    return line;
+}
+
+// The next strip's frame line: the line that ended a strip may itself be one.
+std::optional<std::string_view> NextFrame(LineCursor& reader, std::string_view line) {
+    while (!IsFrameLine(line)) {
+        if (reader.AtEnd()) {
+            return std::nullopt;
+        }
+        line = reader.Next();
+    }
+    return line;
+}
+
+} // namespace
+
 void LoadMapFromText(TMap& map, std::string_view text) {
     map.ClearMap();
     // Past the end every line reads as empty.
     LineCursor reader(text);
-    std::string_view line;
-    bool frame_found = false;
-    while (!reader.AtEnd()) {
-        line = reader.Next();
-        if (IsFrameLine(line)) {
-            frame_found = true;
-            break;
-        }
-        if (line.find("is isolated") != std::string_view::npos ||
-            line.find("In the isolated") != std::string_view::npos) {
-            const std::size_t slash = line.find('/');
-            if (slash == std::string_view::npos) {
-                continue; // free text that names no province
-            }
-            const std::int64_t x = DigitsBefore(line, slash);
-            const std::int64_t y = DigitsAfter(line, slash + 1);
-            if (Province* p =
-                    IsInGrid(x, y) ? map.Cell(static_cast<int>(x), static_cast<int>(y)) : nullptr) {
-                p->isolated = true;
-            }
-        }
-    }
-
+    std::optional<std::string_view> frame = ReadUpToMap(reader, map);
     // Sizes are counted as the report announces them but kept within the grid, so that
     // every query inside width and height addresses a real province.
     std::int64_t width = 0;
     std::int64_t height = 0;
-    int c0 = 1;
-    bool first_strip = true;
+    Strip strip;
+    bool firstStrip = true;
     // A strip is read only while lines follow its frame line.
-    while (frame_found && !reader.AtEnd()) {
-        width += static_cast<std::int64_t>((Trim(line).size() - 1) / 10);
-        const int strip_end = static_cast<int>(std::min<std::int64_t>(width, MaxMapSize));
-        int y = 0;
-        while (!reader.AtEnd()) {
-            y = y < std::numeric_limits<int>::max() ? y + 1 : y;
-            if (first_strip) {
-                ++height;
-            }
-            const std::string_view line1 = reader.Next();
-            if (StartsWithTenBlanks(line1)) {
-                if (first_strip) {
-                    --height;
-                }
-                line = line1;
-                break;
-            }
-            ForEachCell(line1, c0, strip_end, y, map, [](Province& p, std::string_view cell) {
-                p.apostropheMark = p.apostropheMark || HasApostrophe(cell);
-                const int code = TerrainCodeFromName(CleanCell(cell));
-                if (code >= 0) {
-                    p.terrain = static_cast<std::uint8_t>(code);
-                }
-            });
-            ForEachCell(reader.Next(), c0, strip_end, y, map,
-                        [](Province& p, std::string_view cell) { p.nameLine = CleanCell(cell); });
-            ForEachCell(reader.Next(), c0, strip_end, y, map,
-                        [](Province& p, std::string_view cell) {
-                            p.apostropheMark = p.apostropheMark || HasApostrophe(cell);
-                            if (cell.size() == CellWidth) {
-                                const std::size_t status = StatusLetters.find(cell[CellWidth - 1]);
-                                if (status != std::string_view::npos) {
-                                    p.statusLetter = static_cast<std::uint8_t>(status);
-                                }
-                            }
-                            ReadTroops(CleanCell(cell), p);
-                        });
-            ForEachCell(reader.Next(), c0, strip_end, y, map,
-                        [](Province& p, std::string_view cell) {
-                            p.apostropheMark = p.apostropheMark || HasApostrophe(cell);
-                            ReadTroops(CleanCell(cell), p);
-                        });
-            ForEachCell(reader.Next(), c0, strip_end, y, map,
-                        [](Province& p, std::string_view cell) {
-                            const std::string text = CleanCell(cell);
-                            if (text == NoOwner) {
-                                p.owner.clear();
-                            } else {
-                                p.owner = text;
-                                p.homeProvince = text == UpperAscii(text);
-                            }
-                        });
-            line = reader.Next(); // the line after the row, usually the next frame line
+    while (frame && !reader.AtEnd()) {
+        width += static_cast<std::int64_t>((Trim(*frame).size() - 1) / 10);
+        strip.last = static_cast<int>(std::min<std::int64_t>(width, MaxMapSize));
+        std::int64_t rows = 0;
+        const std::string_view line = ReadStrip(reader, *frame, strip, map, rows);
+        if (firstStrip) {
+            height = rows;
         }
-        // The line that ended the strip may itself carry the next strip's frame.
-        frame_found = IsFrameLine(line);
-        while (!frame_found && !reader.AtEnd()) {
-            line = reader.Next();
-            frame_found = IsFrameLine(line);
-        }
-        c0 = static_cast<int>(std::min<std::int64_t>(width, MaxMapSize)) + 1;
-        first_strip = false;
+        frame = NextFrame(reader, line);
+        strip.first = strip.last + 1;
+        firstStrip = false;
     }
     map.width = static_cast<int>(std::min<std::int64_t>(width, MaxMapSize));
     map.height = static_cast<int>(std::clamp<std::int64_t>(height, 0, MaxMapSize));

@@ -21,7 +21,4 @@ std::string CleanCell(std::string_view cell);
 // Applies the troop notation of one cleaned cell line to the province's report counts.
 void ReadTroops(std::string_view cell, Province& province);
 
-// The terrain code of a cleaned cell's terrain name, or -1 when it names none.
-int TerrainCodeFromName(std::string_view name);
-
 } // namespace orv::report

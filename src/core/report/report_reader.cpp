@@ -122,14 +122,17 @@ void AddTribeRow(Game& game, std::string_view line) {
     const std::size_t w = starts.size();
     TribeElem tribe;
     tribe.number = w > 0 ? TextAsNumber(RunAt(line, starts[0])) : NotANumber;
-    if (w >= 13) {
-        // Words are numbered from 1 below; starts[] from 0.
-        tribe.name = JoinWords(line, starts, 1, w - 12);
-        for (std::size_t f = 0; f < 8; ++f) {
-            tribe.figures[f] = FigureValue(RunAt(line, starts[w - 11 + f]));
+    // A full row: number, the name's words, the eleven figure columns.
+    constexpr std::size_t columns = 11;
+    if (w >= columns + 2) {
+        const std::size_t first = w - columns; // index of the gold column in starts[]
+        tribe.name = JoinWords(line, starts, 1, first - 1);
+        for (std::size_t f = 0; f < FoodFigure; ++f) {
+            tribe.figures[f] = FigureValue(RunAt(line, starts[first + f]));
         }
-        tribe.figures[8] = FigureValue(RunAt(line, starts[w - 2]));
-        tribe.figures[9] = FigureValue(RunAt(line, starts[w - 1]));
+        // The rank column before the food is passed over.
+        tribe.figures[FoodFigure] = FigureValue(RunAt(line, starts[w - 2]));
+        tribe.figures[ScoreFigure] = FigureValue(RunAt(line, starts[w - 1]));
     } else if (w == 2) {
         tribe.name = std::string(RunAt(line, starts[1]));
     } else if (w > 2) {

@@ -181,9 +181,7 @@ std::int32_t WordAsNumber(std::string_view line, int n) {
 std::string UpperAscii(std::string_view text) {
     std::string out(text);
     for (char& c : out) {
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
-        }
+        c = UpperAscii(c);
     }
     return out;
 }

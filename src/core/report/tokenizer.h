@@ -50,6 +50,9 @@ std::string_view RunAt(std::string_view line, std::size_t start);
 std::string RestFromWord(std::string_view line, int n);
 
 // Letters a to z in upper case; every other byte as it stands.
+constexpr char UpperAscii(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
 std::string UpperAscii(std::string_view text);
 
 } // namespace orv::report

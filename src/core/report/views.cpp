@@ -7,10 +7,6 @@ namespace orv::report {
 
 namespace {
 
-constexpr std::array<std::string_view, 14> ViewTerrainNames = {
-    "Cultivated", "Plains", "Grassland", "Desert", "Steppes", "Forest",     "Hills",
-    "Mountains",  "Marsh",  "Swamps",    "City",   "Town",    "Metropolis", "~~~~~~~~~~"};
-
 constexpr std::string_view StatusLetters = "fptuc";
 constexpr std::string_view Eol = "\r\n";
 
@@ -59,7 +55,7 @@ char FillOf(const Province& p, bool first_line) {
     if (p.apostropheMark) {
         return '\'';
     }
-    if (p.terrain == SeaTerrain && !first_line) {
+    if (p.terrain == Terrain::Sea && !first_line) {
         return '~';
     }
     return ' ';
@@ -67,11 +63,9 @@ char FillOf(const Province& p, bool first_line) {
 
 } // namespace
 
-std::string TerrainText(int terrain, char fill) {
-    if (terrain < 0 || terrain >= static_cast<int>(ViewTerrainNames.size())) {
-        return std::string(10, fill);
-    }
-    return Padded(ViewTerrainNames[static_cast<std::size_t>(terrain)], 10, fill);
+std::string TerrainText(Terrain terrain, char fill) {
+    // The view draws the sea as a row of waves.
+    return terrain == Terrain::Sea ? std::string(10, '~') : Padded(InfoOf(terrain).name, 10, fill);
 }
 
 std::string ShowMapText(const TMap& map) {

@@ -9,7 +9,7 @@
 namespace orv::report {
 
 // The ten-character view of a terrain: its name filled up with fill.
-std::string TerrainText(int terrain, char fill);
+std::string TerrainText(Terrain terrain, char fill);
 
 // The text of "Show Map".
 std::string ShowMapText(const TMap& map);

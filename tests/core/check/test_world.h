@@ -29,7 +29,7 @@ struct World {
             game.map.width = static_cast<int>(row.size());
             for (std::size_t x = 0; x < row.size(); ++x) {
                 Cell(static_cast<int>(x) + 1, y).terrain =
-                    static_cast<std::uint8_t>(terrainLetters.find(row[x]));
+                    static_cast<report::Terrain>(terrainLetters.find(row[x]));
             }
             ++y;
         }

@@ -189,11 +189,13 @@ TEST(MapDrawing, TilesCarryTheReportAndWhoseTheyAre) {
 }
 
 TEST(MapDrawing, SeaStandsApartFromEveryLandColour) {
-    const Rgb sea = TerrainColour(report::SeaTerrain);
-    for (std::uint8_t terrain = 0; terrain < report::SeaTerrain; ++terrain) {
-        const Rgb land = TerrainColour(terrain);
+    const Rgb sea = TerrainColour(report::Terrain::Sea);
+    for (const report::TerrainInfo& info : report::Terrains) {
+        const Rgb land = TerrainColour(info.terrain);
         // Sea is the only colour whose blue outweighs both red and green clearly.
-        EXPECT_FALSE(land.b > land.r + 40 && land.b > land.g + 40) << int{terrain};
+        EXPECT_EQ(land.b > land.r + 40 && land.b > land.g + 40,
+                  info.terrain == report::Terrain::Sea)
+            << info.name;
     }
     EXPECT_GT(sea.b, sea.r + 40);
     EXPECT_GT(sea.b, sea.g + 40);

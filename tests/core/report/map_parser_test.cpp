@@ -24,7 +24,7 @@ std::vector<std::string> Concat(std::vector<std::vector<std::string>> parts) {
 std::vector<int> TerrainRow(const TMap& map, int y, int columns) {
     std::vector<int> row;
     for (int x = 1; x <= columns; ++x) {
-        row.push_back(map.GetTerrain(x, y));
+        row.push_back(static_cast<int>(map.GetTerrain(x, y)));
     }
     return row;
 }
@@ -37,7 +37,7 @@ TEST(MapParser, StripsContinueToTheRight) {
     LoadMapFromText(map, Text(Concat({{"head"}, strip, {"", "between"}, strip, third})));
     EXPECT_EQ(map.width, 7);
     EXPECT_EQ(map.height, 2);
-    const int sea = SeaTerrain;
+    const int sea = static_cast<int>(Terrain::Sea);
     EXPECT_EQ(TerrainRow(map, 1, 7), (std::vector<int>{6, 5, sea, 6, 5, sea, 8}));
     EXPECT_EQ(TerrainRow(map, 2, 7), (std::vector<int>{sea, 11, 10, sea, 11, 10, 9}));
 }
@@ -90,11 +90,11 @@ TEST(MapParser, StatusLetterApostrophesAndTruncatedMetropolis) {
     TMap map;
     LoadMapFromText(map, Text(StripLines({{marked, status, named}})));
     EXPECT_TRUE(map.At(1, 1).apostropheMark);
-    EXPECT_EQ(map.GetTerrain(1, 1), 6);
+    EXPECT_EQ(map.GetTerrain(1, 1), Terrain::Hills);
     EXPECT_EQ(map.Troops(1, 1, FootSoldiers), 3);
     EXPECT_EQ(map.At(2, 1).statusLetter, 3);
-    EXPECT_EQ(map.GetTerrain(2, 1), 12);
-    EXPECT_EQ(map.GetTerrain(3, 1), 12);
+    EXPECT_EQ(map.GetTerrain(2, 1), Terrain::Metropolis);
+    EXPECT_EQ(map.GetTerrain(3, 1), Terrain::Metropolis);
     EXPECT_FALSE(map.At(3, 1).apostropheMark);
     EXPECT_EQ(map.At(3, 1).nameLine, "Old");
     EXPECT_EQ(map.At(1, 1).statusLetter, StatusLetterNone);
@@ -122,11 +122,11 @@ TEST(MapParser, FreeTextBeforeTheMapAndNoMap) {
     LoadMapFromText(map, Text(Concat({{"Your town Birka is isolated by the storm."},
                                       StripLines({{Land("Plains")}})})));
     EXPECT_EQ(map.width, 1);
-    EXPECT_EQ(map.GetTerrain(1, 1), 1);
+    EXPECT_EQ(map.GetTerrain(1, 1), Terrain::Plains);
     LoadMapFromText(map, Text({"no map in this report"}));
     EXPECT_EQ(map.width, 0);
     EXPECT_EQ(map.height, 0);
-    EXPECT_EQ(map.GetTerrain(50, 50), SeaTerrain);
+    EXPECT_EQ(map.GetTerrain(50, 50), Terrain::Sea);
 }
 
 TEST(MapParser, EmptyLineAfterTheBottomFrameStartsAnotherRow) {
@@ -138,7 +138,7 @@ TEST(MapParser, EmptyLineAfterTheBottomFrameStartsAnotherRow) {
     LoadMapFromText(map, Text(lines));
     EXPECT_EQ(map.height, 2);
     EXPECT_EQ(map.GetOwner(1, 2), "PICTS");
-    EXPECT_EQ(map.GetTerrain(1, 2), SeaTerrain);
+    EXPECT_EQ(map.GetTerrain(1, 2), Terrain::Sea);
 }
 
 TEST(MapParser, OversizedMapsStayInsideTheGrid) {
@@ -149,7 +149,7 @@ TEST(MapParser, OversizedMapsStayInsideTheGrid) {
     LoadMapFromText(map, Text(Concat({strip, strip})));
     EXPECT_EQ(map.width, 50);
     EXPECT_EQ(map.height, 50);
-    EXPECT_EQ(map.GetTerrain(50, 50), 5);
+    EXPECT_EQ(map.GetTerrain(50, 50), Terrain::Forest);
     EXPECT_FALSE(map.IsOnMap(51, 50));
 }
 
@@ -159,10 +159,10 @@ TEST(MapParser, ShortAndOddLinesReadAsEmptyCells) {
     TMap map;
     LoadMapFromText(map, Text(lines));
     EXPECT_EQ(map.width, 2);
-    EXPECT_EQ(map.GetTerrain(1, 1), 1);
+    EXPECT_EQ(map.GetTerrain(1, 1), Terrain::Plains);
     EXPECT_EQ(map.Troops(1, 1, FootSoldiers), 1);
     EXPECT_EQ(map.At(1, 1).statusLetter, StatusLetterNone);
-    EXPECT_EQ(map.GetTerrain(2, 1), SeaTerrain);
+    EXPECT_EQ(map.GetTerrain(2, 1), Terrain::Sea);
 }
 
 TEST(MapModel, CoastsLookAtFourNeighboursInsideTheMap) {
@@ -186,7 +186,7 @@ TEST(MapModel, OnMapAndOutsideTheGrid) {
     EXPECT_FALSE(map.IsOnMap(3, 1));
     EXPECT_FALSE(map.IsOnMap(2147483647, 1));
     EXPECT_EQ(map.Troops(0, 51, FootSoldiers), 0);
-    EXPECT_EQ(map.GetTerrain(-1, 1), SeaTerrain);
+    EXPECT_EQ(map.GetTerrain(-1, 1), Terrain::Sea);
 }
 
 } // namespace

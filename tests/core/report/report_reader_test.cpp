@@ -144,7 +144,7 @@ TEST(ReportReader, MissingHeadingKeepsMapAndOptionsAndEmptiesTheList) {
     EXPECT_TRUE(game.tribes.empty());
     EXPECT_EQ(game.CurrentTribe(), nullptr);
     EXPECT_TRUE(game.options.tabulatedBattleReport);
-    EXPECT_EQ(game.map.GetTerrain(1, 1), 6);
+    EXPECT_EQ(game.map.GetTerrain(1, 1), Terrain::Hills);
     EXPECT_EQ(game.map.width, 1);
 }
 
@@ -235,7 +235,7 @@ TEST_F(ReportFileTest, DoubledCarriageReturns) {
     ASSERT_EQ(game.tribes.size(), 1U);
     EXPECT_EQ(game.tribes[0].name, "Vikings");
     EXPECT_EQ(game.options.maxOrdersPerMove, 7);
-    EXPECT_EQ(game.map.GetTerrain(1, 1), 6);
+    EXPECT_EQ(game.map.GetTerrain(1, 1), Terrain::Hills);
     EXPECT_EQ(game.map.height, 1);
 }
 

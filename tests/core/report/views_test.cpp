@@ -18,9 +18,9 @@ TEST(Views, EmptyMap) {
 }
 
 TEST(Views, TerrainTextFillsToTenCharacters) {
-    EXPECT_EQ(TerrainText(9, '\''), "Swamps''''");
-    EXPECT_EQ(TerrainText(12, '~'), "Metropolis");
-    EXPECT_EQ(TerrainText(13, ' '), "~~~~~~~~~~");
+    EXPECT_EQ(TerrainText(Terrain::Swamp, '\''), "Swamps''''");
+    EXPECT_EQ(TerrainText(Terrain::Metropolis, '~'), "Metropolis");
+    EXPECT_EQ(TerrainText(Terrain::Sea, ' '), "~~~~~~~~~~");
 }
 
 // One sea cell, one marked cell with troops, one plain owned cell.

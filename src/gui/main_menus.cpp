@@ -1,0 +1,195 @@
+// The main window's menus: their items in the order the program has always shown them, the
+// keys a desktop program is expected to have, and the list of recent move files.
+
+#include "core/report/text_file.h"
+#include "gui/main.h"
+#include "gui/move_document.h"
+#include "gui/text_codec.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSettings>
+#include <QShortcut>
+#include <QUndoStack>
+
+namespace orv::gui {
+
+namespace {
+
+constexpr int RecentFileCount = 8;
+const QString RecentFilesKey = QStringLiteral("recentMoves");
+
+QString Name(const char* text) {
+    return QString::fromLatin1(text);
+}
+
+} // namespace
+
+QAction* TFormMain::AddItem(QMenu* menu, const char* name, const char* caption) {
+    QAction* action = menu->addAction(Name(caption));
+    action->setObjectName(Name(name));
+    return action;
+}
+
+void TFormMain::BuildMenus() {
+    BuildMoveMenu();
+    BuildReportMenu();
+    BuildHelpMenu();
+    // F10 reaches the menu bar, as on other desktops.
+    auto* menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(menuKey, &QShortcut::activated, this,
+            [this] { menuBar()->setActiveAction(menuMove->menuAction()); });
+}
+
+void TFormMain::BuildMoveMenu() {
+    menuMove = menuBar()->addMenu(QStringLiteral("&Move"));
+    menuMove->setObjectName(QStringLiteral("menuMove"));
+    // Their captions name the step: "Undo Delete Command".
+    menuItemUndo = document_->UndoStack()->createUndoAction(this, QStringLiteral("Undo"));
+    menuItemUndo->setObjectName(QStringLiteral("menuItemUndo"));
+    menuItemUndo->setShortcuts(QKeySequence::Undo);
+    menuItemRedo = document_->UndoStack()->createRedoAction(this, QStringLiteral("Redo"));
+    menuItemRedo->setObjectName(QStringLiteral("menuItemRedo"));
+    menuItemRedo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    menuMove->addAction(menuItemUndo);
+    menuMove->addAction(menuItemRedo);
+    menuMove->addSeparator();
+    menuItemNew = AddItem(menuMove, "menuItemNew", "New");
+    menuItemNew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    menuMove->addSeparator();
+    menuItemGetfromClipboard = AddItem(menuMove, "menuItemGetfromClipboard", "Get from Clipboard");
+    menuItemPuttoClipboard = AddItem(menuMove, "menuItemPuttoClipboard", "Put to Clipboard");
+    menuMove->addSeparator();
+    menuItemLoad = AddItem(menuMove, "menuItemLoad", "Load...");
+    menuItemLoad->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    menuRecent = menuMove->addMenu(QStringLiteral("Recent Files"));
+    menuRecent->setObjectName(QStringLiteral("menuRecent"));
+    menuItemReload = AddItem(menuMove, "menuItemReload", "Reload");
+    menuItemCheckMove = AddItem(menuMove, "menuItemCheckMove", "Check Move");
+    menuItemCheckMove->setShortcut(QKeySequence(Qt::Key_F9));
+    menuItemSave = AddItem(menuMove, "menuItemSave", "Save");
+    menuItemSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    menuItemSaveAs = AddItem(menuMove, "menuItemSaveAs", "Save As...");
+    menuItemSaveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    // Kept for its action only: nothing makes it visible.
+    menuItemLoadMostRecentFile =
+        AddItem(menuMove, "menuItemLoadMostRecentFile", "Load Most Recent File");
+    menuItemLoadMostRecentFile->setVisible(false);
+    menuMove->addSeparator();
+    menuItemShowProblems = AddItem(menuMove, "menuItemShowProblems", "Show Problem List");
+    menuItemShowProblems->setCheckable(true);
+    menuItemNextProblem = AddItem(menuMove, "menuItemNextProblem", "Next Problem");
+    menuItemNextProblem->setShortcut(QKeySequence(Qt::Key_F8));
+    menuItemPreviousProblem = AddItem(menuMove, "menuItemPreviousProblem", "Previous Problem");
+    menuItemPreviousProblem->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F8));
+    menuMove->addSeparator();
+    menuItemQuit = AddItem(menuMove, "menuItemQuit", "Quit");
+    menuItemQuit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    menuMove->setDefaultAction(menuItemLoad);
+
+    connect(menuItemNew, &QAction::triggered, this, &TFormMain::menuItemNewClick);
+    connect(menuItemGetfromClipboard, &QAction::triggered, this,
+            &TFormMain::menuItemGetfromClipboardClick);
+    connect(menuItemPuttoClipboard, &QAction::triggered, this,
+            &TFormMain::menuItemPuttoClipboardClick);
+    connect(menuItemLoad, &QAction::triggered, this, &TFormMain::menuItemLoadClick);
+    connect(menuItemReload, &QAction::triggered, this, &TFormMain::menuItemReloadClick);
+    connect(menuItemCheckMove, &QAction::triggered, this, &TFormMain::menuItemCheckMoveClick);
+    connect(menuItemSave, &QAction::triggered, this, &TFormMain::menuItemSaveClick);
+    connect(menuItemSaveAs, &QAction::triggered, this, &TFormMain::menuItemSaveAsClick);
+    connect(menuItemLoadMostRecentFile, &QAction::triggered, this,
+            &TFormMain::menuItemLoadMostRecentFileClick);
+    connect(menuItemQuit, &QAction::triggered, this, &TFormMain::menuItemQuitClick);
+    connect(menuItemNextProblem, &QAction::triggered, this, &TFormMain::NextProblem);
+    connect(menuItemPreviousProblem, &QAction::triggered, this, &TFormMain::PreviousProblem);
+}
+
+void TFormMain::BuildReportMenu() {
+    menuReport = menuBar()->addMenu(QStringLiteral("&Report"));
+    menuReport->setObjectName(QStringLiteral("menuReport"));
+    menuItemLoadReport = AddItem(menuReport, "menuItemLoadReport", "Load...");
+    menuReport->addSeparator();
+    menuItemShowMap = AddItem(menuReport, "menuItemShowMap", "Show Map");
+    menuItemShowGraphicalMap =
+        AddItem(menuReport, "menuItemShowGraphicalMap", "Show Graphical Map");
+    menuItemShowOptions = AddItem(menuReport, "menuItemShowOptions", "Show Global Options");
+    menuItemline = menuReport->addSeparator();
+    menuItemline->setObjectName(QStringLiteral("menuItemline"));
+    menuItemReinitialize = AddItem(menuReport, "menuItemReinitialize", "Reinitialize...");
+    menuReport->setDefaultAction(menuItemLoadReport);
+
+    connect(menuItemLoadReport, &QAction::triggered, this, &TFormMain::menuItemLoadReportClick);
+    connect(menuItemShowMap, &QAction::triggered, this, &TFormMain::menuItemShowMapClick);
+    connect(menuItemShowGraphicalMap, &QAction::triggered, this,
+            &TFormMain::menuItemShowGraphicalMapClick);
+    connect(menuItemShowOptions, &QAction::triggered, this, &TFormMain::menuItemShowOptionsClick);
+    connect(menuItemReinitialize, &QAction::triggered, this, &TFormMain::menuItemReinitializeClick);
+}
+
+void TFormMain::BuildHelpMenu() {
+    menuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    menuHelp->setObjectName(QStringLiteral("menuHelp"));
+    menuItemIntroduction = AddItem(menuHelp, "menuItemIntroduction", "Introduction");
+    menuItemInitialisation = AddItem(menuHelp, "menuItemInitialisation", "Initialisation");
+    menuItemMenus = AddItem(menuHelp, "menuItemMenus", "Menus");
+    menuItemMoveEditor = AddItem(menuHelp, "menuItemMoveEditor", "Move Editor");
+    menuItemAuthor = AddItem(menuHelp, "menuItemAuthor", "Contacting the Author");
+    menuHelp->addSeparator();
+    About = AddItem(menuHelp, "About", "About");
+    menuHelp->setDefaultAction(menuItemIntroduction);
+
+    const auto topic = [this](QAction* item, const char* name) {
+        connect(item, &QAction::triggered, this, [this, name] { ShowHelpTopic(Name(name)); });
+    };
+    topic(menuItemIntroduction, "introduction");
+    topic(menuItemInitialisation, "initialisation");
+    topic(menuItemMenus, "menus");
+    topic(menuItemMoveEditor, "moveeditor");
+    topic(menuItemAuthor, "author");
+    connect(About, &QAction::triggered, this, &TFormMain::AboutClick);
+}
+
+QStringList TFormMain::RecentFiles() {
+    return WindowSettings().value(RecentFilesKey).toStringList();
+}
+
+void TFormMain::RememberRecentFile(const QString& path) {
+    QStringList files = RecentFiles();
+    files.removeAll(path);
+    files.prepend(path);
+    while (files.size() > RecentFileCount) {
+        files.removeLast();
+    }
+    WindowSettings().setValue(RecentFilesKey, files);
+    ShowRecentFiles();
+}
+
+void TFormMain::ShowRecentFiles() {
+    menuRecent->clear();
+    const QStringList files = RecentFiles();
+    for (const QString& path : files) {
+        QAction* item = menuRecent->addAction(QFileInfo(path).fileName());
+        item->setToolTip(path);
+        connect(item, &QAction::triggered, this, [this, path] { OpenRecentFile(path); });
+    }
+    menuRecent->setEnabled(!files.isEmpty());
+}
+
+void TFormMain::OpenRecentFile(const QString& path) {
+    if (!QFileInfo::exists(path)) {
+        // Gone since: it leaves the list, with the message a load gives.
+        QStringList files = RecentFiles();
+        files.removeAll(path);
+        WindowSettings().setValue(RecentFilesKey, files);
+        ShowRecentFiles();
+        notifier_->Error(QStringLiteral("File ") + FromPath(report::ShortName(ToPath(path))) +
+                         QStringLiteral(" not found!"));
+        return;
+    }
+    OpenMoveFile(path);
+}
+
+} // namespace orv::gui
