@@ -206,7 +206,7 @@ class TFormMain : public QMainWindow {
     void WriteSettings();
     void Step(report::FindMode mode);
     void Quit();
-    void ShowMessage(move::MessageKind kind, const std::string& message);
+    void ShowMessage(move::MessageKind kind, const report::Message& message);
     void MoveChanged();
     void RunCheck();
     void ShowProblems();
@@ -306,10 +306,5 @@ class TFormMain : public QMainWindow {
     std::array<TCommandDialog*, 7> commandDialogs_{};
     edit::InsertMode insertMode_ = edit::InsertMode::Below;
 };
-
-// The filter list of the report and move file dialogs.
-inline constexpr const char* FileFilter =
-    "All files (*.*)|*.*|Command files (*.cmd)|*.cmd|Move files (*.mov)|*.mov|"
-    "Text files (*.txt)|*.txt";
 
 } // namespace orv::gui

@@ -185,8 +185,8 @@ void TFormMain::OpenRecentFile(const QString& path) {
         files.removeAll(path);
         WindowSettings().setValue(RecentFilesKey, files);
         ShowRecentFiles();
-        notifier_->Error(QStringLiteral("File ") + FromPath(report::ShortName(ToPath(path))) +
-                         QStringLiteral(" not found!"));
+        notifier_->Error(
+            FromMessage(report::Message().Text("File ").Name(ToPath(path)).Text(" not found!")));
         return;
     }
     OpenMoveFile(path);

@@ -7,6 +7,7 @@
 #include "core/move/catalogue.h"
 #include "core/report/text_file.h"
 #include "gui/busy_cursor.h"
+#include "gui/captions.h"
 #include "gui/check_result.h"
 #include "gui/draft.h"
 #include "gui/main.h"
@@ -55,8 +56,8 @@ const move::MoveList& TFormMain::Move() const {
     return document_->Move();
 }
 
-void TFormMain::ShowMessage(move::MessageKind kind, const std::string& message) {
-    gui::ShowMessage(*notifier_, kind, Text(message));
+void TFormMain::ShowMessage(move::MessageKind kind, const report::Message& message) {
+    gui::ShowMessage(*notifier_, kind, FromMessage(message));
 }
 
 void TFormMain::ShowMove() {
@@ -75,7 +76,7 @@ void TFormMain::ShowMove() {
             ListBoxMove->setCurrentRow(row);
         }
     }
-    LabelMove->setText(FromPath(move.LabelText()));
+    LabelMove->setText(FromMessage(move.LabelText()));
     menuItemSave->setEnabled(move.CanSave());
     menuItemReload->setEnabled(move.CanSave());
 }
@@ -187,9 +188,8 @@ void TFormMain::menuItemLoadClick() {
     if (!MaybeSave()) {
         return;
     }
-    const QString chosen =
-        picker_->OpenFileName(Text(move::SelectMoveFileTitle), FromPath(Move().folder),
-                              DialogFilter(Text(move::MoveFileFilter)));
+    const QString chosen = picker_->OpenFileName(SelectMoveFileTitle, FromPath(Move().folder),
+                                                 DialogFilter(FileFilter));
     if (!chosen.isEmpty()) {
         LoadMoveFile(QStringLiteral("Load"), ToPath(chosen));
     }
@@ -211,7 +211,7 @@ void TFormMain::menuItemReloadClick() {
 bool TFormMain::SaveCurrent() {
     const move::SaveResult result = move::SaveMove(Move());
     if (!result.ok) {
-        notifier_->Error(FromPath(result.message));
+        notifier_->Error(FromMessage(result.message));
         return false;
     }
     document_->MarkSaved();
@@ -235,8 +235,8 @@ QString TFormMain::ProposedMoveFile() const {
 
 bool TFormMain::SaveCurrentAs() {
     QString filter;
-    QString chosen = picker_->SaveFileName(QStringLiteral("Save move file as"), ProposedMoveFile(),
-                                           DialogFilter(Text(move::MoveFileFilter)), &filter);
+    QString chosen = picker_->SaveFileName(SaveMoveFileTitle, ProposedMoveFile(),
+                                           DialogFilter(FileFilter), &filter);
     if (chosen.isEmpty()) {
         return false;
     }
@@ -252,7 +252,7 @@ bool TFormMain::SaveCurrentAs() {
     move::MoveList named = Move();
     const move::SaveResult result = move::SaveMoveAs(named, ToPath(chosen));
     if (!result.ok) {
-        notifier_->Error(FromPath(result.message));
+        notifier_->Error(FromMessage(result.message));
         return false;
     }
     document_->SetFileName(named.fileName);
@@ -300,8 +300,7 @@ void TFormMain::menuItemCheckMoveClick() {
         notifier_->Information(Text(check::MoveSeemsCorrectText));
         break;
     case check::CheckOutcome::ErrorsFound:
-        formCheckResult_->ShowTextWindow(check::CheckReportText(result),
-                                         Text(check::CheckResultCaption));
+        formCheckResult_->ShowTextWindow(check::CheckReportText(result), CheckResultCaption);
         break;
     }
 }
@@ -321,9 +320,10 @@ void TFormMain::OfferDraft() {
     if (!left) {
         return;
     }
-    const std::string name =
-        left->fileName.empty() ? std::string("the unnamed move") : left->fileName;
-    if (notifier_->Confirm(QStringLiteral("Changes to ") + FromPath(report::ShortName(name)) +
+    const report::Message changes =
+        left->fileName.empty() ? report::Message("Changes to the unnamed move")
+                               : report::Message().Text("Changes to ").Name(left->fileName);
+    if (notifier_->Confirm(FromMessage(changes) +
                                QStringLiteral(" were not saved when OrvMove last closed.\r\n"
                                               "Restore them?"),
                            false)) {

@@ -6,6 +6,7 @@
 #include "core/report/text_file.h"
 #include "core/report/views.h"
 #include "gui/busy_cursor.h"
+#include "gui/captions.h"
 #include "gui/check_result.h"
 #include "gui/initialize.h"
 #include "gui/main.h"
@@ -23,11 +24,7 @@
 
 namespace orv::gui {
 
-namespace {
-
-const QString SelectReportTitle = QStringLiteral("Select report to load");
-
-} // namespace
+namespace {} // namespace
 
 std::vector<std::string> TFormMain::SettingsCandidates() const {
     std::vector<std::string> candidates{state_.programDir + report::SettingsFileName};
@@ -59,8 +56,8 @@ bool TFormMain::FormShow(const QStringList& arguments) {
             state_.game.tribeName = read.tribeName;
             state_.series = read.series;
             ApplySeriesButtons();
-            if (!read.message.empty()) {
-                notifier_->Error(FromPath(read.message));
+            if (!read.message.Empty()) {
+                notifier_->Error(FromMessage(read.message));
             }
             if (report::FileExists(state_.reportFileName)) {
                 LoadReport(state_.reportFileName);
@@ -85,20 +82,19 @@ bool TFormMain::FormShow(const QStringList& arguments) {
 }
 
 QString TFormMain::ReportFileFromDialog() {
-    return picker_->OpenFileName(SelectReportTitle, QString(),
-                                 DialogFilter(QString::fromLatin1(FileFilter)));
+    return picker_->OpenFileName(SelectReportTitle, QString(), DialogFilter(FileFilter));
 }
 
 bool TFormMain::LoadReport(const std::string& fileName) {
     const report::ReportLoadResult result = report::LoadReport(state_.game, fileName);
     if (result.status == report::ReportLoadStatus::NoReport) {
-        notifier_->Error(FromPath(result.message));
+        notifier_->Error(FromMessage(result.message));
         return false;
     }
     state_.reportFileName = fileName;
-    setWindowTitle(FromPath(result.title) + QStringLiteral("[*]"));
-    if (!result.message.empty()) {
-        notifier_->Error(FromPath(result.message));
+    setWindowTitle(FromMessage(result.title) + QStringLiteral("[*]"));
+    if (!result.message.Empty()) {
+        notifier_->Error(FromMessage(result.message));
     }
     GameChanged();
     return true;
@@ -153,7 +149,7 @@ void TFormMain::WriteSettings() {
         SettingsCandidates(), state_.reportFileName, state_.game.tribeName);
     if (written.empty()) {
         notifier_->Error(QStringLiteral("Cannot write the settings file ") +
-                         FromPath(report::ShortName(SettingsCandidates().front())) +
+                         FromMessage(report::Message().Name(SettingsCandidates().front())) +
                          QStringLiteral("."));
     }
     state_.series = report::SplitReportName(state_.reportFileName);
@@ -219,8 +215,8 @@ void TFormMain::Step(report::FindMode mode) {
     state_.seriesButtons = buttons;
     ApplySeriesButtons();
     if (!report::FileExists(found)) {
-        notifier_->Error(QStringLiteral("Report ") + FromPath(report::ShortName(found)) +
-                         QStringLiteral(" not found!"));
+        notifier_->Error(
+            FromMessage(report::Message().Text("Report ").Name(found).Text(" not found!")));
         return;
     }
     report::SelectCurrentTribe(state_.game);
@@ -238,7 +234,7 @@ void TFormMain::ButtonPreviousClick() {
 void TFormMain::menuItemShowMapClick() {
     const BusyCursor busy;
     formCheckResult_->ShowTextWindow(report::ShowMapText(state_.game.map),
-                                     FromPath(report::ShowMapCaption(state_.reportFileName)));
+                                     MapCaption(state_.reportFileName));
 }
 
 void TFormMain::menuItemShowGraphicalMapClick() {
@@ -291,7 +287,7 @@ void TFormMain::ShowSelectionOnMap() {
 
 void TFormMain::menuItemShowOptionsClick() {
     formCheckResult_->ShowTextWindow(report::ShowGlobalOptionsText(state_.game.options),
-                                     QString::fromLatin1(report::GlobalOptionsCaption));
+                                     GlobalOptionsCaption);
 }
 
 } // namespace orv::gui

@@ -29,8 +29,16 @@ std::string ToText(const QString& text) {
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
-QString FromPath(std::string_view path) {
-    return QFile::decodeName(Bytes(path));
+QString FromPath(const std::filesystem::path& path) {
+    return QFile::decodeName(Bytes(path.native()));
+}
+
+QString FromMessage(const report::Message& message) {
+    QString text;
+    for (const report::Message::Part& part : message.Parts()) {
+        text += part.fileName ? FromPath(part.bytes) : FromText(part.bytes);
+    }
+    return text;
 }
 
 std::string ToPath(const QString& path) {

@@ -3,6 +3,7 @@
 
 #include "fixture.h"
 #include "gui/check_result.h"
+#include "gui/text_codec.h"
 #include "gui_tests.h"
 
 #include <QAction>
@@ -151,6 +152,21 @@ class DesktopTest : public QObject {
         f.form->menuItemPuttoClipboardClick();
         QCOMPARE(f.form->statusBar()->currentMessage(),
                  QStringLiteral("Move put on the clipboard"));
+    }
+
+    // A file name is decoded as the file system writes it, an order text as Windows-1252:
+    // both right in one message.
+    void messagesDecodeEachPartByItsRule() {
+        Desktop f;
+        const std::string name = "/tmp/zw\xC3\xB6lf.cmd"; // UTF-8, as the file system has it
+        const orv::report::Message message =
+            orv::report::Message().Text("Order \xE9 of ").Name(name).Text("!");
+        QCOMPARE(orv::gui::FromMessage(message),
+                 QString::fromUtf8("Order \xC3\xA9 of /tmp/zw\xC3\xB6lf.cmd!"));
+        f.picker.nextFile = QString::fromUtf8("/tmp/zw\xC3\xB6lf.cmd");
+        f.form->menuItemLoadClick();
+        QCOMPARE(f.notifier.errors.last(),
+                 QString::fromUtf8("File /tmp/zw\xC3\xB6lf.cmd not found!"));
     }
 
     // A title is the caption alone: no application name is added.

@@ -55,7 +55,6 @@ struct CheckResult {
 
 inline constexpr std::string_view NothingToCheckText = "Nothing to check.";
 inline constexpr std::string_view MoveSeemsCorrectText = "Move seems to be correct.";
-inline constexpr std::string_view CheckResultCaption = "Check move result";
 
 // The shown line in double quotes, cut to its first 72 characters and "..." when it is
 // longer than 74.

@@ -99,7 +99,7 @@ bool LoadMoveForCli(const std::string& source, move::DisplayForm form, Streams i
         result = move::LoadMove(moveList, source);
     }
     if (!result.Ok()) {
-        WriteLines(io.err, result.message);
+        WriteLines(io.err, result.message.Bytes());
         return false;
     }
     return true;

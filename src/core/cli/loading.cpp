@@ -8,8 +8,8 @@ namespace orv::cli {
 
 bool LoadReportForCli(const std::string& fileName, Streams io, report::Game& game, int& code) {
     const report::ReportLoadResult result = report::LoadReport(game, fileName);
-    if (!result.message.empty()) {
-        WriteLines(io.err, result.message);
+    if (!result.message.Empty()) {
+        WriteLines(io.err, result.message.Bytes());
     }
     if (result.status == report::ReportLoadStatus::FileNotFound ||
         result.status == report::ReportLoadStatus::ReadError ||

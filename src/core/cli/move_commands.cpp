@@ -46,7 +46,7 @@ int RunConvert(const std::vector<std::string>& args, Streams io) {
         result = move::LoadMove(moveList, source);
     }
     if (!result.Ok()) {
-        WriteLines(io.err, result.message);
+        WriteLines(io.err, result.message.Bytes());
         return ExitFailure;
     }
     for (std::size_t i = 0; i < moveList.Size(); ++i) {

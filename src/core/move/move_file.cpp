@@ -12,7 +12,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-MoveResult Failure(LoadStatus status, std::string message) {
+MoveResult Failure(LoadStatus status, report::Message message) {
     return {status, MessageKind::Error, std::move(message)};
 }
 
@@ -56,7 +56,7 @@ MoveResult ReadOrders(report::LineCursor& cursor, MoveList& read) {
 
 // Builds the move from the lines at the cursor, which stands on the line after the BEGIN
 // line; `move` is replaced, named fileName, only when every line was read.
-MoveResult TakeMove(MoveList& move, report::LineCursor cursor, const std::string& fileName,
+MoveResult TakeMove(MoveList& move, report::LineCursor cursor, const fs::path& fileName,
                     std::size_t beginLine) {
     try {
         MoveList read;
@@ -85,14 +85,14 @@ std::size_t SkipPastBegin(report::LineCursor& cursor) {
     return 0;
 }
 
-std::string FileMessage(std::string_view path, std::string_view what) {
-    return "File " + report::ShortName(path) + std::string(what);
+report::Message FileMessage(const fs::path& path, std::string_view what) {
+    return report::Message().Text("File ").Name(path).Text(what);
 }
 
 } // namespace
 
-MoveResult LoadMove(MoveList& move, const std::string& path) {
-    move.folder = FolderOf(path);
+MoveResult LoadMove(MoveList& move, const fs::path& path) {
+    move.folder = FolderOf(path.native());
     std::string bytes;
     switch (report::ReadFileBytes(path, bytes)) {
     case report::FileStatus::Ok:
@@ -108,7 +108,7 @@ MoveResult LoadMove(MoveList& move, const std::string& path) {
     const std::size_t beginLine = SkipPastBegin(cursor);
     // A BEGIN on the last line is never found: the file ends before that line is looked at.
     if (beginLine == 0 || cursor.AtEnd()) {
-        return Failure(LoadStatus::NoBegin, std::string(NoBeginMessage));
+        return Failure(LoadStatus::NoBegin, NoBeginMessage);
     }
     return TakeMove(move, cursor, path, beginLine);
 }
@@ -131,7 +131,7 @@ SaveResult SaveMove(const MoveList& move) {
     return {};
 }
 
-SaveResult SaveMoveAs(MoveList& move, const std::string& path) {
+SaveResult SaveMoveAs(MoveList& move, const fs::path& path) {
     if (!report::WriteFileReplacing(path, move.RawText())) {
         return {false, FileMessage(path, " could not be written!")};
     }
@@ -143,19 +143,19 @@ std::string MoveClipboardText(const MoveList& move) {
     return move.RawText();
 }
 
-std::optional<std::string> FindMostRecentFile(const std::string& folder) {
+std::optional<fs::path> FindMostRecentFile(const fs::path& folder) {
     if (folder.empty()) {
         return std::nullopt;
     }
     std::error_code ec;
     fs::directory_iterator it(folder, ec);
-    std::optional<std::string> newest;
+    std::optional<fs::path> newest;
     fs::file_time_type newestTime{};
     for (const fs::directory_iterator end; !ec && it != end; it.increment(ec)) {
         std::error_code timeError;
         const fs::file_time_type time = it->last_write_time(timeError);
         if (!timeError && (!newest || time > newestTime)) {
-            newest = it->path().string();
+            newest = it->path();
             newestTime = time;
         }
     }
@@ -163,9 +163,9 @@ std::optional<std::string> FindMostRecentFile(const std::string& folder) {
 }
 
 MoveResult LoadMostRecentFile(MoveList& move) {
-    const std::optional<std::string> newest = FindMostRecentFile(move.folder);
+    const std::optional<fs::path> newest = FindMostRecentFile(move.folder);
     if (!newest) {
-        return {LoadStatus::NotFound, MessageKind::Warning, std::string(NoFileFoundMessage)};
+        return {LoadStatus::NotFound, MessageKind::Warning, NoFileFoundMessage};
     }
     return LoadMove(move, *newest);
 }

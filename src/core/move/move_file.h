@@ -18,10 +18,6 @@ inline constexpr std::string_view ConfirmReloadMessage =
     "Really want to discard your edits and reload the move?";
 inline constexpr std::string_view ConfirmOverwriteMessage =
     "File exists already!\r\nDo you want to overwrite?";
-inline constexpr std::string_view SelectMoveFileTitle = "Select move file";
-inline constexpr std::string_view MoveFileFilter =
-    "All files (*.*)|*.*|Command files (*.cmd)|*.cmd|Move files (*.mov)|*.mov|"
-    "Text files (*.txt)|*.txt";
 
 enum class LoadStatus {
     Loaded,
@@ -36,7 +32,7 @@ enum class MessageKind { None, Error, Warning, Information };
 struct MoveResult {
     LoadStatus status = LoadStatus::Loaded;
     MessageKind kind = MessageKind::None;
-    std::string message; // to show when kind is not None
+    report::Message message; // to show when kind is not None
 
     bool Ok() const { return status == LoadStatus::Loaded; }
 };
@@ -45,7 +41,7 @@ struct MoveResult {
 // The move is replaced only when the whole file was read and every line before the end
 // line is an order; on success the file becomes the move file. Whatever happens, the
 // file's folder becomes the move folder.
-MoveResult LoadMove(MoveList& move, const std::string& path);
+MoveResult LoadMove(MoveList& move, const std::filesystem::path& path);
 
 // Reads clipboard text: a text whose first line is no BEGIN line is searched for one as a
 // file is, and without one a BEGIN line is put before its first line. The file name stays.
@@ -53,7 +49,7 @@ MoveResult LoadMoveFromText(MoveList& move, std::string_view text);
 
 struct SaveResult {
     bool ok = true;
-    std::string message; // error text when not ok
+    report::Message message; // error text when not ok
 };
 
 // Writes the raw lines with CR LF to the move file, so that the old file stays whole when
@@ -62,12 +58,12 @@ SaveResult SaveMove(const MoveList& move);
 
 // The same, to a chosen path, which becomes the move file name when the write succeeded
 // ("Save As..."); after a failure the move keeps its old name.
-SaveResult SaveMoveAs(MoveList& move, const std::string& path);
+SaveResult SaveMoveAs(MoveList& move, const std::filesystem::path& path);
 
 // The text "Put to Clipboard" places on the clipboard: raw lines, each followed by CR LF.
 std::string MoveClipboardText(const MoveList& move);
 
-std::optional<std::string> FindMostRecentFile(const std::string& folder);
+std::optional<std::filesystem::path> FindMostRecentFile(const std::filesystem::path& folder);
 
 // "Load Most Recent File": loads the newest entry of the move folder or warns
 // "No file found.".

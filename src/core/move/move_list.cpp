@@ -127,11 +127,11 @@ void MoveList::NewMove() {
     fileName.clear();
 }
 
-std::string MoveList::LabelText() const {
+report::Message MoveList::LabelText() const {
     if (fileName.empty()) {
-        return "Your Move:";
+        return {"Your Move:"};
     }
-    return "Your Move (" + std::string(FileNameOnly(fileName)) + "):";
+    return report::Message().Text("Your Move (").Name(FileNameOnly(fileName.native())).Text("):");
 }
 
 std::string_view FileNameOnly(std::string_view path) {

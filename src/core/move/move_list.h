@@ -5,8 +5,10 @@
 
 #include "core/move/display_form.h"
 #include "core/move/order_line.h"
+#include "core/report/message.h"
 
 #include <cstddef>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,8 +22,8 @@ inline constexpr std::string_view UnrecognizedCommandMessage =
 class MoveList {
   public:
     DisplayForm form = DisplayForm::Natural;
-    std::string fileName; // full path of the move file; empty for a new move
-    std::string folder;   // folder of the last move file read; empty until one was read
+    std::filesystem::path fileName; // the move file; empty for a new move
+    std::filesystem::path folder;   // folder of the last move file read; empty until one was read
     // The line of the file or text (from 1) that holds "BEGIN"; 0 when the text had none
     // and the frame was put in front of it. Line i of the list is line beginLine + i there.
     std::size_t beginLine = 1;
@@ -63,7 +65,7 @@ class MoveList {
     void NewMove();
 
     // "Your Move:" or "Your Move (" + file name without folder + "):".
-    std::string LabelText() const;
+    report::Message LabelText() const;
 
     // "Save" and "Reload" are offered only for a named move.
     bool CanSave() const { return !fileName.empty(); }

@@ -81,8 +81,8 @@ std::string JoinWords(std::string_view line, const std::vector<std::size_t>& sta
 
 } // namespace
 
-std::string ReportTitle(const std::string& fileName) {
-    return "OrvMove (report loaded: " + fileName + ")";
+Message ReportTitle(const std::filesystem::path& fileName) {
+    return Message().Text("OrvMove (report loaded: ").Name(fileName).Text(")");
 }
 
 std::int32_t FigureValue(std::string_view word) {
@@ -213,10 +213,12 @@ ReportLoadResult LoadReportText(Game& game, std::string_view text) {
     return result;
 }
 
-ReportLoadResult LoadReport(Game& game, const std::string& fileName) {
+ReportLoadResult LoadReport(Game& game, const std::filesystem::path& fileName) {
     ReportLoadResult result;
     std::string bytes;
-    const std::string name = ShortName(fileName);
+    const auto fileMessage = [&fileName](std::string_view before, std::string_view after) {
+        return Message().Text(before).Name(fileName).Text(after);
+    };
     switch (ReadFileBytes(fileName, bytes)) {
     case FileStatus::Ok:
         try {
@@ -225,22 +227,22 @@ ReportLoadResult LoadReport(Game& game, const std::string& fileName) {
             result.status = ReportLoadStatus::ReadError;
         }
         if (result.status == ReportLoadStatus::NoReport) {
-            result.message = "File " + name + " is no turn report!";
+            result.message = fileMessage("File ", " is no turn report!");
         } else if (result.status == ReportLoadStatus::ReadError) {
-            result.message = "Cannot read file " + name + ".";
+            result.message = fileMessage("Cannot read file ", ".");
         }
         break;
     case FileStatus::NotFound:
         result.status = ReportLoadStatus::FileNotFound;
-        result.message = "File " + name + " not found!";
+        result.message = fileMessage("File ", " not found!");
         break;
     case FileStatus::TooLarge:
         result.status = ReportLoadStatus::ReadError;
-        result.message = "File " + name + std::string(TooLargeMessage);
+        result.message = fileMessage("File ", TooLargeMessage);
         break;
     case FileStatus::ReadError:
         result.status = ReportLoadStatus::ReadError;
-        result.message = "Cannot read file " + name + ".";
+        result.message = fileMessage("Cannot read file ", ".");
         break;
     }
     result.title = ReportTitle(fileName);

@@ -3,7 +3,9 @@
 // with the options and the orders-per-turn limit, and the General Report tribe table.
 
 #include "core/report/game.h"
+#include "core/report/message.h"
 
+#include <filesystem>
 #include <string>
 
 namespace orv::report {
@@ -18,17 +20,17 @@ enum class ReportLoadStatus {
 
 struct ReportLoadResult {
     ReportLoadStatus status = ReportLoadStatus::Loaded;
-    std::string title;   // the main window's title, set even when the file is missing
-    std::string message; // the error box text, empty when loaded
+    Message title;   // the main window's title, set even when the file is missing
+    Message message; // the error box text, empty when loaded
 };
 
 // "OrvMove (report loaded: " + fileName + ")".
-std::string ReportTitle(const std::string& fileName);
+Message ReportTitle(const std::filesystem::path& fileName);
 
 // Loads the report into game: tribe list (current tribe unset), options as far as the
 // report gives them, and the map. A file that is neither, or that cannot be read, leaves
 // the game as it was.
-ReportLoadResult LoadReport(Game& game, const std::string& fileName);
+ReportLoadResult LoadReport(Game& game, const std::filesystem::path& fileName);
 
 // The same, from the text already read (no message for NoReport, which names the file).
 ReportLoadResult LoadReportText(Game& game, std::string_view text);

@@ -8,10 +8,9 @@ namespace orv::report {
 
 namespace {
 
-std::string NotFoundHelp(const std::string& message) {
-    return message +
-           "\r\nPlease reinitialize OrvMove\r\n(use menu item \"Reinitialize...\" in \"Report\" "
-           "menu)\r\nand read section \"Initialisation\" in online help";
+Message NotFoundHelp(Message message) {
+    return message.Text("\r\nPlease reinitialize OrvMove\r\n(use menu item \"Reinitialize...\" in "
+                        "\"Report\" menu)\r\nand read section \"Initialisation\" in online help");
 }
 
 bool WriteWhole(const std::string& path, const std::string& bytes) {
@@ -31,14 +30,15 @@ SettingsRead ReadSettings(const std::vector<std::string>& lines, SeriesButtons& 
     read.reportFileName = lines.empty() ? std::string() : lines[0];
     read.tribeName = lines.size() < 2 ? std::string() : lines[1];
     read.series = SplitReportName(read.reportFileName);
-    std::string message;
+    Message message;
     if (read.series.IsSeries()) {
         read.reportFileName = FindReport(read.series, read.reportFileName, FindMode::MostRecent);
         if (!read.reportFileName.empty()) {
             buttons.nextEnabled = false;
         } else {
-            message = "No report with matches filename\r\n" +
-                      ShortName(read.series.prefix + "*" + read.series.suffix) + "\r\nfound!";
+            message.Text("No report with matches filename\r\n")
+                .Name(read.series.prefix + "*" + read.series.suffix)
+                .Text("\r\nfound!");
         }
         if (FindReport(read.series, read.reportFileName, FindMode::Previous).empty()) {
             buttons.previousEnabled = false;
@@ -46,11 +46,11 @@ SettingsRead ReadSettings(const std::vector<std::string>& lines, SeriesButtons& 
     } else {
         buttons.boxVisible = false;
         if (!FileExists(read.reportFileName)) {
-            message = "Report " + ShortName(read.reportFileName) + " not found!";
+            message.Text("Report ").Name(read.reportFileName).Text(" not found!");
         }
     }
-    if (!message.empty()) {
-        read.message = NotFoundHelp(message);
+    if (!message.Empty()) {
+        read.message = NotFoundHelp(std::move(message));
         read.reportFileName.clear();
         buttons.boxVisible = false;
     }

@@ -3,6 +3,7 @@
 // dialog's reading of its entries. The file is two lines of 8-bit text ending in CR LF.
 
 #include "core/report/game.h"
+#include "core/report/message.h"
 #include "core/report/report_series.h"
 
 #include <string>
@@ -18,7 +19,7 @@ struct SettingsRead {
     std::string reportFileName; // the newest report of the series, or empty after a message
     std::string tribeName;
     ReportSeries series;
-    std::string message; // the error box text, empty when all is well
+    Message message; // the error box text, empty when all is well
 };
 
 // Reads the settings file (already split into lines) and picks the most recent report of

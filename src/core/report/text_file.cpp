@@ -17,15 +17,15 @@ namespace fs = std::filesystem;
 
 constexpr std::size_t MessageNameLength = 200;
 
-bool HasNul(const std::string& name) {
-    return name.find('\0') != std::string::npos;
+bool HasNul(const fs::path& name) {
+    return name.native().find('\0') != std::string::npos;
 }
 
 // The file a write replaces: the target itself, or the file a link names, so that the
 // link stays a link. Empty when there is no such file to write: only a regular file is
 // replaced, since renaming over a directory, a device such as /dev/full or a pipe would
 // put a file where something else belongs.
-std::string FileToReplace(const std::string& target) {
+std::string FileToReplace(const fs::path& target) {
     std::error_code ec;
     // A name with a NUL byte would be cut short by the system and could name another file.
     if (target.empty() || HasNul(target)) {
@@ -115,7 +115,7 @@ bool IsUtf8Continuation(char c) {
 
 } // namespace
 
-bool FileExists(const std::string& fileName) {
+bool FileExists(const fs::path& fileName) {
     std::error_code ec;
     return !fileName.empty() && !HasNul(fileName) && fs::is_regular_file(fileName, ec);
 }
@@ -149,7 +149,7 @@ std::vector<std::string> SplitLines(std::string_view text) {
     return lines;
 }
 
-FileStatus ReadFileBytes(const std::string& fileName, std::string& bytes, std::uintmax_t limit) {
+FileStatus ReadFileBytes(const fs::path& fileName, std::string& bytes, std::uintmax_t limit) {
     bytes.clear();
     if (!FileExists(fileName)) {
         return FileStatus::NotFound;
@@ -188,7 +188,7 @@ FileStatus ReadFileBytes(const std::string& fileName, std::string& bytes, std::u
     return FileStatus::Ok;
 }
 
-TextFile ReadTextFile(const std::string& fileName) {
+TextFile ReadTextFile(const fs::path& fileName) {
     TextFile file;
     std::string bytes;
     file.status = ReadFileBytes(fileName, bytes);
@@ -198,7 +198,7 @@ TextFile ReadTextFile(const std::string& fileName) {
     return file;
 }
 
-bool WriteFileReplacing(const std::string& fileName, std::string_view bytes) {
+bool WriteFileReplacing(const fs::path& fileName, std::string_view bytes) {
     const std::string target = FileToReplace(fileName);
     if (target.empty()) {
         return false;

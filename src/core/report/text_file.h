@@ -3,6 +3,7 @@
 // Lines may end in CR LF, LF or CR; written lines end in CR LF.
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,7 +25,7 @@ struct TextFile {
 };
 
 // True when a regular file (not a directory) of that name exists.
-bool FileExists(const std::string& fileName);
+bool FileExists(const std::filesystem::path& fileName);
 
 // Walks the lines of a text without copying them. A line ends at CR LF, LF or CR; a CR
 // directly before a CR LF belongs to that line end (a mail relay that converts line ends
@@ -48,11 +49,11 @@ std::vector<std::string> SplitLines(std::string_view text);
 
 // Reads a whole file as bytes; NotFound for a missing file or a directory, TooLarge above
 // the limit (nothing is read then).
-FileStatus ReadFileBytes(const std::string& fileName, std::string& bytes,
+FileStatus ReadFileBytes(const std::filesystem::path& fileName, std::string& bytes,
                          std::uintmax_t limit = MaxTextFileSize);
 
 // Reads a whole file as bytes and splits it into lines.
-TextFile ReadTextFile(const std::string& fileName);
+TextFile ReadTextFile(const std::filesystem::path& fileName);
 
 // Writes the bytes so that the target is either the old file or the complete new one, also
 // after a power cut: a temporary file made exclusively under an unguessable name in the
@@ -60,7 +61,7 @@ TextFile ReadTextFile(const std::string& fileName);
 // target keeps its permission bits; a read-only target, and anything that is not a regular
 // file, is refused. Through a link, the file it names is replaced. False when the bytes
 // could not be written, with the target as it was.
-bool WriteFileReplacing(const std::string& fileName, std::string_view bytes);
+bool WriteFileReplacing(const std::filesystem::path& fileName, std::string_view bytes);
 
 // Joins lines with CR LF after every line.
 std::string JoinCrLf(const std::vector<std::string>& lines);

@@ -112,12 +112,6 @@ std::string ShowMapText(const TMap& map) {
     return text;
 }
 
-std::string ShowMapCaption(const std::string& reportFileName) {
-    const std::size_t slash = reportFileName.find_last_of("/\\");
-    return "Map (" +
-           (slash == std::string::npos ? reportFileName : reportFileName.substr(slash + 1)) + ")";
-}
-
 std::string ShowGlobalOptionsText(const GameOptions& o) {
     const std::array<std::pair<std::string_view, bool>, 13> rows = {{
         {"Ships can be bought with gold: ", o.shipsBuyableWithGold},

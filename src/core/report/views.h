@@ -14,12 +14,7 @@ std::string TerrainText(Terrain terrain, char fill);
 // The text of "Show Map".
 std::string ShowMapText(const TMap& map);
 
-// The caption of "Show Map": "Map (" + the report's file name without its folder + ")".
-std::string ShowMapCaption(const std::string& reportFileName);
-
 // The fourteen lines of "Show Global Options".
 std::string ShowGlobalOptionsText(const GameOptions& options);
-
-inline constexpr const char* GlobalOptionsCaption = "Global options";
 
 } // namespace orv::report

@@ -114,7 +114,8 @@ TEST_F(MoveFile, RefusedLoadKeepsTheOpenMove) {
             c.bytes.empty() ? (dir / "no" / "x").string() : Write("bad.cmd", c.bytes);
         const MoveResult r = LoadMove(move, path);
         EXPECT_EQ(r.status, c.status) << path;
-        EXPECT_EQ(r.message, c.message.empty() ? "File " + path + " not found!" : c.message);
+        EXPECT_EQ(r.message.Bytes(),
+                  c.message.empty() ? "File " + path + " not found!" : c.message);
         EXPECT_EQ(move.Lines(), before.Lines());
         EXPECT_EQ(move.fileName, before.fileName);
         EXPECT_EQ(move.folder, FolderOf(path));
@@ -131,7 +132,7 @@ TEST_F(MoveFile, TooLargeFileIsRefusedBeforeItIsRead) {
     fs::resize_file(path, report::MaxTextFileSize + 1);
     const MoveResult r = LoadMove(move, path);
     EXPECT_EQ(r.status, LoadStatus::ReadError);
-    EXPECT_EQ(r.message, "File " + path + " is larger than 64 MiB and was not read!");
+    EXPECT_EQ(r.message.Bytes(), "File " + path + " is larger than 64 MiB and was not read!");
     EXPECT_EQ(move.Lines(), OpenMove().Lines());
 }
 
@@ -160,7 +161,7 @@ TEST_F(MoveFile, SaveAsThatFailsKeepsTheName) {
     const std::string path = (dir / "missing" / "x.cmd").string();
     const SaveResult result = SaveMoveAs(move, path);
     EXPECT_FALSE(result.ok);
-    EXPECT_EQ(result.message, "File " + path + " could not be written!");
+    EXPECT_EQ(result.message.Bytes(), "File " + path + " could not be written!");
     EXPECT_EQ(move.fileName, name);
     EXPECT_TRUE(SaveMoveAs(move, (dir / "new.cmd").string()).ok);
     EXPECT_EQ(move.fileName, (dir / "new.cmd").string());
@@ -172,7 +173,7 @@ TEST_F(MoveFile, MostRecentFileOfTheFolderIsLoaded) {
     move.folder = dir.string();
     const MoveResult none = LoadMostRecentFile(move);
     EXPECT_EQ(none.kind, MessageKind::Warning);
-    EXPECT_EQ(none.message, "No file found.");
+    EXPECT_EQ(none.message.Bytes(), "No file found.");
 
     const std::string older = Write("a.cmd", "BEGIN\r\nALL 1 1\r\nEND\r\n");
     const std::string newer = Write("b.cmd", "BEGIN\r\nALL 2 2\r\nEND\r\n");

@@ -50,11 +50,11 @@ TEST(MoveList, EditsKeepTheFrameAndBothForms) {
 
 TEST(MoveList, LabelShowsTheFileNameWithoutFolder) {
     MoveList move;
-    EXPECT_EQ(move.LabelText(), "Your Move:");
+    EXPECT_EQ(move.LabelText().Bytes(), "Your Move:");
     move.fileName = "/home/me/moves/turn12.cmd";
-    EXPECT_EQ(move.LabelText(), "Your Move (turn12.cmd):");
+    EXPECT_EQ(move.LabelText().Bytes(), "Your Move (turn12.cmd):");
     move.fileName = "C:\\games\\turn 13.mov";
-    EXPECT_EQ(move.LabelText(), "Your Move (turn 13.mov):");
+    EXPECT_EQ(move.LabelText().Bytes(), "Your Move (turn 13.mov):");
     EXPECT_EQ(FolderOf("C:\\games\\turn 13.mov"), "C:\\games");
     EXPECT_EQ(FolderOf("/turn.cmd"), "/");
     EXPECT_EQ(FolderOf("turn.cmd"), "");

@@ -41,7 +41,7 @@ class SaveFaults : public report::fixtures::TempFolder {
     // The save was refused with its message and the move is shown as before.
     void ExpectRefused(const SaveResult& result, const std::string& path) const {
         EXPECT_FALSE(result.ok);
-        EXPECT_EQ(result.message, "File " + path + " could not be written!");
+        EXPECT_EQ(result.message.Bytes(), "File " + path + " could not be written!");
         EXPECT_EQ(move_.Lines(), shown_);
         EXPECT_EQ(move_.form, DisplayForm::Natural);
         ExpectNoTemporaryFile();

@@ -117,7 +117,7 @@ TEST(ReportReader, HeadingInTheLastLineGivesAnEmptyListWithoutMessage) {
     AddTribeRow(game, VikingsRow);
     const ReportLoadResult r = testing::LoadLines(game, {"Turn 1", "General  Report"});
     EXPECT_EQ(r.status, ReportLoadStatus::Loaded);
-    EXPECT_TRUE(r.message.empty());
+    EXPECT_TRUE(r.message.Empty());
     EXPECT_TRUE(game.tribes.empty());
 }
 
@@ -140,7 +140,7 @@ TEST(ReportReader, MissingHeadingKeepsMapAndOptionsAndEmptiesTheList) {
                                       "          1"};
     const ReportLoadResult r = testing::LoadLines(game, lines);
     EXPECT_EQ(r.status, ReportLoadStatus::NoGeneralReport);
-    EXPECT_EQ(r.message, "Section \"General Report\" not found!");
+    EXPECT_EQ(r.message.Bytes(), "Section \"General Report\" not found!");
     EXPECT_TRUE(game.tribes.empty());
     EXPECT_EQ(game.CurrentTribe(), nullptr);
     EXPECT_TRUE(game.options.tabulatedBattleReport);
@@ -169,8 +169,8 @@ TEST_F(ReportFileTest, MissingFileChangesOnlyTheTitle) {
     for (const std::string& name : {(dir / "nothing.txt").string(), dir.string()}) {
         const ReportLoadResult r = LoadReport(game, name);
         EXPECT_EQ(r.status, ReportLoadStatus::FileNotFound);
-        EXPECT_EQ(r.message, "File " + name + " not found!");
-        EXPECT_EQ(r.title, "OrvMove (report loaded: " + name + ")");
+        EXPECT_EQ(r.message.Bytes(), "File " + name + " not found!");
+        EXPECT_EQ(r.title.Bytes(), "OrvMove (report loaded: " + name + ")");
         EXPECT_EQ(game.tribes.size(), 1U);
         EXPECT_EQ(game.options.maxOrdersPerMove, 17);
     }
@@ -214,7 +214,7 @@ TEST_F(ReportFileTest, FileThatIsNoReportChangesNothing) {
         const std::string path = Write("binary.txt", bytes);
         const ReportLoadResult r = LoadReport(game, path);
         EXPECT_EQ(r.status, ReportLoadStatus::NoReport);
-        EXPECT_EQ(r.message, "File " + path + " is no turn report!");
+        EXPECT_EQ(r.message.Bytes(), "File " + path + " is no turn report!");
         EXPECT_EQ(game.tribes.size(), 1U);
         EXPECT_EQ(game.currentTribe, before.currentTribe);
         EXPECT_EQ(game.options, before.options);

@@ -20,7 +20,7 @@ TEST_F(SettingsFolder, SeriesWithoutReportGivesTheLongMessage) {
     const std::string prefix = (dir / "turn").string();
     SeriesButtons buttons;
     const SettingsRead read = ReadSettings({prefix + "4.txt", "T"}, buttons);
-    EXPECT_EQ(read.message,
+    EXPECT_EQ(read.message.Bytes(),
               "No report with matches filename\r\n" + prefix + "*.txt\r\nfound!" + HelpTail);
     EXPECT_EQ(read.reportFileName, "");
     EXPECT_FALSE(buttons.boxVisible);
@@ -38,12 +38,12 @@ TEST_F(SettingsFolder, SingleReportOutsideASeries) {
     const std::string plain = Touch("report.txt");
     const SettingsRead read = ReadSettings({plain, "T"}, buttons);
     EXPECT_EQ(read.reportFileName, plain);
-    EXPECT_EQ(read.message, "");
+    EXPECT_EQ(read.message.Bytes(), "");
     EXPECT_FALSE(buttons.boxVisible);
 
     const std::string missing = (dir / "gone.txt").string();
     const SettingsRead gone = ReadSettings({missing, "T"}, buttons);
-    EXPECT_EQ(gone.message, "Report " + missing + " not found!" + HelpTail);
+    EXPECT_EQ(gone.message.Bytes(), "Report " + missing + " not found!" + HelpTail);
     EXPECT_EQ(gone.reportFileName, "");
 }
 
@@ -59,7 +59,7 @@ TEST_F(SettingsFolder, HostileSettingsContentGivesAMessageNotACrash) {
     for (const auto& lines : contents) {
         SeriesButtons buttons;
         const SettingsRead read = ReadSettings(lines, buttons);
-        EXPECT_NE(read.message, "");
+        EXPECT_FALSE(read.message.Empty());
         EXPECT_EQ(read.reportFileName, "");
         EXPECT_FALSE(buttons.boxVisible);
     }

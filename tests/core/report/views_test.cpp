@@ -69,11 +69,6 @@ TEST(Views, GlobalOptionsOfEphb) {
     EXPECT_EQ(lines[13], "Maximum orders per move: 25");
 }
 
-TEST(Views, MapCaptionDropsTheFolder) {
-    EXPECT_EQ(ShowMapCaption("/home/p/game/turn12.txt"), "Map (turn12.txt)");
-    EXPECT_EQ(ShowMapCaption("C:\\game\\turn12.txt"), "Map (turn12.txt)");
-}
-
 TEST(Views, ExampleReportMatchesItsRecordedMap) {
     Game game;
     ASSERT_EQ(LoadReport(game, ORV_EXAMPLES_DIR "/turn12.txt").status, ReportLoadStatus::Loaded);
