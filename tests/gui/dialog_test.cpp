@@ -1,6 +1,5 @@
-// The seven command dialogs driven through their controls: the checks on OK with their
-// messages and the field they put the focus on, the fields handed to the composer, the
-// parts shown per command, message boxes above the dialog, Escape and help.
+// The seven command dialogs driven through their controls: checks on OK, focus, fields handed
+// over, parts shown per command, message boxes above the dialog, help, Escape and Cancel.
 
 #include "core/edit/compose.h"
 #include "fixture.h"
@@ -25,7 +24,6 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
-#include <QToolButton>
 #include <QWheelEvent>
 
 using orv::edit::AllianceFields;
@@ -43,7 +41,6 @@ struct Composed {
     CommandKind kind;
     OrderFields fields;
 };
-
 // The seven dialogs, each handing its fields to a recorder instead of a move.
 struct Dialogs {
     RecordingNotifier notifier;
@@ -51,8 +48,7 @@ struct Dialogs {
     std::vector<Composed> composed;
     std::vector<std::unique_ptr<CommandDialogBase>> all;
 
-    // The dialogs' messages go to the recorder, or to message boxes when given a notifier
-    // that shows them.
+    // The messages go to the recorder, or to message boxes by a notifier that shows them.
     explicit Dialogs(orv::gui::Notifier* messages = nullptr) {
         orv::gui::Notifier& m = messages != nullptr ? *messages : notifier;
         game.tribes = {{"Black Company", 1, {}}, {"Druids", 2, {}}, {"Vikings", 3, {}}};
@@ -89,14 +85,8 @@ struct Dialogs {
                 if (box->isEditable()) {
                     box->setEditText(text);
                 } else {
-                    const int index = box->findText(text, Qt::MatchExactly);
-                    if (index < 0) {
-                        qWarning("no entry %s in %s", qPrintable(text), qPrintable(name));
-                    }
-                    box->setCurrentIndex(index);
+                    box->setCurrentIndex(box->findText(text, Qt::MatchExactly));
                 }
-            } else if (auto* memo = dialog->findChild<QPlainTextEdit*>(name)) {
-                memo->setPlainText(text);
             } else {
                 qWarning("no control %s", qPrintable(name));
             }
@@ -134,8 +124,7 @@ void Show(QWidget* dialog) {
     QApplication::setActiveWindow(dialog);
 }
 
-// Opens the dialog's drop-down list and picks an entry as the user does: by Enter on the
-// highlighted entry or by a click on it.
+// Picks an entry from the opened drop-down list by Enter or by a click, as the user does.
 void PickFromOpenList(QComboBox* box, int row, bool click) {
     box->showPopup();
     QAbstractItemView* list = box->view();
@@ -186,9 +175,11 @@ class DialogTest : public QObject {
         row("raid: all with a number", RaidProvince,
             "EditX=3 EditY=4 EditDirection=n_no_e EditNumber1=2 ComboBoxType1=All",
             "Do not specify a number, if you select \"ALL\" as a troop type!", "EditNumber1");
+        // The empty entry of a later type list takes the type back; raids have no tactic.
+        row("raid: later type taken back", RaidProvince,
+            "EditX=3 EditY=4 EditDirection=E ComboBoxType1=All ComboBoxType2=", "RAID 3 4 AT E");
         row("land: all troops pass", MoveThroughLand,
             "EditX=3 EditY=4 EditDirection=n_no_e ComboBoxType1=All", "LAND 3 4 AT n no e");
-
         row("place: no province", PlaceUnits, "EditX2=3 EditY2=4",
             "You have to enter at least one province!", "EditX1");
         row("espionage: second coordinate", EspionageEnemyProvince, "EditX1=3 EditY1=4 EditX2=4a",
@@ -207,26 +198,19 @@ class DialogTest : public QObject {
             "EditX1=3 EditY1=4 ComboBoxType1=Outflank EditX3=5 ComboBoxType3=Outflank",
             "You have to specify an X-coordinate AND an Y-coordinate AND a tactic for order 3!",
             "EditY3");
-        row("espionage: first and third pass", EspionageEnemyProvince,
-            "EditX1=3 EditY1=4 EditX3=5 EditY3=6", "ESP 3 4 5 6");
-
         row("name province: no province", NameProvince, "EditNewName=Ravenhold",
             "You have to enter a province!", "EditX");
         row("name province: no name", NameProvince, "EditX=3 EditY=4",
             "You have to enter a new name for the province!", "EditNewName");
         row("alliance: no status", AlterAllianceStatus, "ComboBoxPlayer=3",
             "You have to enter a player number AND a status!", "ComboBoxStatus");
-        // A field holding a whole tribe entry counts as the entry's number, as on leaving it.
-        row("alliance: whole tribe entry", AlterAllianceStatus,
-            "ComboBoxPlayer=3_-_Vikings ComboBoxStatus=2", "ALL 3 2");
-        row("alliance: player 12 passes", AlterAllianceStatus, "ComboBoxPlayer=12 ComboBoxStatus=5",
-            "ALL 12 5");
         row("cede: coordinates", CedeProvince, "EditX=3 EditY=-",
             "The X- and Y-coordinate of the provinces has to be a number!", "EditY");
         row("cede: no player", CedeProvince, "EditX=3 EditY=4",
             "You have to enter a player number to cede the province to!", "ComboBoxPlayer");
         row("cede: player no number", CedeProvince, "EditX=3 EditY=4 ComboBoxPlayer=two",
             "The player number is no number!", "ComboBoxPlayer");
+        // A field holding a whole tribe entry counts as the entry's number, as on leaving it.
         row("cede: whole tribe entry", CedeProvince, "EditX=3 EditY=4 ComboBoxPlayer=2_-_Druids",
             "CEDE 3 4 2");
         row("build: no player needed", ChangeTerrainType, "EditX=3 EditY=4", "BUILD 3 4");
@@ -248,7 +232,6 @@ class DialogTest : public QObject {
         if (focus.isEmpty()) {
             QCOMPARE(d.notifier.errors, QStringList());
             QCOMPARE(d.composed.size(), std::size_t{1});
-            QCOMPARE(d.composed.front().kind, kind);
             QCOMPARE(orv::edit::ComposeLine(kind, d.composed.front().fields, DisplayForm::Raw),
                      outcome.toStdString());
             QCOMPARE(dialog->result(), int{QDialog::Accepted});
@@ -261,7 +244,6 @@ class DialogTest : public QObject {
             // The fields keep what the user entered.
             QCOMPARE(dialog->Fields(), d.Open(kind, entries)->Fields());
         }
-        dialog->hide();
     }
 
     // A step is added to the path only for an entry picked from the open list; arrow keys
@@ -291,22 +273,6 @@ class DialogTest : public QObject {
             d.composed.front().fields,
             OrderFields(orv::edit::MovementFields{
                 "3", "4", "Outflank", {{{"5", "Foot soldier"}, {"3", "Bowman"}, {}}}, "N N E"}));
-        dialog->hide();
-    }
-
-    void emptyEntryOfALaterTypeTakesTheTypeBack() {
-        Dialogs d;
-        CommandDialogBase* dialog =
-            d.Open(CommandKind::RaidProvince,
-                   Entries("EditX=3 EditY=4 EditDirection=E ComboBoxType1=All ComboBoxType2=Ship"));
-        auto* type2 = Child<QComboBox>(dialog, "ComboBoxType2");
-        QCOMPARE(Items(type2).last(), QString());
-        type2->setCurrentIndex(type2->count() - 1);
-        dialog->ButtonOK->click();
-        QCOMPARE(d.notifier.errors, QStringList());
-        const auto& sent = std::get<orv::edit::MovementFields>(d.composed.front().fields);
-        QCOMPARE(sent.troops[1].type, std::string());
-        QCOMPARE(sent.tactic, std::string()); // raids have no tactic
     }
 
     // Each command shows its parts, none of them cut, whatever the set-up of an earlier use.
@@ -356,8 +322,8 @@ class DialogTest : public QObject {
             QCOMPARE(Items(movement->ComboBoxTactic), choices);
             QCOMPARE(Items(movement->ComboBoxType1),
                      Entries("All Bowman Castle Foot_soldier General Horseman Ship"));
+            QCOMPARE(Items(movement->ComboBoxType2).last(), QString());
             QCOMPARE(Items(movement->ComboBoxDirection), Entries("North East South West"));
-            QCOMPARE(movement->ComboBoxType1->currentIndex(), -1);
         } else if (auto* groups = qobject_cast<orv::gui::ProvinceGroupsDialog*>(dialog)) {
             QCOMPARE(groups->GroupBoxUnit2->title(), caption2);
             for (int n = 1; n <= 3; ++n) {
@@ -372,17 +338,15 @@ class DialogTest : public QObject {
             QCOMPARE(Child<QComboBox>(dialog, "ComboBoxPlayer")->isHidden(), caption2.isEmpty());
         }
         Show(dialog);
-        for (auto* part : dialog->findChildren<QWidget*>()) {
-            if (part->isVisible() && qobject_cast<QLabel*>(part) != nullptr) {
-                QVERIFY2(part->width() >= part->sizeHint().width(), qPrintable(part->objectName()));
-            }
-            if (part->isVisible() && qobject_cast<QAbstractButton*>(part) != nullptr) {
-                QVERIFY2(part->width() >= part->sizeHint().width(), qPrintable(part->objectName()));
-                QVERIFY(
-                    dialog->rect().contains(QRect(part->mapTo(dialog, QPoint()), part->size())));
+        for (auto* part : dialog->findChildren<QWidget*>()) { // captions whole, inside
+            if (part->isVisible() && (qobject_cast<QLabel*>(part) != nullptr ||
+                                      qobject_cast<QAbstractButton*>(part) != nullptr)) {
+                QVERIFY2(
+                    part->width() >= part->sizeHint().width() &&
+                        dialog->rect().contains(QRect(part->mapTo(dialog, QPoint()), part->size())),
+                    qPrintable(part->objectName()));
             }
         }
-        dialog->hide();
     }
 
     // The player field of the alliance and the cession dialog: a picked or completed entry
@@ -395,12 +359,10 @@ class DialogTest : public QObject {
                                                                        : "ComboBoxStatus=1"));
             Show(dialog);
             auto* player = Child<QComboBox>(dialog, "ComboBoxPlayer");
-            QCOMPARE(Items(player),
-                     (QStringList{QStringLiteral("1 - Black Company"), QStringLiteral("2 - Druids"),
-                                  QStringLiteral("3 - Vikings")}));
+            QCOMPARE(Items(player).join(u','),
+                     QStringLiteral("1 - Black Company,2 - Druids,3 - Vikings"));
             player->setFocus();
             player->setCurrentIndex(2);
-            QCOMPARE(player->currentText(), QStringLiteral("3 - Vikings"));
             dialog->ButtonCancel->setFocus();
             QCOMPARE(player->currentText(), QStringLiteral("3"));
 
@@ -440,22 +402,19 @@ class DialogTest : public QObject {
         }
     }
 
-    void statusListOffersExactlySixEntries() {
+    // An edited order's fields show in the controls and go back as they were.
+    void prefilledFieldsShowAndHandOver() {
         Dialogs d;
         CommandDialogBase* dialog = d.For(CommandKind::AlterAllianceStatus);
         dialog->Prepare(DisplayForm::Raw, CommandKind::AlterAllianceStatus,
                         AllianceFields{"2", "4"});
-        auto* status = Child<QComboBox>(dialog, "ComboBoxStatus");
+        auto* status = Child<QComboBox>(dialog, "ComboBoxStatus"); // pick-only
         QVERIFY(!status->isEditable());
         QCOMPARE(Items(status), Entries("0 1 2 3 4 5"));
         QCOMPARE(status->currentText(), QStringLiteral("4"));
         QCOMPARE(Child<QComboBox>(dialog, "ComboBoxPlayer")->currentText(), QStringLiteral("2"));
         QCOMPARE(dialog->LabelCommand->text(), QStringLiteral("ALL   (Alter Alliance Status)"));
-    }
-
-    void messageLinesKeepTheirEmptyLines() {
-        Dialogs d;
-        CommandDialogBase* dialog = d.For(CommandKind::SendMessages);
+        dialog = d.For(CommandKind::SendMessages);
         dialog->Prepare(DisplayForm::Natural, CommandKind::SendMessages,
                         orv::edit::MessageFields{"To all: peace.\r\n\r\nTo the Druids: war.\r\n"});
         QCOMPARE(Child<QPlainTextEdit>(dialog, "Memo")->toPlainText(),
@@ -465,49 +424,29 @@ class DialogTest : public QObject {
                  OrderFields(orv::edit::MessageFields{"To all: peace.\n\nTo the Druids: war.\n"}));
     }
 
-    void escapeAndCancelComposeNothing_data() {
-        QTest::addColumn<CommandKind>("kind");
-        QTest::addColumn<bool>("escape");
-        for (const auto& info : orv::move::CommandCatalogue()) {
-            const QByteArray name(info.naturalCaption.data(),
-                                  static_cast<qsizetype>(info.naturalCaption.size()));
-            QTest::newRow(name + " Escape") << info.kind << true;
-            QTest::newRow(name + " Cancel") << info.kind << false;
-        }
-    }
-
-    void escapeAndCancelComposeNothing() {
-        QFETCH(CommandKind, kind);
-        QFETCH(bool, escape);
+    // Every dialog asks for its command's help topic on F1, and leaves by Escape or Cancel
+    // composing nothing.
+    void helpEscapeAndCancel() {
         Dialogs d;
-        CommandDialogBase* dialog = d.Open(kind, {});
-        Show(dialog);
-        if (escape) {
-            QTest::keyClick(dialog->focusWidget() != nullptr ? dialog->focusWidget() : dialog,
-                            Qt::Key_Escape);
-        } else {
-            QTest::mouseClick(dialog->ButtonCancel, Qt::LeftButton);
+        for (const auto& info : orv::move::CommandCatalogue()) {
+            for (bool escape : {true, false}) {
+                CommandDialogBase* dialog = d.Open(info.kind, {});
+                QSignalSpy help(dialog, &CommandDialogBase::HelpRequested);
+                Show(dialog);
+                QTest::keyClick(dialog, Qt::Key_F1);
+                QCOMPARE(help.size(), 1);
+                QCOMPARE(help.front().front().toInt(), info.helpTopic);
+                if (escape) {
+                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+                } else {
+                    QTest::mouseClick(dialog->ButtonCancel, Qt::LeftButton);
+                }
+                QCOMPARE(dialog->result(), int{QDialog::Rejected});
+                QCOMPARE(d.composed.back().fields, OrderFields{});
+            }
         }
-        QVERIFY(!dialog->isVisible());
-        QCOMPARE(dialog->result(), int{QDialog::Rejected});
-        QCOMPARE(d.composed.size(), std::size_t{1});
-        QCOMPARE(d.composed.front().fields, OrderFields{});
+        QCOMPARE(d.composed.size(), 2 * orv::move::CommandKindCount);
         QVERIFY(d.notifier.errors.isEmpty());
-    }
-
-    void helpKeyAsksForTheCommandsTopic() {
-        Dialogs d;
-        for (const auto& info : orv::move::CommandCatalogue()) {
-            CommandDialogBase* dialog = d.For(info.kind);
-            dialog->Prepare(DisplayForm::Raw, info.kind, {});
-            QCOMPARE(dialog->HelpContext(), info.helpTopic);
-            QSignalSpy spy(dialog, &CommandDialogBase::HelpRequested);
-            Show(dialog);
-            QTest::keyClick(dialog, Qt::Key_F1);
-            QCOMPARE(spy.size(), 1);
-            QCOMPARE(spy.front().front().toInt(), info.helpTopic);
-            dialog->hide();
-        }
     }
 };
 
