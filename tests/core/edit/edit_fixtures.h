@@ -2,14 +2,13 @@
 // Small builders shared by the editing tests: order fields and moves written out in full.
 
 #include "../move/move_builder.h"
+#include "core/edit/compose.h"
 #include "core/edit/dispatch.h"
 #include "core/edit/order_fields.h"
 #include "core/edit/read_back.h"
-#include "core/edit/validate.h"
 #include "core/move/move_list.h"
 
 #include <algorithm>
-#include <gtest/gtest.h>
 #include <initializer_list>
 #include <ostream>
 #include <string>
@@ -54,44 +53,18 @@ using move::testing::Move;
 
 namespace orv::edit {
 
-// Readable failure output: each family's field texts in its dialog's order.
-template <typename... Text> void Quote(std::ostream* os, const Text&... texts) {
-    ((*os << " \"" << texts << "\""), ...);
-}
-inline void PrintTo(const MovementFields& f, std::ostream* os) {
-    const auto& [a, b, c] = f.troops;
-    Quote(os, f.x, f.y, f.tactic, a.number, a.type, b.number, b.type, c.number, c.type,
-          f.direction);
-}
-inline void PrintTo(const ProvinceGroups& f, std::ostream* os) {
-    const auto& [a, b, c] = f.groups;
-    Quote(os, a.x, a.y, a.choice, b.x, b.y, b.choice, c.x, c.y, c.choice);
-}
-inline void PrintTo(const NamingFields& f, std::ostream* os) {
-    Quote(os, f.x, f.y, f.name);
-}
-inline void PrintTo(const AllianceFields& f, std::ostream* os) {
-    Quote(os, f.player, f.status);
-}
-inline void PrintTo(const ProvinceFields& f, std::ostream* os) {
-    Quote(os, f.x, f.y, f.player);
-}
-inline void PrintTo(const MessageFields& f, std::ostream* os) {
-    Quote(os, f.text);
-}
-inline void PrintTo(const FieldError& e, std::ostream* os) {
-    Quote(os, e.text);
-    *os << " about field " << static_cast<int>(e.field.name) << " #" << e.field.index;
-}
+// Readable failure output: an order shown as the raw line its fields compose.
 inline void PrintTo(const EditedOrder& order, std::ostream* os) {
-    *os << "kind " << static_cast<int>(order.kind) << " " << ::testing::PrintToString(order.fields);
+    *os << "kind " << static_cast<int>(order.kind) << " \""
+        << ComposeLine(order.kind, order.fields, move::DisplayForm::Raw) << "\"";
 }
 inline void PrintTo(const UserMessage& message, std::ostream* os) {
     *os << "message kind " << static_cast<int>(message.kind) << " \"" << message.text << "\"";
 }
 inline void PrintTo(const DialogRequest& request, std::ostream* os) {
     *os << "dialog for kind " << static_cast<int>(request.kind) << ", list form "
-        << static_cast<int>(request.listForm) << " " << ::testing::PrintToString(request.fields);
+        << static_cast<int>(request.listForm) << " \""
+        << ComposeLine(request.kind, request.fields, move::DisplayForm::Raw) << "\"";
 }
 
 } // namespace orv::edit

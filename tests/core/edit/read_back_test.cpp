@@ -8,9 +8,7 @@ namespace orv::edit {
 namespace {
 
 using move::CommandKind;
-using testing::Groups;
-using testing::King;
-using testing::Movement;
+using namespace testing;
 
 struct ReadBack {
     const char* name;
