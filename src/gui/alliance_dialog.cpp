@@ -35,7 +35,8 @@ AllianceDialog::AllianceDialog(QWidget* parent, Notifier& messages, const report
     form->addRow(NamedLabel(this, "Label1", "Player Number:"), ComboBoxPlayer);
     form->addRow(NamedLabel(this, "Label2", "Status:"), ComboBoxStatus);
     StackWithButtons(form, 44);
-    OnFocusLeave(ComboBoxPlayer, [this] { ComboBoxPlayerExit(); });
+    // The box alone is called on, as it may lose the focus while the dialog is destroyed.
+    OnFocusLeave(ComboBoxPlayer, [box = ComboBoxPlayer] { CutToPlayerNumber(box); });
 }
 
 void AllianceDialog::Configure(move::CommandKind, const edit::OrderFields& fields) {

@@ -39,7 +39,8 @@ ProvinceDialog::ProvinceDialog(QWidget* parent, Notifier& messages, const report
     body->addLayout(player);
     StackWithButtons(body, 44);
 
-    OnFocusLeave(ComboBoxPlayer, [this] { ComboBoxPlayerExit(); });
+    // The box alone is called on, as it may lose the focus while the dialog is destroyed.
+    OnFocusLeave(ComboBoxPlayer, [box = ComboBoxPlayer] { CutToPlayerNumber(box); });
     setTabOrder(EditX, EditY);
     setTabOrder(EditY, ComboBoxPlayer);
     setTabOrder(ComboBoxPlayer, ButtonOK);
