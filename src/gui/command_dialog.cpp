@@ -1,19 +1,20 @@
 #include "gui/command_dialog.h"
 
 #include "core/edit/combo_choice.h"
-#include "core/edit/validate.h"
 #include "gui/placement.h"
 #include "gui/services.h"
 #include "gui/text_codec.h"
 
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -21,22 +22,21 @@ namespace orv::gui {
 
 namespace {
 
-// The window heights of the dialogs count a caption bar of this height above the client area.
-constexpr int CaptionBarHeight = 27;
-constexpr int ButtonWidth = 75;
-constexpr int ButtonHeight = 25;
-constexpr int Margin = 8;
+// The room between the window's edge and its parts, and between the parts.
+constexpr int Spacing = 8;
 
-// Group captions sit on the frame line, so the groups' fixed heights leave the room of
-// a full text row for their controls.
-const char* const GroupStyle =
-    "QGroupBox { border: 1px solid palette(mid); border-radius: 3px; margin-top: 8px; }"
-    "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; }";
+// Group captions sit on the frame line: the frame starts half a text line below the top of
+// the group, so the caption above it never reaches into the controls.
+QString GroupStyle(const QFontMetrics& metrics) {
+    return QStringLiteral(
+               "QGroupBox { border: 1px solid palette(mid); border-radius: 3px; margin-top: %1px; }"
+               "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; }")
+        .arg((metrics.height() + 1) / 2);
+}
 
 QPushButton* DialogButton(QWidget* parent, const char* name, const char* caption) {
     auto* button = new QPushButton(QString::fromLatin1(caption), parent);
     button->setObjectName(QString::fromLatin1(name));
-    button->setFixedSize(ButtonWidth, ButtonHeight);
     return button;
 }
 
@@ -60,100 +60,138 @@ class FocusLeaveFilter final : public QObject {
 
 } // namespace
 
-TCommandDialog::TCommandDialog(QWidget* parent, Notifier& messages, const char* objectName)
+CommandDialogBase::CommandDialogBase(QWidget* parent, Notifier& messages, const char* objectName)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint |
                           Qt::MSWindowsFixedSizeDialogHint),
       LabelCommand(NamedLabel(this, "LabelCommand", "LabelCommand")),
       ButtonOK(DialogButton(this, "ButtonOK", "OK")),
-      ButtonCancel(DialogButton(this, "ButtonCancel", "Cancel")), messages_(messages) {
+      ButtonCancel(DialogButton(this, "ButtonCancel", "Cancel")),
+      ownMessages_(messages.ForWindow(this)), messages_(ownMessages_ ? *ownMessages_ : messages) {
     setObjectName(QString::fromLatin1(objectName));
     setWindowTitle(QStringLiteral("Command"));
     setModal(true);
-    setStyleSheet(QString::fromLatin1(GroupStyle));
+    setStyleSheet(GroupStyle(fontMetrics()));
     QFont bold = LabelCommand->font();
     bold.setBold(true);
     LabelCommand->setFont(bold);
     ButtonOK->setDefault(true);
     ButtonCancel->setAutoDefault(false);
-    connect(ButtonOK, &QPushButton::clicked, this, &TCommandDialog::ButtonOKClick);
-    connect(ButtonCancel, &QPushButton::clicked, this, &TCommandDialog::ButtonCancelClick);
+    connect(ButtonOK, &QPushButton::clicked, this, &CommandDialogBase::ButtonOKClick);
+    connect(ButtonCancel, &QPushButton::clicked, this, &CommandDialogBase::ButtonCancelClick);
 
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
     connect(help, &QShortcut::activated, this, [this] { emit HelpRequested(HelpContext()); });
 }
 
-void TCommandDialog::ShowCommand(move::DisplayForm listForm, move::CommandKind kind,
-                                 const edit::OrderFields& fields) {
+CommandDialogBase::~CommandDialogBase() = default;
+
+void CommandDialogBase::ShowCommand(move::DisplayForm listForm, move::CommandKind kind,
+                                    const edit::OrderFields& fields) {
     Prepare(listForm, kind, fields);
     CenterOnScreen(this);
     exec();
 }
 
-void TCommandDialog::Prepare(move::DisplayForm listForm, move::CommandKind kind,
-                             const edit::OrderFields& fields) {
+void CommandDialogBase::Prepare(move::DisplayForm listForm, move::CommandKind kind,
+                                const edit::OrderFields& fields) {
     listForm_ = listForm;
     kind_ = kind;
     LabelCommand->setText(FromText(move::CommandCaption(kind, listForm)));
     Configure(kind, fields);
 }
 
-int TCommandDialog::HelpContext() const {
+int CommandDialogBase::HelpContext() const {
     return move::InfoOf(kind_).helpTopic;
 }
 
-void TCommandDialog::ButtonOKClick() {
+void CommandDialogBase::ButtonOKClick() {
+    FinishEditing();
     const edit::OrderFields fields = Fields();
     if (const auto failed = edit::ValidateOrderFields(kind_, fields)) {
-        messages_.Error(FromText(*failed));
+        messages_.Error(FromText(failed->text));
+        // Typing goes on in the field the message is about, not on OK, where Enter would
+        // raise the same message again.
+        if (QWidget* control = FieldControl(failed->field)) {
+            control->setFocus(Qt::OtherFocusReason);
+        }
         return;
     }
     Compose(fields);
     accept();
 }
 
-void TCommandDialog::ButtonCancelClick() {
+void CommandDialogBase::ButtonCancelClick() {
     Compose(edit::OrderFields{});
     QDialog::reject();
 }
 
-void TCommandDialog::reject() {
+void CommandDialogBase::reject() {
     ButtonCancelClick();
 }
 
-void TCommandDialog::Compose(const edit::OrderFields& fields) {
+void CommandDialogBase::Compose(const edit::OrderFields& fields) {
     if (composer_) {
         composer_(kind_, fields);
     }
 }
 
-void TCommandDialog::PlaceButtons(int top, int windowHeight) {
-    const int cancelLeft = clientWidth_ - Margin - ButtonWidth;
-    ButtonCancel->move(cancelLeft, top);
-    ButtonOK->move(cancelLeft - Margin - ButtonWidth, top);
-    setFixedSize(clientWidth_, windowHeight - CaptionBarHeight);
-}
-
-void TCommandDialog::StackWithButtons(QLayout* body, int width) {
+void CommandDialogBase::StackWithButtons(QLayout* body, int minimumColumns) {
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(ButtonOK);
     buttons->addWidget(ButtonCancel);
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(Margin, Margin, Margin, Margin);
-    layout->setSpacing(Margin);
+    layout->setContentsMargins(Spacing, Spacing, Spacing, Spacing);
+    layout->setSpacing(Spacing);
     layout->addWidget(LabelCommand);
     layout->addLayout(body);
     layout->addLayout(buttons);
-    LabelCommand->setMinimumWidth(width - 2 * Margin);
+    LabelCommand->setMinimumWidth(fontMetrics().averageCharWidth() * minimumColumns);
+    // The window follows its parts: it shrinks when a command hides some and grows with
+    // the font.
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void TCommandDialog::showEvent(QShowEvent* event) {
+void CommandDialogBase::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (QWidget* first = FirstField()) {
         first->setFocus(Qt::OtherFocusReason);
     }
+}
+
+QToolButton* CommandDialogBase::PickButton(QWidget* parent, const char* name, QLineEdit* x,
+                                           QLineEdit* y) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setText(QStringLiteral("Pick on map"));
+    button->setToolTip(QStringLiteral("Click a province on the graphical map to fill X and Y"));
+    button->setFocusPolicy(Qt::NoFocus);
+    connect(button, &QToolButton::clicked, this, [this, x, y] {
+        if (!picker_) {
+            return;
+        }
+        picker_(this,
+                [fieldX = QPointer<QLineEdit>(x), fieldY = QPointer<QLineEdit>(y)](int px, int py) {
+                    if (fieldX && fieldY) {
+                        fieldX->setText(QString::number(px));
+                        fieldY->setText(QString::number(py));
+                    }
+                });
+    });
+    return button;
+}
+
+QSize NumberEdit::sizeHint() const {
+    // Five digits, with the room the style puts around the text of a line edit.
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    const QMargins text = textMargins();
+    const QSize inner(fontMetrics().horizontalAdvance(QStringLiteral("00000")) + text.left() +
+                          text.right() + 4,
+                      QLineEdit::sizeHint().height());
+    const QSize outer = style()->sizeFromContents(QStyle::CT_LineEdit, &option, inner, this);
+    return {outer.width(), QLineEdit::sizeHint().height()};
 }
 
 void SelectComboItem(QComboBox* box, const std::string& text) {
@@ -187,8 +225,16 @@ void OnFocusLeave(QComboBox* box, std::function<void()> leave) {
     }
 }
 
-QMargins GroupMargins() {
-    return {8, 9, 8, 3};
+QGroupBox* NamedGroup(QWidget* parent, const char* name, const char* caption) {
+    auto* group = new QGroupBox(QString::fromLatin1(caption), parent);
+    group->setObjectName(QString::fromLatin1(name));
+    return group;
+}
+
+QMargins GroupMargins(const QWidget* group) {
+    // Below the caption, whose lower half reaches under the frame line.
+    const int caption = group->fontMetrics().height() / 2;
+    return {Spacing, caption + 4, Spacing, 4};
 }
 
 QLabel* NamedLabel(QWidget* parent, const char* name, const char* caption) {
@@ -197,34 +243,15 @@ QLabel* NamedLabel(QWidget* parent, const char* name, const char* caption) {
     return label;
 }
 
-QToolButton* TCommandDialog::PickButton(QWidget* parent, const char* name, QLineEdit* x,
-                                        QLineEdit* y) {
-    auto* button = new QToolButton(parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setText(QStringLiteral("Pick on map"));
-    button->setToolTip(QStringLiteral("Click a province on the graphical map to fill X and Y"));
-    button->setFocusPolicy(Qt::NoFocus);
-    connect(button, &QToolButton::clicked, this, [this, x, y] {
-        if (!picker_) {
-            return;
-        }
-        picker_(this,
-                [fieldX = QPointer<QLineEdit>(x), fieldY = QPointer<QLineEdit>(y)](int px, int py) {
-                    if (fieldX && fieldY) {
-                        fieldX->setText(QString::number(px));
-                        fieldY->setText(QString::number(py));
-                    }
-                });
-    });
-    return button;
-}
-
-QLineEdit* NamedEdit(QWidget* parent, const char* name, int width) {
+QLineEdit* NamedEdit(QWidget* parent, const char* name) {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(QString::fromLatin1(name));
-    if (width > 0) {
-        edit->setFixedWidth(width);
-    }
+    return edit;
+}
+
+NumberEdit* NamedNumberEdit(QWidget* parent, const char* name) {
+    auto* edit = new NumberEdit(parent);
+    edit->setObjectName(QString::fromLatin1(name));
     return edit;
 }
 

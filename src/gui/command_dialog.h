@@ -1,20 +1,25 @@
 #pragma once
 // What the seven command dialogs share: the heading, OK and Cancel, the command they were
 // last opened for, their help context, the checks on OK and the hand-over of the fields to
-// the composer. Each dialog adds its own controls and slot layout.
+// the composer. Each dialog adds its own controls and the fields of its command family.
+// Every dialog is laid out by Qt layouts, so its controls take the room their texts need in
+// any font and at any display scale.
 
 #include "core/edit/order_fields.h"
+#include "core/edit/validate.h"
 #include "core/move/catalogue.h"
 
 #include <QDialog>
+#include <QLineEdit>
 #include <QMargins>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 class QComboBox;
+class QGroupBox;
 class QLayout;
-class QLineEdit;
 class QLabel;
 class QPushButton;
 class QToolButton;
@@ -23,30 +28,28 @@ namespace orv::gui {
 
 class Notifier;
 
-// Puts a confirmed dialog's fields into the move; all fields empty (Cancel) changes nothing.
+// Puts a confirmed dialog's fields into the move; fields of no command (Cancel) change
+// nothing.
 using OrderComposer = std::function<void(move::CommandKind, const edit::OrderFields&)>;
 
 // Lets the user click a province on the graphical map above the dialog over; done receives
 // the province's x and y.
 using ProvincePicker = std::function<void(QWidget* over, std::function<void(int x, int y)> done)>;
 
-// The dialogs placed by fixed tops: their width, and the left edge and width of their
-// groups and heading, and the width of a coordinate or number field.
-inline constexpr int FixedDialogWidth = 300;
-inline constexpr int GroupLeft = 8;
-inline constexpr int GroupWidth = FixedDialogWidth - 2 * GroupLeft;
-inline constexpr int ShortFieldWidth = 56;
-
-class TCommandDialog : public QDialog {
+// The base of the command dialogs; the form of old called TCommandDialog.
+class CommandDialogBase : public QDialog {
     Q_OBJECT
   public:
-    TCommandDialog(QWidget* parent, Notifier& messages, const char* objectName);
+    // The checks' messages go to messages, or to message boxes of this dialog's own when
+    // messages shows boxes (see Notifier::ForWindow).
+    CommandDialogBase(QWidget* parent, Notifier& messages, const char* objectName);
+    ~CommandDialogBase() override;
 
     void SetComposer(OrderComposer composer) { composer_ = std::move(composer); }
     void SetPicker(ProvincePicker picker) { picker_ = std::move(picker); }
 
-    // Sets the dialog up for the command with the fields an order opens with (all empty
-    // for a new order), then shows it modally; returns when it is closed.
+    // Sets the dialog up for the command with the fields an order opens with (none for a
+    // new order), then shows it modally; returns when it is closed.
     void ShowCommand(move::DisplayForm listForm, move::CommandKind kind,
                      const edit::OrderFields& fields);
 
@@ -58,7 +61,7 @@ class TCommandDialog : public QDialog {
     move::DisplayForm ListForm() const { return listForm_; }
     int HelpContext() const;
 
-    // The field texts in the composer's slot layout of this dialog.
+    // The fields of the dialog's command family as the controls hold them.
     virtual edit::OrderFields Fields() const = 0;
 
     QLabel* LabelCommand;
@@ -75,35 +78,46 @@ class TCommandDialog : public QDialog {
     void reject() override;
 
   protected:
-    // Fills the controls for the command and lays the window out.
+    // Fills the controls for the command; the fields are of the dialog's family or none.
     virtual void Configure(move::CommandKind kind, const edit::OrderFields& fields) = 0;
     // The control that has the keyboard focus when the dialog opens.
     virtual QWidget* FirstField() const { return nullptr; }
+    // The control of a field a failed check is about; it gets the keyboard focus after the
+    // message.
+    virtual QWidget* FieldControl(const edit::FieldRef& field) const = 0;
+    // Before the checks on OK: what leaving the field that has the focus does, since OK by
+    // Enter confirms without leaving it.
+    virtual void FinishEditing() {}
 
-    // OK and Cancel at a top, right-aligned, and the window's fixed size. The heights are
-    // those of the whole window with its caption bar.
-    void PlaceButtons(int top, int windowHeight);
-    // For the dialogs without a fixed layout: the heading, the body and the buttons below
-    // each other, the window as wide as given and as high as they need.
-    void StackWithButtons(QLayout* body, int width);
+    // The heading, the body and OK and Cancel at the bottom right below each other; the
+    // window as high as they need and at least about as wide as the given number of
+    // characters of its font.
+    void StackWithButtons(QLayout* body, int minimumColumns);
     // A "Pick on map" button beside a province's fields: fills x and y with the province
     // the user clicks on the graphical map. It takes no keyboard focus, so the tab order of
     // the fields stays as it was.
     QToolButton* PickButton(QWidget* parent, const char* name, QLineEdit* x, QLineEdit* y);
-    int ClientWidth() const { return clientWidth_; }
-    void SetClientWidth(int width) { clientWidth_ = width; }
 
     void showEvent(QShowEvent* event) override;
 
   private:
     void Compose(const edit::OrderFields& fields);
 
+    std::unique_ptr<Notifier> ownMessages_;
     Notifier& messages_;
     OrderComposer composer_;
     ProvincePicker picker_;
     move::CommandKind kind_ = move::CommandKind::MoveThroughLand;
     move::DisplayForm listForm_ = move::DisplayForm::Natural;
-    int clientWidth_ = FixedDialogWidth;
+};
+
+// A field for a coordinate or a count: as wide as a few digits of its own font, so it stays
+// short beside its label and grows with the font.
+class NumberEdit final : public QLineEdit {
+  public:
+    explicit NumberEdit(QWidget* parent) : QLineEdit(parent) {}
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
 };
 
 // Selects the entry equal to the text (whole text, case counts); when none is, the list
@@ -120,12 +134,15 @@ std::string ComboText(const QComboBox* box);
 // another control; opening its own drop-down list does not count.
 void OnFocusLeave(QComboBox* box, std::function<void()> leave);
 
-// The margins of a group's controls inside its frame, below the caption that sits on it.
-QMargins GroupMargins();
+// A framed group with its caption on the frame line, and the margins of its controls
+// inside the frame, below the caption; both follow the group's font.
+QGroupBox* NamedGroup(QWidget* parent, const char* name, const char* caption);
+QMargins GroupMargins(const QWidget* group);
 
 // Small builders the dialogs share; each control carries its name as its object name.
 QLabel* NamedLabel(QWidget* parent, const char* name, const char* caption);
-QLineEdit* NamedEdit(QWidget* parent, const char* name, int width);
+QLineEdit* NamedEdit(QWidget* parent, const char* name);
+NumberEdit* NamedNumberEdit(QWidget* parent, const char* name);
 QComboBox* NamedCombo(QWidget* parent, const char* name, bool editable);
 
 } // namespace orv::gui

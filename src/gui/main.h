@@ -35,7 +35,7 @@ namespace orv::gui {
 class DraftKeeper;
 class MoveDocument;
 class TAboutBox;
-class TCommandDialog;
+class CommandDialogBase;
 class TFormCheckResult;
 class TFormInitialize;
 class TFormMap;
@@ -123,7 +123,7 @@ class TFormMain : public QMainWindow {
     void OpenCommandDialog(bool newOrder);
 
     // The dialog that composes orders of a kind; the same window each time.
-    TCommandDialog* CommandDialog(move::CommandDialog which) const;
+    CommandDialogBase* CommandDialog(move::CommandDialog which) const;
 
     edit::InsertMode CurrentInsertMode() const { return insertMode_; }
 
@@ -303,7 +303,7 @@ class TFormMain : public QMainWindow {
     TFormCheckResult* formCheckResult_ = nullptr;
     TFormMap* formMap_ = nullptr;
     mutable THelpWindow* helpWindow_ = nullptr;
-    std::array<TCommandDialog*, 7> commandDialogs_{};
+    std::array<CommandDialogBase*, 7> commandDialogs_{};
     edit::InsertMode insertMode_ = edit::InsertMode::Below;
 };
 

@@ -5,15 +5,15 @@
 #include "core/edit/compose.h"
 #include "core/edit/dispatch.h"
 #include "core/edit/list_editing.h"
+#include "gui/alliance_dialog.h"
 #include "gui/main.h"
+#include "gui/message_dialog.h"
 #include "gui/move_document.h"
-#include "gui/movec1.h"
-#include "gui/movec2.h"
-#include "gui/movec3.h"
-#include "gui/movec4.h"
-#include "gui/movec5.h"
-#include "gui/movec6.h"
-#include "gui/movec7.h"
+#include "gui/movement_dialog.h"
+#include "gui/name_king_dialog.h"
+#include "gui/name_province_dialog.h"
+#include "gui/province_dialog.h"
+#include "gui/province_groups_dialog.h"
 #include "gui/text_codec.h"
 
 #include <QListWidget>
@@ -65,27 +65,28 @@ void ApplyListEdit(TFormMain& form, const QString& stepName, ListEdit change) {
 void TFormMain::BuildCommandDialogs() {
     const auto at = [](move::CommandDialog which) { return static_cast<std::size_t>(which); };
     using move::CommandDialog;
-    commandDialogs_[at(CommandDialog::TFormMoveC1)] = new TFormMoveC1(this, *notifier_);
-    commandDialogs_[at(CommandDialog::TFormMoveC2)] = new TFormMoveC2(this, *notifier_);
-    commandDialogs_[at(CommandDialog::TFormMoveC3)] = new TFormMoveC3(this, *notifier_);
-    commandDialogs_[at(CommandDialog::TFormMoveC4)] =
-        new TFormMoveC4(this, *notifier_, state_.game);
-    commandDialogs_[at(CommandDialog::TFormMoveC5)] =
-        new TFormMoveC5(this, *notifier_, state_.game);
-    commandDialogs_[at(CommandDialog::TFormMoveC6)] = new TFormMoveC6(this, *notifier_);
-    commandDialogs_[at(CommandDialog::TFormMoveC7)] = new TFormMoveC7(this, *notifier_);
-    for (TCommandDialog* dialog : commandDialogs_) {
+    // Each dialog's message boxes belong to it (see Notifier::ForWindow), so they open above
+    // the dialog, which stays on top.
+    Notifier& messages = *notifier_;
+    commandDialogs_[at(CommandDialog::Movement)] = new MovementDialog(this, messages);
+    commandDialogs_[at(CommandDialog::ProvinceGroups)] = new ProvinceGroupsDialog(this, messages);
+    commandDialogs_[at(CommandDialog::NameProvince)] = new NameProvinceDialog(this, messages);
+    commandDialogs_[at(CommandDialog::Alliance)] = new AllianceDialog(this, messages, state_.game);
+    commandDialogs_[at(CommandDialog::Province)] = new ProvinceDialog(this, messages, state_.game);
+    commandDialogs_[at(CommandDialog::NameKing)] = new NameKingDialog(this, messages);
+    commandDialogs_[at(CommandDialog::Message)] = new MessageDialog(this, messages);
+    for (CommandDialogBase* dialog : commandDialogs_) {
         dialog->SetComposer([this](move::CommandKind kind, const edit::OrderFields& fields) {
             ComposeFromDialog(kind, fields);
         });
-        connect(dialog, &TCommandDialog::HelpRequested, this, &TFormMain::ShowHelpContext);
+        connect(dialog, &CommandDialogBase::HelpRequested, this, &TFormMain::ShowHelpContext);
         dialog->SetPicker([this](QWidget* over, std::function<void(int, int)> done) {
             PickOnMap(std::move(done), over);
         });
     }
 }
 
-TCommandDialog* TFormMain::CommandDialog(move::CommandDialog which) const {
+CommandDialogBase* TFormMain::CommandDialog(move::CommandDialog which) const {
     return commandDialogs_.at(static_cast<std::size_t>(which));
 }
 
@@ -149,27 +150,29 @@ void TFormMain::ComposeFromDialog(move::CommandKind kind, const edit::OrderField
 }
 
 void TFormMain::ButtonAboveClick() {
-    insertMode_ = edit::InsertModeFor(edit::DialogOpener::ButtonAbove);
+    insertMode_ = edit::InsertMode::Above;
     OpenCommandDialog(true);
 }
 
 void TFormMain::ButtonBelowClick() {
-    insertMode_ = edit::InsertModeFor(edit::DialogOpener::ButtonBelow);
+    insertMode_ = edit::InsertMode::Below;
     OpenCommandDialog(true);
 }
 
+// A double click in the commands list asks for a new order as "Below Curr. Line" does.
 void TFormMain::ListBoxCommandsDblClick() {
-    insertMode_ = edit::InsertModeFor(edit::DialogOpener::CommandsDoubleClick);
+    insertMode_ = edit::InsertMode::Below;
     OpenCommandDialog(true);
 }
 
 void TFormMain::ButtonEditClick() {
-    insertMode_ = edit::InsertModeFor(edit::DialogOpener::ButtonEdit);
+    insertMode_ = edit::InsertMode::Replace;
     OpenCommandDialog(false);
 }
 
+// A double click on a move line edits it as "Edit Command" does.
 void TFormMain::ListBoxMoveDblClick() {
-    insertMode_ = edit::InsertModeFor(edit::DialogOpener::MoveDoubleClick);
+    insertMode_ = edit::InsertMode::Replace;
     OpenCommandDialog(false);
 }
 

@@ -7,6 +7,7 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 class QLabel;
 class QWidget;
@@ -28,6 +29,10 @@ class Notifier {
     virtual bool Confirm(const QString& text, bool warning) = 0;
     // A question with Save, Discard and Cancel.
     virtual SaveChoice AskSave(const QString& text) = 0;
+    // The notifier for a window that stays above the one this notifier serves (a command
+    // dialog), so that its message boxes belong to it and open above it. None when the
+    // messages need no window (a recorder), and the window then uses this notifier.
+    virtual std::unique_ptr<Notifier> ForWindow(QWidget*) { return nullptr; }
 };
 
 class FilePicker {
@@ -51,6 +56,9 @@ class MessageBoxNotifier final : public Notifier {
     void Information(const QString& text) override;
     bool Confirm(const QString& text, bool warning) override;
     SaveChoice AskSave(const QString& text) override;
+    std::unique_ptr<Notifier> ForWindow(QWidget* window) override {
+        return std::make_unique<MessageBoxNotifier>(window);
+    }
 
   private:
     QWidget* parent_;

@@ -4,7 +4,7 @@
 #include "fixture.h"
 #include "gui/command_dialog.h"
 #include "gui/help.h"
-#include "gui/movec1.h"
+#include "gui/movement_dialog.h"
 #include "gui_tests.h"
 
 #include <QAction>
@@ -22,7 +22,7 @@
 #include <QTimer>
 #include <functional>
 
-using orv::gui::TCommandDialog;
+using orv::gui::CommandDialogBase;
 using orv::gui::testing::Example;
 using orv::gui::testing::Lines;
 using orv::gui::testing::MainFixture;
@@ -66,9 +66,9 @@ struct EditFixture : MainFixture {
     }
 
     // Acts in the next command dialog that opens, as soon as it is shown.
-    void InDialog(std::function<void(TCommandDialog*)> act) {
+    void InDialog(std::function<void(CommandDialogBase*)> act) {
         QTimer::singleShot(0, form.get(), [this, act] {
-            auto* dialog = qobject_cast<TCommandDialog*>(QApplication::activeModalWidget());
+            auto* dialog = qobject_cast<CommandDialogBase*>(QApplication::activeModalWidget());
             if (dialog == nullptr) {
                 return;
             }
@@ -100,14 +100,14 @@ template <typename T> T* Child(QObject* parent, const char* name) {
     return parent->findChild<T*>(QString::fromLatin1(name));
 }
 
-void Type(TCommandDialog* dialog, const char* name, const char* text) {
+void Type(CommandDialogBase* dialog, const char* name, const char* text) {
     auto* edit = Child<QLineEdit>(dialog, name);
     QVERIFY(edit != nullptr);
     edit->clear();
     QTest::keyClicks(edit, QString::fromLatin1(text));
 }
 
-void Pick(TCommandDialog* dialog, const char* name, const char* entry) {
+void Pick(CommandDialogBase* dialog, const char* name, const char* entry) {
     auto* box = Child<QComboBox>(dialog, name);
     QVERIFY(box != nullptr);
     box->setCurrentIndex(box->findText(QString::fromLatin1(entry)));
@@ -119,7 +119,7 @@ class EditTest : public QObject {
     void anOrderGoesInAndOpensAgainPrefilled() {
         EditFixture f;
         f.ChooseCommand("Move Through Land");
-        f.InDialog([](TCommandDialog* dialog) {
+        f.InDialog([](CommandDialogBase* dialog) {
             QCOMPARE(dialog->LabelCommand->text(), QStringLiteral("Move Through Land"));
             QApplication::setActiveWindow(dialog);
             QTest::keyClick(dialog, Qt::Key_F1);
@@ -149,8 +149,8 @@ class EditTest : public QObject {
         QCOMPARE(f.MoveLines().at(1), QStringLiteral("LAND 3 4 U FO 5 BO 3 N E"));
 
         f.ClickLine(1);
-        f.InDialog([](TCommandDialog* dialog) {
-            auto* c1 = qobject_cast<orv::gui::TFormMoveC1*>(dialog);
+        f.InDialog([](CommandDialogBase* dialog) {
+            auto* c1 = qobject_cast<orv::gui::MovementDialog*>(dialog);
             QVERIFY(c1 != nullptr);
             QCOMPARE(c1->EditX->text(), QStringLiteral("3"));
             QCOMPARE(c1->EditY->text(), QStringLiteral("4"));
@@ -218,7 +218,7 @@ class EditTest : public QObject {
         QVERIFY(f.opened.isEmpty());
 
         f.ClickLine(1);
-        f.InDialog([](TCommandDialog* dialog) {
+        f.InDialog([](CommandDialogBase* dialog) {
             QCOMPARE(dialog->LabelCommand->text(), QStringLiteral("BUILD (Change Terrain Type)"));
         });
         QTest::mouseClick(f.form->ButtonEdit, Qt::LeftButton);
@@ -232,7 +232,7 @@ class EditTest : public QObject {
         f.ClickLine(5); // the rule moves the selection to the block's first line
         QCOMPARE(f.Selected(), 3);
         QCOMPARE(f.form->ListBoxMove->item(3)->text(), QStringLiteral("Send message(s):"));
-        f.InDialog([](TCommandDialog* dialog) {
+        f.InDialog([](CommandDialogBase* dialog) {
             auto* memo = dialog->findChild<QPlainTextEdit*>(QStringLiteral("Memo"));
             QCOMPARE(memo->toPlainText(), QStringLiteral("One\n\nThree\n"));
             memo->setPlainText(QStringLiteral("Four\n\nSix"));
@@ -248,7 +248,7 @@ class EditTest : public QObject {
         EditFixture f("BEGIN\r\nNAME Eric\r\nEND\r\nHello\r\n", true);
         f.ClickLine(3);
         f.ChooseCommand("Name King");
-        f.InDialog([](TCommandDialog* dialog) {
+        f.InDialog([](CommandDialogBase* dialog) {
             Type(dialog, "EditName", "Harald Fairhair");
             dialog->ButtonOK->click();
         });
@@ -264,7 +264,7 @@ class EditTest : public QObject {
         f.ClickLine(1);
         QCOMPARE(f.form->LabelCGoldVal->text(), QStringLiteral("2400"));
         f.ChooseCommand("Name Province");
-        f.InDialog([](TCommandDialog* dialog) {
+        f.InDialog([](CommandDialogBase* dialog) {
             Type(dialog, "EditX", "3");
             Type(dialog, "EditY", "3");
             Type(dialog, "EditNewName", "Hrafnsey");
@@ -275,7 +275,7 @@ class EditTest : public QObject {
         QCOMPARE(f.form->LabelCGoldVal->text(), QStringLiteral("2400")); // left as it was
 
         f.ChooseCommand("Place Units");
-        f.InDialog([](TCommandDialog* dialog) {
+        f.InDialog([](CommandDialogBase* dialog) {
             Type(dialog, "EditX1", "3");
             Type(dialog, "EditY1", "3");
             Pick(dialog, "ComboBoxType1", "Castle");

@@ -134,14 +134,14 @@ class MapWindowTest : public QObject {
             const char* editX;
             const char* editY;
         } rows[] = {
-            {CommandDialog::TFormMoveC1, "ButtonPickOnMap", "EditX", "EditY"},
-            {CommandDialog::TFormMoveC2, "ButtonPickOnMap3", "EditX3", "EditY3"},
-            {CommandDialog::TFormMoveC3, "ButtonPickOnMap", "EditX", "EditY"},
-            {CommandDialog::TFormMoveC5, "ButtonPickOnMap", "EditX", "EditY"},
+            {CommandDialog::Movement, "ButtonPickOnMap", "EditX", "EditY"},
+            {CommandDialog::ProvinceGroups, "ButtonPickOnMap3", "EditX3", "EditY3"},
+            {CommandDialog::NameProvince, "ButtonPickOnMap", "EditX", "EditY"},
+            {CommandDialog::Province, "ButtonPickOnMap", "EditX", "EditY"},
         };
         int x = 2;
         for (const auto& row : rows) {
-            orv::gui::TCommandDialog* dialog = f.form->CommandDialog(row.dialog);
+            orv::gui::CommandDialogBase* dialog = f.form->CommandDialog(row.dialog);
             auto* button = dialog->findChild<QToolButton*>(QString::fromLatin1(row.button));
             QVERIFY2(button != nullptr, row.button);
             QCOMPARE(button->text(), QStringLiteral("Pick on map"));

@@ -25,171 +25,183 @@ class RawWords {
     std::string out_;
 };
 
-// Troop groups of the movement dialog: "AT" for all troops, else code and count; the
-// second and third group only when their number is given.
-void AddRawTroops(RawWords& words, const OrderFields& f) {
-    if (f.At(4) == "All") {
+// Troop groups of a movement: "AT" for all troops, else code and count; the second and
+// third group only when their number is given.
+void AddRawTroops(RawWords& words, const MovementFields& f) {
+    const Troop& first = f.troops[0];
+    if (first.type == "All") {
         words.Add("AT");
     } else {
-        words.Add(move::TroopCode(f.At(4))).Add(f.At(3));
+        words.Add(move::TroopCode(first.type)).Add(first.number);
     }
-    for (int number : {5, 7}) {
-        if (f.Given(number)) {
-            words.Add(move::TroopCode(f.At(number + 1))).Add(f.At(number));
+    for (std::size_t i = 1; i < f.troops.size(); ++i) {
+        if (!f.troops[i].number.empty()) {
+            words.Add(move::TroopCode(f.troops[i].type)).Add(f.troops[i].number);
         }
     }
 }
 
-std::string RawMovement(std::string_view keyword, const OrderFields& f, bool withTactic) {
+std::string RawMovement(std::string_view keyword, const MovementFields& f, bool withTactic) {
     RawWords words(keyword);
-    words.Add(f.At(1)).Add(f.At(2));
-    if (withTactic && f.Given(9)) {
-        words.Add(move::TacticCode(f.At(9)));
+    words.Add(f.x).Add(f.y);
+    if (withTactic && !f.tactic.empty()) {
+        words.Add(move::TacticCode(f.tactic));
     }
     AddRawTroops(words, f);
-    return words.Add(f.At(10)).Take();
+    return words.Add(f.direction).Take();
 }
 
 // DEF, ESP and PLA: groups of X, Y and (except for ESP) a coded choice; the second and
 // third group each only when its X is given.
 using Code = std::string (*)(std::string_view);
 
-std::string RawGroups(std::string_view keyword, const OrderFields& f, Code code) {
+std::string RawGroups(std::string_view keyword, const ProvinceGroups& f, Code code) {
     RawWords words(keyword);
-    for (int first : {1, 4, 7}) {
-        if (first > 1 && !f.Given(first)) {
+    for (std::size_t i = 0; i < f.groups.size(); ++i) {
+        const ProvinceGroup& group = f.groups[i];
+        if (i > 0 && group.x.empty()) {
             continue;
         }
-        words.Add(f.At(first)).Add(f.At(first + 1));
+        words.Add(group.x).Add(group.y);
         if (code) {
-            words.Add(code(f.At(first + 2)));
+            words.Add(code(group.choice));
         }
     }
     return words.Take();
 }
 
-std::string ComposeRaw(CommandKind kind, const OrderFields& f) {
+std::string ComposeRaw(CommandKind kind, const OrderFields& fields) {
+    const auto& movement = FieldsOf<MovementFields>(fields);
+    const auto& groups = FieldsOf<ProvinceGroups>(fields);
+    const auto& naming = FieldsOf<NamingFields>(fields);
+    const auto& province = FieldsOf<ProvinceFields>(fields);
+    const auto& alliance = FieldsOf<AllianceFields>(fields);
     switch (kind) {
     case CommandKind::MoveThroughLand:
-        return RawMovement("LAND", f, true);
+        return RawMovement("LAND", movement, true);
     case CommandKind::MoveThroughSea:
-        return RawMovement("SEA", f, false);
+        return RawMovement("SEA", movement, false);
     case CommandKind::RaidProvince:
-        return RawMovement("RAID", f, false);
+        return RawMovement("RAID", movement, false);
     case CommandKind::PlaceUnits:
-        return RawGroups("PLA", f, &move::TroopCode);
+        return RawGroups("PLA", groups, &move::TroopCode);
     case CommandKind::GiveDefensiveOrders:
-        return RawGroups("DEF", f, &move::TacticCode);
+        return RawGroups("DEF", groups, &move::TacticCode);
     case CommandKind::EspionageEnemyProvince:
-        return RawGroups("ESP", f, nullptr);
+        return RawGroups("ESP", groups, nullptr);
     case CommandKind::NameProvince:
-        return RawWords("NAME").Add(f.At(1)).Add(f.At(2)).Add(f.At(3)).Take();
+        return RawWords("NAME").Add(naming.x).Add(naming.y).Add(naming.name).Take();
     case CommandKind::NameKing:
-        return "NAME " + f.At(1);
+        return "NAME " + naming.name;
     case CommandKind::AlterAllianceStatus:
-        return RawWords("ALL").Add(f.At(1)).Add(f.At(2)).Take();
+        return RawWords("ALL").Add(alliance.player).Add(alliance.status).Take();
     case CommandKind::ChangeTerrainType:
-        return RawWords("BUILD").Add(f.At(1)).Add(f.At(2)).Take();
+        return RawWords("BUILD").Add(province.x).Add(province.y).Take();
     case CommandKind::CedeProvince:
-        return RawWords("CEDE").Add(f.At(1)).Add(f.At(2)).Add(f.At(3)).Take();
+        return RawWords("CEDE").Add(province.x).Add(province.y).Add(province.player).Take();
     case CommandKind::SendMessages:
         break;
     }
     return {};
 }
 
-std::string TroopPhrase(const std::string& number, const std::string& type) {
-    return number + " " + move::TroopName(move::TroopCode(type), number != "1") + " ";
+std::string TroopPhrase(const Troop& troop) {
+    return troop.number + " " + move::TroopName(move::TroopCode(troop.type), troop.number != "1") +
+           " ";
 }
 
 // "5 Bowmen and 3 Horsemen " or "all troops ", each phrase ending in a blank.
-std::string NaturalTroops(const OrderFields& f) {
-    std::string out = f.At(4) == "All" ? "all troops " : TroopPhrase(f.At(3), f.At(4));
-    for (int number : {5, 7}) {
-        if (f.Given(number)) {
-            out += "and " + TroopPhrase(f.At(number), f.At(number + 1));
+std::string NaturalTroops(const MovementFields& f) {
+    std::string out = f.troops[0].type == "All" ? "all troops " : TroopPhrase(f.troops[0]);
+    for (std::size_t i = 1; i < f.troops.size(); ++i) {
+        if (!f.troops[i].number.empty()) {
+            out += "and " + TroopPhrase(f.troops[i]);
         }
     }
     return out;
 }
 
-std::string NaturalMovement(std::string_view start, const OrderFields& f, bool withTactic) {
+std::string NaturalMovement(std::string_view start, const MovementFields& f, bool withTactic) {
     std::string out(start);
     out += NaturalTroops(f);
-    if (withTactic && f.Given(9)) {
-        out += "and tactic " + f.At(9) + " ";
+    if (withTactic && !f.tactic.empty()) {
+        out += "and tactic " + f.tactic + " ";
     }
-    return out + "from province " + f.At(1) + " / " + f.At(2) + " to " +
-           move::DirectionWords(f.At(10));
+    return out + "from province " + f.x + " / " + f.y + " to " + move::DirectionWords(f.direction);
 }
 
 // A natural sentence names groups in order, so a third group given without a second one
 // takes the second place, as the conversion of the raw line would have it.
-OrderFields CloseGroupGap(OrderFields f) {
-    if (!f.Given(4) && f.Given(7)) {
-        for (std::size_t i = 3; i < 6; ++i) {
-            f.slot[i] = std::move(f.slot[i + 3]);
-            f.slot[i + 3].clear();
-        }
+ProvinceGroups CloseGroupGap(ProvinceGroups f) {
+    if (f.groups[1].x.empty() && !f.groups[2].x.empty()) {
+        f.groups[1] = std::move(f.groups[2]);
+        f.groups[2] = {};
     }
     return f;
 }
 
-// The phrases of the groups of a TFormMoveC2 order, given by the slot of their X: "A",
-// "A and B" or "A, B and C". A third group is written only after a second one.
-template <typename Phrase> std::string JoinGroups(const OrderFields& f, Phrase phrase) {
-    std::string out = phrase(1);
-    if (f.Given(4)) {
-        out += (f.Given(7) ? ", " : " and ") + phrase(4);
-        if (f.Given(7)) {
-            out += " and " + phrase(7);
+// The phrases of the groups of a province-groups order: "A", "A and B" or "A, B and C".
+// A group counts when its X is given; a third group is written only after a second one.
+template <typename Phrase> std::string JoinGroups(const ProvinceGroups& f, Phrase phrase) {
+    const auto& [first, second, third] = f.groups;
+    std::string out = phrase(first);
+    if (!second.x.empty()) {
+        out += (third.x.empty() ? " and " : ", ") + phrase(second);
+        if (!third.x.empty()) {
+            out += " and " + phrase(third);
         }
     }
     return out;
 }
 
-std::string NaturalPlacement(const OrderFields& f) {
-    return "Place " + JoinGroups(f, [&f](int x) {
-               return "one " + f.At(x + 2) + " into province " + f.At(x) + " / " + f.At(x + 1);
+std::string NaturalPlacement(const ProvinceGroups& f) {
+    return "Place " + JoinGroups(f, [](const ProvinceGroup& g) {
+               return "one " + g.choice + " into province " + g.x + " / " + g.y;
            });
 }
 
-std::string NaturalDefence(const OrderFields& f) {
-    return "Give defensive orders " + JoinGroups(f, [&f](int x) {
-               return "for province " + f.At(x) + " / " + f.At(x + 1) + " to " + f.At(x + 2);
+std::string NaturalDefence(const ProvinceGroups& f) {
+    return "Give defensive orders " + JoinGroups(f, [](const ProvinceGroup& g) {
+               return "for province " + g.x + " / " + g.y + " to " + g.choice;
            });
 }
 
-std::string NaturalEspionage(const OrderFields& f) {
-    return std::string("Espionage enemy province") + (f.Given(4) || f.Given(7) ? "s " : " ") +
-           JoinGroups(f, [&f](int x) { return f.At(x) + " / " + f.At(x + 1); });
+std::string NaturalEspionage(const ProvinceGroups& f) {
+    const bool several = !f.groups[1].x.empty() || !f.groups[2].x.empty();
+    return std::string("Espionage enemy province") + (several ? "s " : " ") +
+           JoinGroups(f, [](const ProvinceGroup& g) { return g.x + " / " + g.y; });
 }
 
-std::string ComposeNatural(CommandKind kind, const OrderFields& f) {
+std::string ComposeNatural(CommandKind kind, const OrderFields& fields) {
+    const auto& movement = FieldsOf<MovementFields>(fields);
+    const auto& groups = FieldsOf<ProvinceGroups>(fields);
+    const auto& naming = FieldsOf<NamingFields>(fields);
+    const auto& province = FieldsOf<ProvinceFields>(fields);
+    const auto& alliance = FieldsOf<AllianceFields>(fields);
     switch (kind) {
     case CommandKind::MoveThroughLand:
-        return NaturalMovement("Move through land with ", f, true);
+        return NaturalMovement("Move through land with ", movement, true);
     case CommandKind::MoveThroughSea:
-        return NaturalMovement("Move through sea with ", f, false);
+        return NaturalMovement("Move through sea with ", movement, false);
     case CommandKind::RaidProvince:
-        return "Conduct a raid from province " + f.At(1) + " / " + f.At(2) + " with " +
-               NaturalTroops(f) + " to " + move::DirectionWords(f.At(10));
+        return "Conduct a raid from province " + movement.x + " / " + movement.y + " with " +
+               NaturalTroops(movement) + " to " + move::DirectionWords(movement.direction);
     case CommandKind::PlaceUnits:
-        return NaturalPlacement(CloseGroupGap(f));
+        return NaturalPlacement(CloseGroupGap(groups));
     case CommandKind::GiveDefensiveOrders:
-        return NaturalDefence(CloseGroupGap(f));
+        return NaturalDefence(CloseGroupGap(groups));
     case CommandKind::EspionageEnemyProvince:
-        return NaturalEspionage(CloseGroupGap(f));
+        return NaturalEspionage(CloseGroupGap(groups));
     case CommandKind::NameProvince:
-        return "Name province " + f.At(1) + " / " + f.At(2) + " " + f.At(3);
+        return "Name province " + naming.x + " / " + naming.y + " " + naming.name;
     case CommandKind::NameKing:
-        return "Name king " + f.At(1);
+        return "Name king " + naming.name;
     case CommandKind::AlterAllianceStatus:
-        return "Alter alliance status to player " + f.At(1) + " to " + f.At(2);
+        return "Alter alliance status to player " + alliance.player + " to " + alliance.status;
     case CommandKind::ChangeTerrainType:
-        return "Change terrain type of province " + f.At(1) + " / " + f.At(2);
+        return "Change terrain type of province " + province.x + " / " + province.y;
     case CommandKind::CedeProvince:
-        return "Cede province " + f.At(1) + " / " + f.At(2) + " to player " + f.At(3);
+        return "Cede province " + province.x + " / " + province.y + " to player " + province.player;
     case CommandKind::SendMessages:
         break;
     }
@@ -250,11 +262,11 @@ move::OrderLine ComposeOrder(CommandKind kind, const OrderFields& fields, move::
 
 ComposeOutcome ComposeOrderLine(move::MoveList& move, Selection& selected, InsertMode mode,
                                 CommandKind kind, const OrderFields& fields) {
-    if (fields.At(1).empty() && fields.At(2).empty()) {
+    if (std::holds_alternative<std::monostate>(fields)) {
         return {};
     }
     if (kind == CommandKind::SendMessages) {
-        move::MoveEdit undo = RewriteMessageBlock(move, fields.At(1));
+        move::MoveEdit undo = RewriteMessageBlock(move, FieldsOf<MessageFields>(fields).text);
         if (selected && *selected >= move.Size()) {
             selected.reset();
         }

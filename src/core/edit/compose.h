@@ -45,8 +45,8 @@ struct ComposeOutcome {
     bool Changed() const { return undo.has_value(); }
 };
 
-// What a dialog's OK, Cancel or Escape does with its fields. Both of the first two slots
-// empty is the Cancel case and changes nothing. Lines go into the move in its display form.
+// What a dialog's OK, Cancel or Escape does with its fields. Fields that hold no command's
+// (what Cancel and Escape hand over) change nothing. Lines go into the move in its display form.
 ComposeOutcome ComposeOrderLine(move::MoveList& move, Selection& selected, InsertMode mode,
                                 move::CommandKind kind, const OrderFields& fields);
 

@@ -17,20 +17,12 @@ MovementDialogSetup SetupMovementDialog(CommandKind kind) {
         move::FillTactics(setup.tactics);
         setup.tactics.emplace_back();
         setup.tacticShown = true;
-        setup.directionTop = 344;
-        setup.buttonsTop = 424;
-        setup.height = 481;
-    } else {
-        // The direction group moves up into the place of the tactic group.
-        setup.directionTop = 296;
-        setup.buttonsTop = 376;
-        setup.height = 433;
     }
     return setup;
 }
 
-UnitsDialogSetup SetupUnitsDialog(CommandKind kind) {
-    UnitsDialogSetup setup;
+ProvinceGroupsSetup SetupProvinceGroupsDialog(CommandKind kind) {
+    ProvinceGroupsSetup setup;
     switch (kind) {
     case CommandKind::PlaceUnits:
         setup.groupCaptions = {"Unit 1", "Unit 2 (optional)", "Unit 3 (optional)"};
@@ -44,19 +36,14 @@ UnitsDialogSetup SetupUnitsDialog(CommandKind kind) {
         break;
     default:
         setup.groupCaptions = {"Province 1", "Province 2 (optional)", "Province 3 (optional)"};
-        setup.geometry = {42, 81, 130, 187, 245};
         return setup;
     }
     setup.provinceLabelsShown = true;
-    setup.geometry = {65, 104, 176, 256, 314};
     return setup;
 }
 
 ProvinceDialogSetup SetupProvinceDialog(CommandKind kind) {
-    if (kind == CommandKind::CedeProvince) {
-        return {true, 119, 177};
-    }
-    return {false, 84, 142};
+    return {kind == CommandKind::CedeProvince};
 }
 
 std::vector<std::string> StatusEntries() {

@@ -1,7 +1,8 @@
 #pragma once
 // How a command dialog is set up for the command it opens with: the entries of its
-// drop-down lists, which parts are shown and where its groups and buttons sit. The dialogs
-// apply these each time they open, so nothing of an earlier use survives.
+// drop-down lists, which parts are shown and the captions of its groups. The dialogs apply
+// these each time they open, so nothing of an earlier use survives; where the parts sit is
+// the window's business.
 
 #include "core/move/catalogue.h"
 
@@ -12,47 +13,35 @@
 
 namespace orv::edit {
 
-// TFormMoveC1: land and sea movements and raids.
+// The movement dialog: land and sea movements and raids.
 struct MovementDialogSetup {
     std::vector<std::string> type1;      // "All", then the troop types with General
     std::vector<std::string> laterTypes; // the troop types with General, then an empty entry
     std::vector<std::string> tactics;    // land only: the tactics, then an empty entry
     std::vector<std::string> directions;
     bool tacticShown = false;
-    int directionTop = 0;
-    int buttonsTop = 0;
-    int height = 0;
 };
 
 MovementDialogSetup SetupMovementDialog(move::CommandKind kind);
 
-// TFormMoveC2: placements, defensive orders and espionage.
-struct UnitsDialogSetup {
+// The province-groups dialog: placements, defensive orders and espionage.
+struct ProvinceGroupsSetup {
     std::array<std::string_view, 3> groupCaptions;
     std::string_view choiceLabel; // empty: the choice labels and lists are hidden
     bool provinceLabelsShown = false;
     std::vector<std::string> choices; // the same entries in all three lists
-    struct Geometry {
-        int groupHeight;
-        int group2Top;
-        int group3Top;
-        int buttonsTop;
-        int height;
-    } geometry{};
 };
 
-UnitsDialogSetup SetupUnitsDialog(move::CommandKind kind);
+ProvinceGroupsSetup SetupProvinceGroupsDialog(move::CommandKind kind);
 
-// TFormMoveC5: cession shows the player field, a terrain change hides it.
+// The province dialog: cession shows the player field, a terrain change hides it.
 struct ProvinceDialogSetup {
     bool playerShown = false;
-    int buttonsTop = 0;
-    int height = 0;
 };
 
 ProvinceDialogSetup SetupProvinceDialog(move::CommandKind kind);
 
-// The alliance status entries of TFormMoveC4.
+// The alliance status entries of the alliance dialog.
 std::vector<std::string> StatusEntries();
 
 } // namespace orv::edit

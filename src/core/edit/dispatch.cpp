@@ -5,24 +5,6 @@ namespace orv::edit {
 using move::CommandKind;
 using move::MessageKind;
 
-InsertMode InsertModeFor(DialogOpener opener) {
-    switch (opener) {
-    case DialogOpener::ButtonAbove:
-        return InsertMode::Above;
-    case DialogOpener::ButtonBelow:
-    case DialogOpener::CommandsDoubleClick:
-        return InsertMode::Below;
-    case DialogOpener::ButtonEdit:
-    case DialogOpener::MoveDoubleClick:
-        break;
-    }
-    return InsertMode::Replace;
-}
-
-bool OpensNewOrder(DialogOpener opener) {
-    return InsertModeFor(opener) != InsertMode::Replace;
-}
-
 DialogDecision DecideCommandDialog(bool newOrder, const CommandsListState& commands,
                                    bool buildOrderActive, const move::MoveList& move,
                                    Selection selectedLine) {
@@ -56,9 +38,8 @@ DialogDecision DecideCommandDialog(bool newOrder, const CommandsListState& comma
         return decision;
     }
     if (*selectedLine > move.EndLineIndex()) {
-        OrderFields fields;
-        fields.slot[0] = MessageBlockText(move, *selectedLine);
-        decision.dialog = DialogRequest{CommandKind::SendMessages, commands.form, fields};
+        decision.dialog = DialogRequest{CommandKind::SendMessages, commands.form,
+                                        MessageFields{MessageBlockText(move, *selectedLine)}};
         return decision;
     }
     if (!move.IsOrderLine(*selectedLine)) {

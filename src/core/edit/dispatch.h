@@ -25,21 +25,6 @@ inline constexpr std::string_view SecondMessageBlockMessage =
     "Select the \"Send message(s)\" command in the move and press\r\n"
     "the \"Edit command\" button to add a message.";
 
-// The controls that open a command dialog.
-enum class DialogOpener {
-    ButtonAbove,
-    ButtonBelow,
-    CommandsDoubleClick,
-    ButtonEdit,
-    MoveDoubleClick
-};
-
-// The insert mode a control sets: Above, Below, or Replace for the two that edit.
-InsertMode InsertModeFor(DialogOpener opener);
-
-// Whether a control asks for a new order (true) or edits the selected line (false).
-bool OpensNewOrder(DialogOpener opener);
-
 // The commands list as the window shows it.
 struct CommandsListState {
     move::DisplayForm form = move::DisplayForm::Natural;
@@ -63,7 +48,8 @@ struct DialogDecision {
     bool operator==(const DialogDecision&) const = default;
 };
 
-// What opening a command dialog does, for a new order or an edit of the selected move line.
+// What opening a command dialog does, for a new order (the commands list's entry, put above
+// or below the selected line) or an edit of the selected move line.
 // An edit warns about a disallowed BUILD chosen in the commands list and goes on; a line
 // that holds no order opens nothing and says nothing.
 DialogDecision DecideCommandDialog(bool newOrder, const CommandsListState& commands,

@@ -1,5 +1,5 @@
 #pragma once
-// Reads an order line of the move back into the command kind and the field texts of the
+// Reads an order line of the move back into the command kind and the fields of the
 // dialog that edits it, so an existing order opens prefilled. Natural sentences and raw
 // lines are both read; the message block is read as one text.
 
@@ -17,7 +17,7 @@ namespace orv::edit {
 
 struct EditedOrder {
     move::CommandKind kind;
-    OrderFields fields; // in the slot layout of the kind's dialog
+    OrderFields fields; // of the kind's family
 
     bool operator==(const EditedOrder&) const = default;
 };

@@ -27,89 +27,86 @@ std::string Count(std::string_view word) {
 
 // The first troop group from its count word and the word after it: "all troops" is the
 // type "All" without a number, "all Horsemen" all troops of one type.
-void SetFirstTroop(OrderFields& f, std::string_view count, std::string_view type) {
+Troop FirstTroop(std::string_view count, std::string_view type) {
     if (count == "all" && report::UpperAscii(type) == "TROOPS") {
-        f.Set(3, "");
-        f.Set(4, "All");
-        return;
+        return {"", "All"};
     }
-    f.Set(3, Count(count));
-    f.Set(4, TroopType(type));
+    return {Count(count), TroopType(type)};
 }
 
-void SetTroop(OrderFields& f, int group, std::string_view count, std::string_view type) {
-    f.Set(2 * group + 3, Count(count));
-    f.Set(2 * group + 4, TroopType(type));
+Troop LaterTroop(std::string_view count, std::string_view type) {
+    return {Count(count), TroopType(type)};
 }
 
 // Direction letters from the words after the first " to ".
-void SetDirection(OrderFields& f, std::string_view line) {
+void SetDirection(MovementFields& f, std::string_view line) {
     const std::size_t to = line.find(" to ");
     if (to == npos) {
         return;
     }
     const std::string_view rest = line.substr(to + 4);
     if (std::any_of(rest.begin(), rest.end(), [](char c) { return !report::IsSeparator(c); })) {
-        f.Set(10, move::DirectionLetters(rest));
+        f.direction = move::DirectionLetters(rest);
     }
 }
 
+// "Move through land with 5 Bowmen and 3 Horsemen and tactic Outflank from province 3 / 4
+// to north east": the troops from word 5 on, the province after "province".
 EditedOrder Movement(CommandKind kind, std::string_view line, const move::LineWords& w) {
-    EditedOrder order{kind, {}};
-    OrderFields& f = order.fields;
+    MovementFields f;
     const std::string_view province = From(line, "province");
-    f.Set(1, WordAt(province, 2));
-    f.Set(2, WordAt(province, 4));
-    SetFirstTroop(f, w.At(5), w.At(6));
+    f.x = WordAt(province, 2);
+    f.y = WordAt(province, 4);
+    f.troops[0] = FirstTroop(w.At(5), w.At(6));
     if (kind == CommandKind::MoveThroughLand) {
         const std::string_view tactic = From(line, " and tactic");
-        f.Set(9, NameOf(WordAt(tactic, 3), move::TacticNameFromText));
+        f.tactic = NameOf(WordAt(tactic, 3), move::TacticNameFromText);
     }
     SetDirection(f, line);
 
     std::string_view head = line.substr(0, line.find(" from "));
-    for (int group = 1; group <= 2; ++group) {
+    for (std::size_t i = 1; i < f.troops.size(); ++i) {
         const std::size_t p = head.find(" and ");
         if (p == npos || head.substr(p).starts_with(" and tactic ")) {
             break;
         }
         head.remove_prefix(p);
-        SetTroop(f, group, WordAt(head, 2), WordAt(head, 3));
+        f.troops[i] = LaterTroop(WordAt(head, 2), WordAt(head, 3));
         head.remove_prefix(5);
     }
-    return order;
+    return {kind, std::move(f)};
 }
 
+// "Conduct a raid from province 12 / 7 with 6 Horsemen and 2 Bowmen  to north".
 EditedOrder Raid(std::string_view line, const move::LineWords& w) {
-    EditedOrder order{CommandKind::RaidProvince, {}};
-    OrderFields& f = order.fields;
-    f.Set(1, w.At(6));
-    f.Set(2, w.At(8));
-    SetFirstTroop(f, w.At(10), w.At(11));
+    MovementFields f;
+    f.x = w.At(6);
+    f.y = w.At(8);
+    f.troops[0] = FirstTroop(w.At(10), w.At(11));
     std::string_view rest = line;
-    for (int group = 1; group <= 2; ++group) {
+    for (std::size_t i = 1; i < f.troops.size(); ++i) {
         const std::size_t p = rest.find(" and ");
         if (p == npos) {
             break;
         }
         rest.remove_prefix(p + 5);
-        SetTroop(f, group, WordAt(rest, 1), WordAt(rest, 2));
+        f.troops[i] = LaterTroop(WordAt(rest, 1), WordAt(rest, 2));
     }
     SetDirection(f, line);
-    return order;
+    return {CommandKind::RaidProvince, std::move(f)};
 }
 
+// "Espionage enemy provinces 1 / 2, 3 / 4 and 5 / 6", or "1 / 2 and 3 / 4".
 EditedOrder Espionage(const move::LineWords& w) {
-    EditedOrder order{CommandKind::EspionageEnemyProvince, {}};
-    OrderFields& f = order.fields;
+    ProvinceGroups f;
     const int s = w.At(7) == "and" ? 1 : 0;
-    f.Set(1, w.At(4));
-    f.Set(2, move::StripComma(w.At(6)));
-    f.Set(4, w.At(7 + s));
-    f.Set(5, w.At(9 + s));
-    f.Set(7, w.At(11));
-    f.Set(8, w.At(13));
-    return order;
+    f.groups[0].x = w.At(4);
+    f.groups[0].y = move::StripComma(w.At(6));
+    f.groups[1].x = w.At(7 + s);
+    f.groups[1].y = w.At(9 + s);
+    f.groups[2].x = w.At(11);
+    f.groups[2].y = w.At(13);
+    return {CommandKind::EspionageEnemyProvince, std::move(f)};
 }
 
 // The first position from `from` on, below the word count, whose word is a number.
@@ -122,61 +119,56 @@ int NextNumber(const move::LineWords& w, int from) {
     return 0;
 }
 
+// "Give defensive orders for province 12 / 7 to Frontal assault, for province 13 / 7 to
+// Outflank and ...": each further group from the next number on.
 EditedOrder Defence(const move::LineWords& w) {
-    EditedOrder order{CommandKind::GiveDefensiveOrders, {}};
-    OrderFields& f = order.fields;
-    const auto tactic = [&w](int n) { return NameOf(w.At(n), move::TacticNameFromText); };
-    f.Set(1, w.At(6));
-    f.Set(2, w.At(8));
-    f.Set(3, tactic(10));
+    ProvinceGroups f;
+    const auto group = [&w](int x) {
+        return ProvinceGroup{std::string(w.At(x)), std::string(w.At(x + 2)),
+                             NameOf(w.At(x + 4), move::TacticNameFromText)};
+    };
+    f.groups[0] = group(6);
     const int k = NextNumber(w, 9);
-    if (k == 0) {
-        return order;
+    if (k != 0) {
+        f.groups[1] = group(k);
+        const int m = NextNumber(w, k + 3);
+        if (m != 0) {
+            f.groups[2] = group(m);
+        }
     }
-    f.Set(4, w.At(k));
-    f.Set(5, w.At(k + 2));
-    f.Set(6, tactic(k + 4));
-    const int m = NextNumber(w, k + 3);
-    if (m != 0) {
-        f.Set(7, w.At(m));
-        f.Set(8, w.At(m + 2));
-        f.Set(9, tactic(m + 4));
-    }
-    return order;
+    return {CommandKind::GiveDefensiveOrders, std::move(f)};
 }
 
+// "Place one Foot soldier into province 12 / 7, one Castle into province 13 / 7 and ...".
 EditedOrder Placement(std::string_view line, const move::LineWords& w) {
-    EditedOrder order{CommandKind::PlaceUnits, {}};
-    OrderFields& f = order.fields;
+    ProvinceGroups f;
     std::string_view rest = From(line, "province");
-    f.Set(3, TroopType(w.At(3)));
-    f.Set(1, WordAt(rest, 2));
-    f.Set(2, move::StripComma(WordAt(rest, 4)));
-    for (int first : {4, 7}) {
+    f.groups[0] = {std::string(WordAt(rest, 2)), std::string(move::StripComma(WordAt(rest, 4))),
+                   TroopType(w.At(3))};
+    for (std::size_t i = 1; i < f.groups.size(); ++i) {
         const std::string_view unit = From(rest, " one ");
         if (unit.empty()) {
             break;
         }
-        f.Set(first + 2, TroopType(WordAt(unit, 2)));
+        f.groups[i].choice = TroopType(WordAt(unit, 2));
         rest = From(unit, "province");
-        f.Set(first, WordAt(rest, 2));
-        f.Set(first + 1, WordAt(rest, 4));
+        f.groups[i].x = WordAt(rest, 2);
+        f.groups[i].y = WordAt(rest, 4);
     }
-    return order;
+    return {CommandKind::PlaceUnits, std::move(f)};
 }
 
+// "Name king Harald": the name is all after the second word.
 EditedOrder NameKing(const move::LineWords& w) {
-    EditedOrder order{CommandKind::NameKing, {}};
-    order.fields.Set(1, Trimmed(AfterWord(w, 2)));
-    return order;
+    NamingFields f;
+    f.name = Trimmed(AfterWord(w, 2));
+    return {CommandKind::NameKing, std::move(f)};
 }
 
+// "Name province 3 / 4 New Haven": the name is all after the fifth word.
 EditedOrder NameProvince(const move::LineWords& w) {
-    EditedOrder order{CommandKind::NameProvince, {}};
-    order.fields.Set(1, w.At(3));
-    order.fields.Set(2, w.At(5));
-    order.fields.Set(3, Trimmed(AfterWord(w, 5)));
-    return order;
+    return {CommandKind::NameProvince, NamingFields{std::string(w.At(3)), std::string(w.At(5)),
+                                                    std::string(Trimmed(AfterWord(w, 5)))}};
 }
 
 // A NAME sentence is the king's or a province's by its second word, so a name holding
@@ -198,28 +190,23 @@ std::optional<EditedOrder> Name(std::string_view line, const move::LineWords& w)
     return std::nullopt;
 }
 
-EditedOrder Simple(CommandKind kind, std::initializer_list<std::string_view> texts) {
-    EditedOrder order{kind, {}};
-    int n = 1;
-    for (std::string_view text : texts) {
-        order.fields.Set(n++, text);
-    }
-    return order;
-}
-
 } // namespace
 
 std::optional<EditedOrder> ReadNaturalLine(std::string_view line) {
     const move::LineWords w(line);
     const std::string_view key = w.At(1);
+    const auto word = [&w](int n) { return std::string(w.At(n)); };
+    // "Alter alliance status to player 3 to 2"
     if (key == "Alter") {
-        return Simple(CommandKind::AlterAllianceStatus, {w.At(6), w.At(8)});
+        return EditedOrder{CommandKind::AlterAllianceStatus, AllianceFields{word(6), word(8)}};
     }
+    // "Cede province 12 / 7 to player 4"
     if (key == "Cede") {
-        return Simple(CommandKind::CedeProvince, {w.At(3), w.At(5), w.At(8)});
+        return EditedOrder{CommandKind::CedeProvince, ProvinceFields{word(3), word(5), word(8)}};
     }
+    // "Change terrain type of province 12 / 7"
     if (key == "Change") {
-        return Simple(CommandKind::ChangeTerrainType, {w.At(6), w.At(8)});
+        return EditedOrder{CommandKind::ChangeTerrainType, ProvinceFields{word(6), word(8), {}}};
     }
     if (key == "Espionage") {
         return Espionage(w);

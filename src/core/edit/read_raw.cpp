@@ -9,21 +9,19 @@ namespace {
 
 using move::CommandKind;
 
-// The troop part from word p on into the slots of the movement dialog; returns the first
-// word after the troops read. A further group counts when its count is a number or "AT"
-// (all of that type), as the raw line writes it.
-int ReadTroops(OrderFields& f, const move::LineWords& w, int p) {
+// The troop part from word p on into the troops of a movement; returns the first word
+// after the troops read. A further group counts when its count is a number or "AT" (all of
+// that type), as the raw line writes it.
+int ReadTroops(MovementFields& f, const move::LineWords& w, int p) {
     int q = p + 1;
     if (w.At(p) == "AT") {
-        f.Set(4, "All");
+        f.troops[0].type = "All";
     } else {
-        f.Set(4, TroopType(w.At(p)));
-        f.Set(3, w.At(p + 1));
+        f.troops[0] = {std::string(w.At(p + 1)), TroopType(w.At(p))};
         q = p + 2;
     }
-    for (int group = 1; group <= 2 && move::IsCountOrAll(w.At(q + 1)); ++group) {
-        f.Set(2 * group + 4, TroopType(w.At(q)));
-        f.Set(2 * group + 3, w.At(q + 1));
+    for (std::size_t i = 1; i < f.troops.size() && move::IsCountOrAll(w.At(q + 1)); ++i) {
+        f.troops[i] = {std::string(w.At(q + 1)), TroopType(w.At(q))};
         q += 2;
     }
     return q;
@@ -43,66 +41,48 @@ std::string_view TrailingDirections(const move::LineWords& w, int first) {
 }
 
 EditedOrder Movement(CommandKind kind, const move::LineWords& w) {
-    EditedOrder order{kind, {}};
-    OrderFields& f = order.fields;
-    f.Set(1, w.At(2));
-    f.Set(2, w.At(3));
+    MovementFields f;
+    f.x = w.At(2);
+    f.y = w.At(3);
     int troops = 4;
-    if (kind == CommandKind::MoveThroughLand) {
-        if (move::IsTacticWord(w.At(4))) {
-            f.Set(9, move::TacticName(w.At(4)));
-            troops = 5;
-        }
+    if (kind == CommandKind::MoveThroughLand && move::IsTacticWord(w.At(4))) {
+        f.tactic = move::TacticName(w.At(4));
+        troops = 5;
     }
     const int after = ReadTroops(f, w, troops);
-    if (kind == CommandKind::RaidProvince) {
-        f.Set(10, w.RestFrom(after));
-    } else {
-        f.Set(10, TrailingDirections(w, after));
-    }
-    return order;
+    f.direction =
+        kind == CommandKind::RaidProvince ? w.RestFrom(after) : TrailingDirections(w, after);
+    return {kind, std::move(f)};
 }
 
 // DEF and PLA: three groups of X, Y and a named choice; ESP: three pairs.
 template <typename Name>
 EditedOrder Groups(CommandKind kind, const move::LineWords& w, int width, Name name) {
-    EditedOrder order{kind, {}};
+    ProvinceGroups f;
     for (int group = 0; group < 3; ++group) {
         const int word = 2 + group * width;
-        const int slot = 1 + group * 3;
-        order.fields.Set(slot, w.At(word));
-        order.fields.Set(slot + 1, w.At(word + 1));
+        ProvinceGroup& g = f.groups[static_cast<std::size_t>(group)];
+        g.x = w.At(word);
+        g.y = w.At(word + 1);
         if (width == 3) {
-            std::string choice = name(w.At(word + 2));
+            g.choice = name(w.At(word + 2));
             // A unit type that names nothing leaves the optional groups unselected.
-            if (group > 0 && choice == "?") {
-                choice.clear();
+            if (group > 0 && g.choice == "?") {
+                g.choice.clear();
             }
-            order.fields.Set(slot + 2, choice);
         }
     }
-    return order;
+    return {kind, std::move(f)};
 }
 
 EditedOrder Name(std::string_view line, const move::LineWords& w) {
     if (report::IsNumber(w.At(2))) {
-        EditedOrder order{CommandKind::NameProvince, {}};
-        order.fields.Set(1, w.At(2));
-        order.fields.Set(2, w.At(3));
-        order.fields.Set(3, Trimmed(AfterWord(w, 3)));
-        return order;
+        return {CommandKind::NameProvince, NamingFields{std::string(w.At(2)), std::string(w.At(3)),
+                                                        std::string(Trimmed(AfterWord(w, 3)))}};
     }
-    EditedOrder order{CommandKind::NameKing, {}};
-    order.fields.Set(1, line.size() > 4 ? Trimmed(line.substr(4)) : std::string_view());
-    return order;
-}
-
-EditedOrder Simple(CommandKind kind, const move::LineWords& w, int count) {
-    EditedOrder order{kind, {}};
-    for (int n = 1; n <= count; ++n) {
-        order.fields.Set(n, w.At(n + 1));
-    }
-    return order;
+    NamingFields king;
+    king.name = line.size() > 4 ? Trimmed(line.substr(4)) : std::string_view();
+    return {CommandKind::NameKing, std::move(king)};
 }
 
 } // namespace
@@ -134,13 +114,17 @@ std::optional<EditedOrder> ReadRawLine(std::string_view line) {
         return Groups(CommandKind::EspionageEnemyProvince, w, 2, troop);
     }
     if (key == "BUILD") {
-        return Simple(CommandKind::ChangeTerrainType, w, 2);
+        return EditedOrder{CommandKind::ChangeTerrainType,
+                           ProvinceFields{std::string(w.At(2)), std::string(w.At(3)), {}}};
     }
     if (key == "CEDE") {
-        return Simple(CommandKind::CedeProvince, w, 3);
+        return EditedOrder{
+            CommandKind::CedeProvince,
+            ProvinceFields{std::string(w.At(2)), std::string(w.At(3)), std::string(w.At(4))}};
     }
     if (key == "ALL") {
-        return Simple(CommandKind::AlterAllianceStatus, w, 2);
+        return EditedOrder{CommandKind::AlterAllianceStatus,
+                           AllianceFields{std::string(w.At(2)), std::string(w.At(3))}};
     }
     return std::nullopt;
 }

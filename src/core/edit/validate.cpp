@@ -9,141 +9,175 @@ namespace {
 
 using move::CommandKind;
 using report::IsNumber;
-using Check = std::optional<std::string>;
+using Check = std::optional<FieldError>;
+using enum FieldName;
 
 constexpr std::string_view TroopAndNumber = "You have to enter a troop type AND a number!";
 constexpr std::string_view CoordinatesOfProvinces =
     "The X- and Y-coordinate of the provinces has to be a number!";
 
-Check Movement(const OrderFields& f) {
-    if (!f.Given(1) || !f.Given(2)) {
-        return "You have to enter a province!";
+Check Fail(std::string_view text, FieldName name, int index = 0) {
+    return FieldError{std::string(text), {name, index}};
+}
+
+// The first of a troop's two fields that is empty.
+Check TroopHalf(std::string_view text, const Troop& troop, int index) {
+    return Fail(text, troop.number.empty() ? TroopNumber : TroopType, index);
+}
+
+Check Movement(const MovementFields& f) {
+    if (f.x.empty() || f.y.empty()) {
+        return Fail("You have to enter a province!", f.x.empty() ? X : Y);
     }
-    if (!f.Given(10)) {
-        return "You have to enter a direction!";
+    if (f.direction.empty()) {
+        return Fail("You have to enter a direction!", Direction);
     }
-    const bool all = f.At(4) == "All";
+    const Troop& first = f.troops[0];
+    const bool all = first.type == "All";
     // An empty first troop under a given second or third would be written as the troop "?".
-    const bool laterTroop = f.Given(5) || f.Given(6) || f.Given(7) || f.Given(8);
-    if ((f.Given(3) && !f.Given(4)) || (!f.Given(3) && f.Given(4) && !all) ||
-        (!f.Given(3) && !f.Given(4) && laterTroop)) {
-        return std::string(TroopAndNumber);
+    bool laterTroop = false;
+    for (std::size_t i = 1; i < f.troops.size(); ++i) {
+        laterTroop = laterTroop || !f.troops[i].number.empty() || !f.troops[i].type.empty();
     }
-    for (int number : {5, 7}) {
-        if (f.Given(number) != f.Given(number + 1)) {
-            return std::string(TroopAndNumber);
+    if ((!first.number.empty() && first.type.empty()) ||
+        (first.number.empty() && !first.type.empty() && !all) ||
+        (first.number.empty() && first.type.empty() && laterTroop)) {
+        return TroopHalf(TroopAndNumber, first, 0);
+    }
+    for (std::size_t i = 1; i < f.troops.size(); ++i) {
+        if (f.troops[i].number.empty() != f.troops[i].type.empty()) {
+            return TroopHalf(TroopAndNumber, f.troops[i], static_cast<int>(i));
         }
     }
-    if (!f.Given(3) && !f.Given(5) && !f.Given(7) && !all) {
-        return "You have to enter at least one troop type!";
+    const bool noNumber =
+        first.number.empty() && f.troops[1].number.empty() && f.troops[2].number.empty();
+    if (noNumber && !all) {
+        return Fail("You have to enter at least one troop type!", TroopType);
     }
-    if (!IsNumber(f.At(1)) || !IsNumber(f.At(2))) {
-        return "The X- and Y-coordinate of the province has to be a number!";
+    if (!IsNumber(f.x) || !IsNumber(f.y)) {
+        return Fail("The X- and Y-coordinate of the province has to be a number!",
+                    IsNumber(f.x) ? Y : X);
     }
-    if (!move::AreDirections(f.At(10))) {
-        return "Direction string is invalid!";
+    if (!move::AreDirections(f.direction)) {
+        return Fail("Direction string is invalid!", Direction);
     }
-    if (all && f.Given(3)) {
-        return "Do not specify a number, if you select \"ALL\" as a troop type!";
+    if (all && !first.number.empty()) {
+        return Fail("Do not specify a number, if you select \"ALL\" as a troop type!", TroopNumber);
     }
     return std::nullopt;
 }
 
-Check Groups(CommandKind kind, const OrderFields& f) {
-    if (!f.Given(1) || !f.Given(2)) {
-        return "You have to enter at least one province!";
+Check Groups(CommandKind kind, const ProvinceGroups& f) {
+    const ProvinceGroup& first = f.groups[0];
+    if (first.x.empty() || first.y.empty()) {
+        return Fail("You have to enter at least one province!", first.x.empty() ? X : Y);
     }
-    if (!IsNumber(f.At(1)) || !IsNumber(f.At(2))) {
-        return std::string(CoordinatesOfProvinces);
+    if (!IsNumber(first.x) || !IsNumber(first.y)) {
+        return Fail(CoordinatesOfProvinces, IsNumber(first.x) ? Y : X);
     }
-    for (int n : {4, 5, 7, 8}) {
-        if (!move::IsEmptyOrNumber(f.At(n))) {
-            return std::string(CoordinatesOfProvinces);
+    for (int i = 1; i < 3; ++i) {
+        const ProvinceGroup& group = f.groups[static_cast<std::size_t>(i)];
+        if (!move::IsEmptyOrNumber(group.x) || !move::IsEmptyOrNumber(group.y)) {
+            return Fail(CoordinatesOfProvinces, move::IsEmptyOrNumber(group.x) ? Y : X, i);
         }
     }
     if (kind == CommandKind::EspionageEnemyProvince) {
         return std::nullopt;
     }
     const bool place = kind == CommandKind::PlaceUnits;
-    if (!f.Given(3)) {
-        return place ? "You have to enter at least one troop type!"
-                     : "You have to enter at least one tactic!";
+    if (first.choice.empty()) {
+        return Fail(place ? "You have to enter at least one troop type!"
+                          : "You have to enter at least one tactic!",
+                    Choice);
     }
-    for (int group = 1; group <= 3; ++group) {
-        const int first = 3 * group - 2;
-        const int given = int{f.Given(first)} + int{f.Given(first + 1)} + int{f.Given(first + 2)};
+    for (int i = 0; i < 3; ++i) {
+        const ProvinceGroup& group = f.groups[static_cast<std::size_t>(i)];
+        const int given =
+            int{!group.x.empty()} + int{!group.y.empty()} + int{!group.choice.empty()};
         if (given != 0 && given != 3) {
-            return "You have to specify an X-coordinate AND an Y-coordinate AND a " +
-                   std::string(place ? "troop type for unit " : "tactic for order ") +
-                   std::to_string(group) + "!";
+            const FieldName missing = group.x.empty() ? X : group.y.empty() ? Y : Choice;
+            return Fail("You have to specify an X-coordinate AND an Y-coordinate AND a " +
+                            std::string(place ? "troop type for unit " : "tactic for order ") +
+                            std::to_string(i + 1) + "!",
+                        missing, i);
         }
     }
     return std::nullopt;
 }
 
-Check Province(const OrderFields& f) {
-    if (!f.Given(1) || !f.Given(2)) {
-        return "You have to enter a province!";
+Check Province(const std::string& x, const std::string& y) {
+    if (x.empty() || y.empty()) {
+        return Fail("You have to enter a province!", x.empty() ? X : Y);
     }
-    if (!IsNumber(f.At(1)) || !IsNumber(f.At(2))) {
-        return std::string(CoordinatesOfProvinces);
-    }
-    return std::nullopt;
-}
-
-Check Alliance(const OrderFields& f) {
-    if (!f.Given(1) || !f.Given(2)) {
-        return "You have to enter a player number AND a status!";
-    }
-    if (!IsNumber(f.At(1))) {
-        return "Player number is no number!";
-    }
-    if (!IsNumber(f.At(2))) {
-        return "Status has to be a number!";
+    if (!IsNumber(x) || !IsNumber(y)) {
+        return Fail(CoordinatesOfProvinces, IsNumber(x) ? Y : X);
     }
     return std::nullopt;
 }
 
-Check Cession(const OrderFields& f) {
-    if (!f.Given(3)) {
-        return "You have to enter a player number to cede the province to!";
+Check Alliance(const AllianceFields& f) {
+    if (f.player.empty() || f.status.empty()) {
+        return Fail("You have to enter a player number AND a status!",
+                    f.player.empty() ? Player : Status);
     }
-    if (!IsNumber(f.At(3))) {
-        return "The player number is no number!";
+    if (!IsNumber(f.player)) {
+        return Fail("Player number is no number!", Player);
+    }
+    if (!IsNumber(f.status)) {
+        return Fail("Status has to be a number!", Status);
     }
     return std::nullopt;
+}
+
+Check Cession(const ProvinceFields& f) {
+    if (auto failed = Province(f.x, f.y)) {
+        return failed;
+    }
+    if (f.player.empty()) {
+        return Fail("You have to enter a player number to cede the province to!", Player);
+    }
+    if (!IsNumber(f.player)) {
+        return Fail("The player number is no number!", Player);
+    }
+    return std::nullopt;
+}
+
+Check NameOfProvince(const NamingFields& f) {
+    if (auto failed = Province(f.x, f.y)) {
+        return failed;
+    }
+    return f.name.empty() ? Fail("You have to enter a new name for the province!", Name) : Check();
 }
 
 } // namespace
 
-std::optional<std::string> ValidateOrderFields(CommandKind kind, const OrderFields& f) {
+std::optional<FieldError> ValidateOrderFields(CommandKind kind, const OrderFields& f) {
     switch (kind) {
     case CommandKind::MoveThroughLand:
     case CommandKind::MoveThroughSea:
     case CommandKind::RaidProvince:
-        return Movement(f);
+        return Movement(FieldsOf<MovementFields>(f));
     case CommandKind::PlaceUnits:
     case CommandKind::GiveDefensiveOrders:
     case CommandKind::EspionageEnemyProvince:
-        return Groups(kind, f);
+        return Groups(kind, FieldsOf<ProvinceGroups>(f));
     case CommandKind::NameProvince:
-        if (auto failed = Province(f)) {
-            return failed;
-        }
-        return f.Given(3) ? Check() : "You have to enter a new name for the province!";
+        return NameOfProvince(FieldsOf<NamingFields>(f));
     case CommandKind::AlterAllianceStatus:
-        return Alliance(f);
+        return Alliance(FieldsOf<AllianceFields>(f));
     case CommandKind::CedeProvince:
-        if (auto failed = Province(f)) {
-            return failed;
-        }
-        return Cession(f);
-    case CommandKind::ChangeTerrainType:
-        return Province(f);
+        return Cession(FieldsOf<ProvinceFields>(f));
+    case CommandKind::ChangeTerrainType: {
+        const ProvinceFields& province = FieldsOf<ProvinceFields>(f);
+        return Province(province.x, province.y);
+    }
     case CommandKind::NameKing:
-        return f.Given(1) ? Check() : "You have to enter a name for the queen/king!";
+        return FieldsOf<NamingFields>(f).name.empty()
+                   ? Fail("You have to enter a name for the queen/king!", Name)
+                   : Check();
     case CommandKind::SendMessages:
-        return f.Given(1) ? Check() : "You have to enter a message!";
+        return FieldsOf<MessageFields>(f).text.empty() ? Fail("You have to enter a message!", Text)
+                                                       : Check();
     }
     return std::nullopt;
 }

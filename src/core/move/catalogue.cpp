@@ -5,27 +5,31 @@ namespace orv::move {
 namespace {
 
 using enum CommandKind;
-using enum CommandDialog;
 
 constexpr std::array<CommandInfo, CommandKindCount> Rows{{
     {AlterAllianceStatus, "Alter Alliance Status", "ALL   (Alter Alliance Status)", "ALL", 110,
-     TFormMoveC4, 0, 0},
-    {CedeProvince, "Cede Province", "CEDE  (Cede Province)", "CEDE", 120, TFormMoveC5, 1, 2},
+     CommandDialog::Alliance, 0, 0},
+    {CedeProvince, "Cede Province", "CEDE  (Cede Province)", "CEDE", 120, CommandDialog::Province,
+     1, 2},
     {ChangeTerrainType, "Change Terrain Type", "BUILD (Change Terrain Type)", "BUILD", 220,
-     TFormMoveC5, 2, 1},
+     CommandDialog::Province, 2, 1},
     {EspionageEnemyProvince, "Espionage Enemy Province", "ESP   (Espionage Enemy Province)", "ESP",
-     130, TFormMoveC2, 3, 4},
+     130, CommandDialog::ProvinceGroups, 3, 4},
     {GiveDefensiveOrders, "Give Defensive Orders", "DEF   (Give Defensive Orders)", "DEF", 140,
-     TFormMoveC2, 4, 3},
-    {MoveThroughLand, "Move Through Land", "LAND  (Move Through Land)", "LAND", 150, TFormMoveC1, 5,
-     5},
-    {MoveThroughSea, "Move Through Sea", "SEA   (Move Through Sea)", "SEA", 200, TFormMoveC1, 6,
-     10},
-    {NameKing, "Name King", "NAME  (Name King)", "NAME", 160, TFormMoveC6, 7, 6},
-    {NameProvince, "Name Province", "NAME  (Name Province)", "NAME", 170, TFormMoveC3, 8, 7},
-    {PlaceUnits, "Place Units", "PLA   (Place Units)", "PLA", 180, TFormMoveC2, 9, 8},
-    {RaidProvince, "Raid Province", "RAID  (Raid Province)", "RAID", 190, TFormMoveC1, 10, 9},
-    {SendMessages, "Send Message(s)", "      (Send Message(s))", "", 210, TFormMoveC7, 11, 11},
+     CommandDialog::ProvinceGroups, 4, 3},
+    {MoveThroughLand, "Move Through Land", "LAND  (Move Through Land)", "LAND", 150,
+     CommandDialog::Movement, 5, 5},
+    {MoveThroughSea, "Move Through Sea", "SEA   (Move Through Sea)", "SEA", 200,
+     CommandDialog::Movement, 6, 10},
+    {NameKing, "Name King", "NAME  (Name King)", "NAME", 160, CommandDialog::NameKing, 7, 6},
+    {NameProvince, "Name Province", "NAME  (Name Province)", "NAME", 170,
+     CommandDialog::NameProvince, 8, 7},
+    {PlaceUnits, "Place Units", "PLA   (Place Units)", "PLA", 180, CommandDialog::ProvinceGroups, 9,
+     8},
+    {RaidProvince, "Raid Province", "RAID  (Raid Province)", "RAID", 190, CommandDialog::Movement,
+     10, 9},
+    {SendMessages, "Send Message(s)", "      (Send Message(s))", "", 210, CommandDialog::Message,
+     11, 11},
 }};
 
 int PositionIn(const CommandInfo& info, DisplayForm form) {

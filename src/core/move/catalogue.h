@@ -29,15 +29,15 @@ enum class CommandKind {
 
 inline constexpr std::size_t CommandKindCount = 12;
 
-// The dialog that composes an order of a command kind.
+// The dialog that composes an order of a command kind, by its role.
 enum class CommandDialog {
-    TFormMoveC1,
-    TFormMoveC2,
-    TFormMoveC3,
-    TFormMoveC4,
-    TFormMoveC5,
-    TFormMoveC6,
-    TFormMoveC7,
+    Movement,       // land and sea movements, raids
+    ProvinceGroups, // placements, defensive orders, espionage
+    NameProvince,
+    Alliance,
+    Province, // cession, terrain change
+    NameKing,
+    Message,
 };
 
 struct CommandInfo {

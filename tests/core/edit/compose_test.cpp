@@ -12,12 +12,10 @@ namespace {
 
 using move::CommandKind;
 using move::DisplayForm;
-using testing::Fields;
-using testing::Lines;
-using testing::Move;
+using namespace testing;
 
 // One composed order in both forms. `back` is what reading either line gives back when it
-// differs from the fields (slots the command does not use, a gap in the groups).
+// differs from the fields (fields the command does not use, a gap in the groups).
 struct Composition {
     const char* name;
     CommandKind kind;
@@ -35,94 +33,96 @@ TEST_P(ComposeTable, BuildsBothFormsAndReadsBack) {
     const Composition& c = GetParam();
     EXPECT_EQ(ComposeLine(c.kind, c.fields, DisplayForm::Raw), c.raw);
     EXPECT_EQ(ComposeLine(c.kind, c.fields, DisplayForm::Natural), c.natural);
-    std::string converted = move::ConvertLine(c.natural, DisplayForm::Raw);
-    while (!converted.empty() && converted.back() == ' ') {
-        converted.pop_back();
-    }
-    EXPECT_EQ(converted, c.raw);
+    const std::string converted = move::ConvertLine(c.natural, DisplayForm::Raw);
+    EXPECT_EQ(converted.substr(0, converted.find_last_not_of(' ') + 1), c.raw);
     const EditedOrder expected{c.kind, c.back ? *c.back : c.fields};
     EXPECT_EQ(ReadOrderLine(c.raw), expected);
     EXPECT_EQ(ReadOrderLine(c.natural), expected);
 }
 
+const Troop Bowmen3{"3", "Bowman"};
+const Troop AllTroops{"", "All"};
+
 INSTANTIATE_TEST_SUITE_P(
     EveryKind, ComposeTable,
     ::testing::Values(
-        Composition{
-            "LandWorkedExample", CommandKind::MoveThroughLand,
-            Fields({"3", "4", "5", "Foot soldier", "3", "Bowman", "", "", "Outflank", "N E"}),
-            "LAND 3 4 U FO 5 BO 3 N E",
-            "Move through land with 5 Foot soldiers and 3 Bowmen and tactic Outflank "
-            "from province 3 / 4 to north east"},
+        Composition{"LandWorkedExample", CommandKind::MoveThroughLand,
+                    Movement("3", "4", "Outflank", {{"5", "Foot soldier"}, Bowmen3}, "N E"),
+                    "LAND 3 4 U FO 5 BO 3 N E",
+                    "Move through land with 5 Foot soldiers and 3 Bowmen and tactic Outflank "
+                    "from province 3 / 4 to north east"},
         Composition{"LandAllTroops", CommandKind::MoveThroughLand,
-                    Fields({"12", "7", "", "All", "", "", "", "", "", "N"}), "LAND 12 7 AT N",
+                    Movement("12", "7", "", {AllTroops}, "N"), "LAND 12 7 AT N",
                     "Move through land with all troops from province 12 / 7 to north"},
-        Composition{"LandThreeGroupsSingularAndPlural", CommandKind::MoveThroughLand,
-                    Fields({"1", "2", "1", "General", "2", "Horseman", "01", "Bowman", "", "S"}),
-                    "LAND 1 2 GE 1 HO 2 BO 01 S",
-                    "Move through land with 1 General and 2 Horsemen and 01 Bowmen from "
-                    "province 1 / 2 to south"},
+        Composition{
+            "LandThreeGroupsSingularAndPlural", CommandKind::MoveThroughLand,
+            Movement("1", "2", "", {{"1", "General"}, {"2", "Horseman"}, {"01", "Bowman"}}, "S"),
+            "LAND 1 2 GE 1 HO 2 BO 01 S",
+            "Move through land with 1 General and 2 Horsemen and 01 Bowmen from "
+            "province 1 / 2 to south"},
         Composition{
             "SeaNeverWritesATactic", CommandKind::MoveThroughSea,
-            Fields({"20", "5", "2", "Ship", "30", "Foot soldier", "", "", "Outflank", "E E S"}),
+            Movement("20", "5", "Outflank", {{"2", "Ship"}, {"30", "Foot soldier"}}, "E E S"),
             "SEA 20 5 SH 2 FO 30 E E S",
             "Move through sea with 2 Ships and 30 Foot soldiers from province 20 / 5 to "
             "east east south",
-            Fields({"20", "5", "2", "Ship", "30", "Foot soldier", "", "", "", "E E S"})},
+            Movement("20", "5", "", {{"2", "Ship"}, {"30", "Foot soldier"}}, "E E S")},
         Composition{"RaidTwoBlanksBeforeTo", CommandKind::RaidProvince,
-                    Fields({"12", "7", "6", "Horseman", "", "", "", "", "", "N"}),
-                    "RAID 12 7 HO 6 N",
+                    Movement("12", "7", "", {{"6", "Horseman"}}, "N"), "RAID 12 7 HO 6 N",
                     "Conduct a raid from province 12 / 7 with 6 Horsemen  to north"},
         Composition{"RaidAllTroopsTwoGroups", CommandKind::RaidProvince,
-                    Fields({"12", "7", "", "All", "4", "Bowman", "", "", "", "N N"}),
+                    Movement("12", "7", "", {AllTroops, {"4", "Bowman"}}, "N N"),
                     "RAID 12 7 AT BO 4 N N",
                     "Conduct a raid from province 12 / 7 with all troops and 4 Bowmen  to north "
                     "north"},
-        Composition{"PlaceOne", CommandKind::PlaceUnits, Fields({"12", "7", "Foot soldier"}),
+        Composition{"PlaceOne", CommandKind::PlaceUnits, Groups({{"12", "7", "Foot soldier"}}),
                     "PLA 12 7 FO", "Place one Foot soldier into province 12 / 7"},
-        Composition{"PlaceThree", CommandKind::PlaceUnits,
-                    Fields({"12", "7", "Foot soldier", "13", "7", "Castle", "14", "8", "Ship"}),
-                    "PLA 12 7 FO 13 7 CA 14 8 SH",
-                    "Place one Foot soldier into province 12 / 7, one Castle into province 13 / 7 "
-                    "and one Ship into province 14 / 8"},
+        Composition{
+            "PlaceThree", CommandKind::PlaceUnits,
+            Groups({{"12", "7", "Foot soldier"}, {"13", "7", "Castle"}, {"14", "8", "Ship"}}),
+            "PLA 12 7 FO 13 7 CA 14 8 SH",
+            "Place one Foot soldier into province 12 / 7, one Castle into province 13 / 7 "
+            "and one Ship into province 14 / 8"},
         Composition{"PlaceThirdWithoutSecond", CommandKind::PlaceUnits,
-                    Fields({"1", "1", "Bowman", "", "", "", "3", "3", "Horseman"}),
-                    "PLA 1 1 BO 3 3 HO",
+                    Groups({{"1", "1", "Bowman"}, {}, {"3", "3", "Horseman"}}), "PLA 1 1 BO 3 3 HO",
                     "Place one Bowman into province 1 / 1 and one Horseman into province 3 / 3",
-                    Fields({"1", "1", "Bowman", "3", "3", "Horseman"})},
+                    Groups({{"1", "1", "Bowman"}, {"3", "3", "Horseman"}})},
         Composition{"DefendOne", CommandKind::GiveDefensiveOrders,
-                    Fields({"12", "7", "Frontal assault"}), "DEF 12 7 F",
+                    Groups({{"12", "7", "Frontal assault"}}), "DEF 12 7 F",
                     "Give defensive orders for province 12 / 7 to Frontal assault"},
         Composition{"DefendThree", CommandKind::GiveDefensiveOrders,
-                    Fields({"12", "7", "Frontal assault", "13", "7", "Outflank", "14", "8",
-                            "Counter attack"}),
+                    Groups({{"12", "7", "Frontal assault"},
+                            {"13", "7", "Outflank"},
+                            {"14", "8", "Counter attack"}}),
                     "DEF 12 7 F 13 7 U 14 8 C",
                     "Give defensive orders for province 12 / 7 to Frontal assault, for province "
                     "13 / 7 to Outflank and for province 14 / 8 to Counter attack"},
         Composition{"DefendThirdWithoutSecond", CommandKind::GiveDefensiveOrders,
-                    Fields({"1", "2", "Standard attack", "", "", "", "5", "6", "Outflank"}),
+                    Groups({{"1", "2", "Standard attack"}, {}, {"5", "6", "Outflank"}}),
                     "DEF 1 2 T 5 6 U",
                     "Give defensive orders for province 1 / 2 to Standard attack and for province "
                     "5 / 6 to Outflank",
-                    Fields({"1", "2", "Standard attack", "5", "6", "Outflank"})},
-        Composition{"SpyOne", CommandKind::EspionageEnemyProvince, Fields({"1", "2"}), "ESP 1 2",
-                    "Espionage enemy province 1 / 2"},
+                    Groups({{"1", "2", "Standard attack"}, {"5", "6", "Outflank"}})},
+        Composition{"SpyOne", CommandKind::EspionageEnemyProvince, Groups({{"1", "2", ""}}),
+                    "ESP 1 2", "Espionage enemy province 1 / 2"},
         Composition{"SpyThree", CommandKind::EspionageEnemyProvince,
-                    Fields({"1", "2", "", "3", "4", "", "5", "6"}), "ESP 1 2 3 4 5 6",
+                    Groups({{"1", "2", ""}, {"3", "4", ""}, {"5", "6", ""}}), "ESP 1 2 3 4 5 6",
                     "Espionage enemy provinces 1 / 2, 3 / 4 and 5 / 6"},
         Composition{"SpyThirdWithoutSecond", CommandKind::EspionageEnemyProvince,
-                    Fields({"1", "2", "", "", "", "", "5", "6"}), "ESP 1 2 5 6",
-                    "Espionage enemy provinces 1 / 2 and 5 / 6", Fields({"1", "2", "", "5", "6"})},
-        Composition{"NameProvince", CommandKind::NameProvince, Fields({"12", "7", "New Haven"}),
+                    Groups({{"1", "2", ""}, {}, {"5", "6", ""}}), "ESP 1 2 5 6",
+                    "Espionage enemy provinces 1 / 2 and 5 / 6",
+                    Groups({{"1", "2", ""}, {"5", "6", ""}})},
+        Composition{"NameProvince", CommandKind::NameProvince, NamingFields{"12", "7", "New Haven"},
                     "NAME 12 7 New Haven", "Name province 12 / 7 New Haven"},
-        Composition{"NameKingWithSlash", CommandKind::NameKing, Fields({"Eric the Red/Bold"}),
+        Composition{"NameKingWithSlash", CommandKind::NameKing, King("Eric the Red/Bold"),
                     "NAME Eric the Red/Bold", "Name king Eric the Red/Bold"},
-        Composition{"Alliance", CommandKind::AlterAllianceStatus, Fields({"3", "2"}), "ALL 3 2",
-                    "Alter alliance status to player 3 to 2"},
-        Composition{"BuildIgnoresPlayer", CommandKind::ChangeTerrainType, Fields({"12", "7", "4"}),
-                    "BUILD 12 7", "Change terrain type of province 12 / 7", Fields({"12", "7"})},
-        Composition{"Cede", CommandKind::CedeProvince, Fields({"12", "7", "4"}), "CEDE 12 7 4",
-                    "Cede province 12 / 7 to player 4"}),
+        Composition{"Alliance", CommandKind::AlterAllianceStatus, AllianceFields{"3", "2"},
+                    "ALL 3 2", "Alter alliance status to player 3 to 2"},
+        Composition{"BuildIgnoresPlayer", CommandKind::ChangeTerrainType,
+                    ProvinceFields{"12", "7", "4"}, "BUILD 12 7",
+                    "Change terrain type of province 12 / 7", ProvinceFields{"12", "7", ""}},
+        Composition{"Cede", CommandKind::CedeProvince, ProvinceFields{"12", "7", "4"},
+                    "CEDE 12 7 4", "Cede province 12 / 7 to player 4"}),
     [](const ::testing::TestParamInfo<Composition>& info) { return info.param.name; });
 
 struct Split {
@@ -197,8 +197,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ComposeOrderLine, CancelChangesNothing) {
     auto move = Move({"BEGIN", "A", "END"});
     Selection selected = 1;
-    const auto outcome = ComposeOrderLine(move, selected, InsertMode::Replace,
-                                          CommandKind::PlaceUnits, OrderFields{});
+    const auto outcome =
+        ComposeOrderLine(move, selected, Replace, CommandKind::PlaceUnits, OrderFields{});
     EXPECT_FALSE(outcome.Changed());
     EXPECT_FALSE(outcome.updateGoods);
     EXPECT_EQ(move.Lines(), (Lines{"BEGIN", "A", "END"}));
@@ -208,12 +208,11 @@ TEST(ComposeOrderLine, CancelChangesNothing) {
 TEST(ComposeOrderLine, WritesInTheMoveDisplayFormAndAsksForGoodsAfterPlacements) {
     auto move = Move({"BEGIN", "END"}, DisplayForm::Raw);
     Selection selected;
-    auto outcome = ComposeOrderLine(move, selected, InsertMode::Below, CommandKind::PlaceUnits,
-                                    Fields({"1", "1", "Castle"}));
+    auto outcome = ComposeOrderLine(move, selected, Below, CommandKind::PlaceUnits,
+                                    Groups({{"1", "1", "Castle"}}));
     EXPECT_TRUE(outcome.Changed());
     EXPECT_TRUE(outcome.updateGoods);
-    outcome =
-        ComposeOrderLine(move, selected, InsertMode::Below, CommandKind::NameKing, Fields({"Bob"}));
+    outcome = ComposeOrderLine(move, selected, Below, CommandKind::NameKing, King("Bob"));
     EXPECT_TRUE(outcome.Changed());
     EXPECT_FALSE(outcome.updateGoods);
     EXPECT_EQ(move.Lines(), (Lines{"BEGIN", "PLA 1 1 CA", "NAME Bob", "END"}));
@@ -223,16 +222,15 @@ TEST(ComposeOrderLine, WritesInTheMoveDisplayFormAndAsksForGoodsAfterPlacements)
 TEST(ComposeOrderLine, MessagesReplaceTheBlockAndLeaveTheSelection) {
     auto move = Move({"BEGIN", "A", "END", "Send message(s):", "one", "two", "three"});
     Selection selected = 1;
-    const auto outcome = ComposeOrderLine(move, selected, InsertMode::Above,
-                                          CommandKind::SendMessages, Fields({"Hi"}));
+    const auto outcome =
+        ComposeOrderLine(move, selected, Above, CommandKind::SendMessages, MessageFields{"Hi"});
     EXPECT_TRUE(outcome.Changed());
     EXPECT_FALSE(outcome.updateGoods);
     EXPECT_EQ(move.Lines(), (Lines{"BEGIN", "A", "END", "Send message(s):", "Hi"}));
     EXPECT_EQ(selected, 1U);
 
     selected = 6; // a line the shorter block no longer has
-    ComposeOrderLine(move, selected, InsertMode::Replace, CommandKind::SendMessages,
-                     Fields({"Hi"}));
+    ComposeOrderLine(move, selected, Replace, CommandKind::SendMessages, MessageFields{"Hi"});
     EXPECT_EQ(selected, std::nullopt);
 }
 
@@ -242,9 +240,7 @@ TEST(ComposeOrderLine, UnchangedMessageTextWritesTheSameBlock) {
     auto move = Move(lines);
     Selection selected = 2;
     const std::string text = MessageBlockText(move, 2);
-    EXPECT_EQ(text, "Hello\r\n\r\nBye\r\n");
-    ComposeOrderLine(move, selected, InsertMode::Replace, CommandKind::SendMessages,
-                     Fields({text.c_str()}));
+    ComposeOrderLine(move, selected, Replace, CommandKind::SendMessages, MessageFields{text});
     EXPECT_EQ(move.Lines(), lines);
 }
 

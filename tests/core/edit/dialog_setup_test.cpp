@@ -17,26 +17,22 @@ TEST(DialogSetup, MovementListsOfferAllAndAWayToTakeATypeBack) {
     EXPECT_EQ(land.tactics.back(), "");
     EXPECT_EQ(land.directions, (Entries{"North", "East", "South", "West"}));
 
-    // Without the tactic group the lower part moves up by its height.
     const MovementDialogSetup raid = SetupMovementDialog(CommandKind::RaidProvince);
     EXPECT_FALSE(raid.tacticShown);
     EXPECT_TRUE(raid.tactics.empty());
-    EXPECT_EQ(land.directionTop - raid.directionTop, land.height - raid.height);
-    EXPECT_EQ(land.buttonsTop - raid.buttonsTop, land.height - raid.height);
 }
 
-TEST(DialogSetup, UnitsDialogPerCommand) {
-    const UnitsDialogSetup place = SetupUnitsDialog(CommandKind::PlaceUnits);
+TEST(DialogSetup, ProvinceGroupsPerCommand) {
+    const ProvinceGroupsSetup place = SetupProvinceGroupsDialog(CommandKind::PlaceUnits);
     EXPECT_EQ(SelectComboItem(place.choices, "General"), std::nullopt);
     EXPECT_EQ(place.choices.size(), 5U);
-    EXPECT_EQ(SetupUnitsDialog(CommandKind::GiveDefensiveOrders).groupCaptions[1],
+    EXPECT_EQ(SetupProvinceGroupsDialog(CommandKind::GiveDefensiveOrders).groupCaptions[1],
               "Order 2 (optional)");
 
-    const UnitsDialogSetup spy = SetupUnitsDialog(CommandKind::EspionageEnemyProvince);
+    const ProvinceGroupsSetup spy = SetupProvinceGroupsDialog(CommandKind::EspionageEnemyProvince);
     EXPECT_TRUE(spy.choiceLabel.empty());
     EXPECT_TRUE(spy.choices.empty());
     EXPECT_FALSE(spy.provinceLabelsShown);
-    EXPECT_EQ(spy.geometry.height, 245);
 }
 
 TEST(DialogSetup, TerrainChangeHidesThePlayer) {

@@ -10,7 +10,7 @@ namespace {
 using move::CommandKind;
 using move::DisplayForm;
 using move::MessageKind;
-using testing::Fields;
+using testing::King;
 using testing::Lines;
 using testing::Move;
 
@@ -81,7 +81,7 @@ TEST(EditOrder, WarnsAboutAForbiddenTerrainChangeAndGoesOn) {
               (UserMessage{MessageKind::Warning,
                            "Global GM option disallow the use of the BUILD command!"}));
     EXPECT_EQ(decision.dialog,
-              (DialogRequest{CommandKind::NameKing, DisplayForm::Natural, Fields({"Bob"})}));
+              (DialogRequest{CommandKind::NameKing, DisplayForm::Natural, King("Bob")}));
 }
 
 TEST(EditOrder, OpensTheMessageBlockAsOneText) {
@@ -89,7 +89,7 @@ TEST(EditOrder, OpensTheMessageBlockAsOneText) {
     const DialogDecision decision = Edit(lines, 2, {DisplayForm::Raw, std::nullopt});
     EXPECT_EQ(decision.message, std::nullopt);
     EXPECT_EQ(decision.dialog, (DialogRequest{CommandKind::SendMessages, DisplayForm::Raw,
-                                              Fields({"Hello\r\n\r\nBye\r\n"})}));
+                                              MessageFields{"Hello\r\n\r\nBye\r\n"}}));
 }
 
 TEST(EditOrder, LineWithoutOrderOpensNothing) {
@@ -103,16 +103,14 @@ TEST(OrderRoad, NewLandMovementIsShownInBothFormsAndEditedWithItsFields) {
     move::MoveList move;
     Selection selected;
     const CommandsListState commands{DisplayForm::Natural, NaturalMoveThroughLand};
-    const InsertMode mode = InsertModeFor(DialogOpener::ButtonBelow);
 
-    const DialogDecision opened = DecideCommandDialog(OpensNewOrder(DialogOpener::ButtonBelow),
-                                                      commands, true, move, selected);
+    const DialogDecision opened = DecideCommandDialog(true, commands, true, move, selected);
     ASSERT_TRUE(opened.dialog);
-    EXPECT_EQ(move::InfoOf(opened.dialog->kind).dialog, move::CommandDialog::TFormMoveC1);
+    EXPECT_EQ(move::InfoOf(opened.dialog->kind).dialog, move::CommandDialog::Movement);
 
     const OrderFields entered =
-        Fields({"3", "4", "5", "Foot soldier", "3", "Bowman", "", "", "Outflank", "N E"});
-    ComposeOrderLine(move, selected, mode, opened.dialog->kind, entered);
+        testing::Movement("3", "4", "Outflank", {{"5", "Foot soldier"}, {"3", "Bowman"}}, "N E");
+    ComposeOrderLine(move, selected, InsertMode::Below, opened.dialog->kind, entered);
     EXPECT_EQ(selected, 1U);
 
     move.form = DisplayForm::Raw;
@@ -120,8 +118,7 @@ TEST(OrderRoad, NewLandMovementIsShownInBothFormsAndEditedWithItsFields) {
 
     for (DisplayForm form : {DisplayForm::Raw, DisplayForm::Natural}) {
         move.form = form;
-        const DialogDecision edit = DecideCommandDialog(OpensNewOrder(DialogOpener::ButtonEdit),
-                                                        commands, true, move, selected);
+        const DialogDecision edit = DecideCommandDialog(false, commands, true, move, selected);
         EXPECT_EQ(edit.message, std::nullopt);
         EXPECT_EQ(edit.dialog,
                   (DialogRequest{CommandKind::MoveThroughLand, DisplayForm::Natural, entered}));

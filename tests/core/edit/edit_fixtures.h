@@ -1,12 +1,14 @@
 #pragma once
-// Small builders shared by the editing tests: field texts and moves written out in full.
+// Small builders shared by the editing tests: order fields and moves written out in full.
 
 #include "../move/move_builder.h"
+#include "core/edit/compose.h"
 #include "core/edit/dispatch.h"
 #include "core/edit/order_fields.h"
 #include "core/edit/read_back.h"
 #include "core/move/move_list.h"
 
+#include <algorithm>
 #include <initializer_list>
 #include <ostream>
 #include <string>
@@ -16,14 +18,23 @@ namespace orv::edit::testing {
 
 using Lines = std::vector<std::string>;
 
-// Field texts from slot 1 on; the slots not given stay empty.
-inline OrderFields Fields(std::initializer_list<const char*> texts) {
-    OrderFields f;
-    std::size_t i = 0;
-    for (const char* text : texts) {
-        f.slot.at(i++) = text;
-    }
+// A movement with the troop groups given, the rest empty.
+inline MovementFields Movement(const char* x, const char* y, const char* tactic,
+                               std::initializer_list<Troop> troops, const char* direction) {
+    MovementFields f{x, y, tactic, {}, direction};
+    std::copy(troops.begin(), troops.end(), f.troops.begin());
     return f;
+}
+
+// Province groups from the first on; the groups not given stay empty.
+inline ProvinceGroups Groups(std::initializer_list<ProvinceGroup> groups) {
+    ProvinceGroups f;
+    std::copy(groups.begin(), groups.end(), f.groups.begin());
+    return f;
+}
+
+inline NamingFields King(const char* name) {
+    return {"", "", name};
 }
 
 // Lines written as one text with '|' between them: "BEGIN|A|END".
@@ -42,32 +53,18 @@ using move::testing::Move;
 
 namespace orv::edit {
 
-// Readable failure output: the slots up to the last one given, quoted.
-inline void PrintTo(const OrderFields& f, std::ostream* os) {
-    std::size_t used = f.slot.size();
-    while (used > 0 && f.slot[used - 1].empty()) {
-        --used;
-    }
-    *os << "{";
-    for (std::size_t i = 0; i < used; ++i) {
-        *os << (i ? ", \"" : "\"") << f.slot[i] << "\"";
-    }
-    *os << "}";
-}
-
+// Readable failure output: an order shown as the raw line its fields compose.
 inline void PrintTo(const EditedOrder& order, std::ostream* os) {
-    *os << "kind " << static_cast<int>(order.kind) << " ";
-    PrintTo(order.fields, os);
+    *os << "kind " << static_cast<int>(order.kind) << " \""
+        << ComposeLine(order.kind, order.fields, move::DisplayForm::Raw) << "\"";
 }
-
 inline void PrintTo(const UserMessage& message, std::ostream* os) {
     *os << "message kind " << static_cast<int>(message.kind) << " \"" << message.text << "\"";
 }
-
 inline void PrintTo(const DialogRequest& request, std::ostream* os) {
     *os << "dialog for kind " << static_cast<int>(request.kind) << ", list form "
-        << static_cast<int>(request.listForm) << " ";
-    PrintTo(request.fields, os);
+        << static_cast<int>(request.listForm) << " \""
+        << ComposeLine(request.kind, request.fields, move::DisplayForm::Raw) << "\"";
 }
 
 } // namespace orv::edit

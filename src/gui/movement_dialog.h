@@ -5,16 +5,19 @@
 
 #include "gui/command_dialog.h"
 
+#include <array>
+
 class QComboBox;
 class QGroupBox;
 class QLineEdit;
 
 namespace orv::gui {
 
-class TFormMoveC1 : public TCommandDialog {
+// Land and sea movements and raids; the form of old called TFormMoveC1.
+class MovementDialog : public CommandDialogBase {
     Q_OBJECT
   public:
-    TFormMoveC1(QWidget* parent, Notifier& messages);
+    MovementDialog(QWidget* parent, Notifier& messages);
 
     edit::OrderFields Fields() const override;
 
@@ -37,11 +40,18 @@ class TFormMoveC1 : public TCommandDialog {
     QLineEdit* EditDirection;
 
   public slots:
+    // A direction picked from the open list (by a click or Enter) adds its step to the path.
     void ComboBoxDirectionChange(int index);
 
   protected:
     void Configure(move::CommandKind kind, const edit::OrderFields& fields) override;
     QWidget* FirstField() const override;
+    QWidget* FieldControl(const edit::FieldRef& field) const override;
+
+  private:
+    // The troop groups' number fields and type lists, first group first.
+    std::array<QLineEdit*, 3> numbers_{};
+    std::array<QComboBox*, 3> types_{};
 };
 
 } // namespace orv::gui

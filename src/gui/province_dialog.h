@@ -12,11 +12,12 @@ class QLineEdit;
 
 namespace orv::gui {
 
-class TFormMoveC5 : public TCommandDialog {
+// Cession and terrain change; the form of old called TFormMoveC5.
+class ProvinceDialog : public CommandDialogBase {
     Q_OBJECT
   public:
     // The tribe list is read each time the dialog opens.
-    TFormMoveC5(QWidget* parent, Notifier& messages, const report::Game& game);
+    ProvinceDialog(QWidget* parent, Notifier& messages, const report::Game& game);
 
     edit::OrderFields Fields() const override;
 
@@ -32,6 +33,8 @@ class TFormMoveC5 : public TCommandDialog {
   protected:
     void Configure(move::CommandKind kind, const edit::OrderFields& fields) override;
     QWidget* FirstField() const override;
+    QWidget* FieldControl(const edit::FieldRef& field) const override;
+    void FinishEditing() override { ComboBoxPlayerExit(); }
 
   private:
     const report::Game& game_;

@@ -8,10 +8,11 @@ class QLineEdit;
 
 namespace orv::gui {
 
-class TFormMoveC3 : public TCommandDialog {
+// Naming a province; the form of old called TFormMoveC3.
+class NameProvinceDialog : public CommandDialogBase {
     Q_OBJECT
   public:
-    TFormMoveC3(QWidget* parent, Notifier& messages);
+    NameProvinceDialog(QWidget* parent, Notifier& messages);
 
     edit::OrderFields Fields() const override;
 
@@ -23,6 +24,7 @@ class TFormMoveC3 : public TCommandDialog {
   protected:
     void Configure(move::CommandKind kind, const edit::OrderFields& fields) override;
     QWidget* FirstField() const override;
+    QWidget* FieldControl(const edit::FieldRef& field) const override;
 };
 
 } // namespace orv::gui

@@ -1,4 +1,4 @@
-#include "gui/movec4.h"
+#include "gui/alliance_dialog.h"
 
 #include "core/edit/dialog_setup.h"
 #include "core/edit/validate.h"
@@ -26,40 +26,43 @@ void CutToPlayerNumber(QComboBox* box) {
     }
 }
 
-TFormMoveC4::TFormMoveC4(QWidget* parent, Notifier& messages, const report::Game& game)
-    : TCommandDialog(parent, messages, "FormMoveC4"),
+AllianceDialog::AllianceDialog(QWidget* parent, Notifier& messages, const report::Game& game)
+    : CommandDialogBase(parent, messages, "FormMoveC4"),
       ComboBoxPlayer(NamedCombo(this, "ComboBoxPlayer", true)),
       ComboBoxStatus(NamedCombo(this, "ComboBoxStatus", false)), game_(game) {
     auto* form = new QFormLayout;
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     form->addRow(NamedLabel(this, "Label1", "Player Number:"), ComboBoxPlayer);
     form->addRow(NamedLabel(this, "Label2", "Status:"), ComboBoxStatus);
-    StackWithButtons(form, FixedDialogWidth);
-    OnFocusLeave(ComboBoxPlayer, [this] { ComboBoxPlayerExit(); });
+    StackWithButtons(form, 44);
+    // The box alone is called on, as it may lose the focus while the dialog is destroyed.
+    OnFocusLeave(ComboBoxPlayer, [box = ComboBoxPlayer] { CutToPlayerNumber(box); });
 }
 
-void TFormMoveC4::Configure(move::CommandKind, const edit::OrderFields& fields) {
+void AllianceDialog::Configure(move::CommandKind, const edit::OrderFields& fields) {
+    const auto& f = edit::FieldsOf<edit::AllianceFields>(fields);
     ComboBoxStatus->clear();
-    FillPlayerChoices(ComboBoxPlayer, game_, fields.At(1));
+    FillPlayerChoices(ComboBoxPlayer, game_, f.player);
     FillCombo(ComboBoxStatus, edit::StatusEntries());
-    if (fields.Given(2)) {
-        SelectComboItem(ComboBoxStatus, fields.At(2));
+    if (!f.status.empty()) {
+        SelectComboItem(ComboBoxStatus, f.status);
     }
 }
 
-edit::OrderFields TFormMoveC4::Fields() const {
-    edit::OrderFields fields;
-    fields.Set(1, ComboText(ComboBoxPlayer));
-    fields.Set(2, ComboText(ComboBoxStatus));
-    return fields;
+edit::OrderFields AllianceDialog::Fields() const {
+    return edit::AllianceFields{ComboText(ComboBoxPlayer), ComboText(ComboBoxStatus)};
 }
 
-void TFormMoveC4::ComboBoxPlayerExit() {
+void AllianceDialog::ComboBoxPlayerExit() {
     CutToPlayerNumber(ComboBoxPlayer);
 }
 
-QWidget* TFormMoveC4::FirstField() const {
+QWidget* AllianceDialog::FirstField() const {
     return ComboBoxPlayer;
+}
+
+QWidget* AllianceDialog::FieldControl(const edit::FieldRef& field) const {
+    return field.name == edit::FieldName::Status ? ComboBoxStatus : ComboBoxPlayer;
 }
 
 } // namespace orv::gui

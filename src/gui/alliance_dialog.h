@@ -9,11 +9,12 @@ class QComboBox;
 
 namespace orv::gui {
 
-class TFormMoveC4 : public TCommandDialog {
+// A change of the alliance status; the form of old called TFormMoveC4.
+class AllianceDialog : public CommandDialogBase {
     Q_OBJECT
   public:
     // The tribe list is read each time the dialog opens.
-    TFormMoveC4(QWidget* parent, Notifier& messages, const report::Game& game);
+    AllianceDialog(QWidget* parent, Notifier& messages, const report::Game& game);
 
     edit::OrderFields Fields() const override;
 
@@ -26,6 +27,8 @@ class TFormMoveC4 : public TCommandDialog {
   protected:
     void Configure(move::CommandKind kind, const edit::OrderFields& fields) override;
     QWidget* FirstField() const override;
+    QWidget* FieldControl(const edit::FieldRef& field) const override;
+    void FinishEditing() override { ComboBoxPlayerExit(); }
 
   private:
     const report::Game& game_;
@@ -34,7 +37,8 @@ class TFormMoveC4 : public TCommandDialog {
 // Fills a player list with "N - name" for every tribe of the game, then shows the text.
 void FillPlayerChoices(QComboBox* box, const report::Game& game, const std::string& text);
 
-// A picked entry "3 - name" leaves the player number 3 when the field is left.
+// A field holding a whole entry "3 - name" keeps the player number 3: on leaving the field
+// and on OK.
 void CutToPlayerNumber(QComboBox* box);
 
 } // namespace orv::gui

@@ -7,10 +7,11 @@ class QLineEdit;
 
 namespace orv::gui {
 
-class TFormMoveC6 : public TCommandDialog {
+// Naming the queen or king; the form of old called TFormMoveC6.
+class NameKingDialog : public CommandDialogBase {
     Q_OBJECT
   public:
-    TFormMoveC6(QWidget* parent, Notifier& messages);
+    NameKingDialog(QWidget* parent, Notifier& messages);
 
     edit::OrderFields Fields() const override;
 
@@ -19,6 +20,7 @@ class TFormMoveC6 : public TCommandDialog {
   protected:
     void Configure(move::CommandKind kind, const edit::OrderFields& fields) override;
     QWidget* FirstField() const override;
+    QWidget* FieldControl(const edit::FieldRef&) const override { return EditName; }
 };
 
 } // namespace orv::gui

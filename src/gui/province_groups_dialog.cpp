@@ -1,4 +1,4 @@
-#include "gui/movec2.h"
+#include "gui/province_groups_dialog.h"
 
 #include "core/edit/dialog_setup.h"
 #include "gui/text_codec.h"
@@ -10,12 +10,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 namespace orv::gui {
 
 namespace {
-
-constexpr int Group1Top = 32;
 
 // The object names of one group's controls; the X and Y labels keep the names they have
 // always had.
@@ -28,31 +27,23 @@ struct GroupNames {
     const char* editY;
     const char* labelChoice;
     const char* choice;
+    const char* pick;
 };
 
 constexpr std::array<GroupNames, 3> Names{{
     {"GroupBoxUnit1", "LabelP1", "LabelX", "EditX1", "LabelY", "EditY1", "LabelType1",
-     "ComboBoxType1"},
+     "ComboBoxType1", "ButtonPickOnMap1"},
     {"GroupBoxUnit2", "LabelP2", "Label1", "EditX2", "Label2", "EditY2", "LabelType2",
-     "ComboBoxType2"},
+     "ComboBoxType2", "ButtonPickOnMap2"},
     {"GroupBoxUnit3", "LabelP3", "Label7", "EditX3", "Label8", "EditY3", "LabelType3",
-     "ComboBoxType3"},
+     "ComboBoxType3", "ButtonPickOnMap3"},
 }};
 
-TFormMoveC2::UnitGroup MakeGroup(QWidget* parent, const GroupNames& names) {
-    TFormMoveC2::UnitGroup group{};
-    group.box = new QGroupBox(parent);
-    group.box->setObjectName(QString::fromLatin1(names.box));
-    group.labelProvince = NamedLabel(group.box, names.labelProvince, "Province:");
-    group.editX = NamedEdit(group.box, names.editX, ShortFieldWidth);
-    group.editY = NamedEdit(group.box, names.editY, ShortFieldWidth);
-    group.labelChoice = NamedLabel(group.box, names.labelChoice, "Type:");
-    group.choice = NamedCombo(group.box, names.choice, false);
-
+// "Province:  X: [ ]  Y: [ ]   Pick on map" above "Type: [list]"; the grid's first row
+// keeps the province labels and the choice label in one column.
+QGridLayout* GroupGrid(ProvinceGroupsDialog::UnitGroup& group, const GroupNames& names) {
     auto* grid = new QGridLayout(group.box);
-    grid->setContentsMargins(GroupMargins());
-    grid->setHorizontalSpacing(6);
-    grid->setVerticalSpacing(4);
+    grid->setContentsMargins(GroupMargins(group.box));
     grid->addWidget(group.labelProvince, 0, 0);
     grid->addWidget(NamedLabel(group.box, names.labelX, "X:"), 0, 1);
     grid->addWidget(group.editX, 0, 2);
@@ -60,26 +51,29 @@ TFormMoveC2::UnitGroup MakeGroup(QWidget* parent, const GroupNames& names) {
     grid->addWidget(group.editY, 0, 4);
     grid->setColumnStretch(5, 1);
     grid->addWidget(group.labelChoice, 1, 0);
-    grid->addWidget(group.choice, 1, 1, 1, 5);
-    return group;
+    grid->addWidget(group.choice, 1, 1, 1, 6);
+    return grid;
 }
 
 } // namespace
 
-TFormMoveC2::TFormMoveC2(QWidget* parent, Notifier& messages)
-    : TCommandDialog(parent, messages, "FormMoveC2") {
-    SetClientWidth(FixedDialogWidth);
-    LabelCommand->setGeometry(GroupLeft, 8, GroupWidth, 18);
-    constexpr std::array<const char*, 3> pickNames{"ButtonPickOnMap1", "ButtonPickOnMap2",
-                                                   "ButtonPickOnMap3"};
+ProvinceGroupsDialog::ProvinceGroupsDialog(QWidget* parent, Notifier& messages)
+    : CommandDialogBase(parent, messages, "FormMoveC2") {
+    auto* body = new QVBoxLayout;
     for (std::size_t i = 0; i < groups_.size(); ++i) {
-        groups_[i] = MakeGroup(this, Names[i]);
+        const GroupNames& names = Names[i];
         UnitGroup& group = groups_[i];
-        if (auto* grid = qobject_cast<QGridLayout*>(group.box->layout())) {
-            grid->addWidget(PickButton(group.box, pickNames[i], group.editX, group.editY), 0, 5,
-                            Qt::AlignRight);
-        }
+        group.box = NamedGroup(this, names.box, "");
+        group.labelProvince = NamedLabel(group.box, names.labelProvince, "Province:");
+        group.editX = NamedNumberEdit(group.box, names.editX);
+        group.editY = NamedNumberEdit(group.box, names.editY);
+        group.labelChoice = NamedLabel(group.box, names.labelChoice, "Type:");
+        group.choice = NamedCombo(group.box, names.choice, false);
+        GroupGrid(group, names)
+            ->addWidget(PickButton(group.box, names.pick, group.editX, group.editY), 0, 6);
+        body->addWidget(group.box);
     }
+    StackWithButtons(body, 44);
     GroupBoxUnit1 = groups_[0].box;
     GroupBoxUnit2 = groups_[1].box;
     GroupBoxUnit3 = groups_[2].box;
@@ -106,45 +100,54 @@ TFormMoveC2::TFormMoveC2(QWidget* parent, Notifier& messages)
     }
     setTabOrder(previous, ButtonOK);
     setTabOrder(ButtonOK, ButtonCancel);
-    TFormMoveC2::Configure(move::CommandKind::PlaceUnits, {});
+    ProvinceGroupsDialog::Configure(move::CommandKind::PlaceUnits, {});
 }
 
-void TFormMoveC2::Configure(move::CommandKind kind, const edit::OrderFields& fields) {
-    const edit::UnitsDialogSetup setup = edit::SetupUnitsDialog(kind);
+void ProvinceGroupsDialog::Configure(move::CommandKind kind, const edit::OrderFields& fields) {
+    const auto& f = edit::FieldsOf<edit::ProvinceGroups>(fields);
+    const edit::ProvinceGroupsSetup setup = edit::SetupProvinceGroupsDialog(kind);
     const bool choiceShown = !setup.choiceLabel.empty();
-    const std::array<int, 3> tops{Group1Top, setup.geometry.group2Top, setup.geometry.group3Top};
     for (std::size_t i = 0; i < groups_.size(); ++i) {
         const UnitGroup& group = groups_[i];
-        const int first = 3 * static_cast<int>(i) + 1;
-        group.editX->setText(FromText(fields.At(first)));
-        group.editY->setText(FromText(fields.At(first + 1)));
+        group.editX->setText(FromText(f.groups[i].x));
+        group.editY->setText(FromText(f.groups[i].y));
         FillCombo(group.choice, setup.choices);
-        if (fields.Given(first + 2)) {
-            SelectComboItem(group.choice, fields.At(first + 2));
+        if (!f.groups[i].choice.empty()) {
+            SelectComboItem(group.choice, f.groups[i].choice);
         }
         group.box->setTitle(FromText(setup.groupCaptions[i]));
         group.labelProvince->setVisible(setup.provinceLabelsShown);
         group.labelChoice->setText(FromText(setup.choiceLabel));
         group.labelChoice->setVisible(choiceShown);
         group.choice->setVisible(choiceShown);
-        group.box->setGeometry(GroupLeft, tops[i], GroupWidth, setup.geometry.groupHeight);
     }
-    PlaceButtons(setup.geometry.buttonsTop, setup.geometry.height);
 }
 
-edit::OrderFields TFormMoveC2::Fields() const {
-    edit::OrderFields fields;
+edit::OrderFields ProvinceGroupsDialog::Fields() const {
+    edit::ProvinceGroups f;
     for (std::size_t i = 0; i < groups_.size(); ++i) {
-        const int first = 3 * static_cast<int>(i) + 1;
-        fields.Set(first, ToText(groups_[i].editX->text()));
-        fields.Set(first + 1, ToText(groups_[i].editY->text()));
-        fields.Set(first + 2, ComboText(groups_[i].choice));
+        f.groups[i] = {ToText(groups_[i].editX->text()), ToText(groups_[i].editY->text()),
+                       ComboText(groups_[i].choice)};
     }
-    return fields;
+    return f;
 }
 
-QWidget* TFormMoveC2::FirstField() const {
+QWidget* ProvinceGroupsDialog::FirstField() const {
     return EditX1;
+}
+
+QWidget* ProvinceGroupsDialog::FieldControl(const edit::FieldRef& field) const {
+    const UnitGroup& group = groups_[static_cast<std::size_t>(field.index) % groups_.size()];
+    switch (field.name) {
+    case edit::FieldName::X:
+        return group.editX;
+    case edit::FieldName::Y:
+        return group.editY;
+    case edit::FieldName::Choice:
+        return group.choice;
+    default:
+        return nullptr;
+    }
 }
 
 } // namespace orv::gui

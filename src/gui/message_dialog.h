@@ -8,10 +8,11 @@ class QPlainTextEdit;
 
 namespace orv::gui {
 
-class TFormMoveC7 : public TCommandDialog {
+// The messages after "END"; the form of old called TFormMoveC7.
+class MessageDialog : public CommandDialogBase {
     Q_OBJECT
   public:
-    TFormMoveC7(QWidget* parent, Notifier& messages);
+    MessageDialog(QWidget* parent, Notifier& messages);
 
     edit::OrderFields Fields() const override;
 
@@ -20,6 +21,7 @@ class TFormMoveC7 : public TCommandDialog {
   protected:
     void Configure(move::CommandKind kind, const edit::OrderFields& fields) override;
     QWidget* FirstField() const override;
+    QWidget* FieldControl(const edit::FieldRef&) const override;
 };
 
 } // namespace orv::gui

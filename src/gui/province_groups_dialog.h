@@ -1,7 +1,7 @@
 #pragma once
-// The multi-unit dialog: placements, defensive orders and espionage for up to three
+// The province-groups dialog: placements, defensive orders and espionage for up to three
 // provinces, each with a troop type, a tactic or nothing. One window with three equal
-// groups is relabelled and resized for each command.
+// groups is relabelled for each command, and hides the choices espionage has none of.
 
 #include "gui/command_dialog.h"
 
@@ -14,10 +14,11 @@ class QLineEdit;
 
 namespace orv::gui {
 
-class TFormMoveC2 : public TCommandDialog {
+// Placements, defensive orders and espionage; the form of old called TFormMoveC2.
+class ProvinceGroupsDialog : public CommandDialogBase {
     Q_OBJECT
   public:
-    TFormMoveC2(QWidget* parent, Notifier& messages);
+    ProvinceGroupsDialog(QWidget* parent, Notifier& messages);
 
     edit::OrderFields Fields() const override;
 
@@ -48,6 +49,7 @@ class TFormMoveC2 : public TCommandDialog {
   protected:
     void Configure(move::CommandKind kind, const edit::OrderFields& fields) override;
     QWidget* FirstField() const override;
+    QWidget* FieldControl(const edit::FieldRef& field) const override;
 
   private:
     std::array<UnitGroup, 3> groups_{};
