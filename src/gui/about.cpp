@@ -14,13 +14,21 @@ namespace {
 
 constexpr int AboutHelpContext = 100;
 
+// The colours of the title picture.
+constexpr QRgb SeaBlue = 0x285aa0;
+constexpr QRgb LandGreen = 0x6e9646;
+constexpr QRgb CellLine = 0x14283c;
+constexpr QRgb CastleRed = 0x963c28;
+
 // A small map of provinces: land, sea and a castle.
 QPixmap TitlePicture() {
     constexpr int cell = 24;
     constexpr int cols = 16;
     constexpr int rows = 4;
+    constexpr int castle = cell / 2;
+    constexpr int titlePoints = 22;
     QPixmap picture(cols * cell, rows * cell);
-    picture.fill(QColor(40, 90, 160));
+    picture.fill(QColor(SeaBlue));
     QPainter painter(&picture);
     static constexpr const char* land[rows] = {"..##....###.....", ".####..#####..#.",
                                                "..###...###.###.", "...#......##...."};
@@ -28,19 +36,21 @@ QPixmap TitlePicture() {
         for (int x = 0; x < cols; ++x) {
             const bool isLand = land[y][x] == '#';
             const QRect r(x * cell, y * cell, cell, cell);
-            painter.fillRect(r, isLand ? QColor(110, 150, 70) : QColor(40, 90, 160));
-            painter.setPen(QColor(20, 40, 60));
+            painter.fillRect(r, QColor(isLand ? LandGreen : SeaBlue));
+            painter.setPen(QColor(CellLine));
             painter.drawRect(r.adjusted(0, 0, -1, -1));
         }
     }
-    painter.fillRect(QRect(3 * cell + 6, 1 * cell + 6, 12, 12), QColor(150, 60, 40));
+    // In the middle of the fourth province of the second row.
+    painter.fillRect(QRect(3 * cell + castle / 2, cell + castle / 2, castle, castle),
+                     QColor(CastleRed));
     QFont title = painter.font();
-    title.setPointSize(22);
+    title.setPointSize(titlePoints);
     title.setBold(true);
     painter.setFont(title);
     painter.setPen(Qt::white);
-    painter.drawText(QRect(0, 0, picture.width(), picture.height() - 20), Qt::AlignCenter,
-                     QStringLiteral("OrvMove"));
+    painter.drawText(QRect(0, 0, picture.width(), picture.height() - cell + castle / 2),
+                     Qt::AlignCenter, QStringLiteral("OrvMove"));
     return picture;
 }
 

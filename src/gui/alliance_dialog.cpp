@@ -34,7 +34,7 @@ AllianceDialog::AllianceDialog(QWidget* parent, Notifier& messages, const report
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     form->addRow(NamedLabel(this, "Label1", "Player Number:"), ComboBoxPlayer);
     form->addRow(NamedLabel(this, "Label2", "Status:"), ComboBoxStatus);
-    StackWithButtons(form, 44);
+    StackWithButtons(form, UsualColumns);
     // The box alone is called on, as it may lose the focus while the dialog is destroyed.
     OnFocusLeave(ComboBoxPlayer, [box = ComboBoxPlayer] { CutToPlayerNumber(box); });
 }

@@ -23,7 +23,8 @@ TFormCheckResult::TFormCheckResult(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), memo_(new QPlainTextEdit(this)) {
     setObjectName(QStringLiteral("FormCheckResult"));
     setWindowTitle(QStringLiteral("Check move result"));
-    resize(700, 350);
+    constexpr QSize StartSize(700, 350);
+    resize(StartSize);
     memo_->setObjectName(QStringLiteral("Memo"));
     memo_->setFont(FixedPitchFont());
     memo_->setLineWrapMode(QPlainTextEdit::NoWrap);

@@ -93,6 +93,8 @@ class CommandDialogBase : public QDialog {
     // window as high as they need and at least about as wide as the given number of
     // characters of its font.
     void StackWithButtons(QLayout* body, int minimumColumns);
+    // The width most dialogs take, in characters.
+    static constexpr int UsualColumns = 44;
     // A "Pick on map" button beside a province's fields: fills x and y with the province
     // the user clicks on the graphical map. It takes no keyboard focus, so the tab order of
     // the fields stays as it was.

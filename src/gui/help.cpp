@@ -88,7 +88,8 @@ THelpWindow::THelpWindow(QWidget* parent)
     InitHelpResources();
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(QStringLiteral("OrvMove Help"));
-    resize(640, 560);
+    constexpr QSize StartSize(640, 560);
+    resize(StartSize);
     browser_->setObjectName(QStringLiteral("HelpBrowser"));
     browser_->setOpenExternalLinks(true);
 

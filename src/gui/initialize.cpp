@@ -30,7 +30,8 @@ TFormInitialize::TFormInitialize(QWidget* parent)
     comboBoxTribes_->setObjectName(QStringLiteral("ComboBoxTribes"));
     comboBoxTribes_->setEditable(true);
     comboBoxTribes_->setInsertPolicy(QComboBox::NoInsert);
-    comboBoxTribes_->setMinimumWidth(260);
+    constexpr int TribeFieldWidth = 260;
+    comboBoxTribes_->setMinimumWidth(TribeFieldWidth);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("ButtonOK"));

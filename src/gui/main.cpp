@@ -57,8 +57,10 @@ TFormMain::TFormMain(Environment env, QWidget* parent) : QMainWindow(parent), en
     draft_ = new DraftKeeper(*document_, env_.dataDir, this);
     BuildMenus();
     BuildPanel();
-    resize(700, 600);
-    setMinimumSize(480, 400);
+    constexpr QSize StartSize(700, 600);
+    constexpr QSize SmallestSize(480, 400);
+    resize(StartSize);
+    setMinimumSize(SmallestSize);
     CenterOnScreen(this);
     connect(this, &TFormMain::StateShown, this, &TFormMain::RefreshMapWindow);
     RestoreWindowState();

@@ -73,7 +73,8 @@ void TFormMain::BuildPanel() {
     auto* central = new QWidget(this);
     auto* panel = new QWidget(central);
     panel->setObjectName(QStringLiteral("PanelTop"));
-    panel->setFixedHeight(265);
+    constexpr int PanelHeight = 265;
+    panel->setFixedHeight(PanelHeight);
 
     ListBoxCommands = new QListWidget(panel);
     ListBoxCommands->setObjectName(QStringLiteral("ListBoxCommands"));

@@ -139,7 +139,8 @@ TFormMap::TFormMap(QWidget* parent) : QWidget(parent, Qt::Window) {
         this);
     legend->setObjectName(QStringLiteral("LabelLegend"));
     legend->setWordWrap(true);
-    legend->setMinimumWidth(120);
+    constexpr int LegendWidth = 120;
+    legend->setMinimumWidth(LegendWidth);
     bar->addWidget(legend, 1);
     messages_ = new QLabel(this);
     messages_->setObjectName(QStringLiteral("LabelMapMessages"));
@@ -152,7 +153,8 @@ TFormMap::TFormMap(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->addLayout(bar);
     layout->addWidget(scroll_, 1);
     layout->addWidget(messages_);
-    resize(900, 700);
+    constexpr QSize StartSize(900, 700);
+    resize(StartSize);
     connect(canvas_, &TMapCanvas::ProvinceClicked, this, &TFormMap::ProvinceClick);
     connect(canvas_, &TMapCanvas::ZoomRequested, this, &TFormMap::Zoom);
     connect(canvas_, &TMapCanvas::Dragged, this, &TFormMap::ScrollBy);

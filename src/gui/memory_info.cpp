@@ -16,7 +16,8 @@ MemoryInfo ReadMemoryInfo() {
         (static_cast<std::uint64_t>(si.freeram) + static_cast<std::uint64_t>(si.bufferram)) * unit;
     info.totalKilobytes = total / 1024;
     const std::uint64_t used = free < total ? total - free : 0;
-    info.percentInUse = static_cast<int>(used * 100 / total);
+    constexpr unsigned long long Percent = 100;
+    info.percentInUse = static_cast<int>(used * Percent / total);
     return info;
 }
 

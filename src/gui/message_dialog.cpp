@@ -23,7 +23,9 @@ MessageDialog::MessageDialog(QWidget* parent, Notifier& messages)
     Memo->setTabChangesFocus(true);
     auto* body = new QVBoxLayout;
     body->addWidget(Memo);
-    StackWithButtons(body, 68);
+    // Room for a line of a message as a mail carries it.
+    constexpr int MessageColumns = 68;
+    StackWithButtons(body, MessageColumns);
 }
 
 void MessageDialog::Configure(move::CommandKind, const edit::OrderFields& fields) {

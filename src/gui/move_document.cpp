@@ -44,7 +44,8 @@ class EditCommand final : public QUndoCommand {
 
 MoveDocument::MoveDocument(QObject* parent) : QObject(parent), undo_(new QUndoStack(this)) {
     // A long history of whole moves (every load is one step) must not eat the memory.
-    undo_->setUndoLimit(500);
+    constexpr int Steps = 500;
+    undo_->setUndoLimit(Steps);
     connect(undo_, &QUndoStack::cleanChanged, this,
             [this](bool clean) { emit ModifiedChanged(!clean); });
 }

@@ -104,7 +104,7 @@ MovementDialog::MovementDialog(QWidget* parent, Notifier& messages)
                              GroupBoxTactic, GroupBoxDirection}) {
         body->addWidget(group);
     }
-    StackWithButtons(body, 44);
+    StackWithButtons(body, UsualColumns);
 
     setTabOrder(EditX, EditY);
     setTabOrder(EditY, EditNumber1);

@@ -13,7 +13,9 @@ NameKingDialog::NameKingDialog(QWidget* parent, Notifier& messages)
     auto* form = new QFormLayout;
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     form->addRow(NamedLabel(this, "Label1", "Name:"), EditName);
-    StackWithButtons(form, 48);
+    // A king's name is longer than a field of coordinates.
+    constexpr int NameColumns = 48;
+    StackWithButtons(form, NameColumns);
 }
 
 void NameKingDialog::Configure(move::CommandKind, const edit::OrderFields& fields) {

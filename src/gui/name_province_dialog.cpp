@@ -28,7 +28,7 @@ NameProvinceDialog::NameProvinceDialog(QWidget* parent, Notifier& messages)
     grid->addWidget(EditNewName, 2, 0, 1, 6);
     auto* body = new QVBoxLayout;
     body->addWidget(GroupBox1);
-    StackWithButtons(body, 44);
+    StackWithButtons(body, UsualColumns);
 }
 
 void NameProvinceDialog::Configure(move::CommandKind, const edit::OrderFields& fields) {

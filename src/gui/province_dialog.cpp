@@ -37,7 +37,7 @@ ProvinceDialog::ProvinceDialog(QWidget* parent, Notifier& messages, const report
     auto* body = new QVBoxLayout;
     body->addWidget(GroupBox1);
     body->addLayout(player);
-    StackWithButtons(body, 44);
+    StackWithButtons(body, UsualColumns);
 
     // The box alone is called on, as it may lose the focus while the dialog is destroyed.
     OnFocusLeave(ComboBoxPlayer, [box = ComboBoxPlayer] { CutToPlayerNumber(box); });

@@ -73,7 +73,7 @@ ProvinceGroupsDialog::ProvinceGroupsDialog(QWidget* parent, Notifier& messages)
             ->addWidget(PickButton(group.box, names.pick, group.editX, group.editY), 0, 6);
         body->addWidget(group.box);
     }
-    StackWithButtons(body, 44);
+    StackWithButtons(body, UsualColumns);
     GroupBoxUnit1 = groups_[0].box;
     GroupBoxUnit2 = groups_[1].box;
     GroupBoxUnit3 = groups_[2].box;

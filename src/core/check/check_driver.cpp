@@ -37,9 +37,12 @@ Finding OrderLimitFinding(const move::MoveList& move, std::int32_t limit) {
 } // namespace
 
 std::string QuotedOrderLine(std::string_view shownLine) {
+    // A line of up to 74 characters is quoted whole; a longer one is cut to 72 and "...".
+    constexpr std::size_t Whole = 74;
+    constexpr std::size_t Kept = 72;
     std::string quoted = "\"";
-    if (shownLine.size() > 74) {
-        quoted += shownLine.substr(0, 72);
+    if (shownLine.size() > Whole) {
+        quoted += shownLine.substr(0, Kept);
         quoted += "...";
     } else {
         quoted += shownLine;
@@ -160,7 +163,7 @@ std::vector<Problem> Problems(const CheckResult& result) {
                     text.erase(0, prefix.size());
                 }
             } else {
-                text = "Line " + std::to_string(finding.line) + ": " + text;
+                text.insert(0, "Line " + std::to_string(finding.line) + ": ");
             }
             problems.push_back({finding.line, std::move(text)});
         }

@@ -20,21 +20,26 @@ void AddCost(Goods& cost, std::string_view unitWord) {
 
 } // namespace
 
+// The prices of the units the placement orders buy.
+constexpr std::int32_t FootOrBowmanGold = 6;
+constexpr std::int32_t HorsemanOrCastleGold = 12;
+constexpr std::int32_t ShipWood = 10;
+
 std::int32_t GoldCost(std::string_view word) {
     switch (FirstLetter(word)) {
     case 'B':
     case 'F':
-        return 6;
+        return FootOrBowmanGold;
     case 'H':
     case 'C':
-        return 12;
+        return HorsemanOrCastleGold;
     default:
         return 0;
     }
 }
 
 std::int32_t WoodCost(std::string_view word) {
-    return FirstLetter(word) == 'S' ? 10 : 0;
+    return FirstLetter(word) == 'S' ? ShipWood : 0;
 }
 
 Goods StartGoods(const report::Game& game) {

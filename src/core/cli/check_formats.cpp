@@ -8,6 +8,9 @@ namespace orv::cli {
 
 namespace {
 
+// The code points and the UTF-8 bit patterns below are the encodings' own figures.
+// NOLINTBEGIN(readability-magic-numbers)
+
 // The code points of the bytes 0x80 to 0x9F in Windows-1252.
 constexpr std::array<char16_t, 32> HighControls = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
@@ -52,6 +55,10 @@ bool IsUtf8(std::string_view bytes) {
     return true;
 }
 
+// NOLINTEND(readability-magic-numbers)
+
+constexpr unsigned char Delete = 0x7F;
+
 // A JSON string of UTF-8 text.
 std::string Quoted(std::string_view utf8) {
     std::string out = "\"";
@@ -60,7 +67,7 @@ std::string Quoted(std::string_view utf8) {
         if (c == '"' || c == '\\') {
             out += '\\';
             out += c;
-        } else if (u < 0x20 || u == 0x7F) {
+        } else if (u < ' ' || u == Delete) {
             char escaped[8];
             std::snprintf(escaped, sizeof escaped, "\\u%04x", u);
             out += escaped;
@@ -91,11 +98,14 @@ std::size_t FileLine(const move::MoveList& move, const check::Finding& finding) 
 } // namespace
 
 std::string Utf8FromWindows1252(std::string_view bytes) {
+    constexpr unsigned char FirstHigh = 0x80; // the bytes that differ from Latin-1
     std::string out;
     out.reserve(bytes.size());
     for (const char c : bytes) {
         const auto u = static_cast<unsigned char>(c);
-        AppendUtf8(out, u >= 0x80 && u < 0xA0 ? HighControls[u - 0x80] : char32_t{u});
+        const bool high =
+            u >= FirstHigh && static_cast<std::size_t>(u - FirstHigh) < HighControls.size();
+        AppendUtf8(out, high ? HighControls[u - FirstHigh] : char32_t{u});
     }
     return out;
 }

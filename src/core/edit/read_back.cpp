@@ -3,6 +3,7 @@
 #include "core/edit/read_parts.h"
 #include "core/move/codes.h"
 #include "core/move/move_list.h"
+#include "core/move/word_places.h"
 #include "core/report/tokenizer.h"
 
 namespace orv::edit {
@@ -41,7 +42,8 @@ std::optional<EditedOrder> ReadMoveOrder(const move::MoveList& move, std::size_t
     }
     // A raw order kept as written may have its keyword in any case.
     const move::LineWords words(order.raw);
-    return ReadRawLine(report::UpperAscii(words.At(1)) + std::string(AfterWord(words, 1)));
+    return ReadRawLine(report::UpperAscii(words.At(move::raw::Keyword)) +
+                       std::string(AfterWord(words, move::raw::Keyword)));
 }
 
 std::string MessageBlockText(const move::MoveList& move, std::size_t first) {

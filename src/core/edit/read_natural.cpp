@@ -1,6 +1,7 @@
 // Natural sentences back into dialog fields.
 #include "core/edit/read_parts.h"
 #include "core/move/codes.h"
+#include "core/move/word_places.h"
 #include "core/report/tokenizer.h"
 
 #include <algorithm>
@@ -8,6 +9,8 @@
 namespace orv::edit {
 
 namespace {
+
+namespace sentence = move::sentence;
 
 using move::CommandKind;
 using report::WordAt;
@@ -57,7 +60,7 @@ EditedOrder Movement(CommandKind kind, std::string_view line, const move::LineWo
     const std::string_view province = From(line, "province");
     f.x = WordAt(province, 2);
     f.y = WordAt(province, 4);
-    f.troops[0] = FirstTroop(w.At(5), w.At(6));
+    f.troops[0] = FirstTroop(w.At(sentence::MovementCount), w.At(sentence::MovementTroop));
     if (kind == CommandKind::MoveThroughLand) {
         const std::string_view tactic = From(line, " and tactic");
         f.tactic = NameOf(WordAt(tactic, 3), move::TacticNameFromText);
@@ -80,9 +83,9 @@ EditedOrder Movement(CommandKind kind, std::string_view line, const move::LineWo
 // "Conduct a raid from province 12 / 7 with 6 Horsemen and 2 Bowmen  to north".
 EditedOrder Raid(std::string_view line, const move::LineWords& w) {
     MovementFields f;
-    f.x = w.At(6);
-    f.y = w.At(8);
-    f.troops[0] = FirstTroop(w.At(10), w.At(11));
+    f.x = w.At(sentence::RaidX);
+    f.y = w.At(sentence::RaidY);
+    f.troops[0] = FirstTroop(w.At(sentence::RaidCount), w.At(sentence::RaidTroop));
     std::string_view rest = line;
     for (std::size_t i = 1; i < f.troops.size(); ++i) {
         const std::size_t p = rest.find(" and ");
@@ -99,13 +102,15 @@ EditedOrder Raid(std::string_view line, const move::LineWords& w) {
 // "Espionage enemy provinces 1 / 2, 3 / 4 and 5 / 6", or "1 / 2 and 3 / 4".
 EditedOrder Espionage(const move::LineWords& w) {
     ProvinceGroups f;
-    const int s = w.At(7) == "and" ? 1 : 0;
-    f.groups[0].x = w.At(4);
-    f.groups[0].y = move::StripComma(w.At(6));
-    f.groups[1].x = w.At(7 + s);
-    f.groups[1].y = w.At(9 + s);
-    f.groups[2].x = w.At(11);
-    f.groups[2].y = w.At(13);
+    using namespace sentence;
+    // The second province follows "Y1," at once, or "Y1 and".
+    const int secondX = EspionageY + (w.At(EspionageY + 1) == "and" ? 2 : 1);
+    f.groups[0].x = w.At(EspionageX);
+    f.groups[0].y = move::StripComma(w.At(EspionageY));
+    f.groups[1].x = w.At(secondX);
+    f.groups[1].y = w.At(secondX + 2);
+    f.groups[2].x = w.At(EspionageThirdX);
+    f.groups[2].y = w.At(EspionageThirdY);
     return {CommandKind::EspionageEnemyProvince, std::move(f)};
 }
 
@@ -123,12 +128,13 @@ int NextNumber(const move::LineWords& w, int from) {
 // Outflank and ...": each further group from the next number on.
 EditedOrder Defence(const move::LineWords& w) {
     ProvinceGroups f;
+    // "X / Y to TACTIC" from the x word on.
     const auto group = [&w](int x) {
         return ProvinceGroup{std::string(w.At(x)), std::string(w.At(x + 2)),
                              NameOf(w.At(x + 4), move::TacticNameFromText)};
     };
-    f.groups[0] = group(6);
-    const int k = NextNumber(w, 9);
+    f.groups[0] = group(sentence::DefenceX);
+    const int k = NextNumber(w, sentence::DefenceY + 1);
     if (k != 0) {
         f.groups[1] = group(k);
         const int m = NextNumber(w, k + 3);
@@ -144,7 +150,7 @@ EditedOrder Placement(std::string_view line, const move::LineWords& w) {
     ProvinceGroups f;
     std::string_view rest = From(line, "province");
     f.groups[0] = {std::string(WordAt(rest, 2)), std::string(move::StripComma(WordAt(rest, 4))),
-                   TroopType(w.At(3))};
+                   TroopType(w.At(sentence::PlacementTroop))};
     for (std::size_t i = 1; i < f.groups.size(); ++i) {
         const std::string_view unit = From(rest, " one ");
         if (unit.empty()) {
@@ -161,20 +167,21 @@ EditedOrder Placement(std::string_view line, const move::LineWords& w) {
 // "Name king Harald": the name is all after the second word.
 EditedOrder NameKing(const move::LineWords& w) {
     NamingFields f;
-    f.name = Trimmed(AfterWord(w, 2));
+    f.name = Trimmed(AfterWord(w, sentence::NamingKind));
     return {CommandKind::NameKing, std::move(f)};
 }
 
 // "Name province 3 / 4 New Haven": the name is all after the fifth word.
 EditedOrder NameProvince(const move::LineWords& w) {
-    return {CommandKind::NameProvince, NamingFields{std::string(w.At(3)), std::string(w.At(5)),
-                                                    std::string(Trimmed(AfterWord(w, 5)))}};
+    return {CommandKind::NameProvince,
+            NamingFields{std::string(w.At(sentence::NamedX)), std::string(w.At(sentence::NamedY)),
+                         std::string(Trimmed(AfterWord(w, sentence::NamedY)))}};
 }
 
 // A NAME sentence is the king's or a province's by its second word, so a name holding
 // "province" or "king" cannot mislead; other sentences by the word they contain.
 std::optional<EditedOrder> Name(std::string_view line, const move::LineWords& w) {
-    const std::string second = report::UpperAscii(w.At(2));
+    const std::string second = report::UpperAscii(w.At(sentence::NamingKind));
     if (second == "KING") {
         return NameKing(w);
     }
@@ -194,19 +201,24 @@ std::optional<EditedOrder> Name(std::string_view line, const move::LineWords& w)
 
 std::optional<EditedOrder> ReadNaturalLine(std::string_view line) {
     const move::LineWords w(line);
-    const std::string_view key = w.At(1);
+    const std::string_view key = w.At(move::raw::Keyword);
     const auto word = [&w](int n) { return std::string(w.At(n)); };
     // "Alter alliance status to player 3 to 2"
     if (key == "Alter") {
-        return EditedOrder{CommandKind::AlterAllianceStatus, AllianceFields{word(6), word(8)}};
+        return EditedOrder{
+            CommandKind::AlterAllianceStatus,
+            AllianceFields{word(sentence::AlliancePlayer), word(sentence::AllianceStatus)}};
     }
     // "Cede province 12 / 7 to player 4"
     if (key == "Cede") {
-        return EditedOrder{CommandKind::CedeProvince, ProvinceFields{word(3), word(5), word(8)}};
+        return EditedOrder{CommandKind::CedeProvince,
+                           ProvinceFields{word(sentence::CessionX), word(sentence::CessionY),
+                                          word(sentence::CessionPlayer)}};
     }
     // "Change terrain type of province 12 / 7"
     if (key == "Change") {
-        return EditedOrder{CommandKind::ChangeTerrainType, ProvinceFields{word(6), word(8), {}}};
+        return EditedOrder{CommandKind::ChangeTerrainType,
+                           ProvinceFields{word(sentence::BuildX), word(sentence::BuildY), {}}};
     }
     if (key == "Espionage") {
         return Espionage(w);

@@ -1,6 +1,7 @@
 // Raw order lines back into dialog fields.
 #include "core/edit/read_parts.h"
 #include "core/move/codes.h"
+#include "core/move/word_places.h"
 #include "core/report/tokenizer.h"
 
 namespace orv::edit {
@@ -42,11 +43,12 @@ std::string_view TrailingDirections(const move::LineWords& w, int first) {
 
 EditedOrder Movement(CommandKind kind, const move::LineWords& w) {
     MovementFields f;
-    f.x = w.At(2);
-    f.y = w.At(3);
+    f.x = w.At(move::raw::X);
+    f.y = w.At(move::raw::Y);
     int troops = 4;
-    if (kind == CommandKind::MoveThroughLand && move::IsTacticWord(w.At(4))) {
-        f.tactic = move::TacticName(w.At(4));
+    if (kind == CommandKind::MoveThroughLand &&
+        move::IsTacticWord(w.At(move::raw::AfterProvince))) {
+        f.tactic = move::TacticName(w.At(move::raw::AfterProvince));
         troops = 5;
     }
     const int after = ReadTroops(f, w, troops);
@@ -76,9 +78,10 @@ EditedOrder Groups(CommandKind kind, const move::LineWords& w, int width, Name n
 }
 
 EditedOrder Name(std::string_view line, const move::LineWords& w) {
-    if (report::IsNumber(w.At(2))) {
-        return {CommandKind::NameProvince, NamingFields{std::string(w.At(2)), std::string(w.At(3)),
-                                                        std::string(Trimmed(AfterWord(w, 3)))}};
+    if (report::IsNumber(w.At(move::raw::X))) {
+        return {CommandKind::NameProvince,
+                NamingFields{std::string(w.At(move::raw::X)), std::string(w.At(move::raw::Y)),
+                             std::string(Trimmed(AfterWord(w, 3)))}};
     }
     NamingFields king;
     king.name = line.size() > 4 ? Trimmed(line.substr(4)) : std::string_view();
@@ -89,7 +92,7 @@ EditedOrder Name(std::string_view line, const move::LineWords& w) {
 
 std::optional<EditedOrder> ReadRawLine(std::string_view line) {
     const move::LineWords w(line);
-    const std::string_view key = w.At(1);
+    const std::string_view key = w.At(move::raw::Keyword);
     const auto troop = [](std::string_view word) { return TroopType(word); };
     const auto tactic = [](std::string_view word) { return NameOf(word, move::TacticName); };
     if (key == "SEA") {
@@ -114,17 +117,20 @@ std::optional<EditedOrder> ReadRawLine(std::string_view line) {
         return Groups(CommandKind::EspionageEnemyProvince, w, 2, troop);
     }
     if (key == "BUILD") {
-        return EditedOrder{CommandKind::ChangeTerrainType,
-                           ProvinceFields{std::string(w.At(2)), std::string(w.At(3)), {}}};
+        return EditedOrder{
+            CommandKind::ChangeTerrainType,
+            ProvinceFields{std::string(w.At(move::raw::X)), std::string(w.At(move::raw::Y)), {}}};
     }
     if (key == "CEDE") {
-        return EditedOrder{
-            CommandKind::CedeProvince,
-            ProvinceFields{std::string(w.At(2)), std::string(w.At(3)), std::string(w.At(4))}};
+        return EditedOrder{CommandKind::CedeProvince,
+                           ProvinceFields{std::string(w.At(move::raw::X)),
+                                          std::string(w.At(move::raw::Y)),
+                                          std::string(w.At(move::raw::AfterProvince))}};
     }
     if (key == "ALL") {
         return EditedOrder{CommandKind::AlterAllianceStatus,
-                           AllianceFields{std::string(w.At(2)), std::string(w.At(3))}};
+                           AllianceFields{std::string(w.At(move::raw::AlliancePlayer)),
+                                          std::string(w.At(move::raw::AllianceStatus))}};
     }
     return std::nullopt;
 }

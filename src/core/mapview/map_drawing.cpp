@@ -58,6 +58,9 @@ void ForEachProvince(const move::LineWords& words, int first, int groupWords, Ea
     }
 }
 
+// A step between groups longer than any line: the order names one province only.
+constexpr int OnlyOneProvince = 1000;
+
 void AddMarks(std::string_view rawLine, std::size_t line, std::vector<Mark>& marks) {
     const move::LineWords words(rawLine);
     const std::string_view keyword = words.At(1);
@@ -84,11 +87,11 @@ void AddMarks(std::string_view rawLine, std::size_t line, std::vector<Mark>& mar
         add(MarkKind::Espionage, 2, labelled("ESP", 0));
     } else if (keyword == "NAME" && words.Count() >= 3 &&
                check::NumberAt(words, 2) != report::NotANumber) {
-        add(MarkKind::Naming, 1000, labelled("NAME", 0));
+        add(MarkKind::Naming, OnlyOneProvince, labelled("NAME", 0));
     } else if (keyword == "CEDE") {
-        add(MarkKind::Cession, 1000, labelled("CEDE", 0));
+        add(MarkKind::Cession, OnlyOneProvince, labelled("CEDE", 0));
     } else if (keyword == "BUILD") {
-        add(MarkKind::Building, 1000, labelled("BUILD", 0));
+        add(MarkKind::Building, OnlyOneProvince, labelled("BUILD", 0));
     }
 }
 

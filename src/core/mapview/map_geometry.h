@@ -11,10 +11,11 @@ namespace orv::mapview {
 inline constexpr int MinTileSize = 12;
 inline constexpr int MaxTileSize = 160;
 inline constexpr int DefaultTileSize = 56;
+inline constexpr int DefaultMargin = 24;
 
 struct Geometry {
     int tile = DefaultTileSize; // side of a province in pixels
-    int margin = 24;            // room for the column and row numbers on every side
+    int margin = DefaultMargin; // room for the column and row numbers on every side
     int width = 0;              // provinces across
     int height = 0;             // provinces down
 

@@ -48,7 +48,7 @@ MoveResult ReadOrders(report::LineCursor& cursor, MoveList& read) {
             std::string message(UnrecognizedCommandMessage);
             message += "\r\n";
             message += report::ShortLine(line);
-            return Failure(LoadStatus::Unrecognized, std::move(message));
+            return Failure(LoadStatus::Unrecognized, message);
         }
     }
     return {};

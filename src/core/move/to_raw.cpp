@@ -1,6 +1,7 @@
 // Natural sentence to raw order line.
 #include "core/move/codes.h"
 #include "core/move/convert_parts.h"
+#include "core/move/word_places.h"
 #include "core/move/words.h"
 #include "core/report/tokenizer.h"
 
@@ -23,35 +24,8 @@ constexpr std::string_view To = " TO ";
 constexpr std::string_view Province = " PROVINCE ";
 constexpr std::string_view Tactic = " TACTIC ";
 
-// Word positions (from 1) in the sentences of the conversion to natural form:
-//   "Alter alliance status to player P to S"
-//   "Cede province X / Y to player P"
-//   "Change terrain type of province X / Y"
-//   "Espionage enemy province X / Y[, X / Y] [and X / Y]"
-//   "Give defensive orders for province X / Y to TACTIC[, for province ...]"
-//   "Move through land with N TROOPS ..."      "Conduct a raid from province X / Y with N TROOPS
-//   ..." "Name province X / Y NAME"                  "Name king NAME"
-constexpr int AlliancePlayer = 6;
-constexpr int AllianceStatus = 8;
-constexpr int CessionX = 3;
-constexpr int CessionY = 5;
-constexpr int CessionPlayer = 8;
-constexpr int BuildX = 6;
-constexpr int BuildY = 8;
-constexpr int EspionageX = 4;
-constexpr int EspionageY = 6;
-constexpr int DefenceX = 6;
-constexpr int DefenceY = 8;
-constexpr int DefenceTactic = 10;
-constexpr int MovementCount = 5;
-constexpr int MovementTroop = 6;
-constexpr int RaidX = 6;
-constexpr int RaidY = 8;
-constexpr int RaidCount = 10;
-constexpr int RaidTroop = 11;
-constexpr int NamedX = 3;
-constexpr int NamedY = 5;
-constexpr int NamedName = 6;
+using namespace sentence; // the word places of the sentences read here
+
 // "Name king " is ten characters: the king's name starts at the eleventh.
 constexpr std::size_t KingNameStart = 10;
 
@@ -96,14 +70,13 @@ std::string Espionage(const LineWords& w) {
     std::string out = Join({"ESP ", w.At(EspionageX), " ", StripComma(w.At(EspionageY))});
     // "Y1, X2 / Y2 and X3 / Y3" (eleven words or more) or "Y1 and X2 / Y2": the second
     // province follows the first at once or after "and".
-    const int andWords = wc >= 11 ? 0 : 1;
+    const int andWords = wc >= EspionageThirdX ? 0 : 1;
     const int secondX = EspionageY + 1 + andWords;
     if (wc > EspionageY) {
         out += Join({" ", w.At(secondX), " ", w.At(secondX + 2)});
     }
-    const int thirdX = EspionageY + 5; // after "Y2 and"
-    if (wc > thirdX - 1 + andWords) {
-        out += Join({" ", w.At(thirdX), " ", w.At(thirdX + 2)});
+    if (wc > EspionageThirdX - 1 + andWords) {
+        out += Join({" ", w.At(EspionageThirdX), " ", w.At(EspionageThirdY)});
     }
     return out;
 }
@@ -142,7 +115,7 @@ std::string Defence(const LineWords& w) {
 // A NAME sentence names a province or the king by its second word; other sentences fall
 // back on whether they contain "/".
 std::string Name(std::string_view line, const LineWords& w) {
-    const std::string second = UpperAscii(w.At(2));
+    const std::string second = UpperAscii(w.At(NamingKind));
     const bool province = second == "PROVINCE" || (second != "KING" && line.find('/') != npos);
     if (province) {
         return Join({"NAME ", w.At(NamedX), " ", w.At(NamedY), " ", w.RestFrom(NamedName)});
@@ -237,7 +210,7 @@ std::string Raid(std::string_view line, const std::string& upper, const LineWord
 
 std::string NaturalToRaw(std::string_view line) {
     const LineWords w(line);
-    std::string keyword = UpperAscii(w.At(1));
+    std::string keyword = UpperAscii(w.At(raw::Keyword));
     if (keyword == "BEGIN" || keyword == "END") {
         return keyword;
     }

@@ -58,7 +58,8 @@ std::string RandomPart() {
         "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     std::random_device device;
     std::uniform_int_distribution<std::size_t> pick(0, Letters.size() - 1);
-    std::string part(12, ' ');
+    constexpr std::size_t Length = 12;
+    std::string part(Length, ' ');
     for (char& c : part) {
         c = Letters[pick(device)];
     }
@@ -92,8 +93,8 @@ void SyncFolder(const std::string& folder) {
 int CreateTemporary(const std::string& folder, std::string& name) {
     for (int attempt = 0; attempt < 16; ++attempt) {
         name = folder + "/.orv-" + RandomPart() + ".tmp";
-        const int fd =
-            ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                              S_IRUSR | S_IWUSR | S_IRGRP | S_IWGRP | S_IROTH | S_IWOTH);
         if (fd >= 0 || errno != EEXIST) {
             return fd;
         }
@@ -109,8 +110,11 @@ std::string CutInTheMiddle(std::string_view text, std::size_t keepFront, std::si
     return cut;
 }
 
+// A byte that continues a character of UTF-8: 10xxxxxx.
 bool IsUtf8Continuation(char c) {
-    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+    constexpr unsigned char TopTwoBits = 0xC0;
+    constexpr unsigned char Continuation = 0x80;
+    return (static_cast<unsigned char>(c) & TopTwoBits) == Continuation;
 }
 
 } // namespace
@@ -168,7 +172,8 @@ FileStatus ReadFileBytes(const fs::path& fileName, std::string& bytes, std::uint
             bytes.reserve(static_cast<std::size_t>(size));
         }
         // Files that report no size (such as those under /proc) are read up to the limit.
-        char buffer[65536];
+        constexpr std::size_t ChunkSize = 65536;
+        char buffer[ChunkSize];
         while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
             bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
             if (bytes.size() > limit) {
@@ -207,9 +212,9 @@ bool WriteFileReplacing(const fs::path& fileName, std::string_view bytes) {
     struct stat existing {};
     const bool exists = ::stat(target.c_str(), &existing) == 0;
     if (exists) {
-        mode = existing.st_mode & 07777;
+        mode = existing.st_mode & (S_ISUID | S_ISGID | S_ISVTX | S_IRWXU | S_IRWXG | S_IRWXO);
         // The write bits decide even for the superuser, whom access() lets write anything.
-        if ((mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0) {
+        if ((mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(target.c_str(), W_OK) != 0) {
             return false;
         }
     }

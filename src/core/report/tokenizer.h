@@ -13,10 +13,13 @@ namespace orv::report {
 // reads -2147483647 gives the same value.
 inline constexpr std::int32_t NotANumber = -2147483647;
 
-// Characters below 33 and the non-breaking space (160) separate words.
+// Characters below 33 (the blank and the control characters) and the non-breaking space
+// (160) separate words.
 constexpr bool IsSeparator(char c) {
+    constexpr unsigned char FirstPrinted = 33;
+    constexpr unsigned char NoBreakSpace = 160;
     const auto u = static_cast<unsigned char>(c);
-    return u < 33 || u == 160;
+    return u < FirstPrinted || u == NoBreakSpace;
 }
 
 // The n-th word (n below 2 gives the first); empty when the line has fewer words.
