@@ -54,7 +54,7 @@ int main(int argc, char* argv[]) {
 
     orv::gui::Environment env;
     env.programDir = programDir.path();
-    orv::gui::TFormMain form(env);
+    orv::gui::MainWindow form(env);
     form.show();
     if (!form.FormShow({})) {
         return 1;

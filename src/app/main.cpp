@@ -66,7 +66,7 @@ int main(int argc, char* argv[]) {
     env.programDir = QApplication::applicationDirPath();
     env.configDir = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     env.dataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    orv::gui::TFormMain form(env);
+    orv::gui::MainWindow form(env);
     form.show();
     if (!form.FormShow(arguments.mid(0, 1))) {
         return 0;

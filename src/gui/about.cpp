@@ -60,7 +60,7 @@ QString FormatKilobytes(std::uint64_t kilobytes) {
     return QLocale().toString(static_cast<qulonglong>(kilobytes)) + QStringLiteral(" KB");
 }
 
-TAboutBox::TAboutBox(QWidget* parent, MemoryInfo memory)
+AboutBox::AboutBox(QWidget* parent, MemoryInfo memory)
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint),
       physMem_(new QLabel(FormatKilobytes(memory.totalKilobytes), this)),
       memInUse_(new QLabel(QString::asprintf("%d%%", memory.percentInUse), this)) {
@@ -101,10 +101,10 @@ TAboutBox::TAboutBox(QWidget* parent, MemoryInfo memory)
     connect(help, &QShortcut::activated, this, [this] { emit HelpRequested(AboutHelpContext); });
 }
 
-QString TAboutBox::PhysicalMemoryText() const {
+QString AboutBox::PhysicalMemoryText() const {
     return physMem_->text();
 }
-QString TAboutBox::MemoryInUseText() const {
+QString AboutBox::MemoryInUseText() const {
     return memInUse_->text();
 }
 

@@ -10,11 +10,12 @@ class QLabel;
 
 namespace orv::gui {
 
-class TAboutBox : public QDialog {
+// The About window (the form of old called TAboutBox): version and memory figures.
+class AboutBox : public QDialog {
     Q_OBJECT
   public:
     // The figures are taken once, here, not each time the window is shown.
-    explicit TAboutBox(QWidget* parent = nullptr, MemoryInfo memory = ReadMemoryInfo());
+    explicit AboutBox(QWidget* parent = nullptr, MemoryInfo memory = ReadMemoryInfo());
 
     QString PhysicalMemoryText() const;
     QString MemoryInUseText() const;

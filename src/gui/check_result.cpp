@@ -19,7 +19,7 @@ QFont FixedPitchFont() {
     return QFontDatabase::systemFont(QFontDatabase::FixedFont);
 }
 
-TFormCheckResult::TFormCheckResult(QWidget* parent)
+TextWindow::TextWindow(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), memo_(new QPlainTextEdit(this)) {
     setObjectName(QStringLiteral("FormCheckResult"));
     setWindowTitle(QStringLiteral("Check move result"));
@@ -44,7 +44,7 @@ TFormCheckResult::TFormCheckResult(QWidget* parent)
     layout->addWidget(memo_);
 }
 
-void TFormCheckResult::ShowTextWindow(std::string_view text, const QString& caption) {
+void TextWindow::ShowTextWindow(std::string_view text, const QString& caption) {
     setWindowTitle(caption);
     memo_->setPlainText(FromCrLfText(text));
     if (!placed_ && parentWidget() != nullptr) {

@@ -9,10 +9,12 @@ class QPlainTextEdit;
 
 namespace orv::gui {
 
-class TFormCheckResult : public QWidget {
+// The one text window (the form of old called TFormCheckResult) that shows the map, the
+// options and the check report.
+class TextWindow : public QWidget {
     Q_OBJECT
   public:
-    explicit TFormCheckResult(QWidget* parent = nullptr);
+    explicit TextWindow(QWidget* parent = nullptr);
 
     // Replaces caption and text (lines separated by CR LF) and brings the window up.
     void ShowTextWindow(std::string_view text, const QString& caption);

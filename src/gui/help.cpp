@@ -83,7 +83,7 @@ std::optional<QString> HelpContextUrl(int context) {
     return std::nullopt;
 }
 
-THelpWindow::THelpWindow(QWidget* parent)
+HelpWindow::HelpWindow(QWidget* parent)
     : QWidget(parent, Qt::Window), browser_(new QTextBrowser(this)) {
     InitHelpResources();
     setObjectName(QStringLiteral("HelpWindow"));
@@ -109,15 +109,15 @@ THelpWindow::THelpWindow(QWidget* parent)
     layout->addWidget(browser_);
 }
 
-bool THelpWindow::ShowTopic(const QString& topic) {
+bool HelpWindow::ShowTopic(const QString& topic) {
     return ShowUrl(HelpTopicUrl(topic));
 }
 
-bool THelpWindow::ShowContext(int context) {
+bool HelpWindow::ShowContext(int context) {
     return ShowUrl(HelpContextUrl(context));
 }
 
-bool THelpWindow::ShowUrl(const std::optional<QString>& url) {
+bool HelpWindow::ShowUrl(const std::optional<QString>& url) {
     browser_->setSource(QUrl(url.value_or(Contents)));
     show();
     raise();

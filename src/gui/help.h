@@ -13,10 +13,11 @@ namespace orv::gui {
 std::optional<QString> HelpTopicUrl(const QString& topic);
 std::optional<QString> HelpContextUrl(int context);
 
-class THelpWindow : public QWidget {
+// The help pages (the help viewer of old, THelpWindow).
+class HelpWindow : public QWidget {
     Q_OBJECT
   public:
-    explicit THelpWindow(QWidget* parent = nullptr);
+    explicit HelpWindow(QWidget* parent = nullptr);
 
     // Both show the window at the page; false (and the contents page) when unknown.
     bool ShowTopic(const QString& topic);

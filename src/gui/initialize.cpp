@@ -19,7 +19,7 @@ constexpr int TribeDialogHelpContext = 30;
 
 } // namespace
 
-TFormInitialize::TFormInitialize(QWidget* parent)
+TribeDialog::TribeDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint),
       comboBoxTribes_(new QComboBox(this)) {
@@ -38,8 +38,8 @@ TFormInitialize::TFormInitialize(QWidget* parent)
     ok->setDefault(true);
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
     cancel->setObjectName(QStringLiteral("ButtonCancel"));
-    connect(ok, &QPushButton::clicked, this, &TFormInitialize::ButtonOKClick);
-    connect(cancel, &QPushButton::clicked, this, &TFormInitialize::ButtonCancelClick);
+    connect(ok, &QPushButton::clicked, this, &TribeDialog::ButtonOKClick);
+    connect(cancel, &QPushButton::clicked, this, &TribeDialog::ButtonCancelClick);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -56,7 +56,7 @@ TFormInitialize::TFormInitialize(QWidget* parent)
             [this] { emit HelpRequested(TribeDialogHelpContext); });
 }
 
-void TFormInitialize::Fill(const std::vector<std::string>& entries, const std::string& remembered) {
+void TribeDialog::Fill(const std::vector<std::string>& entries, const std::string& remembered) {
     comboBoxTribes_->clear();
     int chosen = 0;
     for (const std::string& entry : entries) {
@@ -70,22 +70,22 @@ void TFormInitialize::Fill(const std::vector<std::string>& entries, const std::s
     }
 }
 
-void TFormInitialize::showEvent(QShowEvent* event) {
+void TribeDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     comboBoxTribes_->setFocus(Qt::OtherFocusReason);
     comboBoxTribes_->lineEdit()->selectAll();
 }
 
-std::string TFormInitialize::ChosenTribeName() const {
+std::string TribeDialog::ChosenTribeName() const {
     return report::TribeNameFromChoice(ToText(comboBoxTribes_->currentText()));
 }
 
-void TFormInitialize::ButtonOKClick() {
+void TribeDialog::ButtonOKClick() {
     accept();
 }
 
 // Cancel ends the program; the caller does that when the dialog comes back rejected.
-void TFormInitialize::ButtonCancelClick() {
+void TribeDialog::ButtonCancelClick() {
     done(QDialog::Rejected);
 }
 

@@ -10,10 +10,11 @@ class QComboBox;
 
 namespace orv::gui {
 
-class TFormInitialize : public QDialog {
+// The tribe dialog (the form of old called TFormInitialize).
+class TribeDialog : public QDialog {
     Q_OBJECT
   public:
-    explicit TFormInitialize(QWidget* parent = nullptr);
+    explicit TribeDialog(QWidget* parent = nullptr);
 
     // Fills the list with the entries (already in "number. name" form) and selects the one
     // of the remembered tribe, else the first one, if any.

@@ -35,7 +35,8 @@ constexpr int MoveMenuHelpContext = 360;
 
 } // namespace
 
-TFormMain::TFormMain(Environment env, QWidget* parent) : QMainWindow(parent), env_(std::move(env)) {
+MainWindow::MainWindow(Environment env, QWidget* parent)
+    : QMainWindow(parent), env_(std::move(env)) {
     setObjectName(QStringLiteral("FormMain"));
     setWindowTitle(QStringLiteral("OrvMove[*]"));
     if (env_.notifier == nullptr) {
@@ -62,17 +63,17 @@ TFormMain::TFormMain(Environment env, QWidget* parent) : QMainWindow(parent), en
     resize(StartSize);
     setMinimumSize(SmallestSize);
     CenterOnScreen(this);
-    connect(this, &TFormMain::StateShown, this, &TFormMain::RefreshMapWindow);
+    connect(this, &MainWindow::StateShown, this, &MainWindow::RefreshMapWindow);
     RestoreWindowState();
     ShowRecentFiles();
 
     // The other windows exist from the start and are opened on demand; the About window
     // takes its memory figures now.
-    formInitialize_ = new TFormInitialize(this);
-    aboutBox_ = new TAboutBox(this);
-    formCheckResult_ = new TFormCheckResult(this);
-    connect(formInitialize_, &TFormInitialize::HelpRequested, this, &TFormMain::ShowHelpContext);
-    connect(aboutBox_, &TAboutBox::HelpRequested, this, &TFormMain::ShowHelpContext);
+    formInitialize_ = new TribeDialog(this);
+    aboutBox_ = new AboutBox(this);
+    formCheckResult_ = new TextWindow(this);
+    connect(formInitialize_, &TribeDialog::HelpRequested, this, &MainWindow::ShowHelpContext);
+    connect(aboutBox_, &AboutBox::HelpRequested, this, &MainWindow::ShowHelpContext);
     BuildCommandDialogs();
 
     // Only for the main window itself: its dialogs have help contexts of their own.
@@ -81,7 +82,7 @@ TFormMain::TFormMain(Environment env, QWidget* parent) : QMainWindow(parent), en
     connect(help, &QShortcut::activated, this, [this] { ShowHelpContext(MainWindowHelpContext); });
     menuMove->installEventFilter(this);
 
-    connect(document_, &MoveDocument::Changed, this, &TFormMain::MoveChanged);
+    connect(document_, &MoveDocument::Changed, this, &MainWindow::MoveChanged);
     connect(document_, &MoveDocument::SelectionRestored, this, [this](edit::Selection line) {
         SelectLine(line);
         UpdateCurrentGoods();
@@ -91,24 +92,24 @@ TFormMain::TFormMain(Environment env, QWidget* parent) : QMainWindow(parent), en
     MoveChanged();
 }
 
-TFormMain::~TFormMain() = default;
+MainWindow::~MainWindow() = default;
 
-THelpWindow* TFormMain::HelpWindow() const {
+HelpWindow* MainWindow::Help() const {
     if (helpWindow_ == nullptr) {
-        helpWindow_ = new THelpWindow(const_cast<TFormMain*>(this));
+        helpWindow_ = new HelpWindow(const_cast<MainWindow*>(this));
     }
     return helpWindow_;
 }
 
-void TFormMain::ShowHelpTopic(const QString& topic) {
-    HelpWindow()->ShowTopic(topic);
+void MainWindow::ShowHelpTopic(const QString& topic) {
+    Help()->ShowTopic(topic);
 }
 
-void TFormMain::ShowHelpContext(int context) {
-    HelpWindow()->ShowContext(context);
+void MainWindow::ShowHelpContext(int context) {
+    Help()->ShowContext(context);
 }
 
-bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     // The help key while the Move menu is open asks for that menu's help, not for the
     // main window's: the key is claimed before the window's shortcut sees it.
     const bool helpKey =
@@ -125,14 +126,14 @@ bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void TFormMain::AboutClick() {
+void MainWindow::AboutClick() {
     CenterOnScreen(aboutBox_);
     aboutBox_->show();
     aboutBox_->raise();
     aboutBox_->activateWindow();
 }
 
-void TFormMain::menuItemQuitClick() {
+void MainWindow::menuItemQuitClick() {
     close();
 }
 

@@ -34,12 +34,12 @@ namespace orv::gui {
 
 class DraftKeeper;
 class MoveDocument;
-class TAboutBox;
+class AboutBox;
 class CommandDialogBase;
-class TFormCheckResult;
-class TFormInitialize;
-class TFormMap;
-class THelpWindow;
+class TextWindow;
+class TribeDialog;
+class MapWindow;
+class HelpWindow;
 
 // Where the program lives and how it talks to the user; tests replace every part.
 struct Environment {
@@ -61,11 +61,12 @@ struct ProgramState {
     bool commandLineReport = false; // the settings file is then neither read nor written
 };
 
-class TFormMain : public QMainWindow {
+// The main window (the form of old called TFormMain).
+class MainWindow : public QMainWindow {
     Q_OBJECT
   public:
-    explicit TFormMain(Environment env, QWidget* parent = nullptr);
-    ~TFormMain() override;
+    explicit MainWindow(Environment env, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // Decides where the first report comes from. arguments are the command-line arguments
     // after the program name. False when the program is to end (a dialog was cancelled).
@@ -80,12 +81,12 @@ class TFormMain : public QMainWindow {
     // What the check found for the move as it stands.
     const check::CheckResult& LastCheck() const { return check_; }
     Notifier& Messages() const { return *notifier_; }
-    TFormCheckResult* TextWindow() const { return formCheckResult_; }
-    TFormInitialize* TribeDialog() const { return formInitialize_; }
-    TAboutBox* AboutBox() const { return aboutBox_; }
-    THelpWindow* HelpWindow() const;
+    TextWindow* CheckResultWindow() const { return formCheckResult_; }
+    TribeDialog* TribeChoice() const { return formInitialize_; }
+    AboutBox* AboutWindow() const { return aboutBox_; }
+    HelpWindow* Help() const;
     // The graphical map; nullptr until "Show Graphical Map" first opened it.
-    TFormMap* MapWindow() const { return formMap_; }
+    MapWindow* GraphicalMap() const { return formMap_; }
     // Opens the graphical map for the user to click one province; done receives its x and y.
     // For the command dialogs' province fields: the map then belongs to the dialog over, so
     // that the modal dialog leaves it open to the mouse.
@@ -298,11 +299,11 @@ class TFormMain : public QMainWindow {
     QSplitter* SplitterMove = nullptr;
 
   private:
-    TFormInitialize* formInitialize_ = nullptr;
-    TAboutBox* aboutBox_ = nullptr;
-    TFormCheckResult* formCheckResult_ = nullptr;
-    TFormMap* formMap_ = nullptr;
-    mutable THelpWindow* helpWindow_ = nullptr;
+    TribeDialog* formInitialize_ = nullptr;
+    AboutBox* aboutBox_ = nullptr;
+    TextWindow* formCheckResult_ = nullptr;
+    MapWindow* formMap_ = nullptr;
+    mutable HelpWindow* helpWindow_ = nullptr;
     std::array<CommandDialogBase*, 7> commandDialogs_{};
     edit::InsertMode insertMode_ = edit::InsertMode::Below;
 };

@@ -43,7 +43,7 @@ void Show(Notifier& notifier, const edit::UserMessage& message) {
 
 using ListEdit = edit::ListEditOutcome (*)(move::MoveList&, edit::Selection&);
 
-void ApplyListEdit(TFormMain& form, const QString& stepName, ListEdit change) {
+void ApplyListEdit(MainWindow& form, const QString& stepName, ListEdit change) {
     edit::Selection selected = form.SelectedLine();
     std::optional<edit::UserMessage> message;
     form.Document()->Apply(stepName, selected,
@@ -62,7 +62,7 @@ void ApplyListEdit(TFormMain& form, const QString& stepName, ListEdit change) {
 
 } // namespace
 
-void TFormMain::BuildCommandDialogs() {
+void MainWindow::BuildCommandDialogs() {
     const auto at = [](move::CommandDialog which) { return static_cast<std::size_t>(which); };
     using move::CommandDialog;
     // Each dialog's message boxes belong to it (see Notifier::ForWindow), so they open above
@@ -79,18 +79,18 @@ void TFormMain::BuildCommandDialogs() {
         dialog->SetComposer([this](move::CommandKind kind, const edit::OrderFields& fields) {
             ComposeFromDialog(kind, fields);
         });
-        connect(dialog, &CommandDialogBase::HelpRequested, this, &TFormMain::ShowHelpContext);
+        connect(dialog, &CommandDialogBase::HelpRequested, this, &MainWindow::ShowHelpContext);
         dialog->SetPicker([this](QWidget* over, std::function<void(int, int)> done) {
             PickOnMap(std::move(done), over);
         });
     }
 }
 
-CommandDialogBase* TFormMain::CommandDialog(move::CommandDialog which) const {
+CommandDialogBase* MainWindow::CommandDialog(move::CommandDialog which) const {
     return commandDialogs_.at(static_cast<std::size_t>(which));
 }
 
-edit::Selection TFormMain::SelectedLine() const {
+edit::Selection MainWindow::SelectedLine() const {
     const QList<QListWidgetItem*> selected = ListBoxMove->selectedItems();
     if (selected.isEmpty()) {
         return std::nullopt;
@@ -99,7 +99,7 @@ edit::Selection TFormMain::SelectedLine() const {
     return row < 0 ? edit::Selection() : edit::Selection(static_cast<std::size_t>(row));
 }
 
-void TFormMain::SelectLine(edit::Selection line) {
+void MainWindow::SelectLine(edit::Selection line) {
     const QSignalBlocker quiet(ListBoxMove);
     if (!line || *line >= static_cast<std::size_t>(ListBoxMove->count())) {
         ListBoxMove->clearSelection();
@@ -110,7 +110,7 @@ void TFormMain::SelectLine(edit::Selection line) {
     ListBoxMove->scrollToItem(ListBoxMove->currentItem());
 }
 
-void TFormMain::OpenCommandDialog(bool newOrder) {
+void MainWindow::OpenCommandDialog(bool newOrder) {
     edit::CommandsListState commands;
     commands.form = CommandsForm();
     const QList<QListWidgetItem*> chosen = ListBoxCommands->selectedItems();
@@ -129,7 +129,7 @@ void TFormMain::OpenCommandDialog(bool newOrder) {
     }
 }
 
-void TFormMain::ComposeFromDialog(move::CommandKind kind, const edit::OrderFields& fields) {
+void MainWindow::ComposeFromDialog(move::CommandKind kind, const edit::OrderFields& fields) {
     edit::Selection selected = SelectedLine();
     bool changed = false;
     const QString stepName =
@@ -149,34 +149,34 @@ void TFormMain::ComposeFromDialog(move::CommandKind kind, const edit::OrderField
     }
 }
 
-void TFormMain::ButtonAboveClick() {
+void MainWindow::ButtonAboveClick() {
     insertMode_ = edit::InsertMode::Above;
     OpenCommandDialog(true);
 }
 
-void TFormMain::ButtonBelowClick() {
+void MainWindow::ButtonBelowClick() {
     insertMode_ = edit::InsertMode::Below;
     OpenCommandDialog(true);
 }
 
 // A double click in the commands list asks for a new order as "Below Curr. Line" does.
-void TFormMain::ListBoxCommandsDblClick() {
+void MainWindow::ListBoxCommandsDblClick() {
     insertMode_ = edit::InsertMode::Below;
     OpenCommandDialog(true);
 }
 
-void TFormMain::ButtonEditClick() {
+void MainWindow::ButtonEditClick() {
     insertMode_ = edit::InsertMode::Replace;
     OpenCommandDialog(false);
 }
 
 // A double click on a move line edits it as "Edit Command" does.
-void TFormMain::ListBoxMoveDblClick() {
+void MainWindow::ListBoxMoveDblClick() {
     insertMode_ = edit::InsertMode::Replace;
     OpenCommandDialog(false);
 }
 
-void TFormMain::ListBoxMoveClick() {
+void MainWindow::ListBoxMoveClick() {
     const edit::Selection clicked = SelectedLine();
     const edit::Selection wanted = edit::SelectionAfterClick(Move(), clicked);
     if (wanted != clicked) {
@@ -185,15 +185,15 @@ void TFormMain::ListBoxMoveClick() {
     UpdateCurrentGoods();
 }
 
-void TFormMain::ButtonMinusClick() {
+void MainWindow::ButtonMinusClick() {
     ApplyListEdit(*this, QStringLiteral("Move Command Up"), &edit::MoveOrderUp);
 }
 
-void TFormMain::ButtonPlusClick() {
+void MainWindow::ButtonPlusClick() {
     ApplyListEdit(*this, QStringLiteral("Move Command Down"), &edit::MoveOrderDown);
 }
 
-void TFormMain::ButtonDeleteClick() {
+void MainWindow::ButtonDeleteClick() {
     ApplyListEdit(*this, QStringLiteral("Delete Command"), &edit::DeleteCommand);
 }
 

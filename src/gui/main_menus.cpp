@@ -27,13 +27,13 @@ QString Name(const char* text) {
 
 } // namespace
 
-QAction* TFormMain::AddItem(QMenu* menu, const char* name, const char* caption) {
+QAction* MainWindow::AddItem(QMenu* menu, const char* name, const char* caption) {
     QAction* action = menu->addAction(Name(caption));
     action->setObjectName(Name(name));
     return action;
 }
 
-void TFormMain::BuildMenus() {
+void MainWindow::BuildMenus() {
     BuildMoveMenu();
     BuildReportMenu();
     BuildHelpMenu();
@@ -43,7 +43,7 @@ void TFormMain::BuildMenus() {
             [this] { menuBar()->setActiveAction(menuMove->menuAction()); });
 }
 
-void TFormMain::BuildMoveMenu() {
+void MainWindow::BuildMoveMenu() {
     menuMove = menuBar()->addMenu(QStringLiteral("&Move"));
     menuMove->setObjectName(QStringLiteral("menuMove"));
     // Their captions name the step: "Undo Delete Command".
@@ -90,24 +90,24 @@ void TFormMain::BuildMoveMenu() {
     menuItemQuit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     menuMove->setDefaultAction(menuItemLoad);
 
-    connect(menuItemNew, &QAction::triggered, this, &TFormMain::menuItemNewClick);
+    connect(menuItemNew, &QAction::triggered, this, &MainWindow::menuItemNewClick);
     connect(menuItemGetfromClipboard, &QAction::triggered, this,
-            &TFormMain::menuItemGetfromClipboardClick);
+            &MainWindow::menuItemGetfromClipboardClick);
     connect(menuItemPuttoClipboard, &QAction::triggered, this,
-            &TFormMain::menuItemPuttoClipboardClick);
-    connect(menuItemLoad, &QAction::triggered, this, &TFormMain::menuItemLoadClick);
-    connect(menuItemReload, &QAction::triggered, this, &TFormMain::menuItemReloadClick);
-    connect(menuItemCheckMove, &QAction::triggered, this, &TFormMain::menuItemCheckMoveClick);
-    connect(menuItemSave, &QAction::triggered, this, &TFormMain::menuItemSaveClick);
-    connect(menuItemSaveAs, &QAction::triggered, this, &TFormMain::menuItemSaveAsClick);
+            &MainWindow::menuItemPuttoClipboardClick);
+    connect(menuItemLoad, &QAction::triggered, this, &MainWindow::menuItemLoadClick);
+    connect(menuItemReload, &QAction::triggered, this, &MainWindow::menuItemReloadClick);
+    connect(menuItemCheckMove, &QAction::triggered, this, &MainWindow::menuItemCheckMoveClick);
+    connect(menuItemSave, &QAction::triggered, this, &MainWindow::menuItemSaveClick);
+    connect(menuItemSaveAs, &QAction::triggered, this, &MainWindow::menuItemSaveAsClick);
     connect(menuItemLoadMostRecentFile, &QAction::triggered, this,
-            &TFormMain::menuItemLoadMostRecentFileClick);
-    connect(menuItemQuit, &QAction::triggered, this, &TFormMain::menuItemQuitClick);
-    connect(menuItemNextProblem, &QAction::triggered, this, &TFormMain::NextProblem);
-    connect(menuItemPreviousProblem, &QAction::triggered, this, &TFormMain::PreviousProblem);
+            &MainWindow::menuItemLoadMostRecentFileClick);
+    connect(menuItemQuit, &QAction::triggered, this, &MainWindow::menuItemQuitClick);
+    connect(menuItemNextProblem, &QAction::triggered, this, &MainWindow::NextProblem);
+    connect(menuItemPreviousProblem, &QAction::triggered, this, &MainWindow::PreviousProblem);
 }
 
-void TFormMain::BuildReportMenu() {
+void MainWindow::BuildReportMenu() {
     menuReport = menuBar()->addMenu(QStringLiteral("&Report"));
     menuReport->setObjectName(QStringLiteral("menuReport"));
     menuItemLoadReport = AddItem(menuReport, "menuItemLoadReport", "Load...");
@@ -121,15 +121,16 @@ void TFormMain::BuildReportMenu() {
     menuItemReinitialize = AddItem(menuReport, "menuItemReinitialize", "Reinitialize...");
     menuReport->setDefaultAction(menuItemLoadReport);
 
-    connect(menuItemLoadReport, &QAction::triggered, this, &TFormMain::menuItemLoadReportClick);
-    connect(menuItemShowMap, &QAction::triggered, this, &TFormMain::menuItemShowMapClick);
+    connect(menuItemLoadReport, &QAction::triggered, this, &MainWindow::menuItemLoadReportClick);
+    connect(menuItemShowMap, &QAction::triggered, this, &MainWindow::menuItemShowMapClick);
     connect(menuItemShowGraphicalMap, &QAction::triggered, this,
-            &TFormMain::menuItemShowGraphicalMapClick);
-    connect(menuItemShowOptions, &QAction::triggered, this, &TFormMain::menuItemShowOptionsClick);
-    connect(menuItemReinitialize, &QAction::triggered, this, &TFormMain::menuItemReinitializeClick);
+            &MainWindow::menuItemShowGraphicalMapClick);
+    connect(menuItemShowOptions, &QAction::triggered, this, &MainWindow::menuItemShowOptionsClick);
+    connect(menuItemReinitialize, &QAction::triggered, this,
+            &MainWindow::menuItemReinitializeClick);
 }
 
-void TFormMain::BuildHelpMenu() {
+void MainWindow::BuildHelpMenu() {
     menuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
     menuHelp->setObjectName(QStringLiteral("menuHelp"));
     menuItemIntroduction = AddItem(menuHelp, "menuItemIntroduction", "Introduction");
@@ -149,14 +150,14 @@ void TFormMain::BuildHelpMenu() {
     topic(menuItemMenus, "menus");
     topic(menuItemMoveEditor, "moveeditor");
     topic(menuItemAuthor, "author");
-    connect(About, &QAction::triggered, this, &TFormMain::AboutClick);
+    connect(About, &QAction::triggered, this, &MainWindow::AboutClick);
 }
 
-QStringList TFormMain::RecentFiles() {
+QStringList MainWindow::RecentFiles() {
     return WindowSettings().value(RecentFilesKey).toStringList();
 }
 
-void TFormMain::RememberRecentFile(const QString& path) {
+void MainWindow::RememberRecentFile(const QString& path) {
     QStringList files = RecentFiles();
     files.removeAll(path);
     files.prepend(path);
@@ -167,7 +168,7 @@ void TFormMain::RememberRecentFile(const QString& path) {
     ShowRecentFiles();
 }
 
-void TFormMain::ShowRecentFiles() {
+void MainWindow::ShowRecentFiles() {
     menuRecent->clear();
     const QStringList files = RecentFiles();
     for (const QString& path : files) {
@@ -178,7 +179,7 @@ void TFormMain::ShowRecentFiles() {
     menuRecent->setEnabled(!files.isEmpty());
 }
 
-void TFormMain::OpenRecentFile(const QString& path) {
+void MainWindow::OpenRecentFile(const QString& path) {
     if (!QFileInfo::exists(path)) {
         // Gone since: it leaves the list, with the message a load gives.
         QStringList files = RecentFiles();

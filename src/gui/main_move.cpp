@@ -44,23 +44,23 @@ move::DisplayForm FormOf(const QButtonGroup* group) {
 
 } // namespace
 
-move::DisplayForm TFormMain::CommandsForm() const {
+move::DisplayForm MainWindow::CommandsForm() const {
     return FormOf(commandsForm);
 }
 
-move::DisplayForm TFormMain::DisplayFormChosen() const {
+move::DisplayForm MainWindow::DisplayFormChosen() const {
     return FormOf(displayForm);
 }
 
-const move::MoveList& TFormMain::Move() const {
+const move::MoveList& MainWindow::Move() const {
     return document_->Move();
 }
 
-void TFormMain::ShowMessage(move::MessageKind kind, const report::Message& message) {
+void MainWindow::ShowMessage(move::MessageKind kind, const report::Message& message) {
     gui::ShowMessage(*notifier_, kind, FromMessage(message));
 }
 
-void TFormMain::ShowMove() {
+void MainWindow::ShowMove() {
     const move::MoveList& move = Move();
     const int row = ListBoxMove->currentRow();
     {
@@ -81,14 +81,14 @@ void TFormMain::ShowMove() {
     menuItemReload->setEnabled(move.CanSave());
 }
 
-void TFormMain::MoveChanged() {
+void MainWindow::MoveChanged() {
     ShowMove();
     RunCheck();
     UpdateCurrentGoods();
     emit StateShown();
 }
 
-void TFormMain::UpdateCurrentGoods() {
+void MainWindow::UpdateCurrentGoods() {
     const QList<QListWidgetItem*> selected = ListBoxMove->selectedItems();
     if (selected.isEmpty()) {
         LabelCGoldVal->setText(QStringLiteral("-"));
@@ -103,18 +103,18 @@ void TFormMain::UpdateCurrentGoods() {
     ShowGoodsValue(LabelCWoodVal, goods.wood);
 }
 
-void TFormMain::RadioGroupCommandsClick() {
+void MainWindow::RadioGroupCommandsClick() {
     ListBoxCommands->clear();
     for (const std::string& caption : move::CommandCaptions(CommandsForm())) {
         ListBoxCommands->addItem(Text(caption));
     }
 }
 
-void TFormMain::RadioGroupDisplayClick() {
+void MainWindow::RadioGroupDisplayClick() {
     document_->SetForm(DisplayFormChosen());
 }
 
-bool TFormMain::MaybeSave() {
+bool MainWindow::MaybeSave() {
     if (!document_->IsModified()) {
         return true;
     }
@@ -130,7 +130,7 @@ bool TFormMain::MaybeSave() {
     return false;
 }
 
-void TFormMain::menuItemNewClick() {
+void MainWindow::menuItemNewClick() {
     if (document_->IsModified()) {
         if (!MaybeSave()) {
             return;
@@ -143,7 +143,7 @@ void TFormMain::menuItemNewClick() {
     document_->ReplaceMove(QStringLiteral("New"), std::move(fresh), true);
 }
 
-void TFormMain::menuItemGetfromClipboardClick() {
+void MainWindow::menuItemGetfromClipboardClick() {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     if (data == nullptr || !data->hasText()) {
         notifier_->Error(Text(move::NoPlainTextMessage));
@@ -161,13 +161,13 @@ void TFormMain::menuItemGetfromClipboardClick() {
     }
 }
 
-void TFormMain::menuItemPuttoClipboardClick() {
+void MainWindow::menuItemPuttoClipboardClick() {
     QGuiApplication::clipboard()->setText(Text(move::MoveClipboardText(Move())));
     statusBar()->showMessage(QStringLiteral("Move put on the clipboard"), StatusMs);
 }
 
-void TFormMain::TakeLoadedMove(const QString& stepName, move::MoveList read,
-                               const move::MoveResult& result) {
+void MainWindow::TakeLoadedMove(const QString& stepName, move::MoveList read,
+                                const move::MoveResult& result) {
     document_->SetFolder(read.folder);
     ShowMessage(result.kind, result.message);
     if (result.Ok()) {
@@ -178,13 +178,13 @@ void TFormMain::TakeLoadedMove(const QString& stepName, move::MoveList read,
     }
 }
 
-void TFormMain::LoadMoveFile(const QString& stepName, const std::string& path) {
+void MainWindow::LoadMoveFile(const QString& stepName, const std::string& path) {
     move::MoveList read = Move();
     const move::MoveResult result = move::LoadMove(read, path);
     TakeLoadedMove(stepName, std::move(read), result);
 }
 
-void TFormMain::menuItemLoadClick() {
+void MainWindow::menuItemLoadClick() {
     if (!MaybeSave()) {
         return;
     }
@@ -195,20 +195,20 @@ void TFormMain::menuItemLoadClick() {
     }
 }
 
-void TFormMain::OpenMoveFile(const QString& path) {
+void MainWindow::OpenMoveFile(const QString& path) {
     if (MaybeSave()) {
         LoadMoveFile(QStringLiteral("Load"), ToPath(path));
     }
 }
 
-void TFormMain::menuItemReloadClick() {
+void MainWindow::menuItemReloadClick() {
     if (Move().fileName.empty() || !notifier_->Confirm(Text(move::ConfirmReloadMessage), false)) {
         return;
     }
     LoadMoveFile(QStringLiteral("Reload"), Move().fileName);
 }
 
-bool TFormMain::SaveCurrent() {
+bool MainWindow::SaveCurrent() {
     const move::SaveResult result = move::SaveMove(Move());
     if (!result.ok) {
         notifier_->Error(FromMessage(result.message));
@@ -220,7 +220,7 @@ bool TFormMain::SaveCurrent() {
     return true;
 }
 
-QString TFormMain::ProposedMoveFile() const {
+QString MainWindow::ProposedMoveFile() const {
     // The move's own name, or one after the report's turn ("turn12.cmd") in the move folder.
     if (!Move().fileName.empty()) {
         return FromPath(Move().fileName);
@@ -233,7 +233,7 @@ QString TFormMain::ProposedMoveFile() const {
     return QDir(folder).filePath(name);
 }
 
-bool TFormMain::SaveCurrentAs() {
+bool MainWindow::SaveCurrentAs() {
     QString filter;
     QString chosen = picker_->SaveFileName(SaveMoveFileTitle, ProposedMoveFile(),
                                            DialogFilter(FileFilter), &filter);
@@ -262,17 +262,17 @@ bool TFormMain::SaveCurrentAs() {
     return true;
 }
 
-void TFormMain::menuItemSaveClick() {
+void MainWindow::menuItemSaveClick() {
     if (Move().CanSave()) {
         SaveCurrent();
     }
 }
 
-void TFormMain::menuItemSaveAsClick() {
+void MainWindow::menuItemSaveAsClick() {
     SaveCurrentAs();
 }
 
-void TFormMain::menuItemLoadMostRecentFileClick() {
+void MainWindow::menuItemLoadMostRecentFileClick() {
     if (!MaybeSave()) {
         return;
     }
@@ -281,7 +281,7 @@ void TFormMain::menuItemLoadMostRecentFileClick() {
     TakeLoadedMove(QStringLiteral("Load"), std::move(read), result);
 }
 
-void TFormMain::menuItemCheckMoveClick() {
+void MainWindow::menuItemCheckMoveClick() {
     check::CheckResult result;
     {
         const BusyCursor busy;
@@ -305,7 +305,7 @@ void TFormMain::menuItemCheckMoveClick() {
     }
 }
 
-void TFormMain::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     if (!quitConfirmed_ && !MaybeSave()) {
         event->ignore();
         return;
@@ -315,7 +315,7 @@ void TFormMain::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void TFormMain::OfferDraft() {
+void MainWindow::OfferDraft() {
     std::optional<move::MoveList> left = draft_->Left();
     if (!left) {
         return;

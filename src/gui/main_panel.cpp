@@ -69,7 +69,7 @@ QGridLayout* TightGrid(QWidget* box) {
 
 } // namespace
 
-void TFormMain::BuildPanel() {
+void MainWindow::BuildPanel() {
     auto* central = new QWidget(this);
     auto* panel = new QWidget(central);
     panel->setObjectName(QStringLiteral("PanelTop"));
@@ -110,7 +110,7 @@ void TFormMain::BuildPanel() {
     ConnectPanel();
 }
 
-QLayout* TFormMain::BuildSwitches(QWidget* panel) {
+QLayout* MainWindow::BuildSwitches(QWidget* panel) {
     RadioGroupCommands =
         RadioGroup(panel, "RadioGroupCommands", "Display Commands As", commandsForm);
     RadioGroupDisplay = RadioGroup(panel, "RadioGroupDisplay", "Display Move As", displayForm);
@@ -132,7 +132,7 @@ QLayout* TFormMain::BuildSwitches(QWidget* panel) {
     return switches;
 }
 
-QWidget* TFormMain::BuildTribeBox(QWidget* panel) {
+QWidget* MainWindow::BuildTribeBox(QWidget* panel) {
     GroupBoxTribe = new QGroupBox(QStringLiteral("Tribe Information"), panel);
     GroupBoxTribe->setObjectName(QStringLiteral("GroupBoxTribe"));
     auto* start = new QGroupBox(QStringLiteral("Goods at Start"), GroupBoxTribe);
@@ -164,7 +164,7 @@ QWidget* TFormMain::BuildTribeBox(QWidget* panel) {
     return GroupBoxTribe;
 }
 
-QWidget* TFormMain::BuildCommandButtons(QWidget* panel) {
+QWidget* MainWindow::BuildCommandButtons(QWidget* panel) {
     auto* commands = new QGroupBox(QStringLiteral("Commands"), panel);
     commands->setObjectName(QStringLiteral("GroupBox1"));
     ButtonAbove = Button(commands, "ButtonAbove", "Above Curr. Line");
@@ -191,7 +191,7 @@ QWidget* TFormMain::BuildCommandButtons(QWidget* panel) {
     return commands;
 }
 
-QWidget* TFormMain::BuildMoveArea(QWidget* central) {
+QWidget* MainWindow::BuildMoveArea(QWidget* central) {
     SplitterMove = new QSplitter(Qt::Vertical, central);
     SplitterMove->setObjectName(QStringLiteral("SplitterMove"));
     SplitterMove->setChildrenCollapsible(false);
@@ -220,29 +220,30 @@ QWidget* TFormMain::BuildMoveArea(QWidget* central) {
     return SplitterMove;
 }
 
-void TFormMain::ConnectPanel() {
-    connect(ButtonNext, &QPushButton::clicked, this, &TFormMain::ButtonNextClick);
-    connect(ButtonPrevious, &QPushButton::clicked, this, &TFormMain::ButtonPreviousClick);
-    connect(commandsForm, &QButtonGroup::idClicked, this, &TFormMain::RadioGroupCommandsClick);
-    connect(displayForm, &QButtonGroup::idClicked, this, &TFormMain::RadioGroupDisplayClick);
-    connect(ListBoxMove, &QListWidget::itemSelectionChanged, this, &TFormMain::ListBoxMoveClick);
-    connect(ListBoxMove, &QListWidget::itemDoubleClicked, this, &TFormMain::ListBoxMoveDblClick);
+void MainWindow::ConnectPanel() {
+    connect(ButtonNext, &QPushButton::clicked, this, &MainWindow::ButtonNextClick);
+    connect(ButtonPrevious, &QPushButton::clicked, this, &MainWindow::ButtonPreviousClick);
+    connect(commandsForm, &QButtonGroup::idClicked, this, &MainWindow::RadioGroupCommandsClick);
+    connect(displayForm, &QButtonGroup::idClicked, this, &MainWindow::RadioGroupDisplayClick);
+    connect(ListBoxMove, &QListWidget::itemSelectionChanged, this, &MainWindow::ListBoxMoveClick);
+    connect(ListBoxMove, &QListWidget::itemDoubleClicked, this, &MainWindow::ListBoxMoveDblClick);
     connect(ListBoxCommands, &QListWidget::itemDoubleClicked, this,
-            &TFormMain::ListBoxCommandsDblClick);
-    connect(ButtonAbove, &QPushButton::clicked, this, &TFormMain::ButtonAboveClick);
-    connect(ButtonBelow, &QPushButton::clicked, this, &TFormMain::ButtonBelowClick);
-    connect(ButtonEdit, &QPushButton::clicked, this, &TFormMain::ButtonEditClick);
-    connect(ButtonMinus, &QPushButton::clicked, this, &TFormMain::ButtonMinusClick);
-    connect(ButtonPlus, &QPushButton::clicked, this, &TFormMain::ButtonPlusClick);
-    connect(ButtonDelete, &QPushButton::clicked, this, &TFormMain::ButtonDeleteClick);
-    connect(ListBoxMove, &QListWidget::itemSelectionChanged, this, &TFormMain::ShowSelectionOnMap);
-    connect(ListBoxProblems, &QListWidget::itemSelectionChanged, this, &TFormMain::ProblemSelected);
-    connect(ListBoxProblems, &QListWidget::itemActivated, this, &TFormMain::ProblemActivated);
+            &MainWindow::ListBoxCommandsDblClick);
+    connect(ButtonAbove, &QPushButton::clicked, this, &MainWindow::ButtonAboveClick);
+    connect(ButtonBelow, &QPushButton::clicked, this, &MainWindow::ButtonBelowClick);
+    connect(ButtonEdit, &QPushButton::clicked, this, &MainWindow::ButtonEditClick);
+    connect(ButtonMinus, &QPushButton::clicked, this, &MainWindow::ButtonMinusClick);
+    connect(ButtonPlus, &QPushButton::clicked, this, &MainWindow::ButtonPlusClick);
+    connect(ButtonDelete, &QPushButton::clicked, this, &MainWindow::ButtonDeleteClick);
+    connect(ListBoxMove, &QListWidget::itemSelectionChanged, this, &MainWindow::ShowSelectionOnMap);
+    connect(ListBoxProblems, &QListWidget::itemSelectionChanged, this,
+            &MainWindow::ProblemSelected);
+    connect(ListBoxProblems, &QListWidget::itemActivated, this, &MainWindow::ProblemActivated);
     // In the move list, Enter edits the selected order and Delete deletes it.
     for (const int key : {Qt::Key_Return, Qt::Key_Enter}) {
         auto* edit = new QShortcut(QKeySequence(key), ListBoxMove);
         edit->setContext(Qt::WidgetShortcut);
-        connect(edit, &QShortcut::activated, this, &TFormMain::ButtonEditClick);
+        connect(edit, &QShortcut::activated, this, &MainWindow::ButtonEditClick);
     }
     // Ctrl+Up and Ctrl+Down move the selected order, wherever the focus is in the window.
     for (const auto& [key, button] :
@@ -252,7 +253,7 @@ void TFormMain::ConnectPanel() {
     }
     auto* remove = new QShortcut(QKeySequence(QKeySequence::Delete), ListBoxMove);
     remove->setContext(Qt::WidgetShortcut);
-    connect(remove, &QShortcut::activated, this, &TFormMain::ButtonDeleteClick);
+    connect(remove, &QShortcut::activated, this, &MainWindow::ButtonDeleteClick);
 }
 
 } // namespace orv::gui

@@ -23,12 +23,12 @@ constexpr int LineRole = Qt::UserRole;
 
 } // namespace
 
-void TFormMain::RunCheck() {
+void MainWindow::RunCheck() {
     check_ = check::CheckMove(Move(), state_.game);
     ShowProblems();
 }
 
-void TFormMain::ShowProblems() {
+void MainWindow::ShowProblems() {
     {
         const QSignalBlocker quiet(ListBoxProblems);
         ListBoxProblems->clear();
@@ -65,7 +65,7 @@ void TFormMain::ShowProblems() {
     }
 }
 
-void TFormMain::ProblemSelected() {
+void MainWindow::ProblemSelected() {
     const QList<QListWidgetItem*> chosen = ListBoxProblems->selectedItems();
     if (chosen.isEmpty()) {
         return;
@@ -75,14 +75,14 @@ void TFormMain::ProblemSelected() {
     ShowSelectionOnMap();
 }
 
-void TFormMain::ProblemActivated() {
+void MainWindow::ProblemActivated() {
     ProblemSelected();
     if (Move().IsOrderLine(SelectedLine().value_or(0))) {
         ButtonEditClick();
     }
 }
 
-void TFormMain::StepProblem(int direction) {
+void MainWindow::StepProblem(int direction) {
     const int count = ListBoxProblems->count();
     if (count == 0) {
         return;
@@ -94,15 +94,15 @@ void TFormMain::StepProblem(int direction) {
     ProblemSelected();
 }
 
-void TFormMain::NextProblem() {
+void MainWindow::NextProblem() {
     StepProblem(1);
 }
 
-void TFormMain::PreviousProblem() {
+void MainWindow::PreviousProblem() {
     StepProblem(-1);
 }
 
-QSettings& TFormMain::WindowSettings() {
+QSettings& MainWindow::WindowSettings() {
     if (!windowSettings_) {
         const QString folder =
             env_.configDir.isEmpty() ? QApplication::applicationDirPath() : env_.configDir;
@@ -112,7 +112,7 @@ QSettings& TFormMain::WindowSettings() {
     return *windowSettings_;
 }
 
-void TFormMain::RestoreWindowState() {
+void MainWindow::RestoreWindowState() {
     QSettings& settings = WindowSettings();
     const bool problemsShown = settings.value(QStringLiteral("problemListShown"), true).toBool();
     menuItemShowProblems->setChecked(problemsShown);
@@ -124,7 +124,7 @@ void TFormMain::RestoreWindowState() {
     restoreGeometry(settings.value(QStringLiteral("mainWindow")).toByteArray());
 }
 
-void TFormMain::SaveWindowState() {
+void MainWindow::SaveWindowState() {
     QSettings& settings = WindowSettings();
     settings.setValue(QStringLiteral("problemListShown"), menuItemShowProblems->isChecked());
     settings.setValue(QStringLiteral("mainWindow"), saveGeometry());

@@ -26,7 +26,7 @@ namespace orv::gui {
 
 namespace {} // namespace
 
-std::vector<std::string> TFormMain::SettingsCandidates() const {
+std::vector<std::string> MainWindow::SettingsCandidates() const {
     std::vector<std::string> candidates{state_.programDir + report::SettingsFileName};
     if (!env_.configDir.isEmpty()) {
         candidates.push_back(ToPath(env_.configDir) + "/" + report::SettingsFileName);
@@ -34,7 +34,7 @@ std::vector<std::string> TFormMain::SettingsCandidates() const {
     return candidates;
 }
 
-bool TFormMain::FormShow(const QStringList& arguments) {
+bool MainWindow::FormShow(const QStringList& arguments) {
     state_.reportFileName = arguments.isEmpty() ? std::string() : ToPath(arguments.first());
     if (!state_.reportFileName.empty()) {
         state_.commandLineReport = true;
@@ -81,11 +81,11 @@ bool TFormMain::FormShow(const QStringList& arguments) {
     return true;
 }
 
-QString TFormMain::ReportFileFromDialog() {
+QString MainWindow::ReportFileFromDialog() {
     return picker_->OpenFileName(SelectReportTitle, QString(), DialogFilter(FileFilter));
 }
 
-bool TFormMain::LoadReport(const std::string& fileName) {
+bool MainWindow::LoadReport(const std::string& fileName) {
     const report::ReportLoadResult result = report::LoadReport(state_.game, fileName);
     if (result.status == report::ReportLoadStatus::NoReport) {
         notifier_->Error(FromMessage(result.message));
@@ -100,7 +100,7 @@ bool TFormMain::LoadReport(const std::string& fileName) {
     return true;
 }
 
-void TFormMain::GameChanged() {
+void MainWindow::GameChanged() {
     ShowTribeGoods();
     RunCheck();
     if (SelectedLine()) {
@@ -109,7 +109,7 @@ void TFormMain::GameChanged() {
     emit StateShown();
 }
 
-void TFormMain::ShowTribeGoods() {
+void MainWindow::ShowTribeGoods() {
     const report::TribeElem* tribe = state_.game.CurrentTribe();
     if (tribe == nullptr) {
         // No value of another report or tribe may stay on show.
@@ -129,7 +129,7 @@ void TFormMain::ShowTribeGoods() {
     ShowGoodsValue(LabelCWoodVal, tribe->Wood());
 }
 
-bool TFormMain::ShowTribeDialog(bool saveSettings) {
+bool MainWindow::ShowTribeDialog(bool saveSettings) {
     formInitialize_->Fill(report::TribeChoices(state_.game), state_.game.tribeName);
     CenterOnScreen(formInitialize_);
     if (formInitialize_->exec() != QDialog::Accepted) {
@@ -144,7 +144,7 @@ bool TFormMain::ShowTribeDialog(bool saveSettings) {
     return true;
 }
 
-void TFormMain::WriteSettings() {
+void MainWindow::WriteSettings() {
     const std::string written = report::WriteSettingsFile(
         SettingsCandidates(), state_.reportFileName, state_.game.tribeName);
     if (written.empty()) {
@@ -157,13 +157,13 @@ void TFormMain::WriteSettings() {
     ApplySeriesButtons();
 }
 
-void TFormMain::ApplySeriesButtons() {
+void MainWindow::ApplySeriesButtons() {
     GroupBoxReport->setVisible(state_.seriesButtons.boxVisible);
     ButtonNext->setEnabled(state_.seriesButtons.nextEnabled);
     ButtonPrevious->setEnabled(state_.seriesButtons.previousEnabled);
 }
 
-void TFormMain::Quit() {
+void MainWindow::Quit() {
     if (!MaybeSave()) {
         return;
     }
@@ -176,7 +176,7 @@ void TFormMain::Quit() {
     QCoreApplication::exit(0);
 }
 
-void TFormMain::menuItemReinitializeClick() {
+void MainWindow::menuItemReinitializeClick() {
     const QString chosen = ReportFileFromDialog();
     if (chosen.isEmpty() || !LoadReport(ToPath(chosen))) {
         return;
@@ -187,7 +187,7 @@ void TFormMain::menuItemReinitializeClick() {
     }
 }
 
-void TFormMain::menuItemLoadReportClick() {
+void MainWindow::menuItemLoadReportClick() {
     const QString chosen = ReportFileFromDialog();
     if (chosen.isEmpty() || !LoadReport(ToPath(chosen))) {
         return;
@@ -200,7 +200,7 @@ void TFormMain::menuItemLoadReportClick() {
     }
 }
 
-void TFormMain::Step(report::FindMode mode) {
+void MainWindow::Step(report::FindMode mode) {
     // Stepped on copies: a file of the series that is no report changes nothing.
     std::string name = state_.reportFileName;
     report::SeriesButtons buttons = state_.seriesButtons;
@@ -223,23 +223,23 @@ void TFormMain::Step(report::FindMode mode) {
     GameChanged();
 }
 
-void TFormMain::ButtonNextClick() {
+void MainWindow::ButtonNextClick() {
     Step(report::FindMode::Next);
 }
 
-void TFormMain::ButtonPreviousClick() {
+void MainWindow::ButtonPreviousClick() {
     Step(report::FindMode::Previous);
 }
 
-void TFormMain::menuItemShowMapClick() {
+void MainWindow::menuItemShowMapClick() {
     const BusyCursor busy;
     formCheckResult_->ShowTextWindow(report::ShowMapText(state_.game.map),
                                      MapCaption(state_.reportFileName));
 }
 
-void TFormMain::menuItemShowGraphicalMapClick() {
+void MainWindow::menuItemShowGraphicalMapClick() {
     if (formMap_ == nullptr) {
-        formMap_ = new TFormMap(this);
+        formMap_ = new MapWindow(this);
     } else if (formMap_->parentWidget() != this) {
         formMap_->setParent(this, Qt::Window); // back from a dialog's pick
     }
@@ -250,7 +250,7 @@ void TFormMain::menuItemShowGraphicalMapClick() {
     formMap_->activateWindow();
 }
 
-void TFormMain::PickOnMap(std::function<void(int x, int y)> done, QWidget* over) {
+void MainWindow::PickOnMap(std::function<void(int x, int y)> done, QWidget* over) {
     menuItemShowGraphicalMapClick();
     if (over != nullptr && formMap_->parentWidget() != over) {
         // A window of the modal dialog takes input while the dialog is open.
@@ -268,13 +268,13 @@ void TFormMain::PickOnMap(std::function<void(int x, int y)> done, QWidget* over)
 }
 
 // Only an open map is drawn anew; its picture comes from the live check's result.
-void TFormMain::RefreshMapWindow() {
+void MainWindow::RefreshMapWindow() {
     if (formMap_ != nullptr && formMap_->isVisible()) {
         formMap_->SetDrawing(mapview::BuildDrawing(state_.game, Move(), check_));
     }
 }
 
-void TFormMain::ShowSelectionOnMap() {
+void MainWindow::ShowSelectionOnMap() {
     if (formMap_ == nullptr) {
         return;
     }
@@ -285,7 +285,7 @@ void TFormMain::ShowSelectionOnMap() {
                                         ListBoxMove->row(selected.first()))));
 }
 
-void TFormMain::menuItemShowOptionsClick() {
+void MainWindow::menuItemShowOptionsClick() {
     formCheckResult_->ShowTextWindow(report::ShowGlobalOptionsText(state_.game.options),
                                      GlobalOptionsCaption);
 }

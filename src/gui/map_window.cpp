@@ -26,13 +26,13 @@ const QString PickCaption = QStringLiteral("Graphical Map - click a province (Es
 
 } // namespace
 
-TMapCanvas::TMapCanvas(QWidget* parent) : QWidget(parent) {
+MapCanvas::MapCanvas(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("MapCanvas"));
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void TMapCanvas::SetDrawing(mapview::Drawing drawing) {
+void MapCanvas::SetDrawing(mapview::Drawing drawing) {
     drawing_ = std::move(drawing);
     geometry_.width = drawing_.width;
     geometry_.height = drawing_.height;
@@ -40,29 +40,29 @@ void TMapCanvas::SetDrawing(mapview::Drawing drawing) {
     update();
 }
 
-void TMapCanvas::SetSelectedLine(std::optional<std::size_t> line) {
+void MapCanvas::SetSelectedLine(std::optional<std::size_t> line) {
     if (line != selectedLine_) {
         selectedLine_ = line;
         update();
     }
 }
 
-void TMapCanvas::SetTileSize(int tile) {
+void MapCanvas::SetTileSize(int tile) {
     geometry_.tile = tile;
     resize(geometry_.PixelWidth(), geometry_.PixelHeight());
     update();
 }
 
-QPoint TMapCanvas::CentreOf(int x, int y) const {
+QPoint MapCanvas::CentreOf(int x, int y) const {
     return QPoint(geometry_.Left(x) + geometry_.tile / 2, geometry_.Top(y) + geometry_.tile / 2);
 }
 
-void TMapCanvas::paintEvent(QPaintEvent* event) {
+void MapCanvas::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     PaintMap(painter, drawing_, geometry_, event->rect(), selectedLine_, cache_);
 }
 
-bool TMapCanvas::event(QEvent* event) {
+bool MapCanvas::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
         const auto* help = static_cast<QHelpEvent*>(event);
         const std::optional<check::MapPoint> at =
@@ -78,7 +78,7 @@ bool TMapCanvas::event(QEvent* event) {
     return QWidget::event(event);
 }
 
-void TMapCanvas::mousePressEvent(QMouseEvent* event) {
+void MapCanvas::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) {
         QWidget::mousePressEvent(event);
         return;
@@ -90,7 +90,7 @@ void TMapCanvas::mousePressEvent(QMouseEvent* event) {
     }
 }
 
-void TMapCanvas::mouseMoveEvent(QMouseEvent* event) {
+void MapCanvas::mouseMoveEvent(QMouseEvent* event) {
     if ((event->buttons() & Qt::LeftButton) == 0) {
         QWidget::mouseMoveEvent(event);
         return;
@@ -100,7 +100,7 @@ void TMapCanvas::mouseMoveEvent(QMouseEvent* event) {
     dragFrom_ = now;
 }
 
-void TMapCanvas::wheelEvent(QWheelEvent* event) {
+void MapCanvas::wheelEvent(QWheelEvent* event) {
     const int steps = event->angleDelta().y() / 120;
     if (steps == 0) {
         event->ignore();
@@ -110,13 +110,13 @@ void TMapCanvas::wheelEvent(QWheelEvent* event) {
     event->accept();
 }
 
-TFormMap::TFormMap(QWidget* parent) : QWidget(parent, Qt::Window) {
+MapWindow::MapWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("FormMap"));
     ShowCaption();
     scroll_ = new QScrollArea(this);
     scroll_->setObjectName(QStringLiteral("ScrollBoxMap"));
     scroll_->setWidgetResizable(false);
-    canvas_ = new TMapCanvas;
+    canvas_ = new MapCanvas;
     scroll_->setWidget(canvas_);
     auto* bar = new QHBoxLayout;
     bar->setContentsMargins(4, 2, 4, 2);
@@ -129,9 +129,9 @@ TFormMap::TFormMap(QWidget* parent) : QWidget(parent, Qt::Window) {
         connect(b, &QToolButton::clicked, this, slot);
         bar->addWidget(b);
     };
-    button("ButtonZoomIn", "Zoom In (+)", &TFormMap::ZoomIn);
-    button("ButtonZoomOut", "Zoom Out (-)", &TFormMap::ZoomOut);
-    button("ButtonFit", "Fit (0)", &TFormMap::FitToWindow);
+    button("ButtonZoomIn", "Zoom In (+)", &MapWindow::ZoomIn);
+    button("ButtonZoomOut", "Zoom Out (-)", &MapWindow::ZoomOut);
+    button("ButtonFit", "Fit (0)", &MapWindow::FitToWindow);
     auto* legend = new QLabel(
         QStringLiteral("Land: black line \u00b7 Sea: white line \u00b7 Raid: dashed purple "
                        "\u00b7 red circle: path fails \u00b7 red frame: yours \u00b7 house: "
@@ -155,22 +155,22 @@ TFormMap::TFormMap(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->addWidget(messages_);
     constexpr QSize StartSize(900, 700);
     resize(StartSize);
-    connect(canvas_, &TMapCanvas::ProvinceClicked, this, &TFormMap::ProvinceClick);
-    connect(canvas_, &TMapCanvas::ZoomRequested, this, &TFormMap::Zoom);
-    connect(canvas_, &TMapCanvas::Dragged, this, &TFormMap::ScrollBy);
+    connect(canvas_, &MapCanvas::ProvinceClicked, this, &MapWindow::ProvinceClick);
+    connect(canvas_, &MapCanvas::ZoomRequested, this, &MapWindow::Zoom);
+    connect(canvas_, &MapCanvas::Dragged, this, &MapWindow::ScrollBy);
 }
 
-void TFormMap::SetDrawing(mapview::Drawing drawing) {
+void MapWindow::SetDrawing(mapview::Drawing drawing) {
     canvas_->SetDrawing(std::move(drawing));
     ShowLineMessages();
 }
 
-void TFormMap::SetSelectedLine(std::optional<std::size_t> line) {
+void MapWindow::SetSelectedLine(std::optional<std::size_t> line) {
     canvas_->SetSelectedLine(line);
     ShowLineMessages();
 }
 
-void TFormMap::ShowLineMessages() {
+void MapWindow::ShowLineMessages() {
     const std::optional<std::size_t> line = canvas_->SelectedLine();
     const std::vector<std::string>& all = canvas_->Drawing().lineMessages;
     QStringList lines;
@@ -186,7 +186,7 @@ void TFormMap::ShowLineMessages() {
     messages_->setVisible(!text.isEmpty());
 }
 
-void TFormMap::PickProvince(std::function<void(int x, int y)> done) {
+void MapWindow::PickProvince(std::function<void(int x, int y)> done) {
     pickDone_ = std::move(done);
     canvas_->setCursor(Qt::CrossCursor);
     ShowCaption();
@@ -195,7 +195,7 @@ void TFormMap::PickProvince(std::function<void(int x, int y)> done) {
     activateWindow();
 }
 
-void TFormMap::ProvinceClick(int x, int y) {
+void MapWindow::ProvinceClick(int x, int y) {
     if (!pickDone_) {
         return;
     }
@@ -206,19 +206,19 @@ void TFormMap::ProvinceClick(int x, int y) {
     done(x, y);
 }
 
-void TFormMap::ShowCaption() {
+void MapWindow::ShowCaption() {
     setWindowTitle(pickDone_ ? PickCaption : MapCaption);
 }
 
-void TFormMap::ZoomIn() {
+void MapWindow::ZoomIn() {
     Zoom(1, canvas_->mapFromParent(scroll_->viewport()->rect().center()));
 }
 
-void TFormMap::ZoomOut() {
+void MapWindow::ZoomOut() {
     Zoom(-1, canvas_->mapFromParent(scroll_->viewport()->rect().center()));
 }
 
-void TFormMap::FitToWindow() {
+void MapWindow::FitToWindow() {
     const mapview::Geometry& g = canvas_->Geometry();
     const QSize view = scroll_->viewport()->size();
     canvas_->SetTileSize(
@@ -226,7 +226,7 @@ void TFormMap::FitToWindow() {
 }
 
 // Zooms so that the point of the map under anchor (canvas pixels) stays where it is.
-void TFormMap::Zoom(int steps, QPoint anchor) {
+void MapWindow::Zoom(int steps, QPoint anchor) {
     const int before = canvas_->Geometry().tile;
     const int after = mapview::ZoomedTileSize(before, steps);
     if (after == before) {
@@ -241,12 +241,12 @@ void TFormMap::Zoom(int steps, QPoint anchor) {
 }
 
 // Dragging moves the map with the pointer.
-void TFormMap::ScrollBy(QPoint delta) {
+void MapWindow::ScrollBy(QPoint delta) {
     scroll_->horizontalScrollBar()->setValue(scroll_->horizontalScrollBar()->value() - delta.x());
     scroll_->verticalScrollBar()->setValue(scroll_->verticalScrollBar()->value() - delta.y());
 }
 
-void TFormMap::keyPressEvent(QKeyEvent* event) {
+void MapWindow::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Plus:
     case Qt::Key_Equal:

@@ -18,10 +18,10 @@ class QScrollArea;
 namespace orv::gui {
 
 // The painted map inside the window's scroll area.
-class TMapCanvas : public QWidget {
+class MapCanvas : public QWidget {
     Q_OBJECT
   public:
-    explicit TMapCanvas(QWidget* parent = nullptr);
+    explicit MapCanvas(QWidget* parent = nullptr);
 
     void SetDrawing(mapview::Drawing drawing);
     const mapview::Drawing& Drawing() const { return drawing_; }
@@ -55,10 +55,11 @@ class TMapCanvas : public QWidget {
     PaintCache cache_;
 };
 
-class TFormMap : public QWidget {
+// The graphical map (first built as TFormMap).
+class MapWindow : public QWidget {
     Q_OBJECT
   public:
-    explicit TFormMap(QWidget* parent = nullptr);
+    explicit MapWindow(QWidget* parent = nullptr);
 
     void SetDrawing(mapview::Drawing drawing);
     void SetSelectedLine(std::optional<std::size_t> line);
@@ -72,7 +73,7 @@ class TFormMap : public QWidget {
     void ZoomOut();
     void FitToWindow();
 
-    TMapCanvas* Canvas() const { return canvas_; }
+    MapCanvas* Canvas() const { return canvas_; }
     // The check's messages for the selected line, below the map.
     QLabel* MessagesLabel() const { return messages_; }
 
@@ -87,7 +88,7 @@ class TFormMap : public QWidget {
     void ShowLineMessages();
 
     QScrollArea* scroll_ = nullptr;
-    TMapCanvas* canvas_ = nullptr;
+    MapCanvas* canvas_ = nullptr;
     QLabel* messages_ = nullptr;
     std::function<void(int, int)> pickDone_;
 };

@@ -130,7 +130,7 @@ class DesktopTest : public QObject {
     void textWindowIsReadOnlyAndClosesWithEscape() {
         Desktop f;
         f.form->menuItemShowMapClick();
-        orv::gui::TFormCheckResult* text = f.form->TextWindow();
+        orv::gui::TextWindow* text = f.form->CheckResultWindow();
         QVERIFY(text->Memo()->isReadOnly());
         const QString map = text->Memo()->toPlainText();
         QTest::keyClicks(text->Memo(), QStringLiteral("typed"));
@@ -176,7 +176,7 @@ class DesktopTest : public QObject {
                  QStringLiteral("OrvMove (report loaded: " ORV_EXAMPLES_DIR "/turn12.txt)[*]"));
         QCOMPARE(QApplication::applicationDisplayName(), QApplication::applicationName());
         f.form->menuItemShowOptionsClick();
-        QCOMPARE(f.form->TextWindow()->windowTitle(), QStringLiteral("Global options"));
+        QCOMPARE(f.form->CheckResultWindow()->windowTitle(), QStringLiteral("Global options"));
     }
 };
 

@@ -135,7 +135,7 @@ class EditTest : public QObject {
         });
         QTest::mouseClick(f.form->ButtonBelow, Qt::LeftButton);
         QCOMPARE(f.opened, QStringList{QStringLiteral("FormMoveC1")});
-        QCOMPARE(f.form->HelpWindow()->Browser()->source().toString(),
+        QCOMPARE(f.form->Help()->Browser()->source().toString(),
                  QStringLiteral("qrc:/help/commands.html#c150"));
         QCOMPARE(f.notifier.errors, QStringList());
         QCOMPARE(f.MoveLines(),

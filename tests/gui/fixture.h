@@ -86,7 +86,7 @@ struct MainFixture {
     RecordingNotifier notifier;
     ScriptedPicker picker;
     int quits = 0;
-    std::unique_ptr<TFormMain> form;
+    std::unique_ptr<MainWindow> form;
 
     // The folders of another run, when given: its drafts and its window settings.
     explicit MainFixture(const QString& dataFolder = {}, const QString& configFolder = {}) {
@@ -97,7 +97,7 @@ struct MainFixture {
         env.notifier = &notifier;
         env.picker = &picker;
         env.quit = [this] { ++quits; };
-        form = std::make_unique<TFormMain>(env);
+        form = std::make_unique<MainWindow>(env);
     }
 
     QString SettingsPath() const { return programDir.filePath(QStringLiteral("OrvMove.ini")); }
@@ -124,7 +124,7 @@ struct MainFixture {
     // Answers the tribe dialog the next time it opens: OK after typing text (the first
     // entry when text is empty), or Cancel.
     void AnswerTribeDialog(bool ok, const QString& typed = QString()) const {
-        TFormInitialize* dialog = form->TribeDialog();
+        TribeDialog* dialog = form->TribeChoice();
         QTimer::singleShot(0, dialog, [dialog, ok, typed] {
             if (!typed.isEmpty()) {
                 dialog->ComboBoxTribes()->setEditText(typed);

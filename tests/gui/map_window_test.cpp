@@ -14,8 +14,8 @@
 #include <QTest>
 #include <QToolButton>
 
-using orv::gui::TFormMap;
-using orv::gui::TMapCanvas;
+using orv::gui::MapCanvas;
+using orv::gui::MapWindow;
 using orv::gui::testing::Example;
 using orv::gui::testing::MainFixture;
 using orv::move::CommandDialog;
@@ -37,20 +37,20 @@ class MapWindowTest : public QObject {
     Q_OBJECT
 
     // The example report with one land movement (line 1), shown on the map.
-    static TFormMap* OpenMap(MainFixture& f) {
+    static MapWindow* OpenMap(MainFixture& f) {
         f.StartWith(Example("turn12.txt"));
         f.form->Document()->SetForm(orv::move::DisplayForm::Raw);
         f.SetMove({"LAND 3 4 FO 2 E", "PLA 3 3 FO", "END"});
         f.form->menuItemShowGraphicalMap->trigger();
-        return f.form->MapWindow();
+        return f.form->GraphicalMap();
     }
 
   private slots:
     void paintsSeaAndTheMovesPath() {
         MainFixture f;
-        TFormMap* map = OpenMap(f);
+        MapWindow* map = OpenMap(f);
         QVERIFY(map != nullptr && map->isVisible());
-        TMapCanvas* canvas = map->Canvas();
+        MapCanvas* canvas = map->Canvas();
         const orv::mapview::Drawing& drawing = canvas->Drawing();
         QCOMPARE(drawing.arrows.size(), std::size_t{1});
         QCOMPARE(drawing.marks.size(), std::size_t{1});
@@ -69,8 +69,8 @@ class MapWindowTest : public QObject {
 
     void selectingTheOrderHighlightsItsPath() {
         MainFixture f;
-        TFormMap* map = OpenMap(f);
-        TMapCanvas* canvas = map->Canvas();
+        MapWindow* map = OpenMap(f);
+        MapCanvas* canvas = map->Canvas();
         const QPoint beside = (canvas->CentreOf(3, 4) + canvas->CentreOf(4, 4)) / 2 + QPoint(0, 5);
         const QColor before = canvas->grab().toImage().pixelColor(beside);
         QVERIFY(!Near(before, QColor(255, 230, 0)));
@@ -82,7 +82,7 @@ class MapWindowTest : public QObject {
 
     void followsTheMoveAsItIsEdited() {
         MainFixture f;
-        TFormMap* map = OpenMap(f);
+        MapWindow* map = OpenMap(f);
         f.SetMove({"LAND 3 4 FO 2 E", "LAND 3 4 FO 1 N", "SEA 2 4 SH 1 W W", "END"});
         const orv::mapview::Drawing& drawing = map->Canvas()->Drawing();
         QCOMPARE(drawing.arrows.size(), std::size_t{3});
@@ -96,8 +96,8 @@ class MapWindowTest : public QObject {
 
     void pickHandsBackTheClickedProvinceOnce() {
         MainFixture f;
-        TFormMap* map = OpenMap(f);
-        TMapCanvas* canvas = map->Canvas();
+        MapWindow* map = OpenMap(f);
+        MapCanvas* canvas = map->Canvas();
         QList<QPoint> picked;
         map->PickProvince([&picked](int x, int y) { picked.append(QPoint(x, y)); });
         QVERIFY(map->Picking());
@@ -118,7 +118,7 @@ class MapWindowTest : public QObject {
         f.StartWith(Example("turn12.txt"));
         QPoint picked;
         f.form->PickOnMap([&picked](int x, int y) { picked = QPoint(x, y); });
-        TFormMap* map = f.form->MapWindow();
+        MapWindow* map = f.form->GraphicalMap();
         QVERIFY(map != nullptr && map->isVisible() && map->Picking());
         QTest::mouseClick(map->Canvas(), Qt::LeftButton, {}, map->Canvas()->CentreOf(12, 8));
         QCOMPARE(picked, QPoint(12, 8));
@@ -146,7 +146,7 @@ class MapWindowTest : public QObject {
             QVERIFY2(button != nullptr, row.button);
             QCOMPARE(button->text(), QStringLiteral("Pick on map"));
             button->click();
-            TFormMap* map = f.form->MapWindow();
+            MapWindow* map = f.form->GraphicalMap();
             QVERIFY(map->Picking());
             QCOMPARE(map->parentWidget(), static_cast<QWidget*>(dialog));
             QTest::mouseClick(map->Canvas(), Qt::LeftButton, {}, map->Canvas()->CentreOf(x, 3));
@@ -158,12 +158,12 @@ class MapWindowTest : public QObject {
         }
         // The map belongs to the main window again when opened from the menu.
         f.form->menuItemShowGraphicalMap->trigger();
-        QCOMPARE(f.form->MapWindow()->parentWidget(), static_cast<QWidget*>(f.form.get()));
+        QCOMPARE(f.form->GraphicalMap()->parentWidget(), static_cast<QWidget*>(f.form.get()));
     }
 
     void keysZoomAndFit() {
         MainFixture f;
-        TFormMap* map = OpenMap(f);
+        MapWindow* map = OpenMap(f);
         const int start = map->Canvas()->Geometry().tile;
         QTest::keyClick(map, Qt::Key_Plus);
         QVERIFY(map->Canvas()->Geometry().tile > start);

@@ -213,16 +213,16 @@ class MoveMenuTest : public QObject {
         f.form->menuItemLoadClick();
         f.form->menuItemCheckMoveClick();
         QCOMPARE(f.notifier.informations.last(), QStringLiteral("Move seems to be correct."));
-        QVERIFY(f.form->TextWindow()->isHidden());
+        QVERIFY(f.form->CheckResultWindow()->isHidden());
 
         f.picker.nextFile = f.work.filePath(QStringLiteral("bad.cmd"));
         f.WriteFile(f.picker.nextFile, "BEGIN\r\nLAND 99 99 FO 1 N\r\nEND\r\n");
         f.form->menuItemLoadClick();
         const QStringList before = Lines(f.form->ListBoxMove);
         f.form->menuItemCheckMoveClick();
-        QVERIFY(!f.form->TextWindow()->isHidden());
-        QCOMPARE(f.form->TextWindow()->windowTitle(), QStringLiteral("Check move result"));
-        QVERIFY(f.form->TextWindow()->Memo()->toPlainText().startsWith(
+        QVERIFY(!f.form->CheckResultWindow()->isHidden());
+        QCOMPARE(f.form->CheckResultWindow()->windowTitle(), QStringLiteral("Check move result"));
+        QVERIFY(f.form->CheckResultWindow()->Memo()->toPlainText().startsWith(
             QStringLiteral("Error in line 1 \"")));
         QCOMPARE(Lines(f.form->ListBoxMove), before);
         QVERIFY(QApplication::overrideCursor() == nullptr);

@@ -53,7 +53,7 @@ class StartupTest : public QObject {
         f.StartWith(gone);
         QCOMPARE(f.notifier.errors,
                  QStringList{QStringLiteral("File ") + gone + QStringLiteral(" not found!")});
-        QCOMPARE(f.form->TribeDialog()->ComboBoxTribes()->count(), 0);
+        QCOMPARE(f.form->TribeChoice()->ComboBoxTribes()->count(), 0);
         QCOMPARE(f.form->LabelSGoldVal->text(), QStringLiteral("-"));
     }
 
@@ -169,7 +169,7 @@ class StartupTest : public QObject {
         f.form->FormShow({Example("turn12.txt")});
         QCOMPARE(f.form->State().game.tribeName, std::string("old"));
         QCOMPARE(f.form->LabelSGoldVal->text(), QStringLiteral("-"));
-        const QComboBox* box = f.form->TribeDialog()->ComboBoxTribes();
+        const QComboBox* box = f.form->TribeChoice()->ComboBoxTribes();
         QCOMPARE(box->itemText(0), QStringLiteral("1. Black Company"));
         QCOMPARE(box->itemText(4), QStringLiteral("5. Iron Wolves"));
     }

@@ -83,7 +83,7 @@ class WindowTest : public QObject {
         MainFixture f;
         f.StartWith(Example("turn12.txt"));
         f.form->menuItemShowMapClick();
-        const auto* window = f.form->TextWindow();
+        const auto* window = f.form->CheckResultWindow();
         QCOMPARE(window->windowTitle(), QStringLiteral("Map (turn12.txt)"));
         QVERIFY(window->Memo()->toPlainText().contains(QStringLiteral("~~~~~~~~~~")));
         QVERIFY(!window->Memo()->toPlainText().contains(QLatin1Char('\r')));
@@ -103,7 +103,7 @@ class WindowTest : public QObject {
         for (int c = 110; c <= 220; c += 10) {
             contexts.append(c);
         }
-        orv::gui::THelpWindow help;
+        orv::gui::HelpWindow help;
         for (const QString& topic : topics) {
             QVERIFY2(help.ShowTopic(topic), qPrintable(topic));
             QVERIFY(help.Browser()->toPlainText().size() > 400);
@@ -127,25 +127,24 @@ class WindowTest : public QObject {
         f.form->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.form.get()));
         QTest::keyClick(f.form.get(), Qt::Key_F1);
-        QVERIFY(f.form->HelpWindow()->isVisible());
-        QCOMPARE(f.form->HelpWindow()->Browser()->source().fileName(),
-                 QStringLiteral("moveeditor.html"));
+        QVERIFY(f.form->Help()->isVisible());
+        QCOMPARE(f.form->Help()->Browser()->source().fileName(), QStringLiteral("moveeditor.html"));
 
         f.form->menuMove->popup(f.form->mapToGlobal(QPoint(10, 10)));
         QTest::keyClick(f.form->menuMove, Qt::Key_F1);
         QVERIFY(!f.form->menuMove->isVisible());
-        QCOMPARE(f.form->HelpWindow()->Browser()->source().toString(),
+        QCOMPARE(f.form->Help()->Browser()->source().toString(),
                  QStringLiteral("qrc:/help/menus.html#move"));
 
         f.form->AboutClick();
-        QApplication::setActiveWindow(f.form->AboutBox());
-        QTest::keyClick(f.form->AboutBox(), Qt::Key_F1);
-        QCOMPARE(f.form->HelpWindow()->Browser()->source().toString(),
+        QApplication::setActiveWindow(f.form->AboutWindow());
+        QTest::keyClick(f.form->AboutWindow(), Qt::Key_F1);
+        QCOMPARE(f.form->Help()->Browser()->source().toString(),
                  QStringLiteral("qrc:/help/author.html#about"));
     }
 
     void aboutShowsTheFiguresTakenAtStart() {
-        orv::gui::TAboutBox about(nullptr, {1234567, 42});
+        orv::gui::AboutBox about(nullptr, {1234567, 42});
         QCOMPARE(about.windowTitle(), QStringLiteral("About"));
         QCOMPARE(about.PhysicalMemoryText(), QStringLiteral("1,234,567 KB"));
         QCOMPARE(about.MemoryInUseText(), QStringLiteral("42%"));
@@ -155,11 +154,11 @@ class WindowTest : public QObject {
         QVERIFY(about.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 
         MainFixture f;
-        const QString figure = f.form->AboutBox()->PhysicalMemoryText();
+        const QString figure = f.form->AboutWindow()->PhysicalMemoryText();
         QVERIFY(figure.endsWith(QStringLiteral(" KB")));
         f.form->AboutClick();
-        QVERIFY(f.form->AboutBox()->isVisible());
-        QCOMPARE(f.form->AboutBox()->PhysicalMemoryText(), figure);
+        QVERIFY(f.form->AboutWindow()->isVisible());
+        QCOMPARE(f.form->AboutWindow()->PhysicalMemoryText(), figure);
     }
 };
 
