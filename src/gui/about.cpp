@@ -89,7 +89,7 @@ AboutBox::AboutBox(QWidget* parent, MemoryInfo memory)
     version->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
     version->setContentsMargins(0, 0, 6, 4);
     grid->addWidget(version, 0, 0, 1, 2, Qt::AlignRight | Qt::AlignBottom);
-    grid->addWidget(new QLabel(QStringLiteral("Physical memory available to Windows:"), this), 1,
+    grid->addWidget(new QLabel(QStringLiteral("Physical memory available to the system:"), this), 1,
                     0);
     grid->addWidget(physMem_, 1, 1);
     grid->addWidget(new QLabel(QStringLiteral("Memory in use:"), this), 2, 0);

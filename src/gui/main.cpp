@@ -9,6 +9,7 @@
 #include "gui/placement.h"
 #include "gui/text_codec.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QDir>
 #include <QGridLayout>
@@ -101,12 +102,26 @@ HelpWindow* MainWindow::Help() const {
     return helpWindow_;
 }
 
+HelpWindow* MainWindow::HelpAboveModal() const {
+    // A modal dialog blocks every window but its own: help asked for from a dialog belongs
+    // to the dialog, so that it opens above it and can be scrolled while the dialog is open.
+    QWidget* owner = QApplication::activeModalWidget();
+    if (owner == nullptr) {
+        owner = const_cast<MainWindow*>(this);
+    }
+    HelpWindow* help = Help();
+    if (help->parentWidget() != owner) {
+        help->setParent(owner, Qt::Window);
+    }
+    return help;
+}
+
 void MainWindow::ShowHelpTopic(const QString& topic) {
-    Help()->ShowTopic(topic);
+    HelpAboveModal()->ShowTopic(topic);
 }
 
 void MainWindow::ShowHelpContext(int context) {
-    Help()->ShowContext(context);
+    HelpAboveModal()->ShowContext(context);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

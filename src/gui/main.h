@@ -100,6 +100,7 @@ class MainWindow : public QMainWindow {
     bool ShowTribeDialog(bool saveSettings);
 
     void ShowHelpTopic(const QString& topic);
+    HelpWindow* HelpAboveModal() const;
     void ShowHelpContext(int context);
 
     // The move list shown anew from the move document: lines, label, "Save" and "Reload".

@@ -3,6 +3,7 @@
 
 #include "fixture.h"
 #include "gui/check_result.h"
+#include "gui/initialize.h"
 #include "gui/text_codec.h"
 #include "gui_tests.h"
 
@@ -15,6 +16,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
+#include <QTimer>
 
 using orv::gui::testing::Example;
 using orv::gui::testing::Lines;
@@ -152,6 +154,24 @@ class DesktopTest : public QObject {
         f.form->menuItemPuttoClipboardClick();
         QCOMPARE(f.form->statusBar()->currentMessage(),
                  QStringLiteral("Move put on the clipboard"));
+    }
+
+    // The tribe dialog takes typing at once and starts on the tribe played before.
+    void tribeDialogStartsInItsFieldOnTheRememberedTribe() {
+        Desktop f;
+        orv::gui::TribeDialog* dialog = f.form->TribeChoice();
+        bool focused = false;
+        QString shown;
+        QTimer::singleShot(0, dialog, [&] {
+            QApplication::setActiveWindow(dialog);
+            focused = dialog->ComboBoxTribes()->hasFocus();
+            shown = dialog->ComboBoxTribes()->currentText();
+            dialog->ButtonCancelClick();
+        });
+        f.picker.nextFile = Example("turn12.txt");
+        f.form->menuItemLoadReportClick();
+        QVERIFY(focused);
+        QCOMPARE(shown, QStringLiteral("3. Vikings"));
     }
 
     // A file name is decoded as the file system writes it, an order text as Windows-1252:
