@@ -40,7 +40,7 @@ std::unique_ptr<Game> SmallGame() {
     for (int x = 1; x <= 6; ++x) {
         for (int y = 1; y <= 5; ++y) {
             orv::report::Province& p = *map.Cell(x, y);
-            p.terrain = static_cast<std::uint8_t>((x * 3 + y * 5) % 14);
+            p.terrain = static_cast<orv::report::Terrain>((x * 3 + y * 5) % 14);
             p.owner = (x + y) % 3 == 0 ? "Picts" : "VIKINGS";
             p.homeProvince = x % 2 == 0;
             p.isolated = (x * y) % 7 == 0;

@@ -93,7 +93,7 @@ void Load(bool fromFile, const std::string& path, std::string_view text, Display
     const MoveList before = move;
     const orv::move::MoveResult result =
         fromFile ? orv::move::LoadMove(move, path) : orv::move::LoadMoveFromText(move, text);
-    const std::string folder = fromFile ? Scratch().string() : before.folder;
+    const fs::path folder = fromFile ? Scratch() : before.folder;
     if (move.folder != folder || move.form != form) {
         Fail("the folder or form is wrong after a load", move);
     }
@@ -103,7 +103,7 @@ void Load(bool fromFile, const std::string& path, std::string_view text, Display
         }
         return;
     }
-    if (move.fileName != (fromFile ? path : before.fileName)) {
+    if (move.fileName != (fromFile ? fs::path(path) : before.fileName)) {
         Fail("the move has the wrong name after a load", move);
     }
     CheckLoaded(move);
