@@ -1,6 +1,7 @@
 // The main window's report side: start-up, the settings file, the tribe dialog, the
 // report series buttons and the views of the game state: text map, graphical map, options.
 
+#include "core/edit/compose.h"
 #include "core/report/report_reader.h"
 #include "core/report/settings.h"
 #include "core/report/text_file.h"
@@ -15,6 +16,7 @@
 #include "gui/text_codec.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -24,7 +26,24 @@
 
 namespace orv::gui {
 
-namespace {} // namespace
+namespace {
+
+// Gives the map to another owner window, keeping its place and size; a window of a modal
+// dialog takes input while the dialog is open.
+void GiveMapTo(MapWindow& map, QWidget* owner) {
+    if (map.parentWidget() == owner) {
+        return;
+    }
+    const QRect place = map.geometry();
+    const bool shown = map.isVisible();
+    map.setParent(owner, Qt::Window);
+    map.setGeometry(place);
+    if (shown) {
+        map.show();
+    }
+}
+
+} // namespace
 
 std::vector<std::string> MainWindow::SettingsCandidates() const {
     std::vector<std::string> candidates{state_.programDir + report::SettingsFileName};
@@ -240,21 +259,24 @@ void MainWindow::menuItemShowMapClick() {
 void MainWindow::menuItemShowGraphicalMapClick() {
     if (formMap_ == nullptr) {
         formMap_ = new MapWindow(this);
-    } else if (formMap_->parentWidget() != this) {
-        formMap_->setParent(this, Qt::Window); // back from a dialog's pick
     }
+    GiveMapTo(*formMap_, this); // back from a dialog's pick
     formMap_->show();
     RefreshMapWindow();
-    ShowSelectionOnMap();
     formMap_->raise();
     formMap_->activateWindow();
 }
 
 void MainWindow::PickOnMap(std::function<void(int x, int y)> done, QWidget* over) {
-    menuItemShowGraphicalMapClick();
-    if (over != nullptr && formMap_->parentWidget() != over) {
-        // A window of the modal dialog takes input while the dialog is open.
-        formMap_->setParent(over, Qt::Window);
+    if (formMap_ == nullptr) {
+        formMap_ = new MapWindow(this);
+    }
+    GiveMapTo(*formMap_, over != nullptr ? over : this);
+    formMap_->show();
+    RefreshMapWindow();
+    // A dialog closed while its pick is open takes the pick mode with it.
+    if (auto* dialog = qobject_cast<QDialog*>(over)) {
+        connect(dialog, &QDialog::finished, formMap_, &MapWindow::CancelPick, Qt::UniqueConnection);
     }
     // After the click the dialog comes back to the front, its fields filled.
     formMap_->PickProvince(
@@ -270,7 +292,40 @@ void MainWindow::PickOnMap(std::function<void(int x, int y)> done, QWidget* over
 // Only an open map is drawn anew; its picture comes from the live check's result.
 void MainWindow::RefreshMapWindow() {
     if (formMap_ != nullptr && formMap_->isVisible()) {
-        formMap_->SetDrawing(mapview::BuildDrawing(state_.game, Move(), check_));
+        mapview::Drawing drawing = mapview::BuildDrawing(state_.game, Move(), check_);
+        AddMapPreview(drawing);
+        formMap_->SetDrawing(std::move(drawing));
+        ShowSelectionOnMap();
+    }
+}
+
+void MainWindow::PreviewOnMap(move::CommandKind kind, const edit::OrderFields& fields) {
+    const bool none =
+        std::holds_alternative<std::monostate>(fields) || kind == move::CommandKind::SendMessages;
+    if (none && !mapPreview_) {
+        return;
+    }
+    if (none) {
+        mapPreview_.reset();
+    } else {
+        mapPreview_.emplace(kind, fields);
+    }
+    RefreshMapWindow();
+}
+
+void MainWindow::AddMapPreview(mapview::Drawing& drawing) const {
+    if (!mapPreview_) {
+        return;
+    }
+    move::MoveList copy = Move();
+    edit::Selection line = SelectedLine();
+    // Composed raw whatever the move's form: the check reads the raw order alone, and a
+    // half-written order still has a raw line, if not a sentence.
+    static_cast<void>(edit::PlaceOrderLine(
+        copy, line, insertMode_,
+        edit::ComposeOrder(mapPreview_->first, mapPreview_->second, move::DisplayForm::Raw)));
+    if (line) {
+        mapview::SetPreview(drawing, check::CheckMove(copy, state_.game), *line);
     }
 }
 
