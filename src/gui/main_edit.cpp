@@ -77,7 +77,7 @@ void MainWindow::BuildCommandDialogs() {
     commandDialogs_[at(CommandDialog::Message)] = new MessageDialog(this, messages);
     for (CommandDialogBase* dialog : commandDialogs_) {
         dialog->SetComposer([this](move::CommandKind kind, const edit::OrderFields& fields) {
-            mapPreview_.reset(); // the order itself is drawn now
+            PreviewOnMap(kind, {}); // the order itself is drawn now, if any
             ComposeFromDialog(kind, fields);
         });
         dialog->SetPreview([this](move::CommandKind kind, const edit::OrderFields& fields) {
