@@ -86,6 +86,13 @@ int FontSize(int tile) {
     return std::max(SmallestFont, tile / 6);
 }
 
+QFont TextFont(int pixelSize, bool bold) {
+    QFont font;
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
+}
+
 QRect TileRect(const Geometry& g, int x, int y) {
     return {g.Left(x), g.Top(y), g.tile, g.tile};
 }
@@ -150,36 +157,41 @@ void PaintOwner(QPainter& painter, const mapview::Tile& tile, const QRect& r, in
                            TextTop(r), shown);
 }
 
-void PaintGrid(QPainter& painter, const Geometry& g, const TileSpan& s) {
+void PaintGrid(QPainter& painter, const Geometry& g, const TileSpan& s, QPoint origin) {
     // The grid as whole lines rather than an outline per tile.
     painter.setPen(GridColour);
-    const int top = g.Top(s.firstY);
-    const int bottom = g.Top(s.lastY + 1);
-    const int left = g.Left(s.firstX);
-    const int right = g.Left(s.lastX + 1);
+    const int top = g.Top(s.firstY) - origin.y();
+    const int bottom = g.Top(s.lastY + 1) - origin.y();
+    const int left = g.Left(s.firstX) - origin.x();
+    const int right = g.Left(s.lastX + 1) - origin.x();
     for (int x = s.firstX; x <= s.lastX + 1; ++x) {
-        painter.drawLine(g.Left(x), top, g.Left(x), bottom);
+        painter.drawLine(g.Left(x) - origin.x(), top, g.Left(x) - origin.x(), bottom);
     }
     for (int y = s.firstY; y <= s.lastY + 1; ++y) {
-        painter.drawLine(left, g.Top(y), right, g.Top(y));
+        painter.drawLine(left, g.Top(y) - origin.y(), right, g.Top(y) - origin.y());
     }
 }
 
+// The layers paint the part of the map inside area into an image whose top left corner is
+// origin. They move their own coordinates rather than the painter, and paint in the font
+// the cached texts were laid out in: a static text is laid out anew whenever the painter's
+// font or transformation differs from the last drawing's, and then takes the painter's font.
 void PaintReport(QPainter& painter, const mapview::Drawing& drawing, const Geometry& g,
-                 const QRect& area, PaintCache& cache) {
+                 const QRect& area, QPoint origin, PaintCache& cache) {
     const TileSpan s = SpanOf(g, area);
     if (s.Empty()) {
         return;
     }
     const int pixelSize = FontSize(g.tile);
     const bool withText = g.tile >= TextTileSize;
+    painter.setFont(TextFont(pixelSize, false));
     for (int y = s.firstY; y <= s.lastY; ++y) {
         for (int x = s.firstX; x <= s.lastX; ++x) {
             const mapview::Tile* tile = drawing.TileAt(x, y);
             if (tile == nullptr) {
                 continue;
             }
-            const QRect r = TileRect(g, x, y);
+            const QRect r = TileRect(g, x, y).translated(-origin);
             painter.fillRect(r, ColourOf(tile->colour));
             PaintTileMarks(painter, *tile, r, g.tile, cache);
             if (withText) {
@@ -187,18 +199,18 @@ void PaintReport(QPainter& painter, const mapview::Drawing& drawing, const Geome
             }
         }
     }
-    PaintGrid(painter, g, s);
+    PaintGrid(painter, g, s, origin);
 }
 
 // --- The figure layer --------------------------------------------------------------------
 
 // The troop lines below the owner's line, centred, on a backing just as large as they are.
 void PaintFigures(QPainter& painter, const mapview::Drawing& drawing, const Geometry& g,
-                  const QRect& area, PaintCache& cache) {
+                  const QRect& area, QPoint origin, PaintCache& cache) {
     const TileSpan s = SpanOf(g, area);
     const int pixelSize = FontSize(g.tile);
-    QFont font;
-    font.setPixelSize(pixelSize);
+    const QFont font = TextFont(pixelSize, false);
+    painter.setFont(font);
     const int lineHeight = QFontMetrics(font).height();
     painter.setPen(Qt::black);
     for (int y = s.firstY; y <= s.lastY; ++y) {
@@ -207,7 +219,7 @@ void PaintFigures(QPainter& painter, const mapview::Drawing& drawing, const Geom
             if (tile == nullptr) {
                 continue;
             }
-            const QRect r = TileRect(g, x, y);
+            const QRect r = TileRect(g, x, y).translated(-origin);
             int top = TextTop(r) + lineHeight;
             for (const std::string& line : mapview::TroopLines(tile->troops)) {
                 if (!line.empty() && top + lineHeight <= r.bottom() + 2) {
@@ -415,9 +427,8 @@ void PaintMarks(QPainter& painter, const mapview::Drawing& drawing, const Geomet
         return;
     }
     const bool labelled = g.tile >= TextTileSize;
-    QFont font;
-    font.setPixelSize(FontSize(g.tile));
-    font.setBold(true);
+    const QFont font = TextFont(FontSize(g.tile), true);
+    painter.setFont(font);
     const int height = labelled ? QFontMetrics(font).height() + 2 : std::max(3, g.tile / 4);
     std::vector<BadgeRow> places(static_cast<std::size_t>(g.width) *
                                  static_cast<std::size_t>(g.height));
@@ -441,9 +452,7 @@ void PaintMarks(QPainter& painter, const mapview::Drawing& drawing, const Geomet
 void PaintPreview(QPainter& painter, const mapview::Drawing& drawing, const Geometry& g,
                   PaintCache& cache) {
     const int pixelSize = FontSize(g.tile);
-    QFont font;
-    font.setPixelSize(pixelSize);
-    font.setBold(true);
+    const QFont font = TextFont(pixelSize, true);
     painter.setFont(font);
     const QFontMetrics metrics(font);
     for (const mapview::Arrow& arrow : drawing.preview) {
@@ -527,12 +536,9 @@ const QStaticText& PaintCache::Text(const std::string& bytes, int pixelSize, boo
     }
     auto [it, added] = (bold ? boldTexts_ : texts_).try_emplace(bytes);
     if (added) {
-        QFont font;
-        font.setPixelSize(pixelSize);
-        font.setBold(bold);
         it->second.setText(FromText(bytes));
         it->second.setTextFormat(Qt::PlainText);
-        it->second.prepare(QTransform(), font);
+        it->second.prepare(QTransform(), TextFont(pixelSize, bold));
     }
     return it->second;
 }
@@ -571,11 +577,10 @@ const QImage& PaintCache::BlockImage(Layer layer, int column, int row,
     block.image.fill(report ? Background : QColor(Qt::transparent));
     QPainter painter(&block.image);
     const QRect area(column * BlockSide, row * BlockSide, BlockSide, BlockSide);
-    painter.translate(-area.topLeft());
     if (report) {
-        PaintReport(painter, drawing, geometry, area, *this);
+        PaintReport(painter, drawing, geometry, area, area.topLeft(), *this);
     } else {
-        PaintFigures(painter, drawing, geometry, area, *this);
+        PaintFigures(painter, drawing, geometry, area, area.topLeft(), *this);
     }
     return block.image;
 }
