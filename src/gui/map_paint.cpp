@@ -52,6 +52,8 @@ constexpr int OutlineDivisor = 16;
 constexpr int PathWidthDivisor = 14;
 constexpr int FailureWidthDivisor = 20;
 constexpr double MarkCorner = 3.0;
+constexpr double PreviewDash = 1.2; // in widths of the band
+constexpr double PreviewGap = 0.8;
 
 QColor ColourOf(mapview::Rgb rgb) {
     return {rgb.r, rgb.g, rgb.b};
@@ -149,7 +151,9 @@ void PaintOwner(QPainter& painter, const mapview::Tile& tile, const QRect& r, in
         return;
     }
     painter.setPen(tile.sea ? Qt::white : Qt::black);
-    const int room = r.width() - 4;
+    // Clear of the house and the town square in the top corners.
+    const int corners = tile.home || tile.town ? 2 * (std::max(4, r.width() / 6) + 2) : 0;
+    const int room = r.width() - 4 - corners;
     const QStaticText& owner = cache.Text(tile.owner, pixelSize);
     const QStaticText& shown =
         owner.size().width() > room ? cache.Text(tile.initials, pixelSize) : owner;
@@ -313,7 +317,10 @@ void PaintArrow(QPainter& painter, const mapview::Arrow& arrow, const QPolygonF&
             QPen(HighlightColour, width * 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         painter.drawPolyline(line);
     } else if (emphasis == Emphasis::Preview) {
-        painter.setPen(QPen(PreviewColour, width * 3, Qt::DashLine, Qt::FlatCap, Qt::RoundJoin));
+        // Dashes a little longer than the band is wide, whatever the zoom.
+        QPen band(PreviewColour, width * 3, Qt::CustomDashLine, Qt::FlatCap, Qt::RoundJoin);
+        band.setDashPattern({PreviewDash, PreviewGap});
+        painter.setPen(band);
         painter.drawPolyline(line);
     }
     const QColor colour = PathColour(arrow.kind);
@@ -447,10 +454,20 @@ void PaintMarks(QPainter& painter, const mapview::Drawing& drawing, const Geomet
     }
 }
 
-// The order being written: its path over a dashed band, the move points left in a bubble
-// at every province and why it would stop beside its end.
-void PaintPreview(QPainter& painter, const mapview::Drawing& drawing, const Geometry& g,
-                  PaintCache& cache) {
+// The order being written: its path over a dashed band, below the troop figures like every
+// path.
+void PaintPreviewPaths(QPainter& painter, const mapview::Drawing& drawing, const Geometry& g) {
+    for (const mapview::Arrow& arrow : drawing.preview) {
+        if (!arrow.points.empty()) {
+            PaintArrow(painter, arrow, PathLine(arrow, g), g, Emphasis::Preview);
+        }
+    }
+}
+
+// Above everything, while the order is being written: the move points left in a bubble at
+// every province of its path and why it would stop beside its end.
+void PaintPreviewNotes(QPainter& painter, const mapview::Drawing& drawing, const Geometry& g,
+                       PaintCache& cache) {
     const int pixelSize = FontSize(g.tile);
     const QFont font = TextFont(pixelSize, true);
     painter.setFont(font);
@@ -460,7 +477,6 @@ void PaintPreview(QPainter& painter, const mapview::Drawing& drawing, const Geom
             continue;
         }
         const QPolygonF line = PathLine(arrow, g);
-        PaintArrow(painter, arrow, line, g, Emphasis::Preview);
         const double radius = std::max(6, metrics.height() * 2 / 3);
         for (std::size_t i = 0; i < arrow.pointsLeft.size() && i < arrow.points.size(); ++i) {
             const QPointF at = line[static_cast<qsizetype>(i)] + QPointF(radius, -radius);
@@ -623,12 +639,13 @@ void PaintMap(QPainter& painter, const mapview::Drawing& drawing, const Geometry
     // Smooth paths cost more than the tiles on a small zoom, where they gain little.
     painter.setRenderHint(QPainter::Antialiasing, g.tile >= TextTileSize);
     PaintArrows(painter, drawing, g, area, selectedLine);
+    PaintPreviewPaths(painter, drawing, g);
     PaintMarks(painter, drawing, g, area, selectedLine, cache);
     if (g.tile >= TextTileSize) {
         cache.DrawLayer(painter, PaintCache::Layer::Figures, drawing, g, area);
     }
     painter.setRenderHint(QPainter::Antialiasing, true);
-    PaintPreview(painter, drawing, g, cache);
+    PaintPreviewNotes(painter, drawing, g, cache);
     painter.setRenderHint(QPainter::Antialiasing, false);
 }
 
