@@ -22,24 +22,42 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
+#include <QTimer>
+#include <chrono>
 #include <utility>
 
 namespace orv::gui {
 
 namespace {
 
-// Gives the map to another owner window, keeping its place and size; a window of a modal
-// dialog takes input while the dialog is open.
-void GiveMapTo(MapWindow& map, QWidget* owner) {
+// Time a window manager takes to frame and place a new window.
+constexpr std::chrono::milliseconds PlacedAfter(100);
+
+// Shows the map as a window of owner, where it keeps its place and size; a window of a
+// modal dialog takes input while the dialog is open.
+void ShowMapOver(MapWindow& map, QWidget* owner) {
     if (map.parentWidget() == owner) {
+        map.show();
         return;
     }
-    const QRect place = map.geometry();
-    const bool shown = map.isVisible();
+    const bool placed = map.isVisible();
+    const QPoint place = map.pos(); // of the frame, as move() takes it
+    const QSize size = map.size();
     map.setParent(owner, Qt::Window);
-    map.setGeometry(place);
-    if (shown) {
-        map.show();
+    map.resize(size);
+    map.show();
+    if (placed) {
+        // A window manager places the new window of a dialog by its own rule once it has
+        // framed it; then it goes back where it was.
+        auto* later = new QTimer(&map);
+        later->setSingleShot(true);
+        QObject::connect(later, &QTimer::timeout, &map, [&map, later, place] {
+            if (map.pos() != place) {
+                map.move(place);
+            }
+            later->deleteLater();
+        });
+        later->start(PlacedAfter);
     }
 }
 
@@ -260,8 +278,7 @@ void MainWindow::menuItemShowGraphicalMapClick() {
     if (formMap_ == nullptr) {
         formMap_ = new MapWindow(this);
     }
-    GiveMapTo(*formMap_, this); // back from a dialog's pick
-    formMap_->show();
+    ShowMapOver(*formMap_, this); // back from a dialog's pick
     RefreshMapWindow();
     formMap_->raise();
     formMap_->activateWindow();
@@ -271,8 +288,7 @@ void MainWindow::PickOnMap(std::function<void(int x, int y)> done, QWidget* over
     if (formMap_ == nullptr) {
         formMap_ = new MapWindow(this);
     }
-    GiveMapTo(*formMap_, over != nullptr ? over : this);
-    formMap_->show();
+    ShowMapOver(*formMap_, over != nullptr ? over : this);
     RefreshMapWindow();
     // A dialog closed while its pick is open takes the pick mode with it.
     if (auto* dialog = qobject_cast<QDialog*>(over)) {
@@ -300,8 +316,11 @@ void MainWindow::RefreshMapWindow() {
 }
 
 void MainWindow::PreviewOnMap(move::CommandKind kind, const edit::OrderFields& fields) {
-    const bool none =
-        std::holds_alternative<std::monostate>(fields) || kind == move::CommandKind::SendMessages;
+    // Nothing to walk before the start province is given.
+    const auto* movement = std::get_if<edit::MovementFields>(&fields);
+    const bool none = std::holds_alternative<std::monostate>(fields) ||
+                      kind == move::CommandKind::SendMessages ||
+                      (movement != nullptr && (movement->x.empty() || movement->y.empty()));
     if (none && !mapPreview_) {
         return;
     }

@@ -384,9 +384,10 @@ void PaintEye(QPainter& painter, const QRect& box, bool selected) {
 // Where the badges of one province go: along its bottom edge from the left, a row higher
 // when one is full; the espionage eye in the bottom right corner, its own place.
 struct BadgeRow {
-    int next = 0; // left edge of the next badge, from the tile's left
-    int row = 0;  // rows filled below it
-    bool eye = false;
+    int next = 0;       // left edge of the next badge, from the tile's left
+    int row = 0;        // rows filled below it
+    bool spied = false; // an espionage order names the province: room for the eye
+    bool eye = false;   // the eye is drawn
 };
 
 void PaintBadge(QPainter& painter, const mapview::Mark& mark, const QRect& tile, int height,
@@ -406,7 +407,7 @@ void PaintBadge(QPainter& painter, const mapview::Mark& mark, const QRect& tile,
     const QStaticText* label =
         labelled ? &cache.Text(mark.label, FontSize(tile.width()), true) : nullptr;
     const int width = labelled ? static_cast<int>(label->size().width()) + 6 : height;
-    const int eyeRoom = height * 2;
+    const int eyeRoom = place.spied ? height * 2 : 0;
     if (place.next > 0 && place.next + width > tile.width() - eyeRoom) {
         place.next = 0;
         ++place.row;
@@ -439,18 +440,24 @@ void PaintMarks(QPainter& painter, const mapview::Drawing& drawing, const Geomet
     const int height = labelled ? QFontMetrics(font).height() + 2 : std::max(3, g.tile / 4);
     std::vector<BadgeRow> places(static_cast<std::size_t>(g.width) *
                                  static_cast<std::size_t>(g.height));
-    for (const mapview::Mark& mark : drawing.marks) {
+    const auto placeOf = [&places, &g](const mapview::Mark& mark) -> BadgeRow* {
         if (mark.at.x < 1 || mark.at.y < 1 || mark.at.x > g.width || mark.at.y > g.height) {
-            continue;
+            return nullptr;
         }
+        return &places[static_cast<std::size_t>(mark.at.y - 1) * static_cast<std::size_t>(g.width) +
+                       static_cast<std::size_t>(mark.at.x - 1)];
+    };
+    for (const mapview::Mark& mark : drawing.marks) {
+        if (BadgeRow* place = placeOf(mark); place != nullptr) {
+            place->spied = place->spied || mark.kind == MarkKind::Espionage;
+        }
+    }
+    for (const mapview::Mark& mark : drawing.marks) {
+        BadgeRow* place = placeOf(mark);
         const QRect tile = TileRect(g, mark.at.x, mark.at.y);
-        BadgeRow& place =
-            places[static_cast<std::size_t>(mark.at.y - 1) * static_cast<std::size_t>(g.width) +
-                   static_cast<std::size_t>(mark.at.x - 1)];
-        if (!tile.intersects(area)) {
-            continue;
+        if (place != nullptr && tile.intersects(area)) {
+            PaintBadge(painter, mark, tile, height, *place, selectedLine == mark.line, cache);
         }
-        PaintBadge(painter, mark, tile, height, place, selectedLine == mark.line, cache);
     }
 }
 
@@ -588,8 +595,12 @@ const QImage& PaintCache::BlockImage(Layer layer, int column, int row,
     }
     // The report is opaque and copied as it is; the figures are laid over the move.
     const bool report = layer == Layer::Report;
-    block.image = QImage(BlockSide, BlockSide,
-                         report ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
+    // As many pixels as the screen has for the block's side, so that text stays sharp on a
+    // scaled display.
+    const int side = static_cast<int>(std::ceil(BlockSide * layerRatio_));
+    block.image =
+        QImage(side, side, report ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
+    block.image.setDevicePixelRatio(layerRatio_);
     block.image.fill(report ? Background : QColor(Qt::transparent));
     QPainter painter(&block.image);
     const QRect area(column * BlockSide, row * BlockSide, BlockSide, BlockSide);
@@ -603,9 +614,11 @@ const QImage& PaintCache::BlockImage(Layer layer, int column, int row,
 
 void PaintCache::DrawLayer(QPainter& painter, Layer layer, const mapview::Drawing& drawing,
                            const Geometry& geometry, const QRect& area) {
-    if (!SameGeometry(geometry, layerGeometry_)) {
+    const qreal ratio = painter.device() != nullptr ? painter.device()->devicePixelRatio() : 1.0;
+    if (!SameGeometry(geometry, layerGeometry_) || ratio != layerRatio_) {
         blocks_.clear();
         layerGeometry_ = geometry;
+        layerRatio_ = ratio;
     }
     const QRect wanted =
         area.intersected(QRect(0, 0, geometry.PixelWidth(), geometry.PixelHeight()));
@@ -617,8 +630,11 @@ void PaintCache::DrawLayer(QPainter& painter, Layer layer, const mapview::Drawin
              ++column) {
             const QRect block(column * BlockSide, row * BlockSide, BlockSide, BlockSide);
             const QRect part = block.intersected(wanted);
-            painter.drawImage(part.topLeft(), BlockImage(layer, column, row, drawing, geometry),
-                              part.translated(-block.topLeft()));
+            // The source in the image's own pixels.
+            const QRectF source(QPointF(part.topLeft() - block.topLeft()) * ratio,
+                                QSizeF(part.size()) * ratio);
+            painter.drawImage(QRectF(part), BlockImage(layer, column, row, drawing, geometry),
+                              source);
         }
     }
     // Past the limit only the blocks of this redraw stay.

@@ -40,7 +40,8 @@ class PaintCache {
 
     // Counts the redraws, so that past the limit the blocks of the last one stay.
     void StartRedraw() { ++redraws_; }
-    // Draws the part of a layer inside area from its blocks, painting the blocks it lacks.
+    // Draws the part of a layer inside area from its blocks, painting the blocks it lacks, at
+    // the device pixel ratio of the painter's device.
     void DrawLayer(QPainter& painter, Layer layer, const mapview::Drawing& drawing,
                    const mapview::Geometry& geometry, const QRect& area);
     // The layers are painted anew at the next redraw: the report or the tribe changed. A
@@ -62,6 +63,7 @@ class PaintCache {
     std::unordered_map<std::string, QStaticText> boldTexts_;
     QImage homeMark_;
     mapview::Geometry layerGeometry_{0, 0, 0, 0}; // the geometry the blocks were made for
+    qreal layerRatio_ = 1.0;                      // and the device pixels per pixel
     std::unordered_map<std::uint64_t, Block> blocks_;
     std::uint64_t redraws_ = 0;
 };
