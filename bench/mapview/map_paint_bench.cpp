@@ -1,7 +1,9 @@
 // Time of one redraw of the graphical map for a full 50 x 50 report, every province the
 // user's, with a long move of 400 orders: the whole map fitted into a window, the part a
-// window shows at the usual zoom, and the whole map at that zoom. Also the time of building
-// the picture's model from the game and the move.
+// window shows at the usual zoom, and the whole map at that zoom. A redraw after an edit
+// finds the report's layers kept from the one before; the first redraw after a zoom or a new
+// report paints them too. Also the time of building the picture's model from the game and
+// the move.
 #include "../full_size_game.h"
 #include "core/mapview/map_drawing.h"
 #include "gui/map_paint.h"
@@ -10,6 +12,7 @@
 #include <QImage>
 #include <QPainter>
 #include <benchmark/benchmark.h>
+#include <cstdint>
 #include <string>
 
 namespace {
@@ -32,8 +35,10 @@ const orv::mapview::Drawing& ReportOnly() {
     return drawing;
 }
 
+enum class Layers : std::uint8_t { Kept, Repainted };
+
 void Redraw(benchmark::State& state, int tile, QSize view,
-            const orv::mapview::Drawing& drawing = Picture()) {
+            const orv::mapview::Drawing& drawing = Picture(), Layers layers = Layers::Kept) {
     const orv::mapview::Geometry geometry{tile, 24, drawing.width, drawing.height};
     if (view.isEmpty()) {
         view = QSize(geometry.PixelWidth(), geometry.PixelHeight());
@@ -41,6 +46,9 @@ void Redraw(benchmark::State& state, int tile, QSize view,
     QImage image(view, QImage::Format_ARGB32_Premultiplied);
     orv::gui::PaintCache cache;
     for (auto _ : state) {
+        if (layers == Layers::Repainted) {
+            cache.DropLayers();
+        }
         QPainter painter(&image);
         orv::gui::PaintMap(painter, drawing, geometry, QRect(QPoint(0, 0), view), 5, cache);
     }
@@ -52,6 +60,11 @@ void BM_RedrawFittedMap(benchmark::State& state) {
 }
 BENCHMARK(BM_RedrawFittedMap)->Unit(benchmark::kMillisecond);
 
+void BM_RedrawFittedMapAfterZoom(benchmark::State& state) {
+    Redraw(state, 17, QSize(900, 900), Picture(), Layers::Repainted);
+}
+BENCHMARK(BM_RedrawFittedMapAfterZoom)->Unit(benchmark::kMillisecond);
+
 void BM_RedrawFittedReportOnly(benchmark::State& state) {
     Redraw(state, 17, QSize(900, 900), ReportOnly());
 }
@@ -61,6 +74,11 @@ void BM_RedrawWindowAtUsualZoom(benchmark::State& state) {
     Redraw(state, 56, QSize(900, 700));
 }
 BENCHMARK(BM_RedrawWindowAtUsualZoom)->Unit(benchmark::kMillisecond);
+
+void BM_RedrawWindowAtUsualZoomAfterZoom(benchmark::State& state) {
+    Redraw(state, 56, QSize(900, 700), Picture(), Layers::Repainted);
+}
+BENCHMARK(BM_RedrawWindowAtUsualZoomAfterZoom)->Unit(benchmark::kMillisecond);
 
 void BM_RedrawWholeMapAtUsualZoom(benchmark::State& state) {
     Redraw(state, 56, QSize());

@@ -160,6 +160,19 @@ void CommandDialogBase::showEvent(QShowEvent* event) {
     }
 }
 
+void CommandDialogBase::hideEvent(QHideEvent* event) {
+    QDialog::hideEvent(event);
+    if (preview_) {
+        preview_(kind_, edit::OrderFields{});
+    }
+}
+
+void CommandDialogBase::ShowPreview() {
+    if (preview_ && isVisible()) {
+        preview_(kind_, Fields());
+    }
+}
+
 QToolButton* CommandDialogBase::PickButton(QWidget* parent, const char* name, QLineEdit* x,
                                            QLineEdit* y) {
     auto* button = new QToolButton(parent);

@@ -32,6 +32,10 @@ class Notifier;
 // nothing.
 using OrderComposer = std::function<void(move::CommandKind, const edit::OrderFields&)>;
 
+// Shows the order the dialog's fields make while the user edits them; fields of no command
+// when the dialog closes.
+using OrderPreview = std::function<void(move::CommandKind, const edit::OrderFields&)>;
+
 // Lets the user click a province on the graphical map above the dialog over; done receives
 // the province's x and y.
 using ProvincePicker = std::function<void(QWidget* over, std::function<void(int x, int y)> done)>;
@@ -47,6 +51,7 @@ class CommandDialogBase : public QDialog {
 
     void SetComposer(OrderComposer composer) { composer_ = std::move(composer); }
     void SetPicker(ProvincePicker picker) { picker_ = std::move(picker); }
+    void SetPreview(OrderPreview preview) { preview_ = std::move(preview); }
 
     // Sets the dialog up for the command with the fields an order opens with (none for a
     // new order), then shows it modally; returns when it is closed.
@@ -101,6 +106,9 @@ class CommandDialogBase : public QDialog {
     QToolButton* PickButton(QWidget* parent, const char* name, QLineEdit* x, QLineEdit* y);
 
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    // Hands the fields as the controls hold them to the preview, while the dialog is open.
+    void ShowPreview();
 
   private:
     void Compose(const edit::OrderFields& fields);
@@ -109,6 +117,7 @@ class CommandDialogBase : public QDialog {
     Notifier& messages_;
     OrderComposer composer_;
     ProvincePicker picker_;
+    OrderPreview preview_;
     move::CommandKind kind_ = move::CommandKind::MoveThroughLand;
     move::DisplayForm listForm_ = move::DisplayForm::Natural;
 };

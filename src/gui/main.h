@@ -15,7 +15,9 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
 
 class QAction;
 class QButtonGroup;
@@ -29,6 +31,10 @@ class QPushButton;
 class QRadioButton;
 class QSettings;
 class QSplitter;
+
+namespace orv::mapview {
+struct Drawing;
+} // namespace orv::mapview
 
 namespace orv::gui {
 
@@ -226,6 +232,12 @@ class MainWindow : public QMainWindow {
     void ComposeFromDialog(move::CommandKind kind, const edit::OrderFields& fields);
     void RefreshMapWindow();
     void ShowSelectionOnMap();
+    // The order a command dialog is writing, drawn on the map as it would go into the move;
+    // fields of no command (the dialog closed) take the preview away.
+    void PreviewOnMap(move::CommandKind kind, const edit::OrderFields& fields);
+    // The preview's paths, walked by the check in a copy of the move with the order put
+    // where OK would put it.
+    void AddMapPreview(mapview::Drawing& drawing) const;
 
     Environment env_;
     std::unique_ptr<Notifier> ownNotifier_;
@@ -307,6 +319,8 @@ class MainWindow : public QMainWindow {
     mutable HelpWindow* helpWindow_ = nullptr;
     std::array<CommandDialogBase*, 7> commandDialogs_{};
     edit::InsertMode insertMode_ = edit::InsertMode::Below;
+    // The command and fields of the order a dialog is writing, while the map previews it.
+    std::optional<std::pair<move::CommandKind, edit::OrderFields>> mapPreview_;
 };
 
 } // namespace orv::gui

@@ -77,7 +77,11 @@ void MainWindow::BuildCommandDialogs() {
     commandDialogs_[at(CommandDialog::Message)] = new MessageDialog(this, messages);
     for (CommandDialogBase* dialog : commandDialogs_) {
         dialog->SetComposer([this](move::CommandKind kind, const edit::OrderFields& fields) {
+            PreviewOnMap(kind, {}); // the order itself is drawn now, if any
             ComposeFromDialog(kind, fields);
+        });
+        dialog->SetPreview([this](move::CommandKind kind, const edit::OrderFields& fields) {
+            PreviewOnMap(kind, fields);
         });
         connect(dialog, &CommandDialogBase::HelpRequested, this, &MainWindow::ShowHelpContext);
         dialog->SetPicker([this](QWidget* over, std::function<void(int, int)> done) {
@@ -100,14 +104,18 @@ edit::Selection MainWindow::SelectedLine() const {
 }
 
 void MainWindow::SelectLine(edit::Selection line) {
-    const QSignalBlocker quiet(ListBoxMove);
-    if (!line || *line >= static_cast<std::size_t>(ListBoxMove->count())) {
-        ListBoxMove->clearSelection();
-        ListBoxMove->setCurrentRow(-1);
-        return;
+    {
+        const QSignalBlocker quiet(ListBoxMove);
+        if (!line || *line >= static_cast<std::size_t>(ListBoxMove->count())) {
+            ListBoxMove->clearSelection();
+            ListBoxMove->setCurrentRow(-1);
+        } else {
+            ListBoxMove->setCurrentRow(static_cast<int>(*line));
+            ListBoxMove->scrollToItem(ListBoxMove->currentItem());
+        }
     }
-    ListBoxMove->setCurrentRow(static_cast<int>(*line));
-    ListBoxMove->scrollToItem(ListBoxMove->currentItem());
+    // The list's signals were held back; the map follows all the same.
+    ShowSelectionOnMap();
 }
 
 void MainWindow::OpenCommandDialog(bool newOrder) {

@@ -5,6 +5,7 @@
 
 #include "core/check/check_driver.h"
 #include "gui/main.h"
+#include "gui/map_window.h"
 #include "gui/text_codec.h"
 
 #include <QAction>
@@ -122,12 +123,22 @@ void MainWindow::RestoreWindowState() {
         WindowSettings().setValue(QStringLiteral("problemListShown"), shown);
     });
     restoreGeometry(settings.value(QStringLiteral("mainWindow")).toByteArray());
+    if (settings.value(QStringLiteral("graphicalMapShown"), false).toBool()) {
+        formMap_ = new MapWindow(this);
+        formMap_->RestoreGeometry(settings);
+        menuItemShowGraphicalMapClick();
+    }
 }
 
 void MainWindow::SaveWindowState() {
     QSettings& settings = WindowSettings();
     settings.setValue(QStringLiteral("problemListShown"), menuItemShowProblems->isChecked());
     settings.setValue(QStringLiteral("mainWindow"), saveGeometry());
+    settings.setValue(QStringLiteral("graphicalMapShown"),
+                      formMap_ != nullptr && formMap_->isVisible());
+    if (formMap_ != nullptr) {
+        formMap_->SaveGeometry(settings);
+    }
     settings.sync();
 }
 

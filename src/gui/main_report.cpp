@@ -1,6 +1,7 @@
 // The main window's report side: start-up, the settings file, the tribe dialog, the
 // report series buttons and the views of the game state: text map, graphical map, options.
 
+#include "core/edit/compose.h"
 #include "core/report/report_reader.h"
 #include "core/report/settings.h"
 #include "core/report/text_file.h"
@@ -15,16 +16,52 @@
 #include "gui/text_codec.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
+#include <QTimer>
+#include <chrono>
 #include <utility>
 
 namespace orv::gui {
 
-namespace {} // namespace
+namespace {
+
+// Time a window manager takes to frame and place a new window.
+constexpr std::chrono::milliseconds PlacedAfter(100);
+
+// Shows the map as a window of owner, where it keeps its place and size; a window of a
+// modal dialog takes input while the dialog is open.
+void ShowMapOver(MapWindow& map, QWidget* owner) {
+    if (map.parentWidget() == owner) {
+        map.show();
+        return;
+    }
+    const bool placed = map.isVisible();
+    const QPoint place = map.pos(); // of the frame, as move() takes it
+    const QSize size = map.size();
+    map.setParent(owner, Qt::Window);
+    map.resize(size);
+    map.show();
+    if (placed) {
+        // A window manager places the new window of a dialog by its own rule once it has
+        // framed it; then it goes back where it was.
+        auto* later = new QTimer(&map);
+        later->setSingleShot(true);
+        QObject::connect(later, &QTimer::timeout, &map, [&map, later, place] {
+            if (map.pos() != place) {
+                map.move(place);
+            }
+            later->deleteLater();
+        });
+        later->start(PlacedAfter);
+    }
+}
+
+} // namespace
 
 std::vector<std::string> MainWindow::SettingsCandidates() const {
     std::vector<std::string> candidates{state_.programDir + report::SettingsFileName};
@@ -240,21 +277,22 @@ void MainWindow::menuItemShowMapClick() {
 void MainWindow::menuItemShowGraphicalMapClick() {
     if (formMap_ == nullptr) {
         formMap_ = new MapWindow(this);
-    } else if (formMap_->parentWidget() != this) {
-        formMap_->setParent(this, Qt::Window); // back from a dialog's pick
     }
-    formMap_->show();
+    ShowMapOver(*formMap_, this); // back from a dialog's pick
     RefreshMapWindow();
-    ShowSelectionOnMap();
     formMap_->raise();
     formMap_->activateWindow();
 }
 
 void MainWindow::PickOnMap(std::function<void(int x, int y)> done, QWidget* over) {
-    menuItemShowGraphicalMapClick();
-    if (over != nullptr && formMap_->parentWidget() != over) {
-        // A window of the modal dialog takes input while the dialog is open.
-        formMap_->setParent(over, Qt::Window);
+    if (formMap_ == nullptr) {
+        formMap_ = new MapWindow(this);
+    }
+    ShowMapOver(*formMap_, over != nullptr ? over : this);
+    RefreshMapWindow();
+    // A dialog closed while its pick is open takes the pick mode with it.
+    if (auto* dialog = qobject_cast<QDialog*>(over)) {
+        connect(dialog, &QDialog::finished, formMap_, &MapWindow::CancelPick, Qt::UniqueConnection);
     }
     // After the click the dialog comes back to the front, its fields filled.
     formMap_->PickProvince(
@@ -270,7 +308,43 @@ void MainWindow::PickOnMap(std::function<void(int x, int y)> done, QWidget* over
 // Only an open map is drawn anew; its picture comes from the live check's result.
 void MainWindow::RefreshMapWindow() {
     if (formMap_ != nullptr && formMap_->isVisible()) {
-        formMap_->SetDrawing(mapview::BuildDrawing(state_.game, Move(), check_));
+        mapview::Drawing drawing = mapview::BuildDrawing(state_.game, Move(), check_);
+        AddMapPreview(drawing);
+        formMap_->SetDrawing(std::move(drawing));
+        ShowSelectionOnMap();
+    }
+}
+
+void MainWindow::PreviewOnMap(move::CommandKind kind, const edit::OrderFields& fields) {
+    // Nothing to walk before the start province is given.
+    const auto* movement = std::get_if<edit::MovementFields>(&fields);
+    const bool none = std::holds_alternative<std::monostate>(fields) ||
+                      kind == move::CommandKind::SendMessages ||
+                      (movement != nullptr && (movement->x.empty() || movement->y.empty()));
+    if (none && !mapPreview_) {
+        return;
+    }
+    if (none) {
+        mapPreview_.reset();
+    } else {
+        mapPreview_.emplace(kind, fields);
+    }
+    RefreshMapWindow();
+}
+
+void MainWindow::AddMapPreview(mapview::Drawing& drawing) const {
+    if (!mapPreview_) {
+        return;
+    }
+    move::MoveList copy = Move();
+    edit::Selection line = SelectedLine();
+    // Composed raw whatever the move's form: the check reads the raw order alone, and a
+    // half-written order still has a raw line, if not a sentence.
+    static_cast<void>(edit::PlaceOrderLine(
+        copy, line, insertMode_,
+        edit::ComposeOrder(mapPreview_->first, mapPreview_->second, move::DisplayForm::Raw)));
+    if (line) {
+        mapview::SetPreview(drawing, check::CheckMove(copy, state_.game), *line);
     }
 }
 

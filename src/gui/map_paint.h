@@ -1,6 +1,10 @@
 #pragma once
-// Paints the graphical map's picture: tiles, edge numbers, the move's paths and marks. Kept
-// apart from the window so that it can also be timed and tested on a plain image.
+// Paints the graphical map's picture in three layers: the report below (terrain, the marks of
+// a province, owners, the grid), the move above it (paths, order badges, the preview of the
+// order being written) and the troop figures on top, each on a pale backing so that no path
+// or badge hides them. The report and the figures change only with the report, the tribe or
+// the zoom, so they are kept as images in blocks, and a redraw after an edit paints the move
+// alone. Kept apart from the window so that it can also be timed and tested on a plain image.
 
 #include "core/mapview/map_drawing.h"
 #include "core/mapview/map_geometry.h"
@@ -9,6 +13,7 @@
 #include <QRect>
 #include <QStaticText>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <unordered_map>
@@ -17,23 +22,58 @@ class QPainter;
 
 namespace orv::gui {
 
-// What one redraw leaves for the next: tile texts laid out once (many tiles share the same
-// owner and troop texts) and the home mark drawn once, for the size they were made at.
+// The tile size from which provinces show their owner and troops as text and orders as
+// labelled badges; smaller tiles show colours and small squares only.
+inline constexpr int TextTileSize = 28;
+
+// What one redraw leaves for the next: the report and figure layers in blocks for the zoom
+// they were made at, tile texts laid out once (many tiles share the same owner and troop
+// texts) and the home mark drawn once.
 class PaintCache {
   public:
+    enum class Layer : std::uint8_t { Report, Figures };
+
     // The text laid out in a font of pixelSize; all texts are dropped when the size changes.
-    const QStaticText& Text(const std::string& bytes, int pixelSize);
+    const QStaticText& Text(const std::string& bytes, int pixelSize, bool bold = false);
     // The home mark of the given side.
     const QImage& HomeMark(int side);
 
+    // Counts the redraws, so that past the limit the blocks of the last one stay.
+    void StartRedraw() { ++redraws_; }
+    // Draws the part of a layer inside area from its blocks, painting the blocks it lacks, at
+    // the device pixel ratio of the painter's device.
+    void DrawLayer(QPainter& painter, Layer layer, const mapview::Drawing& drawing,
+                   const mapview::Geometry& geometry, const QRect& area);
+    // The layers are painted anew at the next redraw: the report or the tribe changed. A
+    // change of the zoom is noticed without it.
+    void DropLayers();
+    // How many blocks of both layers are kept.
+    std::size_t LayerBlocks() const { return blocks_.size(); }
+
   private:
+    struct Block {
+        QImage image;
+        std::uint64_t used = 0; // the redraw that last drew it
+    };
+    const QImage& BlockImage(Layer layer, int column, int row, const mapview::Drawing& drawing,
+                             const mapview::Geometry& geometry);
+
     int textSize_ = -1;
     std::unordered_map<std::string, QStaticText> texts_;
+    std::unordered_map<std::string, QStaticText> boldTexts_;
     QImage homeMark_;
+    mapview::Geometry layerGeometry_{0, 0, 0, 0}; // the geometry the blocks were made for
+    qreal layerRatio_ = 1.0;                      // and the device pixels per pixel
+    std::unordered_map<std::uint64_t, Block> blocks_;
+    std::uint64_t redraws_ = 0;
 };
 
-// Paints the part of the map inside area; selectedLine's orders stand out.
+// Paints the part of the map inside area; selectedLine's orders stand out, the drawing's
+// preview above all.
 void PaintMap(QPainter& painter, const mapview::Drawing& drawing, const mapview::Geometry& geometry,
               const QRect& area, std::optional<std::size_t> selectedLine, PaintCache& cache);
+
+// Whether two drawings show the same report layer: their tiles look the same.
+bool SameReportLayer(const mapview::Drawing& a, const mapview::Drawing& b);
 
 } // namespace orv::gui

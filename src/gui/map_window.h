@@ -1,7 +1,8 @@
 #pragma once
 // The graphical map: a picture of the report's provinces with the current move's paths and
-// marks, zoomable and scrollable, with province details under the pointer and a pick mode
-// in which one click hands a province's coordinates back.
+// marks, zoomable and scrollable under column and row numbers that stay at the edges, with
+// province details under the pointer, the preview of the order a dialog is writing and a
+// pick mode in which one click hands a province's coordinates back.
 
 #include "core/mapview/map_drawing.h"
 #include "core/mapview/map_geometry.h"
@@ -14,6 +15,7 @@
 
 class QLabel;
 class QScrollArea;
+class QSettings;
 
 namespace orv::gui {
 
@@ -23,6 +25,7 @@ class MapCanvas : public QWidget {
   public:
     explicit MapCanvas(QWidget* parent = nullptr);
 
+    // Shows the drawing; the report's layer is painted anew only when it looks different.
     void SetDrawing(mapview::Drawing drawing);
     const mapview::Drawing& Drawing() const { return drawing_; }
     // The move line whose orders stand out; none when nothing is selected.
@@ -55,19 +58,45 @@ class MapCanvas : public QWidget {
     PaintCache cache_;
 };
 
+// The column numbers above the map or the row numbers beside it, fixed to the edge of the
+// view while the map scrolls below them.
+class MapRuler : public QWidget {
+  public:
+    MapRuler(Qt::Orientation orientation, const MapCanvas* canvas, QWidget* parent);
+
+    // The number shown at a pixel along the ruler; empty beside the map.
+    QString NumberAt(int pos) const;
+    // Width of the row ruler, height of the column ruler.
+    int Thickness() const;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    Qt::Orientation orientation_;
+    const MapCanvas* canvas_;
+};
+
 // The graphical map (first built as TFormMap).
 class MapWindow : public QWidget {
     Q_OBJECT
   public:
     explicit MapWindow(QWidget* parent = nullptr);
 
+    // The drawing's preview, if any, shows in the status line too.
     void SetDrawing(mapview::Drawing drawing);
     void SetSelectedLine(std::optional<std::size_t> line);
 
-    // The next click on a province calls done with its coordinates and ends the pick mode;
-    // Escape ends it without a call.
+    // The next click on a province calls done with its coordinates and ends the pick mode,
+    // shown by a cross cursor and the status line; Escape ends it without a call.
     void PickProvince(std::function<void(int x, int y)> done);
     bool Picking() const { return static_cast<bool>(pickDone_); }
+    // Ends the pick mode without a call.
+    void CancelPick();
+
+    // The window's place and size, kept in the settings from one run to the next.
+    void SaveGeometry(QSettings& settings) const;
+    void RestoreGeometry(const QSettings& settings);
 
     void ZoomIn();
     void ZoomOut();
@@ -76,6 +105,11 @@ class MapWindow : public QWidget {
     MapCanvas* Canvas() const { return canvas_; }
     // The check's messages for the selected line, below the map.
     QLabel* MessagesLabel() const { return messages_; }
+    // The pick mode's hint or what the preview's walk found, at the bottom.
+    QLabel* StatusLabel() const { return status_; }
+    MapRuler* ColumnRuler() const { return columns_; }
+    MapRuler* RowRuler() const { return rows_; }
+    QScrollArea* ScrollArea() const { return scroll_; }
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -86,10 +120,14 @@ class MapWindow : public QWidget {
     void ProvinceClick(int x, int y);
     void ShowCaption();
     void ShowLineMessages();
+    void ShowStatus();
 
     QScrollArea* scroll_ = nullptr;
     MapCanvas* canvas_ = nullptr;
+    MapRuler* columns_ = nullptr;
+    MapRuler* rows_ = nullptr;
     QLabel* messages_ = nullptr;
+    QLabel* status_ = nullptr;
     std::function<void(int, int)> pickDone_;
 };
 

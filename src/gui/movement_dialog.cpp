@@ -118,8 +118,20 @@ MovementDialog::MovementDialog(QWidget* parent, Notifier& messages)
     setTabOrder(ComboBoxDirection, EditDirection);
     setTabOrder(EditDirection, ButtonOK);
     setTabOrder(ButtonOK, ButtonCancel);
+    // Every change of a field shows on the map's preview of the order.
+    for (QLineEdit* edit : {EditX, EditY, EditNumber1, EditNumber2, EditNumber3, EditDirection}) {
+        connect(edit, &QLineEdit::textChanged, this, &MovementDialog::ShowPreview);
+    }
+    for (QComboBox* box : {ComboBoxType1, ComboBoxType2, ComboBoxType3, ComboBoxTactic}) {
+        connect(box, &QComboBox::currentIndexChanged, this, &MovementDialog::ShowPreview);
+    }
     // Set up once before the first opening, for the window's first size.
     MovementDialog::Configure(move::CommandKind::MoveThroughLand, {});
+}
+
+void MovementDialog::showEvent(QShowEvent* event) {
+    CommandDialogBase::showEvent(event);
+    ShowPreview();
 }
 
 void MovementDialog::Configure(move::CommandKind kind, const edit::OrderFields& fields) {

@@ -47,6 +47,8 @@ class MovementDialog : public CommandDialogBase {
     void Configure(move::CommandKind kind, const edit::OrderFields& fields) override;
     QWidget* FirstField() const override;
     QWidget* FieldControl(const edit::FieldRef& field) const override;
+    // The map previews the order from the dialog's opening on.
+    void showEvent(QShowEvent* event) override;
 
   private:
     // The troop groups' number fields and type lists, first group first.

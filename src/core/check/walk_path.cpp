@@ -108,20 +108,26 @@ WalkEnd FollowPath(const MoveMap& map, MapPoint start, MoveKind kind, std::strin
             break;
         }
         end.at = Step(end.at, path[word]);
-        if (trace != nullptr) {
-            trace->points.push_back(end.at);
-        }
+        const auto record = [trace, &end](int left) {
+            if (trace != nullptr) {
+                trace->points.push_back(end.at);
+                trace->pointsLeft.push_back(std::max(0, left));
+            }
+        };
         if (!map.IsOnMap(end.at.x, end.at.y)) {
+            record(budget);
             end.result = PathResult::PathOffMap;
             break;
         }
         const report::Terrain terrain = map.GetTerrain(end.at.x, end.at.y);
         const bool sea = terrain == report::Terrain::Sea;
         if (sea != (kind == MoveKind::SeaMove)) {
+            record(budget);
             end.result = sea ? PathResult::PathEnteredSea : PathResult::PathBlockedByLand;
             break;
         }
         budget -= report::InfoOf(terrain).moveCost;
+        record(budget);
     }
     return end;
 }
@@ -152,7 +158,11 @@ PathResult WalkPath(MoveMap& map, int x, int y, MoveKind kind, std::string_view 
         trace->kind = kind;
         trace->points.assign(1, MapPoint{x, y});
     }
-    const WalkEnd end = FollowPath(map, {x, y}, kind, path, StartBudget(kind, counts), trace);
+    const int budget = StartBudget(kind, counts);
+    if (trace != nullptr) {
+        trace->pointsLeft.assign(1, budget);
+    }
+    const WalkEnd end = FollowPath(map, {x, y}, kind, path, budget, trace);
     if (trace != nullptr) {
         trace->result = end.result;
     }

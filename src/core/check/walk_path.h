@@ -47,6 +47,9 @@ struct PathTrace {
     std::size_t line = 0; // the list line of the order that walked it
     MoveKind kind = MoveKind::LandMove;
     std::vector<MapPoint> points;
+    // The move points left on reaching each of points, never below 0: the whole budget at
+    // the start; a step that ended the walk (off the map, into the wrong terrain) costs none.
+    std::vector<int> pointsLeft;
     PathResult result = PathResult::PathOk;
 
     bool operator==(const PathTrace&) const = default;

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <string_view>
+#include <unordered_map>
 
 namespace orv::mapview {
 
@@ -34,15 +35,36 @@ constexpr std::array<Rgb, report::TerrainCount> TerrainColours = {{
     {70, 120, 200},  // Sea
 }};
 
-// Why a walk stopped early when the check itself gives no message for it.
+// What a walk that stopped early without a message of the check means: the troops stay
+// where it stopped, and the check books them there.
 std::string_view SilentStop(PathResult result) {
     switch (result) {
     case PathResult::PathEnteredSea:
-        return "The move ends in a sea province.";
+        return "The troops end in this sea province (a sea movement can carry them on).";
     case PathResult::PathBlockedByLand:
-        return "The move ends at a land province.";
+        return "The troops end before the land province.";
     default:
         return {};
+    }
+}
+
+Arrow ArrowOf(const check::PathTrace& trace) {
+    Arrow arrow{trace.line,       trace.kind, trace.points, trace.pointsLeft, trace.result,
+                PathEnd::Arrived, {}};
+    if (trace.result == PathResult::PathOk) {
+        return arrow;
+    }
+    const std::string_view said = check::WalkMessage(arrow.kind, arrow.result);
+    arrow.end = said.empty() ? PathEnd::Stopped : PathEnd::Failed;
+    arrow.stop = check::WithoutIndent(said.empty() ? SilentStop(arrow.result) : said);
+    return arrow;
+}
+
+// The check's messages of one finding, each ended by a line break.
+void AddMessages(const check::Finding& finding, std::string& to) {
+    for (const std::string& message : finding.messages) {
+        to += message;
+        to += '\n';
     }
 }
 
@@ -57,6 +79,9 @@ void ForEachProvince(const move::LineWords& words, int first, int groupWords, Ea
         }
     }
 }
+
+// The characters of a tribe's name an owner cell of the report holds.
+constexpr std::size_t CellWidth = 9;
 
 // A step between groups longer than any line: the order names one province only.
 constexpr int OnlyOneProvince = 1000;
@@ -95,9 +120,25 @@ void AddMarks(std::string_view rawLine, std::size_t line, std::vector<Mark>& mar
     }
 }
 
+// A tribe's name as an owner cell of the report holds it, in capitals: its first nine
+// characters, without the blanks the cut may leave at the end.
+std::string OwnerKey(std::string_view name) {
+    std::string key = report::UpperAscii(name.substr(0, CellWidth));
+    while (!key.empty() && key.back() == ' ') {
+        key.pop_back();
+    }
+    return key;
+}
+
 void AddTiles(const report::Game& game, Drawing& drawing) {
     const report::TMap& map = game.map;
     const std::string tribeKey = check::TribeKey(game.tribeName);
+    // The report's owner cell holds a tribe's name in capitals or not, cut to nine
+    // characters; the tribe table has it whole.
+    std::unordered_map<std::string, std::string_view> fullNames;
+    for (const report::TribeElem& tribe : game.tribes) {
+        fullNames.try_emplace(OwnerKey(tribe.name), tribe.name);
+    }
     drawing.tiles.reserve(static_cast<std::size_t>(drawing.width) *
                           static_cast<std::size_t>(drawing.height));
     for (int y = 1; y <= drawing.height; ++y) {
@@ -114,6 +155,8 @@ void AddTiles(const report::Game& game, Drawing& drawing) {
             tile.isolated = p.isolated;
             tile.own = !p.owner.empty() && map.GetOwner(x, y) == tribeKey;
             tile.owner = p.owner;
+            const auto named = fullNames.find(OwnerKey(p.owner));
+            tile.ownerName = named != fullNames.end() ? std::string(named->second) : p.owner;
             tile.initials = OwnerInitials(p.owner);
             tile.name = p.nameLine;
             tile.troops = p.troops;
@@ -198,18 +241,11 @@ Drawing BuildDrawing(const report::Game& game, const move::MoveList& move,
         if (finding.kind != check::FindingKind::Order) {
             continue;
         }
-        for (const std::string& message : finding.messages) {
-            drawing.lineMessages[finding.line] += message;
-            drawing.lineMessages[finding.line] += '\n';
-        }
+        AddMessages(finding, drawing.lineMessages[finding.line]);
     }
+    drawing.arrows.reserve(check.traces.size());
     for (const check::PathTrace& trace : check.traces) {
-        Arrow arrow{trace.line, trace.kind, trace.points, trace.result, {}};
-        if (arrow.Failed()) {
-            const std::string_view said = check::WalkMessage(arrow.kind, arrow.result);
-            arrow.failure = check::WithoutIndent(said.empty() ? SilentStop(arrow.result) : said);
-        }
-        drawing.arrows.push_back(std::move(arrow));
+        drawing.arrows.push_back(ArrowOf(trace));
     }
     for (std::size_t i = 1; i < move.EndLineIndex(); ++i) {
         AddMarks(move.Order(i).raw, i, drawing.marks);
@@ -223,6 +259,21 @@ Drawing BuildDrawing(const report::Game& game, const move::MoveList& move,
         }
     }
     return drawing;
+}
+
+void SetPreview(Drawing& drawing, const check::CheckResult& check, std::size_t line) {
+    drawing.preview.clear();
+    drawing.previewMessages.clear();
+    for (const check::PathTrace& trace : check.traces) {
+        if (trace.line == line) {
+            drawing.preview.push_back(ArrowOf(trace));
+        }
+    }
+    for (const check::Finding& finding : check.findings) {
+        if (finding.kind == check::FindingKind::Order && finding.line == line) {
+            AddMessages(finding, drawing.previewMessages);
+        }
+    }
 }
 
 std::string ProvinceDetails(const Drawing& drawing, int x, int y) {
@@ -245,7 +296,7 @@ std::string ProvinceDetails(const Drawing& drawing, int x, int y) {
         text += '"';
     }
     text += "\nOwner: ";
-    text += orNone(tile->owner);
+    text += orNone(tile->ownerName);
     if (tile->home) {
         text += "\nHome province";
     }
@@ -260,9 +311,9 @@ std::string ProvinceDetails(const Drawing& drawing, int x, int y) {
         text += "\nAfter the move: ";
         text += orNone(after);
     }
-    // A path that failed beyond the map is told at the last province it reached.
+    // A path that ended beyond the map is told at the last province it reached.
     for (const Arrow& arrow : drawing.arrows) {
-        if (!arrow.Failed()) {
+        if (arrow.end == PathEnd::Arrived) {
             continue;
         }
         auto last = arrow.points.rbegin();
@@ -273,7 +324,7 @@ std::string ProvinceDetails(const Drawing& drawing, int x, int y) {
             text += "\nLine ";
             text += std::to_string(arrow.line);
             text += ": ";
-            text += arrow.failure;
+            text += arrow.stop;
         }
     }
     return text;

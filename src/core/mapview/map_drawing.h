@@ -34,12 +34,22 @@ struct Tile {
     bool town = false;
     bool home = false;
     bool isolated = false;
-    bool own = false;     // the user's tribe holds it
-    std::string owner;    // as the report writes it
-    std::string initials; // for small tiles
-    std::string name;     // the province's name line
-    TroopCounts troops{}; // from the report
-    TroopCounts after{};  // after the orders of the move
+    bool own = false;      // the user's tribe holds it
+    std::string owner;     // as the report writes it, at most nine characters
+    std::string ownerName; // the full name from the tribe table; the report's text without one
+    std::string initials;  // for small tiles
+    std::string name;      // the province's name line
+    TroopCounts troops{};  // from the report
+    TroopCounts after{};   // after the orders of the move
+};
+
+// How a movement's walk ended.
+enum class PathEnd : std::uint8_t {
+    Arrived, // every step was walked
+    // Ended early where the check accepts it: a land movement ends in the sea province it
+    // stepped into, its troops booked there for a later sea movement to carry on.
+    Stopped,
+    Failed, // ended early with a message of the check
 };
 
 // A troop movement of the move along the provinces its walk passed.
@@ -47,10 +57,12 @@ struct Arrow {
     std::size_t line = 0; // index into the move's lines
     check::MoveKind kind = check::MoveKind::LandMove;
     std::vector<check::MapPoint> points; // start first; the last may lie off the map
+    std::vector<int> pointsLeft;         // move points left at each of points
     check::PathResult result = check::PathResult::PathOk;
-    std::string failure; // why the walk stopped early; empty when it did not
+    PathEnd end = PathEnd::Arrived;
+    std::string stop; // why the walk ended early, failure or not; empty when it arrived
 
-    bool Failed() const { return result != check::PathResult::PathOk; }
+    bool Failed() const { return end == PathEnd::Failed; }
 };
 
 enum class MarkKind : std::uint8_t { Placement, Defence, Espionage, Naming, Cession, Building };
@@ -70,6 +82,9 @@ struct Drawing {
     std::vector<Arrow> arrows;
     std::vector<Mark> marks;
     std::vector<std::string> lineMessages; // the check's messages per move line, joined
+    // The order a dialog is composing, walked in a copy of the move: its paths and messages.
+    std::vector<Arrow> preview;
+    std::string previewMessages;
 
     // nullptr outside the map.
     const Tile* TileAt(int x, int y) const;
@@ -93,8 +108,13 @@ std::string TroopText(const TroopCounts& troops);
 Drawing BuildDrawing(const report::Game& game, const move::MoveList& move,
                      const check::CheckResult& check);
 
-// The lines shown when the pointer rests on a province, joined by '\n', with the message
-// of every path that failed there (or beyond the map from there); empty outside the map.
+// The paths and messages of the order at line of a check run on a copy of the move with
+// that order put in, as the drawing's preview; replaces the one before.
+void SetPreview(Drawing& drawing, const check::CheckResult& check, std::size_t line);
+
+// The lines shown when the pointer rests on a province, joined by '\n': the owner's full
+// name, and why every path that ended early ended there (or beyond the map from there);
+// empty outside the map.
 std::string ProvinceDetails(const Drawing& drawing, int x, int y);
 
 } // namespace orv::mapview

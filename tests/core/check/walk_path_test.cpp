@@ -101,6 +101,29 @@ TEST(WalkPath, TheLastPairOfOneCodeWins) {
     EXPECT_EQ(w.Map().GetFootSoldiers(3, 4), 4);
 }
 
+// The trace keeps the points left at every province; the step that ends a walk costs none.
+TEST(WalkPath, TraceTellsThePointsLeftAtEachStep) {
+    const struct {
+        int x, y;
+        const TroopSlots& slots;
+        const char* path;
+        std::vector<MapPoint> points;
+        std::vector<int> left;
+    } rows[] = {
+        {4, 4, ho2, "N E E", {{4, 4}, {4, 3}, {5, 3}}, {3, 2, 0}}, // forest costs two
+        {2, 4, fo2, "W", {{2, 4}, {1, 4}}, {2, 2}},                // into the sea
+        {4, 2, fo2, "E E", {{4, 2}, {5, 2}, {6, 2}}, {2, 1, 0}},   // mountain: never below 0
+    };
+    for (const auto& row : rows) {
+        World w = MakeWorld();
+        MoveMap map = w.Map();
+        PathTrace trace;
+        WalkPath(map, row.x, row.y, MoveKind::LandMove, row.path, row.slots, &trace);
+        EXPECT_EQ(trace.points, row.points) << row.path;
+        EXPECT_EQ(trace.pointsLeft, row.left) << row.path;
+    }
+}
+
 TEST(WalkPath, HugeCountsAndLongPathsStayInBounds) {
     World w = MakeWorld();
     MoveMap map = w.Map();

@@ -45,7 +45,8 @@ struct ArrowCase {
     MoveKind kind;
     std::vector<MapPoint> points;
     PathResult result;
-    const char* failure;
+    PathEnd end;
+    const char* stop;
 };
 
 class ArrowTest : public ::testing::TestWithParam<ArrowCase> {};
@@ -59,67 +60,77 @@ TEST_P(ArrowTest, FollowsTheWalkOfTheCheck) {
     EXPECT_EQ(arrow.kind, c.kind);
     EXPECT_EQ(arrow.points, c.points);
     EXPECT_EQ(arrow.result, c.result);
-    EXPECT_EQ(arrow.failure, c.failure);
+    EXPECT_EQ(arrow.end, c.end);
+    EXPECT_EQ(arrow.stop, c.stop);
 }
 
-INSTANTIATE_TEST_SUITE_P(Paths, ArrowTest,
-                         ::testing::Values(ArrowCase{"LandArrives",
-                                                     "LAND 2 2 FO 1 E E",
-                                                     MoveKind::LandMove,
-                                                     {{2, 2}, {3, 2}, {4, 2}},
-                                                     PathResult::PathOk,
-                                                     ""},
-                                           ArrowCase{"LandStopsInTheSeaWithoutMessage",
-                                                     "LAND 2 2 FO 1 N",
-                                                     MoveKind::LandMove,
-                                                     {{2, 2}, {2, 1}},
-                                                     PathResult::PathEnteredSea,
-                                                     "The move ends in a sea province."},
-                                           ArrowCase{"LandBeyondTheEdge",
-                                                     "LAND 4 3 HO 1 E E E",
-                                                     MoveKind::LandMove,
-                                                     {{4, 3}, {5, 3}, {6, 3}, {7, 3}},
-                                                     PathResult::PathOffMap,
-                                                     "Moves beyond map boundaries not allowed!"},
-                                           ArrowCase{"FootOutOfPoints",
-                                                     "LAND 4 3 FO 1 S S S",
-                                                     MoveKind::LandMove,
-                                                     {{4, 3}, {4, 4}, {4, 5}},
-                                                     PathResult::PathOutOfPoints,
-                                                     "Move points exceeded!"},
-                                           ArrowCase{"SeaArrives",
-                                                     "SEA 1 3 SH 1 N",
-                                                     MoveKind::SeaMove,
-                                                     {{1, 3}, {1, 2}},
-                                                     PathResult::PathOk,
-                                                     ""},
-                                           ArrowCase{"SeaBlockedByLand",
-                                                     "SEA 1 3 SH 1 S E",
-                                                     MoveKind::SeaMove,
-                                                     {{1, 3}, {1, 4}, {2, 4}},
-                                                     PathResult::PathBlockedByLand,
-                                                     "Land province blocks the way!"},
-                                           ArrowCase{"ShipOffTheTop",
-                                                     "SEA 1 3 SH 1 N N N",
-                                                     MoveKind::SeaMove,
-                                                     {{1, 3}, {1, 2}, {1, 1}, {1, 0}},
-                                                     PathResult::PathOffMap,
-                                                     "Ship moves beyond map boundaries!"},
-                                           ArrowCase{"RaidIntoTheSea",
-                                                     "RAID 2 2 HO 1 W",
-                                                     MoveKind::RaidMove,
-                                                     {{2, 2}, {1, 2}},
-                                                     PathResult::PathEnteredSea,
-                                                     "Move entered sea province!"},
-                                           ArrowCase{"RaidArrives",
-                                                     "RAID 4 3 HO 2 E S",
-                                                     MoveKind::RaidMove,
-                                                     {{4, 3}, {5, 3}, {5, 4}},
-                                                     PathResult::PathOk,
-                                                     ""}),
-                         [](const ::testing::TestParamInfo<ArrowCase>& info) {
-                             return info.param.name;
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Paths, ArrowTest,
+    ::testing::Values(
+        ArrowCase{"LandArrives",
+                  "LAND 2 2 FO 1 E E",
+                  MoveKind::LandMove,
+                  {{2, 2}, {3, 2}, {4, 2}},
+                  PathResult::PathOk,
+                  PathEnd::Arrived,
+                  ""},
+        ArrowCase{"LandEndsInTheSeaAsTheCheckAccepts",
+                  "LAND 2 2 FO 1 N",
+                  MoveKind::LandMove,
+                  {{2, 2}, {2, 1}},
+                  PathResult::PathEnteredSea,
+                  PathEnd::Stopped,
+                  "The troops end in this sea province (a sea movement can carry them on)."},
+        ArrowCase{"LandBeyondTheEdge",
+                  "LAND 4 3 HO 1 E E E",
+                  MoveKind::LandMove,
+                  {{4, 3}, {5, 3}, {6, 3}, {7, 3}},
+                  PathResult::PathOffMap,
+                  PathEnd::Failed,
+                  "Moves beyond map boundaries not allowed!"},
+        ArrowCase{"FootOutOfPoints",
+                  "LAND 4 3 FO 1 S S S",
+                  MoveKind::LandMove,
+                  {{4, 3}, {4, 4}, {4, 5}},
+                  PathResult::PathOutOfPoints,
+                  PathEnd::Failed,
+                  "Move points exceeded!"},
+        ArrowCase{"SeaArrives",
+                  "SEA 1 3 SH 1 N",
+                  MoveKind::SeaMove,
+                  {{1, 3}, {1, 2}},
+                  PathResult::PathOk,
+                  PathEnd::Arrived,
+                  ""},
+        ArrowCase{"SeaBlockedByLand",
+                  "SEA 1 3 SH 1 S E",
+                  MoveKind::SeaMove,
+                  {{1, 3}, {1, 4}, {2, 4}},
+                  PathResult::PathBlockedByLand,
+                  PathEnd::Failed,
+                  "Land province blocks the way!"},
+        ArrowCase{"ShipOffTheTop",
+                  "SEA 1 3 SH 1 N N N",
+                  MoveKind::SeaMove,
+                  {{1, 3}, {1, 2}, {1, 1}, {1, 0}},
+                  PathResult::PathOffMap,
+                  PathEnd::Failed,
+                  "Ship moves beyond map boundaries!"},
+        ArrowCase{"RaidIntoTheSea",
+                  "RAID 2 2 HO 1 W",
+                  MoveKind::RaidMove,
+                  {{2, 2}, {1, 2}},
+                  PathResult::PathEnteredSea,
+                  PathEnd::Failed,
+                  "Move entered sea province!"},
+        ArrowCase{"RaidArrives",
+                  "RAID 4 3 HO 2 E S",
+                  MoveKind::RaidMove,
+                  {{4, 3}, {5, 3}, {5, 4}},
+                  PathResult::PathOk,
+                  PathEnd::Arrived,
+                  ""}),
+    [](const ::testing::TestParamInfo<ArrowCase>& info) { return info.param.name; });
 
 TEST(MapDrawing, OrdersRefusedBeforeTheirWalkDrawNoPathButKeepTheirMessages) {
     const Drawing drawing =
@@ -243,9 +254,27 @@ TEST(MapDrawing, OwnerInitials) {
     EXPECT_EQ(OwnerInitials("  "), "");
 }
 
+TEST(MapDrawing, PreviewTakesTheLineOfTheCheckedCopyAlone) {
+    const move::MoveList copy = Framed({"LAND 2 2 FO 1 E", "LAND 4 3 FO 1 W N N", "RAID 9 9 X"});
+    Drawing drawing = Draw(MakeWorld().game, Framed({}));
+    SetPreview(drawing, check::CheckMove(copy, MakeWorld().game), 2);
+    ASSERT_EQ(drawing.preview.size(), 1U);
+    EXPECT_EQ(drawing.preview[0].points, (std::vector<MapPoint>{{4, 3}, {3, 3}, {3, 2}}));
+    EXPECT_EQ(drawing.preview[0].pointsLeft, (std::vector<int>{2, 1, 0}));
+    EXPECT_EQ(drawing.preview[0].stop, "Move points exceeded!");
+    EXPECT_EQ(drawing.previewMessages, "   Move points exceeded!\n");
+    SetPreview(drawing, check::CheckMove(copy, MakeWorld().game), 3);
+    EXPECT_TRUE(drawing.preview.empty());
+    EXPECT_EQ(drawing.previewMessages, "   Illegal province coordinates!\n");
+}
+
 TEST(MapDrawing, DetailsTellTheProvinceAndTheFailuresThere) {
-    const Drawing drawing =
-        Draw(MakeWorld().game, Framed({"LAND 4 3 HO 1 E E E", "LAND 4 3 FO 2 W"}));
+    World w = MakeWorld();
+    w.game.tribes.push_back({"Olafsson of Trondheim", 2, {}});
+    w.Cell(5, 4).owner = "OLAFSSON"; // the report cuts the name to nine characters
+    const Drawing drawing = Draw(w.game, Framed({"LAND 4 3 HO 1 E E E", "LAND 4 3 FO 2 W"}));
+    EXPECT_EQ(ProvinceDetails(drawing, 5, 4),
+              "Province 5/4: Plains\nOwner: Olafsson of Trondheim\nTroops: none");
     EXPECT_EQ(ProvinceDetails(drawing, 6, 3), "Province 6/3: Plains\nOwner: none\nTroops: none\n"
                                               "Line 1: Moves beyond map boundaries not allowed!");
     EXPECT_EQ(ProvinceDetails(drawing, 2, 2),
