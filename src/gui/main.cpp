@@ -61,8 +61,8 @@ MainWindow::MainWindow(Environment env, QWidget* parent)
     BuildPanel();
     constexpr QSize StartSize(700, 600);
     constexpr QSize SmallestSize(480, 400);
-    resize(StartSize);
     setMinimumSize(SmallestSize);
+    ResizeWithinScreen(this, StartSize);
     CenterOnScreen(this);
     connect(this, &MainWindow::StateShown, this, &MainWindow::RefreshMapWindow);
     RestoreWindowState();

@@ -1,6 +1,7 @@
 #include "gui/map_window.h"
 
 #include "gui/map_paint.h"
+#include "gui/placement.h"
 #include "gui/text_codec.h"
 
 #include <QEvent>
@@ -300,7 +301,7 @@ MapWindow::MapWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->addWidget(messages_);
     layout->addWidget(status_);
     constexpr QSize StartSize(900, 700);
-    resize(StartSize);
+    ResizeWithinScreen(this, StartSize);
     connect(canvas_, &MapCanvas::ProvinceClicked, this, &MapWindow::ProvinceClick);
     connect(canvas_, &MapCanvas::ZoomRequested, this, &MapWindow::Zoom);
     connect(canvas_, &MapCanvas::Dragged, this, &MapWindow::ScrollBy);

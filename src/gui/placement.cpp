@@ -25,6 +25,16 @@ void CenterOnScreen(QWidget* window) {
     }
 }
 
+void ResizeWithinScreen(QWidget* window, QSize wanted) {
+    if (const QScreen* screen = window->screen()) {
+        // Room for the window manager's frame and title bar around the client area.
+        constexpr int FrameRoom = 60;
+        const QSize free = screen->availableGeometry().size() - QSize(FrameRoom, FrameRoom);
+        wanted = wanted.boundedTo(free.expandedTo(window->minimumSize()));
+    }
+    window->resize(wanted);
+}
+
 void CenterOver(QWidget* window, const QWidget* other) {
     CenterAt(window, other->frameGeometry().center());
 }
