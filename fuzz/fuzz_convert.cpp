@@ -1,8 +1,10 @@
-// Feeds any lines to the line conversion and to the reading of orders. Beyond not
-// crashing: every raw order line that loads must save with the same words (canonical
-// codes and blanks aside), loading the saved line again must give the same order, a
-// sentence shown for an order must say what its raw line says, and a raw line in the
-// shape the editor writes must be shown as a sentence that converts back to it unchanged.
+// Feeds any lines to the line conversion, to the reading of orders and to the reading of an
+// order back into its dialog's fields. Beyond not crashing: every raw order line that loads
+// must save with the same words (canonical codes and blanks aside), loading the saved line
+// again must give the same order, a sentence shown for an order must say what its raw line
+// says, and a raw line in the shape the editor writes must be shown as a sentence that
+// converts back to it unchanged.
+#include "core/edit/read_back.h"
 #include "core/move/convert.h"
 #include "core/move/order_line.h"
 #include "core/report/text_file.h"
@@ -73,6 +75,7 @@ void CheckLine(std::string_view line) {
     if (!raw.empty()) {
         CheckShown(orv::move::OrderFromSentence(line));
     }
+    (void)orv::edit::ReadOrderLine(line);
 }
 
 } // namespace

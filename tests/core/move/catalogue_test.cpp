@@ -21,12 +21,6 @@ TEST(Catalogue, ListsFollowTheirPositionColumns) {
     EXPECT_EQ(CommandAtPosition(DisplayForm::Raw, 1), CommandKind::ChangeTerrainType);
     EXPECT_EQ(CommandAtPosition(DisplayForm::Natural, 1), CommandKind::CedeProvince);
     EXPECT_EQ(CommandAtPosition(DisplayForm::Natural, 12), std::nullopt);
-    // Every raw caption is the keyword padded to six characters, then the natural caption.
-    for (const CommandInfo& info : CommandCatalogue()) {
-        std::string keyword(info.keyword);
-        keyword.resize(6, ' ');
-        EXPECT_EQ(info.rawCaption, keyword + "(" + std::string(info.naturalCaption) + ")");
-    }
 }
 
 TEST(Codes, TranslateWithCaseAndUnknownCodes) {

@@ -82,6 +82,9 @@ TEST_F(SettingsFolder, WritesIntoTheFirstWritablePlaceAndReadsTheFirstExisting) 
     std::string bytes;
     ASSERT_EQ(ReadFileBytes(written, bytes), FileStatus::Ok);
     EXPECT_EQ(bytes, "/r/turn12.txt\r\nBold Tribe\r\n");
+    // A place that cannot hold a file (here a folder) is passed over, even by the superuser.
+    EXPECT_EQ(WriteSettingsFile({dir.string(), inConfig}, "/r/t.txt", "T"), inConfig);
+    EXPECT_EQ(WriteSettingsFile({dir.string()}, "/r/t.txt", "T"), "");
 }
 
 TEST(TribeChoices, NumberPointBlankNameAndBack) {
