@@ -23,65 +23,60 @@ const TroopSlots ho2{{{"HO", 2}, {}, {}}};
 const TroopSlots foWithGeneral{{{"GE", 1}, {"FO", 2}, {}}};
 const TroopSlots sh1{{{"SH", 1}, {}, {}}};
 
-struct WalkCase {
-    const char* name;
-    int x, y;
-    MoveKind kind;
-    const char* path;
-    const TroopSlots& slots;
-    PathResult result;
-    int endX, endY; // where the troops are booked; 0 when lost off the map
-};
-
-class WalkPathTest : public ::testing::TestWithParam<WalkCase> {};
-
-TEST_P(WalkPathTest, BooksTheTroopsAndTheEarmarkWhereTheWalkEnds) {
-    const WalkCase& c = GetParam();
-    World w = MakeWorld();
-    MoveMap map = w.Map();
-    const report::TroopKind kind = c.slots[0].unit == "SH"   ? Ships
-                                   : c.slots[0].unit == "HO" ? report::Horsemen
-                                   : c.slots[0].unit == "GE" ? report::Generals
-                                                             : FootSoldiers;
-    const std::int32_t moving = c.slots[0].count;
-    EXPECT_EQ(WalkPath(map, c.x, c.y, c.kind, c.path, c.slots), c.result);
-    const bool stayed = c.endX == c.x && c.endY == c.y;
-    EXPECT_EQ(w.Delta(c.x, c.y, kind), stayed ? 0 : -moving);
-    if (c.endX == 0) {
-        EXPECT_FALSE(w.Map().IsLandMarked(c.x, c.y) || w.Map().IsSeaMarked(c.x, c.y));
-        return;
-    }
-    EXPECT_EQ(w.Delta(c.endX, c.endY, kind), stayed ? 0 : moving);
-    EXPECT_EQ(w.Map().IsLandMarked(c.endX, c.endY), c.kind == MoveKind::LandMove);
-    EXPECT_EQ(w.Map().IsSeaMarked(c.endX, c.endY), c.kind == MoveKind::SeaMove);
-}
-
 using enum MoveKind;
 using enum PathResult;
 
-INSTANTIATE_TEST_SUITE_P(
-    Walks, WalkPathTest,
-    ::testing::Values(
-        WalkCase{"EmptyPathPutsTroopsBack", 3, 5, LandMove, "", fo2, PathOk, 3, 5},
-        WalkCase{"FootTwoPlainsSteps", 3, 5, LandMove, "N N", fo2, PathOk, 3, 3},
-        WalkCase{"FootThirdStep", 3, 5, LandMove, "N N N", fo2, PathOutOfPoints, 3, 3},
-        WalkCase{"MountainAsLastStep", 5, 2, LandMove, "E", fo2, PathOk, 6, 2},
-        WalkCase{"StepAfterMountain", 4, 2, LandMove, "E E S", fo2, PathOutOfPoints, 6, 2},
-        WalkCase{"ForestCostsTwo", 5, 4, LandMove, "N N", fo2, PathOutOfPoints, 5, 3},
-        WalkCase{"HorsemenAlone", 2, 5, LandMove, "E E E", ho2, PathOk, 5, 5},
-        WalkCase{"HorsemenFourthStep", 2, 5, RaidMove, "E E E E", ho2, PathOutOfPoints, 5, 5},
-        WalkCase{"GeneralWithFoot", 3, 5, LandMove, "N N W", foWithGeneral, PathOk, 2, 3},
-        WalkCase{"LandIntoSea", 2, 4, LandMove, "W", fo2, PathEnteredSea, 1, 4},
-        WalkCase{"RaidIntoSea", 2, 4, RaidMove, "N W", fo2, PathEnteredSea, 1, 3},
-        WalkCase{"OffTheMap", 3, 5, LandMove, "S", fo2, PathOffMap, 0, 0},
-        WalkCase{"NorthEastStepsNorth", 3, 5, LandMove, "NE", fo2, PathOk, 3, 4},
-        WalkCase{"OtherWordsPayInPlace", 3, 5, LandMove, "X X X", fo2, PathOutOfPoints, 3, 5},
-        WalkCase{"TenSeaSteps", 1, 2, SeaMove, "N E E E E E W W W W", sh1, PathOk, 2, 1},
-        WalkCase{"EleventhSeaStep", 1, 2, SeaMove, "N E E E E E W W W W W", sh1, PathOutOfPoints, 2,
-                 1},
-        WalkCase{"SeaOntoCoast", 1, 2, SeaMove, "E", sh1, PathBlockedByLand, 2, 2},
-        WalkCase{"SeaOffTheMap", 1, 2, SeaMove, "W", sh1, PathOffMap, 0, 0}),
-    [](const ::testing::TestParamInfo<WalkCase>& info) { return std::string(info.param.name); });
+// Each walk books the troops and the earmark where it ends; endX 0: lost off the map.
+TEST(WalkPath, BooksTheTroopsAndTheEarmarkWhereTheWalkEnds) {
+    const struct {
+        const char* name;
+        int x, y;
+        MoveKind kind;
+        const char* path;
+        const TroopSlots& slots;
+        PathResult result;
+        int endX, endY;
+    } rows[] = {
+        {"EmptyPathPutsTroopsBack", 3, 5, LandMove, "", fo2, PathOk, 3, 5},
+        {"FootTwoPlainsSteps", 3, 5, LandMove, "N N", fo2, PathOk, 3, 3},
+        {"FootThirdStep", 3, 5, LandMove, "N N N", fo2, PathOutOfPoints, 3, 3},
+        {"MountainAsLastStep", 5, 2, LandMove, "E", fo2, PathOk, 6, 2},
+        {"StepAfterMountain", 4, 2, LandMove, "E E S", fo2, PathOutOfPoints, 6, 2},
+        {"ForestCostsTwo", 5, 4, LandMove, "N N", fo2, PathOutOfPoints, 5, 3},
+        {"HorsemenAlone", 2, 5, LandMove, "E E E", ho2, PathOk, 5, 5},
+        {"HorsemenFourthStep", 2, 5, RaidMove, "E E E E", ho2, PathOutOfPoints, 5, 5},
+        {"GeneralWithFoot", 3, 5, LandMove, "N N W", foWithGeneral, PathOk, 2, 3},
+        {"LandIntoSea", 2, 4, LandMove, "W", fo2, PathEnteredSea, 1, 4},
+        {"RaidIntoSea", 2, 4, RaidMove, "N W", fo2, PathEnteredSea, 1, 3},
+        {"OffTheMap", 3, 5, LandMove, "S", fo2, PathOffMap, 0, 0},
+        {"NorthEastStepsNorth", 3, 5, LandMove, "NE", fo2, PathOk, 3, 4},
+        {"OtherWordsPayInPlace", 3, 5, LandMove, "X X X", fo2, PathOutOfPoints, 3, 5},
+        {"TenSeaSteps", 1, 2, SeaMove, "N E E E E E W W W W", sh1, PathOk, 2, 1},
+        {"EleventhSeaStep", 1, 2, SeaMove, "N E E E E E W W W W W", sh1, PathOutOfPoints, 2, 1},
+        {"SeaOntoCoast", 1, 2, SeaMove, "E", sh1, PathBlockedByLand, 2, 2},
+        {"SeaOffTheMap", 1, 2, SeaMove, "W", sh1, PathOffMap, 0, 0},
+    };
+    for (const auto& c : rows) {
+        SCOPED_TRACE(c.name);
+        World w = MakeWorld();
+        MoveMap map = w.Map();
+        const report::TroopKind kind = c.slots[0].unit == "SH"   ? Ships
+                                       : c.slots[0].unit == "HO" ? report::Horsemen
+                                       : c.slots[0].unit == "GE" ? report::Generals
+                                                                 : FootSoldiers;
+        const std::int32_t moving = c.slots[0].count;
+        EXPECT_EQ(WalkPath(map, c.x, c.y, c.kind, c.path, c.slots), c.result);
+        const bool stayed = c.endX == c.x && c.endY == c.y;
+        EXPECT_EQ(w.Delta(c.x, c.y, kind), stayed ? 0 : -moving);
+        if (c.endX == 0) {
+            EXPECT_FALSE(w.Map().IsLandMarked(c.x, c.y) || w.Map().IsSeaMarked(c.x, c.y));
+            continue;
+        }
+        EXPECT_EQ(w.Delta(c.endX, c.endY, kind), stayed ? 0 : moving);
+        EXPECT_EQ(w.Map().IsLandMarked(c.endX, c.endY), c.kind == LandMove);
+        EXPECT_EQ(w.Map().IsSeaMarked(c.endX, c.endY), c.kind == SeaMove);
+    }
+}
 
 TEST(WalkPath, AllTroopsTakesWhatTheProvinceHoldsBesideGivenCounts) {
     World w = MakeWorld();
