@@ -1,24 +1,33 @@
 #pragma once
 // A main window with recorded messages, scripted file dialogs, a program folder and a
-// configuration folder of its own, and answers for the modal tribe dialog.
+// configuration folder of its own, and answers for the modal dialogs it opens.
 
 #include "core/move/move_file.h"
+#include "gui/command_dialog.h"
 #include "gui/initialize.h"
 #include "gui/main.h"
 #include "gui/move_document.h"
 
+#include <QApplication>
 #include <QComboBox>
-#include <QDir>
 #include <QFile>
+#include <QGroupBox>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <string>
 
 namespace orv::gui::testing {
+
+using namespace Qt::StringLiterals;
 
 struct RecordingNotifier final : Notifier {
     QStringList errors, warnings, informations, questions;
@@ -41,7 +50,7 @@ struct RecordingNotifier final : Notifier {
 
 struct ScriptedPicker final : FilePicker {
     QString nextFile; // empty: the user cancels
-    QString nextFilter = QStringLiteral("All files (*.*)");
+    QString nextFilter = u"All files (*.*)"_s;
     QStringList titles, folders;
     QString OpenFileName(const QString& title, const QString& folder, const QString&) override {
         titles.append(title);
@@ -66,11 +75,34 @@ inline QStringList Lines(const QListWidget* list) {
     return lines;
 }
 
+// Lines written short, "|" between them.
+inline QStringList Split(const char* lines) {
+    return QString::fromLatin1(lines).split(QLatin1Char('|'));
+}
+
+// Makes the entries "Name=text" ("_" for a blank) through a dialog's controls: typed into
+// fields, picked from lists.
+inline void Fill(QWidget* dialog, const char* entries) {
+    for (QString entry : QString::fromLatin1(entries).split(u' ', Qt::SkipEmptyParts)) {
+        entry.replace(u'_', u' ');
+        const QString name = entry.section(u'=', 0, 0);
+        const QString text = entry.section(u'=', 1);
+        if (auto* edit = dialog->findChild<QLineEdit*>(name)) {
+            edit->clear();
+            QTest::keyClicks(edit, text);
+        } else if (auto* box = dialog->findChild<QComboBox*>(name)) {
+            box->isEditable() ? box->setEditText(text)
+                              : box->setCurrentIndex(box->findText(text, Qt::MatchExactly));
+        } else {
+            qWarning("no control %s", qPrintable(name));
+        }
+    }
+}
+
 // A window's title as the user sees it: the unsaved mark shown as "*" or left out.
 inline QString ShownTitle(const QWidget* window) {
     QString title = window->windowTitle();
-    title.replace(QStringLiteral("[*]"),
-                  window->isWindowModified() ? QStringLiteral("*") : QString());
+    title.replace(u"[*]"_s, window->isWindowModified() ? u"*"_s : QString());
     return title;
 }
 
@@ -100,13 +132,14 @@ struct MainFixture {
         form = std::make_unique<MainWindow>(env);
     }
 
-    QString SettingsPath() const { return programDir.filePath(QStringLiteral("OrvMove.ini")); }
+    QString SettingsPath() const { return programDir.filePath(u"OrvMove.ini"_s); }
 
-    void WriteFile(const QString& path, const QByteArray& bytes) const {
+    QString WriteFile(const QString& path, const QByteArray& bytes) const {
         QFile file(path);
         if (file.open(QIODevice::WriteOnly)) {
             file.write(bytes);
         }
+        return path;
     }
 
     QByteArray ReadFile(const QString& path) const {
@@ -137,6 +170,13 @@ struct MainFixture {
         });
     }
 
+    // Starts with a report on the command line and takes the tribe typed, else the first.
+    void StartWith(const QString& report, const QString& tribe = {}) {
+        AnswerTribeDialog(true, tribe);
+        form->FormShow({report});
+    }
+    void StartAsVikings() { StartWith(Example("turn12.txt"), u"3. Vikings"_s); }
+
     // Puts a move read from raw lines (after a BEGIN line) in place, as a load does.
     void SetMove(std::initializer_list<const char*> rawLines) const {
         std::string text = "BEGIN\r\n";
@@ -146,13 +186,46 @@ struct MainFixture {
         }
         move::MoveList move = form->Move();
         move::LoadMoveFromText(move, text);
-        form->Document()->ReplaceMove(QStringLiteral("Load"), std::move(move), true);
+        form->Document()->ReplaceMove(u"Load"_s, std::move(move), true);
     }
 
-    // Starts with a report on the command line and takes the first tribe.
-    void StartWith(const QString& report) {
-        AnswerTribeDialog(true);
-        form->FormShow({report});
+    // Writes a move file of the work folder and opens it by "Load...".
+    QString LoadMove(const char* name, const QByteArray& text) {
+        picker.nextFile = WriteFile(work.filePath(QString::fromLatin1(name)), text);
+        form->menuItemLoadClick();
+        return picker.nextFile;
+    }
+
+    QStringList MoveLines() const { return Lines(form->ListBoxMove); }
+
+    void ShowRaw(bool raw) const {
+        QTest::mouseClick(form->RadioGroupDisplay->findChild<QRadioButton*>(
+                              raw ? u"RadioGroupDisplayRaw"_s : u"RadioGroupDisplayNatural"_s),
+                          Qt::LeftButton);
+    }
+
+    void ChooseCommand(const char* caption) const {
+        const auto found =
+            form->ListBoxCommands->findItems(QString::fromLatin1(caption), Qt::MatchExactly);
+        QCOMPARE(found.size(), 1);
+        form->ListBoxCommands->setCurrentItem(found.front());
+    }
+
+    // Acts in the next command dialog as soon as it is shown; a dialog act left open is
+    // cancelled.
+    QStringList opened; // the object names of the dialogs acted in
+    void InDialog(std::function<void(CommandDialogBase*)> act) {
+        QTimer::singleShot(0, form.get(), [this, act] {
+            auto* dialog = qobject_cast<CommandDialogBase*>(QApplication::activeModalWidget());
+            if (dialog == nullptr) {
+                return;
+            }
+            opened.append(dialog->objectName());
+            act(dialog);
+            if (dialog->isVisible()) {
+                dialog->ButtonCancel->click();
+            }
+        });
     }
 };
 
