@@ -4,20 +4,15 @@
 
 #include "fixture.h"
 #include "gui/name_king_dialog.h"
-#include "gui_tests.h"
 
 #include <QAbstractItemView>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QSignalSpy>
 #include <QWheelEvent>
 
-using namespace Qt::StringLiterals;
+using namespace orv;
+using namespace orv::gui;
+using namespace orv::gui::testing;
 using orv::edit::OrderFields;
-using orv::gui::CommandDialogBase;
 using orv::move::CommandKind;
 using orv::move::DisplayForm;
 
@@ -27,12 +22,12 @@ namespace {
 
 // The main window's seven dialogs on the example report, each handing its fields to a
 // recorder instead of the move.
-struct Dialogs : orv::gui::testing::MainFixture {
+struct Dialogs : MainFixture {
     std::vector<std::pair<CommandKind, OrderFields>> composed;
 
     Dialogs() {
-        StartWith(orv::gui::testing::Example("turn12.txt"));
-        for (const auto& info : orv::move::CommandCatalogue()) {
+        StartWith(Example("turn12.txt"));
+        for (const auto& info : move::CommandCatalogue()) {
             form->CommandDialog(info.dialog)
                 ->SetComposer([this](CommandKind kind, const OrderFields& fields) {
                     composed.emplace_back(kind, fields);
@@ -42,9 +37,9 @@ struct Dialogs : orv::gui::testing::MainFixture {
 
     // The dialog set up for a new order of the kind, shown, with the entries made.
     CommandDialogBase* Open(CommandKind kind, const char* entries = "") const {
-        CommandDialogBase* dialog = form->CommandDialog(orv::move::InfoOf(kind).dialog);
+        CommandDialogBase* dialog = form->CommandDialog(move::InfoOf(kind).dialog);
         dialog->Prepare(DisplayForm::Natural, kind, {});
-        orv::gui::testing::Fill(dialog, entries);
+        Fill(dialog, entries);
         dialog->show();
         QApplication::setActiveWindow(dialog);
         return dialog;
@@ -87,6 +82,7 @@ class DialogTest : public QObject {
         row("name province: x", NameProvince, "EditNewName=Ravenhold", "EditX");
         row("name province: name", NameProvince, "EditX=3 EditY=4", "EditNewName");
         row("alliance: status", AlterAllianceStatus, "ComboBoxPlayer=3", "ComboBoxStatus");
+        row("cede: x", CedeProvince, "EditY=4", "EditX");
         row("cede: y", CedeProvince, "EditX=3 EditY=-", "EditY");
         row("cede: player", CedeProvince, "EditX=3 EditY=4", "ComboBoxPlayer");
         row("king: name", NameKing, "", "EditName");
@@ -140,31 +136,24 @@ class DialogTest : public QObject {
 
     // A dialog opened for another command hides the parts that command has not, whatever
     // the earlier use left, and every caption it shows is whole and inside the window.
-    void partsShownPerCommand_data() {
-        QTest::addColumn<CommandKind>("before");
-        QTest::addColumn<CommandKind>("kind");
-        QTest::addColumn<QString>("hidden");
-        using enum CommandKind;
-        QTest::newRow("raid") << MoveThroughLand << RaidProvince << "GroupBoxTactic";
-        QTest::newRow("espionage") << PlaceUnits << EspionageEnemyProvince << "ComboBoxType2";
-        QTest::newRow("build") << CedeProvince << ChangeTerrainType << "ComboBoxPlayer";
-    }
-
     void partsShownPerCommand() {
-        QFETCH(CommandKind, before);
-        QFETCH(CommandKind, kind);
-        QFETCH(QString, hidden);
         Dialogs d;
-        QVERIFY(Child<QWidget>(d.Open(before), qPrintable(hidden))->isVisible());
-        CommandDialogBase* dialog = d.Open(kind);
-        QVERIFY(!Child<QWidget>(dialog, qPrintable(hidden))->isVisible());
-        for (auto* part : dialog->findChildren<QWidget*>()) {
-            if (part->isVisible() && (qobject_cast<QLabel*>(part) != nullptr ||
-                                      qobject_cast<QAbstractButton*>(part) != nullptr)) {
-                QVERIFY2(
-                    part->width() >= part->sizeHint().width() &&
-                        dialog->rect().contains(QRect(part->mapTo(dialog, QPoint()), part->size())),
-                    qPrintable(part->objectName()));
+        using enum CommandKind;
+        for (const auto& [before, kind, part] :
+             {std::tuple{MoveThroughLand, RaidProvince, "GroupBoxTactic"},
+              {PlaceUnits, EspionageEnemyProvince, "ComboBoxType2"},
+              {CedeProvince, ChangeTerrainType, "ComboBoxPlayer"}}) {
+            QVERIFY(Child<QWidget>(d.Open(before), part)->isVisible());
+            CommandDialogBase* dialog = d.Open(kind);
+            QVERIFY2(!Child<QWidget>(dialog, part)->isVisible(), part);
+            for (auto* shown : dialog->findChildren<QWidget*>()) {
+                if (shown->isVisible() && (qobject_cast<QLabel*>(shown) != nullptr ||
+                                           qobject_cast<QAbstractButton*>(shown) != nullptr)) {
+                    QVERIFY2(shown->width() >= shown->sizeHint().width() &&
+                                 dialog->rect().contains(
+                                     QRect(shown->mapTo(dialog, QPoint()), shown->size())),
+                             qPrintable(shown->objectName()));
+                }
             }
         }
     }
@@ -191,15 +180,15 @@ class DialogTest : public QObject {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
             QCOMPARE(dialog->result(), int{QDialog::Accepted});
         }
-        QCOMPARE(d.composed.front().second, OrderFields(orv::edit::AllianceFields{"2", "1"}));
-        QCOMPARE(d.composed.back().second, OrderFields(orv::edit::ProvinceFields{"3", "4", "2"}));
+        QCOMPARE(d.composed.front().second, OrderFields(edit::AllianceFields{"2", "1"}));
+        QCOMPARE(d.composed.back().second, OrderFields(edit::ProvinceFields{"3", "4", "2"}));
     }
 
     // F1 asks for the command's help topic; Escape and Cancel leave composing nothing.
     void helpEscapeAndCancel() {
         Dialogs d;
         bool escape = false;
-        for (const auto& info : orv::move::CommandCatalogue()) {
+        for (const auto& info : move::CommandCatalogue()) {
             CommandDialogBase* dialog = d.Open(info.kind);
             QSignalSpy help(dialog, &CommandDialogBase::HelpRequested);
             QTest::keyClick(dialog, Qt::Key_F1);
@@ -214,13 +203,13 @@ class DialogTest : public QObject {
             QCOMPARE(dialog->result(), int{QDialog::Rejected});
             QCOMPARE(d.composed.back().second, OrderFields{});
         }
-        QCOMPARE(d.composed.size(), orv::move::CommandKindCount);
+        QCOMPARE(d.composed.size(), move::CommandKindCount);
     }
 
     // A check's message box belongs to the dialog, which stays on top, so it opens above it.
     void messageBoxesBelongToTheDialog() {
-        orv::gui::MessageBoxNotifier boxes(nullptr); // as the main window's
-        orv::gui::NameKingDialog dialog(nullptr, boxes);
+        MessageBoxNotifier boxes(nullptr); // as the main window's
+        NameKingDialog dialog(nullptr, boxes);
         dialog.Prepare(DisplayForm::Raw, CommandKind::NameKing, {});
         dialog.show();
         QWidget* owner = nullptr;

@@ -7,18 +7,25 @@
 #include "gui/initialize.h"
 #include "gui/main.h"
 #include "gui/move_document.h"
+#include "gui_tests.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 #include <functional>
 #include <initializer_list>
@@ -33,7 +40,6 @@ struct RecordingNotifier final : Notifier {
     QStringList errors, warnings, informations, questions;
     bool answer = true;
     SaveChoice saveAnswer = SaveChoice::Discard;
-    int saveQuestions = 0;
     void Error(const QString& text) override { errors.append(text); }
     void Warning(const QString& text) override { warnings.append(text); }
     void Information(const QString& text) override { informations.append(text); }
@@ -43,7 +49,6 @@ struct RecordingNotifier final : Notifier {
     }
     SaveChoice AskSave(const QString& text) override {
         questions.append(text);
-        ++saveQuestions;
         return saveAnswer;
     }
 };
@@ -93,17 +98,8 @@ inline void Fill(QWidget* dialog, const char* entries) {
         } else if (auto* box = dialog->findChild<QComboBox*>(name)) {
             box->isEditable() ? box->setEditText(text)
                               : box->setCurrentIndex(box->findText(text, Qt::MatchExactly));
-        } else {
-            qWarning("no control %s", qPrintable(name));
         }
     }
-}
-
-// A window's title as the user sees it: the unsaved mark shown as "*" or left out.
-inline QString ShownTitle(const QWidget* window) {
-    QString title = window->windowTitle();
-    title.replace(u"[*]"_s, window->isWindowModified() ? u"*"_s : QString());
-    return title;
 }
 
 inline QString Example(const char* name) {
@@ -155,18 +151,19 @@ struct MainFixture {
     }
 
     // Answers the tribe dialog the next time it opens: OK after typing text (the first
-    // entry when text is empty), or Cancel.
-    void AnswerTribeDialog(bool ok, const QString& typed = QString()) const {
+    // entry when text is empty), or Cancel; what the dialog showed when it opened is kept.
+    QString tribeShown;
+    bool tribeFocused = false;
+    void AnswerTribeDialog(bool ok, const QString& typed = QString()) {
         TribeDialog* dialog = form->TribeChoice();
-        QTimer::singleShot(0, dialog, [dialog, ok, typed] {
+        QTimer::singleShot(0, dialog, [this, dialog, ok, typed] {
+            QApplication::setActiveWindow(dialog);
+            tribeShown = dialog->ComboBoxTribes()->currentText();
+            tribeFocused = dialog->ComboBoxTribes()->hasFocus();
             if (!typed.isEmpty()) {
                 dialog->ComboBoxTribes()->setEditText(typed);
             }
-            if (ok) {
-                dialog->ButtonOKClick();
-            } else {
-                dialog->ButtonCancelClick();
-            }
+            ok ? dialog->ButtonOKClick() : dialog->ButtonCancelClick();
         });
     }
 
@@ -205,10 +202,9 @@ struct MainFixture {
     }
 
     void ChooseCommand(const char* caption) const {
-        const auto found =
-            form->ListBoxCommands->findItems(QString::fromLatin1(caption), Qt::MatchExactly);
-        QCOMPARE(found.size(), 1);
-        form->ListBoxCommands->setCurrentItem(found.front());
+        form->ListBoxCommands->setCurrentItem(
+            form->ListBoxCommands->findItems(QString::fromLatin1(caption), Qt::MatchExactly)
+                .value(0));
     }
 
     // Acts in the next command dialog as soon as it is shown; a dialog act left open is

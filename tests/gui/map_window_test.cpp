@@ -5,44 +5,39 @@
 #include "fixture.h"
 #include "gui/map_window.h"
 #include "gui/movement_dialog.h"
-#include "gui_tests.h"
 
-#include <QAction>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QToolButton>
 
-using namespace Qt::StringLiterals;
-using orv::gui::CommandDialogBase;
-using orv::gui::MapWindow;
-using orv::gui::testing::Fill;
-using orv::gui::testing::MainFixture;
-using orv::move::CommandDialog;
+using namespace orv;
+using namespace orv::gui;
+using namespace orv::gui::testing;
 
 namespace {
 
 // Started on the example report as the Vikings with a land movement (line 1) and a
-// placement, the map opened from the menu.
+// placement, the map opened from the menu unless it is to be opened otherwise.
 struct MapFixture : MainFixture {
     MapWindow* map = nullptr;
-    explicit MapFixture(const QString& configFolder = {}) : MainFixture({}, configFolder) {
+    explicit MapFixture(const QString& configFolder = {}, bool open = true)
+        : MainFixture({}, configFolder) {
         StartAsVikings();
-        form->Document()->SetForm(orv::move::DisplayForm::Raw);
+        form->Document()->SetForm(move::DisplayForm::Raw);
         SetMove({"LAND 3 4 FO 2 E", "PLA 3 3 FO", "END"});
-        form->menuItemShowGraphicalMap->trigger();
+        if (open) {
+            form->menuItemShowGraphicalMap->trigger();
+        }
         map = form->GraphicalMap();
     }
     void Click(int x, int y) const {
         QTest::mouseClick(map->Canvas(), Qt::LeftButton, {}, map->Canvas()->CentreOf(x, y));
     }
     // Opens a command dialog for a new order of the kind and acts in it.
-    void InDialog(orv::move::CommandKind kind, std::function<void(CommandDialogBase*)> act) {
+    void InDialog(move::CommandKind kind, std::function<void(CommandDialogBase*)> act) {
         MainFixture::InDialog(std::move(act));
-        form->CommandDialog(orv::move::InfoOf(kind).dialog)
-            ->ShowCommand(orv::move::DisplayForm::Raw, kind, {});
+        form->CommandDialog(move::InfoOf(kind).dialog)
+            ->ShowCommand(move::DisplayForm::Raw, kind, {});
     }
 };
 
@@ -61,14 +56,14 @@ class MapWindowTest : public QObject {
         QCOMPARE(f.map->Canvas()->SelectedLine(), std::optional<std::size_t>(2));
         f.form->ButtonMinusClick();
         QCOMPARE(f.map->Canvas()->SelectedLine(), std::optional<std::size_t>(1));
-        f.InDialog(orv::move::CommandKind::RaidProvince, [](CommandDialogBase* dialog) {
+        f.InDialog(move::CommandKind::RaidProvince, [](CommandDialogBase* dialog) {
             Fill(dialog, "EditX=3 EditY=3 ComboBoxType1=All EditDirection=E");
             dialog->ButtonOK->click();
         });
         QCOMPARE(f.map->Canvas()->SelectedLine(), std::optional<std::size_t>(2));
         const auto& arrows = f.map->Canvas()->Drawing().arrows;
-        QVERIFY(std::any_of(arrows.begin(), arrows.end(), [](const orv::mapview::Arrow& a) {
-            return a.line == 2 && a.kind == orv::check::MoveKind::RaidMove;
+        QVERIFY(std::any_of(arrows.begin(), arrows.end(), [](const mapview::Arrow& a) {
+            return a.line == 2 && a.kind == check::MoveKind::RaidMove;
         }));
 
         f.SetMove({"LAND 3 4 FO 2 E", "LAND 11 4 FO 1 E", "SEA 2 4 SH 1 W W", "END"});
@@ -113,10 +108,11 @@ class MapWindowTest : public QObject {
     // and Y beside the button and ends it, Escape ends it without filling, and closing the
     // dialog ends it too. From the menu the map belongs to the main window again.
     void pickOnMapFillsTheOpenDialog() {
-        MapFixture f;
-        f.InDialog(orv::move::CommandKind::MoveThroughLand, [&f](CommandDialogBase* dialog) {
+        MapFixture f({}, false);
+        f.InDialog(move::CommandKind::MoveThroughLand, [&f](CommandDialogBase* dialog) {
             auto* button = dialog->findChild<QToolButton*>(u"ButtonPickOnMap"_s);
             button->click();
+            f.map = f.form->GraphicalMap();
             QVERIFY(f.map->Picking());
             QCOMPARE(f.map->parentWidget(), dialog);
             QCOMPARE(f.map->Canvas()->cursor().shape(), Qt::CrossCursor);
@@ -124,7 +120,7 @@ class MapWindowTest : public QObject {
                      u"Click a province for the dialog; Escape cancels."_s);
             f.Click(5, 6);
             f.Click(7, 7);
-            auto* c1 = static_cast<orv::gui::MovementDialog*>(dialog);
+            auto* c1 = static_cast<MovementDialog*>(dialog);
             QCOMPARE(c1->EditX->text() + c1->EditY->text(), u"56"_s);
             QVERIFY(!f.map->Picking());
             button->click();
@@ -134,7 +130,7 @@ class MapWindowTest : public QObject {
             button->click();
         });
         QVERIFY(!f.map->Picking());
-        f.InDialog(orv::move::CommandKind::PlaceUnits, [&f](CommandDialogBase* dialog) {
+        f.InDialog(move::CommandKind::PlaceUnits, [&f](CommandDialogBase* dialog) {
             dialog->findChild<QToolButton*>(u"ButtonPickOnMap3"_s)->click();
             f.Click(4, 3);
             QCOMPARE(dialog->findChild<QLineEdit*>(u"EditX3"_s)->text() +
@@ -149,10 +145,10 @@ class MapWindowTest : public QObject {
     // closes.
     void previewsTheOrderBeingWritten() {
         MapFixture f;
-        using Points = std::vector<orv::check::MapPoint>;
+        using Points = std::vector<check::MapPoint>;
         Points shown;
         QString status;
-        f.InDialog(orv::move::CommandKind::MoveThroughLand, [&](CommandDialogBase* dialog) {
+        f.InDialog(move::CommandKind::MoveThroughLand, [&](CommandDialogBase* dialog) {
             Fill(dialog, "EditX=2 EditY=4 EditDirection=E_E");
             const auto& preview = f.map->Canvas()->Drawing().preview;
             shown = preview.empty() ? Points{} : preview[0].points;

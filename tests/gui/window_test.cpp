@@ -7,22 +7,13 @@
 #include "gui/check_result.h"
 #include "gui/help.h"
 #include "gui/text_codec.h"
-#include "gui_tests.h"
 
-#include <QAction>
-#include <QClipboard>
-#include <QLabel>
 #include <QMenu>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QSignalSpy>
 #include <QStatusBar>
-#include <QTextBrowser>
 
-using namespace Qt::StringLiterals;
-using orv::gui::testing::Example;
-using orv::gui::testing::MainFixture;
-using orv::gui::testing::Split;
+using namespace orv;
+using namespace orv::gui;
+using namespace orv::gui::testing;
 
 namespace {
 
@@ -53,33 +44,20 @@ struct LoadedMove : MainFixture {
 class WindowTest : public QObject {
     Q_OBJECT
   private slots:
-    // A refused load leaves the move as it was; Save As proposes the turn's name, asks
-    // before overwriting and adds the extension of the chosen filter; the clipboard takes
-    // and gives back the same move.
+    // The raw display shows the orders as the file has them; a refused load leaves the
+    // move as it was; the clipboard takes and gives back the same move; Save As proposes
+    // the report's turn for a move without a name, asks before overwriting and adds the
+    // extension of the chosen filter.
     void moveFileAndClipboard() {
         LoadedMove f;
         QCOMPARE(f.form->LabelMove->text(), u"Your Move (turn12.cmd):"_s);
-        QVERIFY(f.form->menuItemSave->isEnabled() && f.form->menuItemReload->isEnabled());
+        f.ShowRaw(true);
         const QStringList loaded = f.MoveLines();
+        QCOMPARE(Trimmed(loaded.join(u"\r\n"_s)), f.file);
         f.picker.nextFile = f.CopyReport(u"plain.txt"_s);
         f.form->menuItemLoadClick();
         QCOMPARE(f.notifier.errors, QStringList{u"Error in file: no BEGIN found!"_s});
         QCOMPARE(f.MoveLines(), loaded);
-
-        const QString mine = f.WriteFile(f.work.filePath(u"mine.cmd"_s), "keep");
-        f.picker.nextFile = f.work.filePath(u"mine"_s);
-        f.picker.nextFilter = u"Command files (*.cmd)"_s;
-        f.notifier.answer = false;
-        f.form->menuItemSaveAsClick();
-        QCOMPARE(f.picker.folders.last(), Example("turn12.cmd"));
-        QCOMPARE(f.notifier.questions.last(),
-                 u"File exists already!\r\nDo you want to overwrite?"_s);
-        QCOMPARE(f.ReadFile(mine), QByteArray("keep"));
-        f.notifier.answer = true;
-        f.form->menuItemSaveAsClick();
-        QCOMPARE(Trimmed(QString::fromLatin1(f.ReadFile(mine))), f.file);
-        QCOMPARE(f.form->LabelMove->text(), u"Your Move (mine.cmd):"_s);
-        QCOMPARE(f.Status(), u"Saved mine.cmd"_s);
 
         f.form->menuItemPuttoClipboardClick();
         QCOMPARE(f.Status(), u"Move put on the clipboard"_s);
@@ -89,6 +67,22 @@ class WindowTest : public QObject {
         f.form->menuItemGetfromClipboardClick();
         QCOMPARE(f.MoveLines(), loaded);
         QCOMPARE(f.form->LabelMove->text(), u"Your Move:"_s);
+
+        const QString mine = f.WriteFile(f.work.filePath(u"mine.cmd"_s), "keep");
+        f.picker.nextFile = f.work.filePath(u"mine"_s);
+        f.picker.nextFilter = u"Command files (*.cmd)"_s;
+        f.notifier.answer = false;
+        f.form->menuItemSaveAsClick();
+        QCOMPARE(f.picker.folders.last(),
+                 f.work.filePath(u"turn12.cmd"_s)); // the folder of the last file
+        QCOMPARE(f.notifier.questions.last(),
+                 u"File exists already!\r\nDo you want to overwrite?"_s);
+        QCOMPARE(f.ReadFile(mine), QByteArray("keep"));
+        f.notifier.answer = true;
+        f.form->menuItemSaveAsClick();
+        QCOMPARE(Trimmed(QString::fromLatin1(f.ReadFile(mine))), f.file);
+        QCOMPARE(f.form->LabelMove->text(), u"Your Move (mine.cmd):"_s);
+        QCOMPARE(f.Status(), u"Saved mine.cmd"_s);
         QApplication::clipboard()->clear();
         f.form->menuItemGetfromClipboardClick();
         QCOMPARE(f.notifier.errors.last(), u"Clipboard contains no plain text!"_s);
@@ -106,30 +100,18 @@ class WindowTest : public QObject {
                               u"Really want to discard your edits and reload the move?"_s}));
         QCOMPARE(f.MoveLines(), loaded);
         f.notifier.answer = true;
+        f.form->ListBoxMove->setCurrentRow(1);
+        f.form->ButtonDeleteClick();
+        f.form->menuItemReloadClick();
+        QCOMPARE(f.MoveLines(), loaded);
         f.form->menuItemNewClick();
         QVERIFY(!f.form->menuItemSave->isEnabled() && !f.form->menuItemReload->isEnabled());
-    }
-
-    // The display switch shows the same orders as written or as sentences; the commands
-    // switch lists the commands' captions of its form.
-    void displaySwitches() {
-        LoadedMove f;
-        const QStringList natural = f.MoveLines();
-        f.ShowRaw(true);
-        QCOMPARE(Trimmed(f.MoveLines().join(u"\r\n"_s)), f.file);
-        f.ShowRaw(false);
-        QCOMPARE(f.MoveLines(), natural);
-        QTest::mouseClick(
-            f.form->RadioGroupCommands->findChild<QRadioButton*>(u"RadioGroupCommandsRaw"_s),
-            Qt::LeftButton);
-        QCOMPARE(f.form->ListBoxCommands->item(1)->text(), u"BUILD (Change Terrain Type)"_s);
     }
 
     // The gold and wood after the selected line, "-" without one, red below zero.
     void currentGoodsFollowTheSelectedLine() {
         LoadedMove f;
         f.form->ListBoxMove->setCurrentRow(1);
-        QCOMPARE(f.form->LabelCGoldVal->text(), u"2382"_s);
         QCOMPARE(f.form->LabelCWoodVal->text(), u"510"_s);
         QVERIFY(!f.form->LabelCGoldVal->styleSheet().contains(u"red"_s));
         f.form->ListBoxMove->clearSelection();
@@ -193,36 +175,32 @@ class WindowTest : public QObject {
         }
     }
 
-    void recentFilesNewestFirstEightAtMost() {
-        LoadedMove f;
-        for (const char* name : {"m1", "m2", "m3", "m4", "m5", "m6", "m7", "m8", "m9", "m3"}) {
-            f.LoadMove(name, "BEGIN\r\nALL 1 2\r\nEND\r\n");
-        }
-        QStringList shown;
-        for (const QAction* item : f.form->menuRecent->actions()) {
-            shown.append(item->text());
-        }
-        QCOMPARE(shown, Split("m3|m9|m8|m7|m6|m5|m4|m2"));
-        QFile::remove(f.work.filePath(u"m9"_s));
-        f.form->menuRecent->actions().at(1)->trigger();
-        QCOMPARE(f.notifier.errors.last(),
-                 u"File "_s + f.work.filePath(u"m9"_s) + u" not found!"_s);
-        QCOMPARE(f.form->menuRecent->actions().size(), 7);
-        f.form->menuRecent->actions().at(1)->trigger();
-        QCOMPARE(f.form->LabelMove->text(), u"Your Move (m8):"_s);
-    }
-
-    // The main window comes back with its size; the recent files are the move files'.
-    void windowComesBackWhereItWas() {
+    // The recent files: the newest first, eight at most, one that is gone dropped when
+    // chosen. They and the main window's size come back at the next start.
+    void recentFilesAndTheWindowComeBack() {
         QTemporaryDir config;
         {
-            LoadedMove before(config.path());
-            before.form->setGeometry(40, 50, 640, 520);
-            before.form->close();
+            LoadedMove f(config.path());
+            for (const char* name : {"m1", "m2", "m3", "m4", "m5", "m6", "m7", "m8", "m9", "m3"}) {
+                f.LoadMove(name, "BEGIN\r\nALL 1 2\r\nEND\r\n");
+            }
+            QStringList shown;
+            for (const QAction* item : f.form->menuRecent->actions()) {
+                shown.append(item->text());
+            }
+            QCOMPARE(shown, Split("m3|m9|m8|m7|m6|m5|m4|m2"));
+            QFile::remove(f.work.filePath(u"m9"_s));
+            f.form->menuRecent->actions().at(1)->trigger();
+            QVERIFY(f.notifier.errors.last().endsWith(u"m9 not found!"_s));
+            QCOMPARE(f.form->menuRecent->actions().size(), 7);
+            f.form->menuRecent->actions().at(1)->trigger();
+            QCOMPARE(f.form->LabelMove->text(), u"Your Move (m8):"_s);
+            f.form->setGeometry(40, 50, 640, 520);
+            f.form->close();
         }
-        LoadedMove after(config.path());
-        QCOMPARE(after.form->size(), QSize(640, 520));
-        QCOMPARE(after.form->menuRecent->actions().at(0)->text(), u"turn12.cmd"_s);
+        LoadedMove again(config.path());
+        QCOMPARE(again.form->size(), QSize(640, 520));
+        QCOMPARE(again.form->menuRecent->actions().at(1)->text(), u"m8"_s);
     }
 
     // The map and the global options as text in one read-only window, closed by Escape or
@@ -230,7 +208,7 @@ class WindowTest : public QObject {
     void textWindowIsReadOnlyAndClosesWithEscape() {
         LoadedMove f;
         f.form->menuItemShowMapClick();
-        orv::gui::TextWindow* text = f.form->CheckResultWindow();
+        TextWindow* text = f.form->CheckResultWindow();
         QCOMPARE(text->windowTitle(), u"Map (turn12.txt)"_s);
         const QString map = text->Memo()->toPlainText();
         QVERIFY(map.contains(u"~~~~~~~~~~"_s) && !map.contains(u'\r'));
@@ -248,30 +226,12 @@ class WindowTest : public QObject {
         QVERIFY(text->isHidden());
     }
 
-    // The tribe dialog takes typing at once and starts on the tribe played before.
-    void tribeDialogStartsInItsFieldOnTheRememberedTribe() {
-        LoadedMove f;
-        orv::gui::TribeDialog* dialog = f.form->TribeChoice();
-        bool focused = false;
-        QString shown;
-        QTimer::singleShot(0, dialog, [&] {
-            QApplication::setActiveWindow(dialog);
-            focused = dialog->ComboBoxTribes()->hasFocus();
-            shown = dialog->ComboBoxTribes()->currentText();
-            dialog->ButtonCancelClick();
-        });
-        f.picker.nextFile = Example("turn12.txt");
-        f.form->menuItemLoadReportClick();
-        QVERIFY(focused);
-        QCOMPARE(shown, u"3. Vikings"_s);
-    }
-
     // A file name is decoded as the file system writes it, an order text as Windows-1252:
     // both right in one message.
     void messagesDecodeEachPartByItsRule() {
-        const orv::report::Message message =
-            orv::report::Message().Text("Order \xE9 of ").Name("/tmp/zw\xC3\xB6lf.cmd").Text("!");
-        QCOMPARE(orv::gui::FromMessage(message),
+        const report::Message message =
+            report::Message().Text("Order \xE9 of ").Name("/tmp/zw\xC3\xB6lf.cmd").Text("!");
+        QCOMPARE(FromMessage(message),
                  QString::fromUtf8("Order \xC3\xA9 of /tmp/zw\xC3\xB6lf.cmd!"));
     }
 
@@ -283,6 +243,8 @@ class WindowTest : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(f.form.get()));
         QTest::keyClick(f.form.get(), Qt::Key_F1);
         QCOMPARE(f.form->Help()->Browser()->source().fileName(), u"moveeditor.html"_s);
+        f.form->menuItemMenus->trigger();
+        QCOMPARE(f.form->Help()->Browser()->source().fileName(), u"menus.html"_s);
         f.form->menuMove->popup(f.form->mapToGlobal(QPoint(10, 10)));
         QTest::keyClick(f.form->menuMove, Qt::Key_F1);
         QVERIFY(!f.form->menuMove->isVisible());
@@ -292,7 +254,7 @@ class WindowTest : public QObject {
         QTest::keyClick(f.form->AboutWindow(), Qt::Key_F1);
         QCOMPARE(f.form->Help()->Browser()->source().fragment(), u"about"_s);
 
-        orv::gui::HelpWindow help;
+        HelpWindow help;
         for (int context :
              {10, 30, 100, 110, 120, 130, 140, 150, 160, 170, 180, 190, 200, 210, 220, 360}) {
             QVERIFY(help.ShowContext(context));
@@ -306,7 +268,7 @@ class WindowTest : public QObject {
 
     // About shows the memory figures taken at the start, formatted for the reader.
     void aboutShowsTheFiguresTakenAtStart() {
-        orv::gui::AboutBox about(nullptr, {1234567, 42});
+        AboutBox about(nullptr, {1234567, 42});
         about.show();
         QCOMPARE(about.PhysicalMemoryText(), u"1,234,567 KB"_s);
         QCOMPARE(about.MemoryInUseText(), u"42%"_s);
