@@ -9,8 +9,6 @@
 #include <QMessageBox>
 #include <QWheelEvent>
 
-using namespace orv;
-using namespace orv::gui;
 using namespace orv::gui::testing;
 using orv::edit::OrderFields;
 using orv::move::CommandKind;
@@ -45,10 +43,6 @@ struct Dialogs : MainFixture {
         return dialog;
     }
 };
-
-template <typename T> T* Child(QObject* parent, const char* name) {
-    return parent->findChild<T*>(QString::fromLatin1(name));
-}
 
 class DialogTest : public QObject {
     Q_OBJECT
@@ -99,7 +93,7 @@ class DialogTest : public QObject {
         dialog->ButtonOK->click();
         QCOMPARE(d.notifier.errors.size(), 1);
         QVERIFY(d.composed.empty());
-        auto* field = Child<QWidget>(dialog, qPrintable(focus));
+        auto* field = dialog->findChild<QWidget*>(focus);
         QWidget* focused = QApplication::focusWidget();
         QVERIFY2(field != nullptr && (focused == field || field->isAncestorOf(focused)),
                  qPrintable(focus));
@@ -112,7 +106,7 @@ class DialogTest : public QObject {
         Dialogs d;
         CommandDialogBase* dialog = d.Open(CommandKind::MoveThroughLand,
                                            "EditX=3 EditY=4 EditNumber1=5 ComboBoxType1=Bowman");
-        auto* directions = Child<QComboBox>(dialog, "ComboBoxDirection");
+        auto* directions = dialog->findChild<QComboBox*>(u"ComboBoxDirection"_s);
         directions->setFocus();
         for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_End, Qt::Key_S}) {
             QTest::keyClick(directions, key);
@@ -124,14 +118,11 @@ class DialogTest : public QObject {
             directions->showPopup();
             QAbstractItemView* list = directions->view();
             list->setCurrentIndex(list->model()->index(row, 0));
-            if (click) {
-                QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                                  list->visualRect(list->currentIndex()).center());
-            } else {
-                QTest::keyClick(list, Qt::Key_Return);
-            }
+            click ? QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                                      list->visualRect(list->currentIndex()).center())
+                  : QTest::keyClick(list, Qt::Key_Return);
         }
-        QCOMPARE(Child<QLineEdit>(dialog, "EditDirection")->text(), u"N N E"_s);
+        QCOMPARE(dialog->findChild<QLineEdit*>(u"EditDirection"_s)->text(), u"N N E"_s);
     }
 
     // A dialog opened for another command hides the parts that command has not, whatever
@@ -143,9 +134,9 @@ class DialogTest : public QObject {
              {std::tuple{MoveThroughLand, RaidProvince, "GroupBoxTactic"},
               {PlaceUnits, EspionageEnemyProvince, "ComboBoxType2"},
               {CedeProvince, ChangeTerrainType, "ComboBoxPlayer"}}) {
-            QVERIFY(Child<QWidget>(d.Open(before), part)->isVisible());
+            QVERIFY(d.Open(before)->findChild<QWidget*>(QLatin1String(part))->isVisible());
             CommandDialogBase* dialog = d.Open(kind);
-            QVERIFY2(!Child<QWidget>(dialog, part)->isVisible(), part);
+            QVERIFY2(!dialog->findChild<QWidget*>(QLatin1String(part))->isVisible(), part);
             for (auto* shown : dialog->findChildren<QWidget*>()) {
                 if (shown->isVisible() && (qobject_cast<QLabel*>(shown) != nullptr ||
                                            qobject_cast<QAbstractButton*>(shown) != nullptr)) {
@@ -165,7 +156,7 @@ class DialogTest : public QObject {
         for (CommandKind kind : {CommandKind::AlterAllianceStatus, CommandKind::CedeProvince}) {
             CommandDialogBase* dialog = d.Open(
                 kind, kind == CommandKind::CedeProvince ? "EditX=3 EditY=4" : "ComboBoxStatus=1");
-            auto* player = Child<QComboBox>(dialog, "ComboBoxPlayer");
+            auto* player = dialog->findChild<QComboBox*>(u"ComboBoxPlayer"_s);
             player->setFocus();
             player->setCurrentIndex(2);
             dialog->ButtonCancel->setFocus();
@@ -194,12 +185,8 @@ class DialogTest : public QObject {
             QTest::keyClick(dialog, Qt::Key_F1);
             QCOMPARE(help.size(), 1);
             QCOMPARE(help.front().front().toInt(), info.helpTopic);
-            escape = !escape;
-            if (escape) {
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-            } else {
-                QTest::mouseClick(dialog->ButtonCancel, Qt::LeftButton);
-            }
+            (escape = !escape) ? QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape)
+                               : QTest::mouseClick(dialog->ButtonCancel, Qt::LeftButton);
             QCOMPARE(dialog->result(), int{QDialog::Rejected});
             QCOMPARE(d.composed.back().second, OrderFields{});
         }

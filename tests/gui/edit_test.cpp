@@ -7,8 +7,6 @@
 #include "gui/draft.h"
 #include "gui/help.h"
 
-using namespace orv;
-using namespace orv::gui;
 using namespace orv::gui::testing;
 
 namespace {
@@ -86,9 +84,7 @@ class EditTest : public QObject {
         EditFixture f("BEGIN\r\nBUILD 2 3\r\nEND\r\n");
         f.form->State().game.options.buildOrderActive = false;
         QTest::mouseClick(f.form->ButtonAbove, Qt::LeftButton);
-        QTest::mouseClick(
-            f.form->RadioGroupCommands->findChild<QRadioButton*>(u"RadioGroupCommandsRaw"_s),
-            Qt::LeftButton);
+        f.ShowRaw(true, "Commands");
         f.ChooseCommand("BUILD (Change Terrain Type)");
         QTest::mouseClick(f.form->ButtonAbove, Qt::LeftButton);
         QCOMPARE(f.notifier.errors.size(), 2);
@@ -119,36 +115,29 @@ class EditTest : public QObject {
     // The buttons under the move: the lines after, the line selected, the gold after it,
     // or the core's message. Where lines go is the core's. (A placement is shown as the
     // editor writes it, with a blank at its end.)
-    void listButtons_data() {
-        QTest::addColumn<int>("click");
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("lines");
-        QTest::addColumn<int>("selected");
-        QTest::addColumn<QString>("gold");
-        QTest::addColumn<int>("errors");
-        QTest::newRow("-") << 2 << "ButtonMinus"
-                           << "BEGIN|PLA 3 3 CA |NAME Eric|END|Hi" << 1 << "2388" << 0;
-        QTest::newRow("delete") << 2 << "ButtonDelete"
-                                << "BEGIN|NAME Eric|END|Hi" << 1 << "2400" << 0;
-        QTest::newRow("nothing selected") << -1 << "ButtonDelete"
-                                          << "BEGIN|NAME Eric|PLA 3 3 CA |END|Hi" << -1 << "-" << 1;
-    }
-
     void listButtons() {
-        QFETCH(int, click);
-        QFETCH(QString, button);
-        QFETCH(QString, lines);
-        QFETCH(int, selected);
-        QFETCH(QString, gold);
-        QFETCH(int, errors);
-        EditFixture f("BEGIN\r\nNAME Eric\r\nPLA 3 3 CA\r\nEND\r\nHi\r\n");
-        f.ShowRaw(true);
-        f.form->ListBoxMove->setCurrentRow(click);
-        QTest::mouseClick(f.form->findChild<QPushButton*>(button), Qt::LeftButton);
-        QCOMPARE(f.MoveLines(), Split(qPrintable(lines)));
-        QCOMPARE(f.Selected(), selected);
-        QCOMPARE(f.form->LabelCGoldVal->text(), gold);
-        QCOMPARE(f.notifier.errors.size(), errors);
+        const struct {
+            int click;
+            QPushButton* MainWindow::*button;
+            const char* lines;
+            int selected;
+            const char* gold;
+            int errors;
+        } rows[] = {
+            {2, &MainWindow::ButtonMinus, "BEGIN|PLA 3 3 CA |NAME Eric|END|Hi", 1, "2388", 0},
+            {2, &MainWindow::ButtonDelete, "BEGIN|NAME Eric|END|Hi", 1, "2400", 0},
+            {-1, &MainWindow::ButtonDelete, "BEGIN|NAME Eric|PLA 3 3 CA |END|Hi", -1, "-", 1},
+        };
+        for (const auto& row : rows) {
+            EditFixture f("BEGIN\r\nNAME Eric\r\nPLA 3 3 CA\r\nEND\r\nHi\r\n");
+            f.ShowRaw(true);
+            f.form->ListBoxMove->setCurrentRow(row.click);
+            QTest::mouseClick(f.form.get()->*row.button, Qt::LeftButton);
+            QCOMPARE(f.MoveLines(), Split(row.lines));
+            QCOMPARE(f.Selected(), row.selected);
+            QCOMPARE(f.form->LabelCGoldVal->text(), QString::fromLatin1(row.gold));
+            QCOMPARE(f.notifier.errors.size(), row.errors);
+        }
     }
 
     // The unsaved mark follows the edits, undo back to the loaded move and a save; the

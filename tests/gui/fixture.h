@@ -34,6 +34,10 @@
 
 namespace orv::gui::testing {
 
+// A test that uses this namespace names the program's types and Qt's string literals
+// plainly.
+using namespace orv;
+using namespace orv::gui;
 using namespace Qt::StringLiterals;
 
 struct RecordingNotifier final : Notifier {
@@ -117,16 +121,14 @@ struct MainFixture {
     std::unique_ptr<MainWindow> form;
 
     // The folders of another run, when given: its drafts and its window settings.
-    explicit MainFixture(const QString& dataFolder = {}, const QString& configFolder = {}) {
-        Environment env;
-        env.programDir = programDir.path();
-        env.configDir = configFolder.isEmpty() ? configDir.path() : configFolder;
-        env.dataDir = dataFolder.isEmpty() ? dataDir.path() : dataFolder;
-        env.notifier = &notifier;
-        env.picker = &picker;
-        env.quit = [this] { ++quits; };
-        form = std::make_unique<MainWindow>(env);
-    }
+    explicit MainFixture(const QString& dataFolder = {}, const QString& configFolder = {})
+        : form(std::make_unique<MainWindow>(
+              Environment{.programDir = programDir.path(),
+                          .configDir = configFolder.isEmpty() ? configDir.path() : configFolder,
+                          .dataDir = dataFolder.isEmpty() ? dataDir.path() : dataFolder,
+                          .notifier = &notifier,
+                          .picker = &picker,
+                          .quit = [this] { ++quits; }})) {}
 
     QString SettingsPath() const { return programDir.filePath(u"OrvMove.ini"_s); }
 
@@ -168,11 +170,11 @@ struct MainFixture {
     }
 
     // Starts with a report on the command line and takes the tribe typed, else the first.
-    void StartWith(const QString& report, const QString& tribe = {}) {
+    bool StartWith(const QString& report, const QString& tribe = {}) {
         AnswerTribeDialog(true, tribe);
-        form->FormShow({report});
+        return form->FormShow({report});
     }
-    void StartAsVikings() { StartWith(Example("turn12.txt"), u"3. Vikings"_s); }
+    bool StartAsVikings() { return StartWith(Example("turn12.txt"), u"3. Vikings"_s); }
 
     // Puts a move read from raw lines (after a BEGIN line) in place, as a load does.
     void SetMove(std::initializer_list<const char*> rawLines) const {
@@ -195,9 +197,10 @@ struct MainFixture {
 
     QStringList MoveLines() const { return Lines(form->ListBoxMove); }
 
-    void ShowRaw(bool raw) const {
-        QTest::mouseClick(form->RadioGroupDisplay->findChild<QRadioButton*>(
-                              raw ? u"RadioGroupDisplayRaw"_s : u"RadioGroupDisplayNatural"_s),
+    // Shows the move list, or the commands list, in raw or natural form.
+    void ShowRaw(bool raw, const char* list = "Display") const {
+        QTest::mouseClick(form->findChild<QRadioButton*>(u"RadioGroup"_s + QLatin1String(list) +
+                                                         (raw ? u"Raw"_s : u"Natural"_s)),
                           Qt::LeftButton);
     }
 

@@ -8,9 +8,10 @@
 using TestClassMaker = std::unique_ptr<QObject> (*)();
 std::vector<TestClassMaker>& TestClasses();
 
+template <typename Class> std::unique_ptr<QObject> MakeTestClass() {
+    return std::make_unique<Class>();
+}
+
+// Puts a test class on the list, once per test file.
 #define ORV_GUI_TEST_CLASS(Class)                                                                  \
-    static const bool Class##Listed = [] {                                                         \
-        TestClasses().push_back(                                                                   \
-            []() -> std::unique_ptr<QObject> { return std::make_unique<Class>(); });               \
-        return true;                                                                               \
-    }()
+    static const bool Class##Listed = (TestClasses().push_back(&MakeTestClass<Class>), true)

@@ -10,8 +10,6 @@
 #include <QScrollBar>
 #include <QToolButton>
 
-using namespace orv;
-using namespace orv::gui;
 using namespace orv::gui::testing;
 
 namespace {
@@ -83,8 +81,7 @@ class MapWindowTest : public QObject {
         const int start = f.map->Canvas()->Geometry().tile;
         const QPoint columns = f.map->ColumnRuler()->geometry().topLeft();
         const QPoint rows = f.map->RowRuler()->geometry().topLeft();
-        QTest::keyClick(f.map, Qt::Key_Plus);
-        QTest::keyClick(f.map, Qt::Key_Plus);
+        QTest::keyClicks(f.map, u"++"_s);
         QVERIFY(f.map->Canvas()->Geometry().tile > start);
         for (QScrollBar* bar : {f.map->ScrollArea()->horizontalScrollBar(),
                                 f.map->ScrollArea()->verticalScrollBar()}) {
@@ -95,9 +92,7 @@ class MapWindowTest : public QObject {
         const int edge = f.map->Canvas()->Geometry().margin + 6;
         QCOMPARE(f.map->ColumnRuler()->NumberAt(f.map->ColumnRuler()->width() - edge), u"12"_s);
         QCOMPARE(f.map->RowRuler()->NumberAt(f.map->RowRuler()->height() - edge), u"8"_s);
-        for (int i = 0; i < 3; ++i) {
-            QTest::keyClick(f.map, Qt::Key_Minus);
-        }
+        QTest::keyClicks(f.map, u"---"_s);
         QVERIFY(f.map->Canvas()->Geometry().tile < start);
         f.map->resize(600, 500);
         QTest::keyClick(f.map, Qt::Key_0);
