@@ -1,6 +1,6 @@
 // The seven command dialogs driven through their controls: the focus after a failed check,
-// the fields handed over, the parts shown per command, message boxes and help above the
-// dialog, Escape and Cancel.
+// the direction list, the parts shown per command, the player field, help, Escape and
+// Cancel, and message boxes above the dialog.
 
 #include "fixture.h"
 #include "gui/name_king_dialog.h"

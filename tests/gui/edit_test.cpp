@@ -142,7 +142,7 @@ class EditTest : public QObject {
 
     // The unsaved mark follows the edits, undo back to the loaded move and a save; the
     // undo history holds orders, not their display: undone after a switch, the orders
-    // show in the form chosen.
+    // show in the form chosen. An edit and a whole move put in place are one step each.
     void unsavedMarkFollowsEditsSaveAndUndo() {
         EditFixture f;
         QVERIFY(!f.form->isWindowModified());
@@ -158,6 +158,10 @@ class EditTest : public QObject {
         QVERIFY(!f.form->isWindowModified());
         QCOMPARE(f.ReadFile(f.moveFile),
                  QByteArray("BEGIN\r\nPLA 99 99 FO \r\nNAME Harald\r\nEND\r\nhi\r\n"));
+        f.LoadMove("other.cmd", "BEGIN\r\nEND\r\n"); // a whole move in place is one step too
+        QCOMPARE(f.form->menuItemUndo->text(), u"Undo Load"_s);
+        f.form->menuItemUndo->trigger();
+        QCOMPARE(f.MoveLines(), Split("BEGIN|PLA 99 99 FO |NAME Harald|END|hi"));
     }
 
     // Every way of leaving the move asks while edits are unsaved: Cancel stays, Discard goes
