@@ -1,30 +1,49 @@
 #pragma once
 // A main window with recorded messages, scripted file dialogs, a program folder and a
-// configuration folder of its own, and answers for the modal tribe dialog.
+// configuration folder of its own, and answers for the modal dialogs it opens.
 
 #include "core/move/move_file.h"
+#include "gui/command_dialog.h"
 #include "gui/initialize.h"
 #include "gui/main.h"
 #include "gui/move_document.h"
+#include "gui_tests.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
-#include <QDir>
 #include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <string>
 
 namespace orv::gui::testing {
 
+// A test that uses this namespace names the program's types and Qt's string literals
+// plainly.
+using namespace orv;
+using namespace orv::gui;
+using namespace Qt::StringLiterals;
+
 struct RecordingNotifier final : Notifier {
     QStringList errors, warnings, informations, questions;
     bool answer = true;
     SaveChoice saveAnswer = SaveChoice::Discard;
-    int saveQuestions = 0;
     void Error(const QString& text) override { errors.append(text); }
     void Warning(const QString& text) override { warnings.append(text); }
     void Information(const QString& text) override { informations.append(text); }
@@ -34,14 +53,13 @@ struct RecordingNotifier final : Notifier {
     }
     SaveChoice AskSave(const QString& text) override {
         questions.append(text);
-        ++saveQuestions;
         return saveAnswer;
     }
 };
 
 struct ScriptedPicker final : FilePicker {
     QString nextFile; // empty: the user cancels
-    QString nextFilter = QStringLiteral("All files (*.*)");
+    QString nextFilter = u"All files (*.*)"_s;
     QStringList titles, folders;
     QString OpenFileName(const QString& title, const QString& folder, const QString&) override {
         titles.append(title);
@@ -66,12 +84,26 @@ inline QStringList Lines(const QListWidget* list) {
     return lines;
 }
 
-// A window's title as the user sees it: the unsaved mark shown as "*" or left out.
-inline QString ShownTitle(const QWidget* window) {
-    QString title = window->windowTitle();
-    title.replace(QStringLiteral("[*]"),
-                  window->isWindowModified() ? QStringLiteral("*") : QString());
-    return title;
+// Lines written short, "|" between them.
+inline QStringList Split(const char* lines) {
+    return QString::fromLatin1(lines).split(QLatin1Char('|'));
+}
+
+// Makes the entries "Name=text" ("_" for a blank) through a dialog's controls: typed into
+// fields, picked from lists.
+inline void Fill(QWidget* dialog, const char* entries) {
+    for (QString entry : QString::fromLatin1(entries).split(u' ', Qt::SkipEmptyParts)) {
+        entry.replace(u'_', u' ');
+        const QString name = entry.section(u'=', 0, 0);
+        const QString text = entry.section(u'=', 1);
+        if (auto* edit = dialog->findChild<QLineEdit*>(name)) {
+            edit->clear();
+            QTest::keyClicks(edit, text);
+        } else if (auto* box = dialog->findChild<QComboBox*>(name)) {
+            box->isEditable() ? box->setEditText(text)
+                              : box->setCurrentIndex(box->findText(text, Qt::MatchExactly));
+        }
+    }
 }
 
 inline QString Example(const char* name) {
@@ -89,24 +121,23 @@ struct MainFixture {
     std::unique_ptr<MainWindow> form;
 
     // The folders of another run, when given: its drafts and its window settings.
-    explicit MainFixture(const QString& dataFolder = {}, const QString& configFolder = {}) {
-        Environment env;
-        env.programDir = programDir.path();
-        env.configDir = configFolder.isEmpty() ? configDir.path() : configFolder;
-        env.dataDir = dataFolder.isEmpty() ? dataDir.path() : dataFolder;
-        env.notifier = &notifier;
-        env.picker = &picker;
-        env.quit = [this] { ++quits; };
-        form = std::make_unique<MainWindow>(env);
-    }
+    explicit MainFixture(const QString& dataFolder = {}, const QString& configFolder = {})
+        : form(std::make_unique<MainWindow>(
+              Environment{.programDir = programDir.path(),
+                          .configDir = configFolder.isEmpty() ? configDir.path() : configFolder,
+                          .dataDir = dataFolder.isEmpty() ? dataDir.path() : dataFolder,
+                          .notifier = &notifier,
+                          .picker = &picker,
+                          .quit = [this] { ++quits; }})) {}
 
-    QString SettingsPath() const { return programDir.filePath(QStringLiteral("OrvMove.ini")); }
+    QString SettingsPath() const { return programDir.filePath(u"OrvMove.ini"_s); }
 
-    void WriteFile(const QString& path, const QByteArray& bytes) const {
+    QString WriteFile(const QString& path, const QByteArray& bytes) const {
         QFile file(path);
         if (file.open(QIODevice::WriteOnly)) {
             file.write(bytes);
         }
+        return path;
     }
 
     QByteArray ReadFile(const QString& path) const {
@@ -122,20 +153,28 @@ struct MainFixture {
     }
 
     // Answers the tribe dialog the next time it opens: OK after typing text (the first
-    // entry when text is empty), or Cancel.
-    void AnswerTribeDialog(bool ok, const QString& typed = QString()) const {
+    // entry when text is empty), or Cancel; what the dialog showed when it opened is kept.
+    QString tribeShown;
+    bool tribeFocused = false;
+    void AnswerTribeDialog(bool ok, const QString& typed = QString()) {
         TribeDialog* dialog = form->TribeChoice();
-        QTimer::singleShot(0, dialog, [dialog, ok, typed] {
+        QTimer::singleShot(0, dialog, [this, dialog, ok, typed] {
+            QApplication::setActiveWindow(dialog);
+            tribeShown = dialog->ComboBoxTribes()->currentText();
+            tribeFocused = dialog->ComboBoxTribes()->hasFocus();
             if (!typed.isEmpty()) {
                 dialog->ComboBoxTribes()->setEditText(typed);
             }
-            if (ok) {
-                dialog->ButtonOKClick();
-            } else {
-                dialog->ButtonCancelClick();
-            }
+            ok ? dialog->ButtonOKClick() : dialog->ButtonCancelClick();
         });
     }
+
+    // Starts with a report on the command line and takes the tribe typed, else the first.
+    bool StartWith(const QString& report, const QString& tribe = {}) {
+        AnswerTribeDialog(true, tribe);
+        return form->FormShow({report});
+    }
+    bool StartAsVikings() { return StartWith(Example("turn12.txt"), u"3. Vikings"_s); }
 
     // Puts a move read from raw lines (after a BEGIN line) in place, as a load does.
     void SetMove(std::initializer_list<const char*> rawLines) const {
@@ -146,13 +185,46 @@ struct MainFixture {
         }
         move::MoveList move = form->Move();
         move::LoadMoveFromText(move, text);
-        form->Document()->ReplaceMove(QStringLiteral("Load"), std::move(move), true);
+        form->Document()->ReplaceMove(u"Load"_s, std::move(move), true);
     }
 
-    // Starts with a report on the command line and takes the first tribe.
-    void StartWith(const QString& report) {
-        AnswerTribeDialog(true);
-        form->FormShow({report});
+    // Writes a move file of the work folder and opens it by "Load...".
+    QString LoadMove(const char* name, const QByteArray& text) {
+        picker.nextFile = WriteFile(work.filePath(QString::fromLatin1(name)), text);
+        form->menuItemLoadClick();
+        return picker.nextFile;
+    }
+
+    QStringList MoveLines() const { return Lines(form->ListBoxMove); }
+
+    // Shows the move list, or the commands list, in raw or natural form.
+    void ShowRaw(bool raw, const char* list = "Display") const {
+        QTest::mouseClick(form->findChild<QRadioButton*>(u"RadioGroup"_s + QLatin1String(list) +
+                                                         (raw ? u"Raw"_s : u"Natural"_s)),
+                          Qt::LeftButton);
+    }
+
+    void ChooseCommand(const char* caption) const {
+        form->ListBoxCommands->setCurrentItem(
+            form->ListBoxCommands->findItems(QString::fromLatin1(caption), Qt::MatchExactly)
+                .value(0));
+    }
+
+    // Acts in the next command dialog as soon as it is shown; a dialog act left open is
+    // cancelled.
+    QStringList opened; // the object names of the dialogs acted in
+    void InDialog(std::function<void(CommandDialogBase*)> act) {
+        QTimer::singleShot(0, form.get(), [this, act] {
+            auto* dialog = qobject_cast<CommandDialogBase*>(QApplication::activeModalWidget());
+            if (dialog == nullptr) {
+                return;
+            }
+            opened.append(dialog->objectName());
+            act(dialog);
+            if (dialog->isVisible()) {
+                dialog->ButtonCancel->click();
+            }
+        });
     }
 };
 

@@ -7,7 +7,11 @@
 #include <QLocale>
 #include <QTest>
 #include <cstring>
-#include <vector>
+
+std::vector<TestClassMaker>& TestClasses() {
+    static std::vector<TestClassMaker> classes;
+    return classes;
+}
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -21,13 +25,11 @@ int main(int argc, char* argv[]) {
     const int testArgc = static_cast<int>(testArgs.size());
     int failures = 0;
     int run = 0;
-    for (auto* make : {&StartupTests, &MoveMenuTests, &WindowTests, &DialogTests, &EditTests,
-                       &EditingLoopTests, &DesktopTests, &MapWindowTests}) {
-        for (const std::unique_ptr<QObject>& test : make()) {
-            if (only == nullptr || std::strcmp(test->metaObject()->className(), only) == 0) {
-                failures += QTest::qExec(test.get(), testArgc, testArgs.data());
-                ++run;
-            }
+    for (TestClassMaker make : TestClasses()) {
+        const std::unique_ptr<QObject> test = make();
+        if (only == nullptr || std::strcmp(test->metaObject()->className(), only) == 0) {
+            failures += QTest::qExec(test.get(), testArgc, testArgs.data());
+            ++run;
         }
     }
     return failures == 0 && run > 0 ? 0 : 1;

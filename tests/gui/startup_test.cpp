@@ -1,186 +1,105 @@
-// Start-up in its three modes, the settings file and the report series.
+// Start-up in its three modes, the settings file, the report series and the tribe dialog.
 
-#include "core/report/report_series.h"
 #include "fixture.h"
-#include "gui/initialize.h"
-#include "gui_tests.h"
 
-#include <QAction>
-#include <QGroupBox>
-#include <QLabel>
-#include <QListWidget>
-#include <QMenu>
-#include <QPushButton>
-#include <QTest>
+#include <QDir>
 
-using orv::gui::testing::Example;
-using orv::gui::testing::MainFixture;
+using namespace orv::gui::testing;
 
 namespace {
 
 QString Title(const QString& report) {
-    return QStringLiteral("OrvMove (report loaded: ") + report + QStringLiteral(")");
+    return u"OrvMove (report loaded: "_s + report + u")[*]"_s;
 }
-
-const QString ReinitializeHelp =
-    QStringLiteral("\r\nPlease reinitialize OrvMove\r\n(use menu item \"Reinitialize...\" in "
-                   "\"Report\" menu)\r\nand read section \"Initialisation\" in online help");
 
 class StartupTest : public QObject {
     Q_OBJECT
   private slots:
+    // A report on the command line: the tribe dialog, no settings file read or written.
     void commandLineReportAsksForTheTribeAndKeepsNoSettings() {
         MainFixture f;
-        f.AnswerTribeDialog(true, QStringLiteral("3. Vikings"));
-        QVERIFY(f.form->FormShow({Example("turn12.txt")}));
-        QCOMPARE(orv::gui::testing::ShownTitle(f.form.get()), Title(Example("turn12.txt")));
-        QCOMPARE(f.form->GroupBoxTribe->title(), QStringLiteral("Tribe Vikings"));
-        QCOMPARE(f.form->LabelSGoldVal->text(), QStringLiteral("2400"));
-        QCOMPARE(f.form->LabelSWoodVal->text(), QStringLiteral("520"));
-        QCOMPARE(f.form->LabelSFoodVal->text(), QStringLiteral("880"));
-        QCOMPARE(f.form->LabelCGoldVal->text(), QStringLiteral("2400"));
-        QVERIFY(!f.form->GroupBoxReport->isHidden());
+        QVERIFY(f.StartAsVikings());
+        QCOMPARE(f.form->windowTitle(), Title(Example("turn12.txt")));
+        QCOMPARE(f.form->GroupBoxTribe->title(), u"Tribe Vikings"_s);
         QVERIFY(!f.form->menuItemReinitialize->isVisible());
-        QVERIFY(!f.form->menuItemline->isVisible());
         QVERIFY(!QFile::exists(f.SettingsPath()));
-        QCOMPARE(f.form->ListBoxCommands->count(), 12);
-        QVERIFY(f.notifier.errors.isEmpty());
+
+        MainFixture gone;
+        const QString missing = gone.work.filePath(u"turn4.txt"_s);
+        gone.StartWith(missing);
+        QCOMPARE(gone.notifier.errors, QStringList{u"File "_s + missing + u" not found!"_s});
+        QCOMPARE(gone.form->TribeChoice()->ComboBoxTribes()->count(), 0);
+        QCOMPARE(gone.form->LabelSGoldVal->text(), u"-"_s);
     }
 
-    void missingCommandLineReportGoesOnWithAnEmptyTribeList() {
-        MainFixture f;
-        const QString gone = f.work.filePath(QStringLiteral("turn4.txt"));
-        f.StartWith(gone);
-        QCOMPARE(f.notifier.errors,
-                 QStringList{QStringLiteral("File ") + gone + QStringLiteral(" not found!")});
-        QCOMPARE(f.form->TribeChoice()->ComboBoxTribes()->count(), 0);
-        QCOMPARE(f.form->LabelSGoldVal->text(), QStringLiteral("-"));
-    }
+    // The first start picks a report and writes the settings; a settings file that cannot
+    // be read asks to reinitialize; a cancelled dialog ends the program.
+    void firstStartAndBrokenSettings() {
+        MainFixture first;
+        first.picker.nextFile = first.CopyReport(u"turn12.txt"_s);
+        first.AnswerTribeDialog(true, u"2. Sons of Odin"_s);
+        QVERIFY(first.form->FormShow({}));
+        QCOMPARE(first.picker.titles, QStringList{u"Select report to load"_s});
+        QCOMPARE(first.ReadFile(first.SettingsPath()),
+                 first.picker.nextFile.toLocal8Bit() + QByteArray("\r\nSons of Odin\r\n"));
+        QVERIFY(first.form->menuItemReinitialize->isVisible());
 
-    void cancellingTheTribeDialogEndsTheProgram() {
-        MainFixture f;
-        f.AnswerTribeDialog(false);
-        QVERIFY(!f.form->FormShow({Example("turn12.txt")}));
-    }
+        MainFixture broken;
+        broken.WriteFile(broken.SettingsPath(), QByteArray("\0\x01\xff\r\n\xfe", 6));
+        QVERIFY(broken.form->FormShow({}));
+        QVERIFY(broken.notifier.errors.value(0).contains(u"reinitialize"_s));
+        QCOMPARE(broken.form->windowTitle(), u"OrvMove[*]"_s);
 
-    void withoutArgumentAndWithoutSettingsTheUserPicksAReport() {
-        MainFixture f;
-        f.picker.nextFile = f.CopyReport(QStringLiteral("turn12.txt"));
-        f.AnswerTribeDialog(true, QStringLiteral("2. Sons of Odin"));
-        QVERIFY(f.form->FormShow({}));
-        QCOMPARE(f.picker.titles, QStringList{QStringLiteral("Select report to load")});
-        QCOMPARE(f.form->GroupBoxTribe->title(), QStringLiteral("Tribe Sons of Odin"));
-        QCOMPARE(f.ReadFile(f.SettingsPath()),
-                 f.picker.nextFile.toLocal8Bit() + QByteArray("\r\nSons of Odin\r\n"));
-        QVERIFY(f.form->menuItemReinitialize->isVisible());
-    }
-
-    void cancellingTheFirstReportDialogEndsTheProgram() {
-        MainFixture f;
-        QVERIFY(!f.form->FormShow({}));
-        QCOMPARE(f.picker.titles.size(), 1);
+        MainFixture folder; // a folder in the settings file's place counts as a first start
+        QDir().mkpath(folder.SettingsPath());
+        QVERIFY(!folder.form->FormShow({}));
+        QCOMPARE(folder.picker.titles.size(), 1);
+        MainFixture tribe;
+        tribe.AnswerTribeDialog(false);
+        QVERIFY(!tribe.form->FormShow({Example("turn12.txt")}));
     }
 
     void settingsStartAtTheNewestReportAndTheButtonsStepTheSeries() {
         MainFixture f;
-        const QString t3 = f.CopyReport(QStringLiteral("turn3.txt"));
-        const QString t5 = f.CopyReport(QStringLiteral("turn5.txt"));
-        const QString t12 = f.CopyReport(QStringLiteral("turn12.txt"));
-        f.CopyReport(QStringLiteral("turnX.txt"));
-        f.CopyReport(QStringLiteral("turn-5.txt"));
+        const QString t3 = f.CopyReport(u"turn3.txt"_s);
+        const QString t5 = f.CopyReport(u"turn5.txt"_s);
+        const QString t12 = f.CopyReport(u"turn12.txt"_s);
         f.WriteFile(f.SettingsPath(), t3.toLocal8Bit() + "\r\nVikings\r\n");
         QVERIFY(f.form->FormShow({}));
-        QCOMPARE(orv::gui::testing::ShownTitle(f.form.get()), Title(t12));
-        QCOMPARE(f.form->LabelSGoldVal->text(), QStringLiteral("2400"));
+        QCOMPARE(f.form->windowTitle(), Title(t12));
         QVERIFY(!f.form->ButtonNext->isEnabled());
-        QVERIFY(f.form->ButtonPrevious->isEnabled());
-
         f.form->ButtonPrevious->click();
-        QCOMPARE(orv::gui::testing::ShownTitle(f.form.get()), Title(t5));
-        QVERIFY(f.form->ButtonNext->isEnabled());
-        QVERIFY(f.form->ButtonPrevious->isEnabled());
-
+        QCOMPARE(f.form->windowTitle(), Title(t5));
+        QVERIFY(f.form->ButtonNext->isEnabled() && f.form->ButtonPrevious->isEnabled());
         f.form->ButtonPrevious->click();
-        QCOMPARE(orv::gui::testing::ShownTitle(f.form.get()), Title(t3));
         QVERIFY(!f.form->ButtonPrevious->isEnabled());
-
         f.form->ButtonNext->click();
-        QCOMPARE(orv::gui::testing::ShownTitle(f.form.get()), Title(t5));
-        QCOMPARE(f.form->GroupBoxTribe->title(), QStringLiteral("Tribe Vikings"));
+        QCOMPARE(f.form->windowTitle(), Title(t5));
+        QCOMPARE(f.form->GroupBoxTribe->title(), u"Tribe Vikings"_s);
         QVERIFY(f.notifier.errors.isEmpty());
-    }
-
-    void hostileSettingsFilesGiveTheMessageAndNoCrash() {
-        const QList<QByteArray> contents = {QByteArray(), QByteArray("\0\x01\xff\r\n\xfe", 6),
-                                            QByteArray(70000, '7')};
-        for (const QByteArray& content : contents) {
-            MainFixture f;
-            f.WriteFile(f.SettingsPath(), content);
-            QVERIFY(f.form->FormShow({}));
-            QCOMPARE(f.notifier.errors.size(), 1);
-            QVERIFY(f.notifier.errors.first().endsWith(ReinitializeHelp));
-            QCOMPARE(orv::gui::testing::ShownTitle(f.form.get()), QStringLiteral("OrvMove"));
-        }
-    }
-
-    void aSettingsFileThatIsAFolderCountsAsFirstUse() {
-        MainFixture f;
-        QDir().mkpath(f.SettingsPath());
-        QVERIFY(!f.form->FormShow({}));
-        QCOMPARE(f.picker.titles, QStringList{QStringLiteral("Select report to load")});
     }
 
     void reinitializeWritesTheSettingsAndCancelEndsTheProgram() {
         MainFixture f;
-        f.StartWith(Example("turn12.txt"));
-        f.picker.nextFile = f.CopyReport(QStringLiteral("turn7.txt"));
-        f.AnswerTribeDialog(true, QStringLiteral("4. Picts"));
+        f.StartAsVikings();
+        f.picker.nextFile = f.CopyReport(u"turn7.txt"_s);
+        f.AnswerTribeDialog(true, u"4. Picts"_s);
         f.form->menuItemReinitializeClick();
+        // The dialog takes typing at once and starts on the tribe played before.
+        QVERIFY(f.tribeFocused);
+        QCOMPARE(f.tribeShown, u"3. Vikings"_s);
         QCOMPARE(f.ReadFile(f.SettingsPath()),
                  f.picker.nextFile.toLocal8Bit() + QByteArray("\r\nPicts\r\n"));
         QVERIFY(!f.form->GroupBoxReport->isHidden());
-        QVERIFY(!f.form->ButtonNext->isEnabled());
         QCOMPARE(f.quits, 0);
-
         f.AnswerTribeDialog(false);
         f.form->menuItemLoadReportClick();
         QCOMPARE(f.quits, 1);
-    }
-
-    void reportLoadShowsTheSeriesBoxByTheFileName() {
-        MainFixture f;
-        f.StartWith(f.CopyReport(QStringLiteral("report.txt")));
-        QVERIFY(f.form->GroupBoxReport->isHidden());
-        f.picker.nextFile = f.CopyReport(QStringLiteral("turn9.txt"));
-        f.AnswerTribeDialog(true);
-        f.form->menuItemLoadReportClick();
-        QVERIFY(!f.form->GroupBoxReport->isHidden());
-        QVERIFY(!QFile::exists(f.SettingsPath()));
-
-        f.picker.nextFile = QString();
-        f.form->menuItemLoadReportClick();
-        QCOMPARE(orv::gui::testing::ShownTitle(f.form.get()),
-                 Title(f.work.filePath(QStringLiteral("turn9.txt"))));
-    }
-
-    void theTribeDialogReadsTheEntryItIsGiven() {
-        MainFixture f;
-        f.AnswerTribeDialog(true, QStringLiteral("Bold"));
-        f.form->FormShow({Example("turn12.txt")});
-        QCOMPARE(f.form->State().game.tribeName, std::string("old"));
-        QCOMPARE(f.form->LabelSGoldVal->text(), QStringLiteral("-"));
-        const QComboBox* box = f.form->TribeChoice()->ComboBoxTribes();
-        QCOMPARE(box->itemText(0), QStringLiteral("1. Black Company"));
-        QCOMPARE(box->itemText(4), QStringLiteral("5. Iron Wolves"));
     }
 };
 
 } // namespace
 
-std::vector<std::unique_ptr<QObject>> StartupTests() {
-    std::vector<std::unique_ptr<QObject>> tests;
-    tests.push_back(std::make_unique<StartupTest>());
-    return tests;
-}
+ORV_GUI_TEST_CLASS(StartupTest);
 
 #include "startup_test.moc"

@@ -1,173 +1,265 @@
-// The main window's controls and menus, the text window, help and About.
+// The main window as a user drives it: the Move menu over the move file and the clipboard,
+// New and Reload, the current goods, Check Move, the keys, the recent files and the
+// window's size at the next start, the text window, messages naming files, help and About.
 
 #include "fixture.h"
 #include "gui/about.h"
 #include "gui/check_result.h"
 #include "gui/help.h"
-#include "gui_tests.h"
+#include "gui/text_codec.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QFile>
-#include <QLabel>
 #include <QMenu>
-#include <QMenuBar>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTest>
-#include <QTextBrowser>
+#include <QStatusBar>
 
-using orv::gui::testing::Example;
-using orv::gui::testing::MainFixture;
+using namespace orv::gui::testing;
 
 namespace {
 
-// The captions of a menu's shown items, "-" for a separator.
-QStringList Items(const QMenu* menu) {
-    QStringList items;
-    for (const QAction* action : menu->actions()) {
-        if (action->isVisible()) {
-            items.append(action->isSeparator() ? QStringLiteral("-") : action->text());
-        }
+// Started on the example report as the Vikings with the example move loaded, the window
+// shown and active.
+struct LoadedMove : MainFixture {
+    explicit LoadedMove(const QString& configFolder = {}) : MainFixture({}, configFolder) {
+        StartAsVikings();
+        picker.nextFile = Example("turn12.cmd");
+        form->menuItemLoadClick();
+        form->show();
+        QApplication::setActiveWindow(form.get());
     }
-    return items;
-}
+    QString Status() const { return form->statusBar()->currentMessage(); }
+};
 
 class WindowTest : public QObject {
     Q_OBJECT
   private slots:
-    void menusStandInTheirOrderWithTheirDefaults() {
-        MainFixture f;
-        QStringList menus;
-        for (const QAction* action : f.form->menuBar()->actions()) {
-            menus.append(action->text());
-        }
-        // Alt+M, Alt+R and Alt+H open them.
-        QCOMPARE(menus, (QStringList{QStringLiteral("&Move"), QStringLiteral("&Report"),
-                                     QStringLiteral("&Help")}));
-        QCOMPARE(Items(f.form->menuMove),
-                 QString::fromLatin1("Undo|Redo|-|New|-|Get from Clipboard|Put to Clipboard|-|"
-                                     "Load...|Recent Files|Reload|Check Move|Save|Save As...|-|"
-                                     "Show Problem List|Next Problem|Previous Problem|-|Quit")
-                     .split(QLatin1Char('|')));
-        QCOMPARE(Items(f.form->menuReport),
-                 QString::fromLatin1("Load...|-|Show Map|Show Graphical Map|Show Global Options|-|"
-                                     "Reinitialize...")
-                     .split(QLatin1Char('|')));
-        QCOMPARE(Items(f.form->menuHelp),
-                 QString::fromLatin1("Introduction|Initialisation|Menus|Move Editor|"
-                                     "Contacting the Author|-|About")
-                     .split(QLatin1Char('|')));
-        QCOMPARE(f.form->menuMove->defaultAction(), f.form->menuItemLoad);
-        QCOMPARE(f.form->menuReport->defaultAction(), f.form->menuItemLoadReport);
-        QCOMPARE(f.form->menuHelp->defaultAction(), f.form->menuItemIntroduction);
-        QVERIFY(!f.form->menuItemSave->isEnabled());
-        QVERIFY(!f.form->menuItemReload->isEnabled());
-        QVERIFY(!f.form->menuItemLoadMostRecentFile->isVisible());
+    // A refused load leaves the move as it was; the clipboard and Save As write the orders
+    // as the raw display shows them, and the clipboard gives them back; Save As proposes
+    // the report's turn for a move without a name, asks before overwriting and adds the
+    // extension of the chosen filter.
+    void moveFileAndClipboard() {
+        LoadedMove f;
+        f.ShowRaw(true);
+        const QStringList loaded = f.MoveLines();
+        f.picker.nextFile = f.CopyReport(u"plain.txt"_s);
+        f.form->menuItemLoadClick();
+        QCOMPARE(f.notifier.errors, QStringList{u"Error in file: no BEGIN found!"_s});
+        QCOMPARE(f.MoveLines(), loaded);
+
+        f.form->menuItemPuttoClipboardClick();
+        QCOMPARE(f.Status(), u"Move put on the clipboard"_s);
+        const QString text = QApplication::clipboard()->text();
+        QCOMPARE(text, loaded.join(u"\r\n"_s) + u"\r\n"_s);
+        f.form->menuItemNewClick();
+        QCOMPARE(f.MoveLines(), Split("BEGIN|END"));
+        f.form->menuItemGetfromClipboardClick();
+        QCOMPARE(f.MoveLines(), loaded);
+        QCOMPARE(f.form->LabelMove->text(), u"Your Move:"_s);
+
+        const QString mine = f.WriteFile(f.work.filePath(u"mine.cmd"_s), "keep");
+        f.picker.nextFile = f.work.filePath(u"mine"_s);
+        f.picker.nextFilter = u"Command files (*.cmd)"_s;
+        f.notifier.answer = false;
+        f.form->menuItemSaveAsClick();
+        QCOMPARE(f.picker.folders.last(),
+                 f.work.filePath(u"turn12.cmd"_s)); // the last file's folder
+        QCOMPARE(f.notifier.questions.last(),
+                 u"File exists already!\r\nDo you want to overwrite?"_s);
+        QCOMPARE(f.ReadFile(mine), QByteArray("keep"));
+        f.notifier.answer = true;
+        f.form->menuItemSaveAsClick();
+        QCOMPARE(QString::fromLatin1(f.ReadFile(mine)), text);
+        QCOMPARE(f.form->LabelMove->text(), u"Your Move (mine.cmd):"_s);
+        QCOMPARE(f.Status(), u"Saved mine.cmd"_s);
+        QApplication::clipboard()->clear();
+        f.form->menuItemGetfromClipboardClick();
+        QCOMPARE(f.notifier.errors.last(), u"Clipboard contains no plain text!"_s);
     }
 
-    void controlsCarryTheirCaptionsAtStart() {
-        MainFixture f;
-        QCOMPARE(orv::gui::testing::ShownTitle(f.form.get()), QStringLiteral("OrvMove"));
-        QCOMPARE(f.form->size(), QSize(700, 600));
-        QCOMPARE(f.form->minimumSize(), QSize(480, 400));
-        QCOMPARE(f.form->LabelMove->text(), QStringLiteral("Your Move:"));
-        for (const QLabel* value :
-             {f.form->LabelSGoldVal, f.form->LabelSWoodVal, f.form->LabelSFoodVal,
-              f.form->LabelCGoldVal, f.form->LabelCWoodVal}) {
-            QCOMPARE(value->text(), QStringLiteral("-"));
+    // New and Reload ask first, even with nothing unsaved.
+    void newAndReloadAskFirst() {
+        LoadedMove f;
+        const QStringList loaded = f.MoveLines();
+        f.notifier.answer = false;
+        f.form->menuItemNewClick();
+        f.form->menuItemReloadClick();
+        QCOMPARE(f.notifier.questions,
+                 QStringList({u"Are you sure you want to clear this form?"_s,
+                              u"Really want to discard your edits and reload the move?"_s}));
+        QCOMPARE(f.MoveLines(), loaded);
+        f.notifier.answer = true;
+        f.form->ListBoxMove->setCurrentRow(1);
+        f.form->ButtonDeleteClick();
+        f.form->menuItemReloadClick();
+        QCOMPARE(f.MoveLines(), loaded);
+        f.form->menuItemNewClick();
+        QVERIFY(!f.form->menuItemSave->isEnabled() && !f.form->menuItemReload->isEnabled());
+    }
+
+    // The gold and wood after the selected line, "-" without one, red below zero.
+    void currentGoodsFollowTheSelectedLine() {
+        LoadedMove f;
+        f.form->ListBoxMove->setCurrentRow(1);
+        QCOMPARE(f.form->LabelCWoodVal->text(), u"510"_s);
+        QVERIFY(!f.form->LabelCGoldVal->styleSheet().contains(u"red"_s));
+        f.form->ListBoxMove->clearSelection();
+        QCOMPARE(f.form->LabelCWoodVal->text(), u"-"_s);
+        f.LoadMove("costly.cmd",
+                   "BEGIN\r\n" + QByteArray("PLA 3 3 CA 3 3 CA 3 3 CA\r\n").repeated(70));
+        f.form->ListBoxMove->setCurrentRow(70);
+        QCOMPARE(f.form->LabelCGoldVal->text(), u"-120"_s);
+        QVERIFY(f.form->LabelCGoldVal->styleSheet().contains(u"red"_s));
+    }
+
+    void checkMoveShowsTheReportOrSaysTheMoveIsCorrect() {
+        LoadedMove f;
+        f.form->menuItemNewClick();
+        f.form->menuItemCheckMoveClick();
+        QCOMPARE(f.notifier.informations, QStringList{u"Nothing to check."_s});
+        f.SetMove({"ALL 2 1", "END"});
+        f.form->menuItemCheckMoveClick();
+        QCOMPARE(f.notifier.informations.last(), u"Move seems to be correct."_s);
+        QVERIFY(f.form->CheckResultWindow()->isHidden());
+        f.SetMove({"LAND 99 99 FO 1 N", "ESP 3 3", "END"});
+        f.form->menuItemCheckMoveClick();
+        QVERIFY(f.form->CheckResultWindow()->isVisible());
+        QVERIFY(
+            f.form->CheckResultWindow()->Memo()->toPlainText().startsWith(u"Error in line 1 \""_s));
+        QCOMPARE(f.Status(), u"2 problems"_s);
+        QVERIFY(QApplication::overrideCursor() == nullptr);
+    }
+
+    // The menus' keys, the list's keys for moving and deleting orders, Insert for a new one.
+    void keysTriggerTheirActions() {
+        LoadedMove f;
+        f.LoadMove("keys.cmd", "BEGIN\r\nALL 1 2\r\nESP 5 5\r\nEND\r\n");
+        f.form->ListBoxMove->setFocus();
+        f.form->ListBoxMove->setCurrentRow(1);
+        QTest::keyClick(f.form->ListBoxMove, Qt::Key_Down, Qt::ControlModifier);
+        QCOMPARE(f.MoveLines().at(2), u"Alter alliance status to player 1 to 2"_s);
+        QTest::keyClick(f.form->ListBoxMove, Qt::Key_Up, Qt::ControlModifier);
+        QCOMPARE(f.form->ListBoxMove->currentRow(), 1);
+        QTest::keyClick(f.form->ListBoxMove, Qt::Key_Delete);
+        QCOMPARE(f.form->ListBoxMove->count(), 3);
+        QSignalSpy inserted(f.form->ButtonBelow, &QPushButton::clicked);
+        QTest::keyClick(f.form->ListBoxMove, Qt::Key_Insert);
+        QTRY_COMPARE(inserted.size(), 1);
+        const std::pair<QKeyCombination, QAction*> keys[] = {
+            {Qt::CTRL | Qt::Key_S, f.form->menuItemSave},
+            {Qt::CTRL | Qt::SHIFT | Qt::Key_S, f.form->menuItemSaveAs},
+            {Qt::CTRL | Qt::Key_O, f.form->menuItemLoad},
+            {QKeyCombination(Qt::Key_F9), f.form->menuItemCheckMove},
+            {Qt::CTRL | Qt::Key_Z, f.form->menuItemUndo},
+            {Qt::CTRL | Qt::Key_Y, f.form->menuItemRedo},
+            {Qt::CTRL | Qt::Key_N, f.form->menuItemNew},
+            {Qt::CTRL | Qt::Key_Q, f.form->menuItemQuit},
+        };
+        for (const auto& [key, action] : keys) {
+            QSignalSpy triggered(action, &QAction::triggered);
+            QTest::keyClick(f.form->ListBoxMove, key.key(), key.keyboardModifiers());
+            QVERIFY2(triggered.size() == 1, qPrintable(action->text()));
         }
     }
 
-    void showMapAndOptionsFillTheOneTextWindow() {
-        MainFixture f;
-        f.StartWith(Example("turn12.txt"));
-        f.form->menuItemShowMapClick();
-        const auto* window = f.form->CheckResultWindow();
-        QCOMPARE(window->windowTitle(), QStringLiteral("Map (turn12.txt)"));
-        QVERIFY(window->Memo()->toPlainText().contains(QStringLiteral("~~~~~~~~~~")));
-        QVERIFY(!window->Memo()->toPlainText().contains(QLatin1Char('\r')));
-        QCOMPARE(window->Memo()->lineWrapMode(), QPlainTextEdit::NoWrap);
-        f.form->menuItemShowOptionsClick();
-        QCOMPARE(window->windowTitle(), QStringLiteral("Global options"));
-        QCOMPARE(window->Memo()->toPlainText().split(QLatin1Char('\n')).size(), 14);
-        QCOMPARE(window->Memo()->toPlainText().split(QLatin1Char('\n'))[0],
-                 QStringLiteral("Ships can be bought with gold: YES"));
-    }
-
-    void everyTopicAndContextOpensARealPage() {
-        const QStringList topics = {QStringLiteral("introduction"),
-                                    QStringLiteral("initialisation"), QStringLiteral("menus"),
-                                    QStringLiteral("moveeditor"), QStringLiteral("author")};
-        QList<int> contexts = {10, 30, 100, 360};
-        for (int c = 110; c <= 220; c += 10) {
-            contexts.append(c);
-        }
-        orv::gui::HelpWindow help;
-        for (const QString& topic : topics) {
-            QVERIFY2(help.ShowTopic(topic), qPrintable(topic));
-            QVERIFY(help.Browser()->toPlainText().size() > 400);
-        }
-        for (const int context : contexts) {
-            const QString url = orv::gui::HelpContextUrl(context).value_or(QString());
-            QVERIFY2(!url.isEmpty(), qPrintable(QString::number(context)));
-            QVERIFY(help.ShowContext(context));
-            const QString anchor = QUrl(url).fragment();
-            if (!anchor.isEmpty()) {
-                QVERIFY2(help.Browser()->toHtml().contains(QStringLiteral("name=\"") + anchor),
-                         qPrintable(url));
+    // The recent files: the newest first, eight at most, one that is gone dropped when
+    // chosen. They and the main window's size come back at the next start.
+    void recentFilesAndTheWindowComeBack() {
+        QTemporaryDir config;
+        {
+            LoadedMove f(config.path());
+            for (const char* name : {"m1", "m2", "m3", "m4", "m5", "m6", "m7", "m8", "m9", "m3"}) {
+                f.LoadMove(name, "BEGIN\r\nALL 1 2\r\nEND\r\n");
             }
+            QStringList shown;
+            for (const QAction* item : f.form->menuRecent->actions()) {
+                shown.append(item->text());
+            }
+            QCOMPARE(shown, Split("m3|m9|m8|m7|m6|m5|m4|m2"));
+            QFile::remove(f.work.filePath(u"m9"_s));
+            f.form->menuRecent->actions().at(1)->trigger();
+            QVERIFY(f.notifier.errors.last().endsWith(u"m9 not found!"_s));
+            QCOMPARE(f.form->menuRecent->actions().size(), 7);
+            f.form->menuRecent->actions().at(1)->trigger();
+            QCOMPARE(f.form->LabelMove->text(), u"Your Move (m8):"_s);
+            f.form->setGeometry(40, 50, 640, 520);
+            f.form->close();
         }
-        QVERIFY(!help.ShowContext(999));
-        QVERIFY(!help.ShowTopic(QStringLiteral("nosuchtopic")));
+        LoadedMove again(config.path());
+        QCOMPARE(again.form->size(), QSize(640, 520));
+        QCOMPARE(again.form->menuRecent->actions().at(1)->text(), u"m8"_s);
     }
 
+    // The map and the global options as text in one read-only window, closed by Escape or
+    // Ctrl+W.
+    void textWindowIsReadOnlyAndClosesWithEscape() {
+        LoadedMove f;
+        f.form->menuItemShowMapClick();
+        TextWindow* text = f.form->CheckResultWindow();
+        QCOMPARE(text->windowTitle(), u"Map (turn12.txt)"_s);
+        const QString map = text->Memo()->toPlainText();
+        QVERIFY(map.contains(u"~~~~~~~~~~"_s) && !map.contains(u'\r'));
+        QTest::keyClicks(text->Memo(), u"typed"_s);
+        QCOMPARE(text->Memo()->toPlainText(), map);
+        QApplication::setActiveWindow(text);
+        QTest::keyClick(text->Memo(), Qt::Key_Escape);
+        QVERIFY(text->isHidden());
+        f.form->menuItemShowOptionsClick();
+        QCOMPARE(text->Memo()->toPlainText().section(u'\n', 0, 0),
+                 u"Ships can be bought with gold: YES"_s);
+        QApplication::setActiveWindow(text);
+        QTest::keyClick(text->Memo(), Qt::Key_W, Qt::ControlModifier);
+        QVERIFY(text->isHidden());
+    }
+
+    // A file name is decoded as the file system writes it, an order text as Windows-1252:
+    // both right in one message.
+    void messagesDecodeEachPartByItsRule() {
+        const report::Message message =
+            report::Message().Text("Order \xE9 of ").Name("/tmp/zw\xC3\xB6lf.cmd").Text("!");
+        QCOMPARE(FromMessage(message),
+                 QString::fromUtf8("Order \xC3\xA9 of /tmp/zw\xC3\xB6lf.cmd!"));
+    }
+
+    // F1 opens the help page of where the user is: the main window, the open Move menu,
+    // About; every context leads to a page part that exists.
     void helpKeyOpensTheContextOfTheWindow() {
         MainFixture f;
         f.form->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.form.get()));
         QTest::keyClick(f.form.get(), Qt::Key_F1);
-        QVERIFY(f.form->Help()->isVisible());
-        QCOMPARE(f.form->Help()->Browser()->source().fileName(), QStringLiteral("moveeditor.html"));
-
+        QCOMPARE(f.form->Help()->Browser()->source().fileName(), u"moveeditor.html"_s);
+        f.form->menuItemMenus->trigger();
+        QCOMPARE(f.form->Help()->Browser()->source().fileName(), u"menus.html"_s);
         f.form->menuMove->popup(f.form->mapToGlobal(QPoint(10, 10)));
         QTest::keyClick(f.form->menuMove, Qt::Key_F1);
         QVERIFY(!f.form->menuMove->isVisible());
-        QCOMPARE(f.form->Help()->Browser()->source().toString(),
-                 QStringLiteral("qrc:/help/menus.html#move"));
-
+        QCOMPARE(f.form->Help()->Browser()->source().fragment(), u"move"_s);
         f.form->AboutClick();
         QApplication::setActiveWindow(f.form->AboutWindow());
         QTest::keyClick(f.form->AboutWindow(), Qt::Key_F1);
-        QCOMPARE(f.form->Help()->Browser()->source().toString(),
-                 QStringLiteral("qrc:/help/author.html#about"));
+        QCOMPARE(f.form->Help()->Browser()->source().fragment(), u"about"_s);
+
+        HelpWindow help;
+        for (int context :
+             {10, 30, 100, 110, 120, 130, 140, 150, 160, 170, 180, 190, 200, 210, 220, 360}) {
+            QVERIFY(help.ShowContext(context));
+            const QString anchor = help.Browser()->source().fragment();
+            QVERIFY2(anchor.isEmpty() || help.Browser()->toHtml().contains(u"name=\""_s + anchor),
+                     qPrintable(help.Browser()->source().toString()));
+        }
+        QVERIFY(!help.ShowContext(999));
+        QVERIFY(!help.ShowTopic(u"nosuchtopic"_s));
     }
 
+    // About shows the memory figures taken at the start, formatted for the reader.
     void aboutShowsTheFiguresTakenAtStart() {
-        orv::gui::AboutBox about(nullptr, {1234567, 42});
-        QCOMPARE(about.windowTitle(), QStringLiteral("About"));
-        QCOMPARE(about.PhysicalMemoryText(), QStringLiteral("1,234,567 KB"));
-        QCOMPARE(about.MemoryInUseText(), QStringLiteral("42%"));
+        AboutBox about(nullptr, {1234567, 42});
         about.show();
-        QCOMPARE(about.PhysicalMemoryText(), QStringLiteral("1,234,567 KB"));
-        QVERIFY(!about.isModal());
-        QVERIFY(about.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-
-        MainFixture f;
-        const QString figure = f.form->AboutWindow()->PhysicalMemoryText();
-        QVERIFY(figure.endsWith(QStringLiteral(" KB")));
-        f.form->AboutClick();
-        QVERIFY(f.form->AboutWindow()->isVisible());
-        QCOMPARE(f.form->AboutWindow()->PhysicalMemoryText(), figure);
+        QCOMPARE(about.PhysicalMemoryText(), u"1,234,567 KB"_s);
+        QCOMPARE(about.MemoryInUseText(), u"42%"_s);
     }
 };
 
 } // namespace
 
-std::vector<std::unique_ptr<QObject>> WindowTests() {
-    std::vector<std::unique_ptr<QObject>> tests;
-    tests.push_back(std::make_unique<WindowTest>());
-    return tests;
-}
+ORV_GUI_TEST_CLASS(WindowTest);
 
 #include "window_test.moc"
