@@ -278,4 +278,15 @@ QComboBox* NamedCombo(QWidget* parent, const char* name, bool editable) {
     return box;
 }
 
+QWidget* ProvinceOrOther(const edit::FieldRef& field, QWidget* x, QWidget* y, QWidget* other) {
+    switch (field.name) {
+    case edit::FieldName::X:
+        return x;
+    case edit::FieldName::Y:
+        return y;
+    default:
+        return other;
+    }
+}
+
 } // namespace orv::gui

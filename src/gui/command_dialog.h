@@ -135,6 +135,10 @@ class NumberEdit final : public QLineEdit {
 // keeps its current selection.
 void SelectComboItem(QComboBox* box, const std::string& text);
 
+// The control a field error is about in a dialog of one province and one further field:
+// x or y for the coordinates, other for anything else.
+QWidget* ProvinceOrOther(const edit::FieldRef& field, QWidget* x, QWidget* y, QWidget* other);
+
 // Empties a list and fills it with the entries, none selected.
 void FillCombo(QComboBox* box, const std::vector<std::string>& entries);
 

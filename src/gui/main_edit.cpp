@@ -24,23 +24,6 @@ namespace orv::gui {
 
 namespace {
 
-void Show(Notifier& notifier, const edit::UserMessage& message) {
-    const QString text = FromText(message.text);
-    switch (message.kind) {
-    case move::MessageKind::None:
-        break;
-    case move::MessageKind::Error:
-        notifier.Error(text);
-        break;
-    case move::MessageKind::Warning:
-        notifier.Warning(text);
-        break;
-    case move::MessageKind::Information:
-        notifier.Information(text);
-        break;
-    }
-}
-
 using ListEdit = edit::ListEditOutcome (*)(move::MoveList&, edit::Selection&);
 
 void ApplyListEdit(MainWindow& form, const QString& stepName, ListEdit change) {
@@ -53,7 +36,7 @@ void ApplyListEdit(MainWindow& form, const QString& stepName, ListEdit change) {
                                return std::move(outcome.undo);
                            });
     if (message) {
-        Show(form.Messages(), *message);
+        ShowMessage(form.Messages(), message->kind, FromText(message->text));
     } else {
         form.SelectLine(selected);
         form.UpdateCurrentGoods();
@@ -128,7 +111,7 @@ void MainWindow::OpenCommandDialog(bool newOrder) {
     const edit::DialogDecision decision = edit::DecideCommandDialog(
         newOrder, commands, state_.game.options.buildOrderActive, Move(), SelectedLine());
     if (decision.message) {
-        Show(*notifier_, *decision.message);
+        gui::ShowMessage(*notifier_, decision.message->kind, FromText(decision.message->text));
     }
     if (decision.dialog) {
         const edit::DialogRequest& request = *decision.dialog;

@@ -161,6 +161,19 @@ void PaintOwner(QPainter& painter, const mapview::Tile& tile, const QRect& r, in
                            TextTop(r), shown);
 }
 
+// Calls paint(tile, rect) for every tile of the span, rect in the image's coordinates.
+template <typename Paint>
+void ForEachTile(const mapview::Drawing& drawing, const Geometry& g, const TileSpan& s,
+                 QPoint origin, Paint paint) {
+    for (int y = s.firstY; y <= s.lastY; ++y) {
+        for (int x = s.firstX; x <= s.lastX; ++x) {
+            if (const mapview::Tile* tile = drawing.TileAt(x, y)) {
+                paint(*tile, TileRect(g, x, y).translated(-origin));
+            }
+        }
+    }
+}
+
 void PaintGrid(QPainter& painter, const Geometry& g, const TileSpan& s, QPoint origin) {
     // The grid as whole lines rather than an outline per tile.
     painter.setPen(GridColour);
@@ -189,20 +202,13 @@ void PaintReport(QPainter& painter, const mapview::Drawing& drawing, const Geome
     const int pixelSize = FontSize(g.tile);
     const bool withText = g.tile >= TextTileSize;
     painter.setFont(TextFont(pixelSize, false));
-    for (int y = s.firstY; y <= s.lastY; ++y) {
-        for (int x = s.firstX; x <= s.lastX; ++x) {
-            const mapview::Tile* tile = drawing.TileAt(x, y);
-            if (tile == nullptr) {
-                continue;
-            }
-            const QRect r = TileRect(g, x, y).translated(-origin);
-            painter.fillRect(r, ColourOf(tile->colour));
-            PaintTileMarks(painter, *tile, r, g.tile, cache);
-            if (withText) {
-                PaintOwner(painter, *tile, r, pixelSize, cache);
-            }
+    ForEachTile(drawing, g, s, origin, [&](const mapview::Tile& tile, const QRect& r) {
+        painter.fillRect(r, ColourOf(tile.colour));
+        PaintTileMarks(painter, tile, r, g.tile, cache);
+        if (withText) {
+            PaintOwner(painter, tile, r, pixelSize, cache);
         }
-    }
+    });
     PaintGrid(painter, g, s, origin);
 }
 
@@ -217,26 +223,19 @@ void PaintFigures(QPainter& painter, const mapview::Drawing& drawing, const Geom
     painter.setFont(font);
     const int lineHeight = QFontMetrics(font).height();
     painter.setPen(Qt::black);
-    for (int y = s.firstY; y <= s.lastY; ++y) {
-        for (int x = s.firstX; x <= s.lastX; ++x) {
-            const mapview::Tile* tile = drawing.TileAt(x, y);
-            if (tile == nullptr) {
-                continue;
+    ForEachTile(drawing, g, s, origin, [&](const mapview::Tile& tile, const QRect& r) {
+        int top = TextTop(r) + lineHeight;
+        for (const std::string& line : mapview::TroopLines(tile.troops)) {
+            if (!line.empty() && top + lineHeight <= r.bottom() + 2) {
+                const QStaticText& text = cache.Text(line, pixelSize);
+                const int width = static_cast<int>(text.size().width());
+                const int left = r.left() + (r.width() - width) / 2;
+                painter.fillRect(QRect(left - 2, top, width + 4, lineHeight), FigureBacking);
+                painter.drawStaticText(left, top, text);
             }
-            const QRect r = TileRect(g, x, y).translated(-origin);
-            int top = TextTop(r) + lineHeight;
-            for (const std::string& line : mapview::TroopLines(tile->troops)) {
-                if (!line.empty() && top + lineHeight <= r.bottom() + 2) {
-                    const QStaticText& text = cache.Text(line, pixelSize);
-                    const int width = static_cast<int>(text.size().width());
-                    const int left = r.left() + (r.width() - width) / 2;
-                    painter.fillRect(QRect(left - 2, top, width + 4, lineHeight), FigureBacking);
-                    painter.drawStaticText(left, top, text);
-                }
-                top += lineHeight;
-            }
+            top += lineHeight;
         }
-    }
+    });
 }
 
 // --- The move layer ----------------------------------------------------------------------

@@ -48,14 +48,7 @@ QWidget* NameProvinceDialog::FirstField() const {
 }
 
 QWidget* NameProvinceDialog::FieldControl(const edit::FieldRef& field) const {
-    switch (field.name) {
-    case edit::FieldName::X:
-        return EditX;
-    case edit::FieldName::Y:
-        return EditY;
-    default:
-        return EditNewName;
-    }
+    return ProvinceOrOther(field, EditX, EditY, EditNewName);
 }
 
 } // namespace orv::gui

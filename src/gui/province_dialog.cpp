@@ -72,14 +72,7 @@ QWidget* ProvinceDialog::FirstField() const {
 }
 
 QWidget* ProvinceDialog::FieldControl(const edit::FieldRef& field) const {
-    switch (field.name) {
-    case edit::FieldName::X:
-        return EditX;
-    case edit::FieldName::Y:
-        return EditY;
-    default:
-        return ComboBoxPlayer;
-    }
+    return ProvinceOrOther(field, EditX, EditY, ComboBoxPlayer);
 }
 
 } // namespace orv::gui
