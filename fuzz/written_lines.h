@@ -12,17 +12,19 @@
 
 namespace orv::fuzz {
 
+inline bool IsTroopCode(std::string_view w) {
+    return w == "FO" || w == "BO" || w == "HO" || w == "GE" || w == "SH" || w == "CA";
+}
+
+inline bool IsTacticLetter(std::string_view w) {
+    return w.size() == 1 && std::string_view("FPTUC").find(w[0]) != std::string_view::npos;
+}
+
 // A value word the editor writes outside names and directions: a number, "AT", a troop
 // code or a tactic letter. An untranslatable code (which reads back as "?") marks an order
 // the check refuses anyway; the words after it may shift.
 inline bool IsWrittenValue(std::string_view word) {
-    for (const std::string_view code :
-         {"AT", "FO", "BO", "HO", "GE", "SH", "CA", "F", "P", "T", "U", "C"}) {
-        if (word == code) {
-            return true;
-        }
-    }
-    return report::IsNumber(word);
+    return word == "AT" || IsTroopCode(word) || IsTacticLetter(word) || report::IsNumber(word);
 }
 
 // Whether a line of `words` words holds every value its keyword needs: the editor writes
@@ -95,33 +97,31 @@ inline bool KeepsItsWording(std::string_view raw) {
         const auto isCount = [](std::string_view w) { return w == "AT" || report::IsNumber(w); };
         // Every pair the troop list reads begins with a troop code: a number where the code
         // should stand (say, direction words that read as a count) is nothing the editor writes.
-        const auto isTroopCode = [](std::string_view w) {
-            return w == "FO" || w == "BO" || w == "HO" || w == "GE" || w == "SH" || w == "CA";
-        };
         std::size_t k = keyword == "LAND" && word(4).size() == 1 ? 5 : 4;
-        if (k == 5 && std::string_view("FPTUC").find(word(4)[0]) == std::string_view::npos) {
+        if (k == 5 && !IsTacticLetter(word(4))) {
             return false; // the editor writes a tactic as one of its letters
         }
-        if (word(k) != "AT" && (!isTroopCode(word(k)) || !isCount(word(k + 1)))) {
+        if (word(k) != "AT" && (!IsTroopCode(word(k)) || !isCount(word(k + 1)))) {
             return false;
         }
         k += word(k) == "AT" ? 1 : 2;
         while (k < starts.size() && isCount(word(k + 1))) {
-            if (!isTroopCode(word(k))) {
+            if (!IsTroopCode(word(k))) {
                 return false;
             }
             k += 2;
         }
         directions = k;
     }
-    // In DEF and PLA every third word is the group's tactic or unit, the others coordinates.
+    // In DEF and PLA every third word is the group's tactic (DEF) or unit (PLA), the others
+    // coordinates: a unit where a tactic belongs reads back as another word.
     const bool groups = keyword == "DEF" || keyword == "PLA";
     for (std::size_t n = 2; n <= starts.size(); ++n) {
         const std::string_view w = word(n);
         const bool valid =
             n >= directions
                 ? w.size() == 1 && std::string_view("NESW?").find(w[0]) != std::string_view::npos
-            : groups && (n - 1) % 3 == 0 ? IsWrittenValue(w) && !report::IsNumber(w)
+            : groups && (n - 1) % 3 == 0 ? (keyword == "DEF" ? IsTacticLetter(w) : IsTroopCode(w))
             : groups                     ? report::IsNumber(w)
                                          : IsWrittenValue(w);
         if (!valid) {
