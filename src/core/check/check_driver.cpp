@@ -151,18 +151,22 @@ std::string WithoutIndent(std::string_view message) {
     return text;
 }
 
+std::string OneLineMessage(std::string_view message) {
+    std::string text = WithoutIndent(message);
+    std::replace(text.begin(), text.end(), '\n', ' ');
+    constexpr std::string_view errorPrefix = "Error: ";
+    if (text.starts_with(errorPrefix)) {
+        text.erase(0, errorPrefix.size());
+    }
+    return text;
+}
+
 std::vector<Problem> Problems(const CheckResult& result) {
     std::vector<Problem> problems;
     for (const Finding& finding : result.findings) {
         for (const std::string& message : finding.messages) {
-            std::string text = WithoutIndent(message);
-            std::replace(text.begin(), text.end(), '\n', ' ');
-            if (finding.kind == FindingKind::OrderLimit) {
-                constexpr std::string_view prefix = "Error: ";
-                if (text.starts_with(prefix)) {
-                    text.erase(0, prefix.size());
-                }
-            } else {
+            std::string text = OneLineMessage(message);
+            if (finding.kind != FindingKind::OrderLimit) {
                 text.insert(0, "Line " + std::to_string(finding.line) + ": ");
             }
             problems.push_back({finding.line, std::move(text)});

@@ -74,6 +74,10 @@ std::string CheckReportText(const CheckResult& result);
 // A message without its three-blank indent (also after each line break inside it).
 std::string WithoutIndent(std::string_view message);
 
+// A message on one line: without its indent, its line breaks as blanks, and without the
+// "Error: " the order-limit message begins with.
+std::string OneLineMessage(std::string_view message);
+
 // One row of the problem list: the list line it is about and what is wrong there.
 struct Problem {
     std::size_t line = 0;

@@ -39,7 +39,6 @@ class MoveMap {
   public:
     MoveMap(const report::TMap& map, MoveChanges& changes) : map_(map), changes_(changes) {}
 
-    const report::TMap& Report() const { return map_; }
     bool IsOnMap(std::int64_t x, std::int64_t y) const { return map_.IsOnMap(x, y); }
     report::Terrain GetTerrain(int x, int y) const { return map_.GetTerrain(x, y); }
     std::string GetOwner(int x, int y) const { return map_.GetOwner(x, y); }

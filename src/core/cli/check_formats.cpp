@@ -30,13 +30,15 @@ void AppendUtf8(std::string& out, char32_t c) {
     }
 }
 
+// Well-formed UTF-8 only: no overlong forms, no surrogates, nothing above U+10FFFF, so a
+// name copied as it is leaves the JSON valid.
 bool IsUtf8(std::string_view bytes) {
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         const auto u = static_cast<unsigned char>(bytes[i]);
-        std::size_t follow = 0;
         if (u < 0x80) {
             continue;
         }
+        std::size_t follow = 0;
         if (u >= 0xC2 && u < 0xE0) {
             follow = 1;
         } else if (u >= 0xE0 && u < 0xF0) {
@@ -46,8 +48,15 @@ bool IsUtf8(std::string_view bytes) {
         } else {
             return false;
         }
-        for (; follow > 0; --follow) {
-            if (++i >= bytes.size() || (static_cast<unsigned char>(bytes[i]) & 0xC0) != 0x80) {
+        // The range of the first continuation byte; the others run from 80 to BF.
+        const unsigned char low = u == 0xE0 ? 0xA0 : u == 0xF0 ? 0x90 : 0x80;
+        const unsigned char high = u == 0xED ? 0x9F : u == 0xF4 ? 0x8F : 0xBF;
+        for (std::size_t k = 0; k < follow; ++k) {
+            if (++i >= bytes.size()) {
+                return false;
+            }
+            const auto c = static_cast<unsigned char>(bytes[i]);
+            if (c < (k == 0 ? low : 0x80) || c > (k == 0 ? high : 0xBF)) {
                 return false;
             }
         }
@@ -79,17 +88,6 @@ std::string Quoted(std::string_view utf8) {
     return out;
 }
 
-// A message on one line, without its indent.
-std::string OneLine(std::string_view message) {
-    std::string text = check::WithoutIndent(message);
-    std::replace(text.begin(), text.end(), '\n', ' ');
-    constexpr std::string_view errorPrefix = "Error: ";
-    if (text.starts_with(errorPrefix)) {
-        text.erase(0, errorPrefix.size());
-    }
-    return text;
-}
-
 std::size_t FileLine(const move::MoveList& move, const check::Finding& finding) {
     const bool atEnd = finding.kind != check::FindingKind::Order;
     return move.beginLine + (atEnd ? move.EndLineIndex() : finding.line);
@@ -119,7 +117,7 @@ std::string GnuLines(std::string_view moveName, const move::MoveList& move,
             out += ':';
             out += std::to_string(FileLine(move, finding));
             out += ": error: ";
-            out += OneLine(message);
+            out += check::OneLineMessage(message);
             out += '\n';
         }
     }
@@ -142,7 +140,7 @@ std::string JsonDocument(std::string_view moveName, std::string_view tribe,
         out += ",\"messages\":[";
         for (std::size_t m = 0; m < finding.messages.size(); ++m) {
             out += m == 0 ? "" : ",";
-            out += Quoted(Utf8FromWindows1252(OneLine(finding.messages[m])));
+            out += Quoted(Utf8FromWindows1252(check::OneLineMessage(finding.messages[m])));
         }
         out += "]}";
     }

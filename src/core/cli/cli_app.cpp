@@ -15,20 +15,16 @@ void WriteLines(std::ostream& out, const std::string& text) {
 }
 
 bool ReadStandardInput(Streams io, std::string& text) {
-    text.clear();
-    char buffer[65536];
-    while (io.in.read(buffer, sizeof buffer) || io.in.gcount() > 0) {
-        text.append(buffer, static_cast<std::size_t>(io.in.gcount()));
-        if (text.size() > report::MaxTextFileSize) {
-            io.err << "Standard input is larger than 64 MiB and was not read!\n";
-            return false;
-        }
-    }
-    if (io.in.bad()) {
+    switch (report::ReadStreamBytes(io.in, text)) {
+    case report::FileStatus::TooLarge:
+        io.err << "Standard input is larger than 64 MiB and was not read!\n";
+        return false;
+    case report::FileStatus::Ok:
+        return true;
+    default:
         io.err << "Standard input could not be read!\n";
         return false;
     }
-    return true;
 }
 
 namespace {

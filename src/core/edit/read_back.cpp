@@ -8,17 +8,6 @@
 
 namespace orv::edit {
 
-std::string_view Trimmed(std::string_view text) {
-    const auto blank = [](char c) { return static_cast<unsigned char>(c) <= 32; };
-    while (!text.empty() && blank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && blank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
 std::string_view AfterWord(const move::LineWords& words, int n) {
     const std::string_view rest = words.RestFrom(n);
     return rest.empty() ? rest : rest.substr(words.At(n).size());

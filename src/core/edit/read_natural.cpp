@@ -167,7 +167,7 @@ EditedOrder Placement(std::string_view line, const move::LineWords& w) {
 // "Name king Harald": the name is all after the second word.
 EditedOrder NameKing(const move::LineWords& w) {
     NamingFields f;
-    f.name = Trimmed(AfterWord(w, sentence::NamingKind));
+    f.name = report::TrimmedBlanks(AfterWord(w, sentence::NamingKind));
     return {CommandKind::NameKing, std::move(f)};
 }
 
@@ -175,7 +175,7 @@ EditedOrder NameKing(const move::LineWords& w) {
 EditedOrder NameProvince(const move::LineWords& w) {
     return {CommandKind::NameProvince,
             NamingFields{std::string(w.At(sentence::NamedX)), std::string(w.At(sentence::NamedY)),
-                         std::string(Trimmed(AfterWord(w, sentence::NamedY)))}};
+                         std::string(report::TrimmedBlanks(AfterWord(w, sentence::NamedY)))}};
 }
 
 // A NAME sentence is the king's or a province's by its second word, so a name holding

@@ -13,9 +13,6 @@ namespace orv::edit {
 std::optional<EditedOrder> ReadNaturalLine(std::string_view line);
 std::optional<EditedOrder> ReadRawLine(std::string_view line);
 
-// Without leading and trailing blanks and control characters.
-std::string_view Trimmed(std::string_view text);
-
 // The line after the end of its word n; empty when there is no such word.
 std::string_view AfterWord(const move::LineWords& words, int n);
 

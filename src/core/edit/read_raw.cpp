@@ -38,7 +38,7 @@ std::string_view TrailingDirections(const move::LineWords& w, int first) {
     while (n >= first && IsDirectionWord(w.At(n))) {
         --n;
     }
-    return Trimmed(w.RestFrom(n + 1));
+    return report::TrimmedBlanks(w.RestFrom(n + 1));
 }
 
 EditedOrder Movement(CommandKind kind, const move::LineWords& w) {
@@ -81,10 +81,10 @@ EditedOrder Name(std::string_view line, const move::LineWords& w) {
     if (report::IsNumber(w.At(move::raw::X))) {
         return {CommandKind::NameProvince,
                 NamingFields{std::string(w.At(move::raw::X)), std::string(w.At(move::raw::Y)),
-                             std::string(Trimmed(AfterWord(w, 3)))}};
+                             std::string(report::TrimmedBlanks(AfterWord(w, 3)))}};
     }
     NamingFields king;
-    king.name = line.size() > 4 ? Trimmed(line.substr(4)) : std::string_view();
+    king.name = line.size() > 4 ? report::TrimmedBlanks(line.substr(4)) : std::string_view();
     return {CommandKind::NameKing, std::move(king)};
 }
 

@@ -143,6 +143,9 @@ std::string MoveClipboardText(const MoveList& move) {
     return move.RawText();
 }
 
+namespace {
+
+// The newest entry of the folder by its last write; none for an empty or unreadable folder.
 std::optional<fs::path> FindMostRecentFile(const fs::path& folder) {
     if (folder.empty()) {
         return std::nullopt;
@@ -161,6 +164,8 @@ std::optional<fs::path> FindMostRecentFile(const fs::path& folder) {
     }
     return newest;
 }
+
+} // namespace
 
 MoveResult LoadMostRecentFile(MoveList& move) {
     const std::optional<fs::path> newest = FindMostRecentFile(move.folder);

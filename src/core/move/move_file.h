@@ -63,8 +63,6 @@ SaveResult SaveMoveAs(MoveList& move, const std::filesystem::path& path);
 // The text "Put to Clipboard" places on the clipboard: raw lines, each followed by CR LF.
 std::string MoveClipboardText(const MoveList& move);
 
-std::optional<std::filesystem::path> FindMostRecentFile(const std::filesystem::path& folder);
-
 // "Load Most Recent File": loads the newest entry of the move folder or warns
 // "No file found.".
 MoveResult LoadMostRecentFile(MoveList& move);

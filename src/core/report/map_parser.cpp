@@ -17,20 +17,6 @@ constexpr std::string_view NoOwner = "~~~~~~~~~";
 constexpr std::string_view StatusLetters = "fptuc";
 constexpr std::size_t CellWidth = 9;
 
-bool IsBlankOrControl(char c) {
-    return static_cast<unsigned char>(c) <= 32;
-}
-
-std::string_view Trim(std::string_view text) {
-    while (!text.empty() && IsBlankOrControl(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && IsBlankOrControl(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
 // The cells of a cell line begin after its first "!".
 std::string_view CellArea(std::string_view line) {
     const std::size_t bang = line.find('!');
@@ -101,7 +87,7 @@ void ForEachCell(std::string_view line, int c0, int width, int y, TMap& map, App
 std::string CleanCell(std::string_view cell) {
     std::string text(cell);
     std::replace(text.begin(), text.end(), '\'', ' ');
-    return std::string(Trim(text));
+    return std::string(TrimmedBlanks(text));
 }
 
 void ReadTroops(std::string_view cell, Province& province) {
@@ -258,7 +244,7 @@ void LoadMapFromText(TMap& map, std::string_view text) {
     bool firstStrip = true;
     // A strip is read only while lines follow its frame line.
     while (frame && !reader.AtEnd()) {
-        width += static_cast<std::int64_t>((Trim(*frame).size() - 1) / 10);
+        width += static_cast<std::int64_t>((TrimmedBlanks(*frame).size() - 1) / 10);
         strip.last = static_cast<int>(std::min<std::int64_t>(width, MaxMapSize));
         std::int64_t rows = 0;
         const std::string_view line = ReadStrip(reader, *frame, strip, map, rows);

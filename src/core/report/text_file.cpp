@@ -153,6 +153,21 @@ std::vector<std::string> SplitLines(std::string_view text) {
     return lines;
 }
 
+FileStatus ReadStreamBytes(std::istream& in, std::string& bytes, std::uintmax_t limit) {
+    bytes.clear();
+    constexpr std::size_t ChunkSize = 65536;
+    char buffer[ChunkSize];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+        bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
+        if (bytes.size() > limit) {
+            bytes.clear();
+            bytes.shrink_to_fit();
+            return FileStatus::TooLarge;
+        }
+    }
+    return in.bad() ? FileStatus::ReadError : FileStatus::Ok;
+}
+
 FileStatus ReadFileBytes(const fs::path& fileName, std::string& bytes, std::uintmax_t limit) {
     bytes.clear();
     if (!FileExists(fileName)) {
@@ -172,25 +187,16 @@ FileStatus ReadFileBytes(const fs::path& fileName, std::string& bytes, std::uint
             bytes.reserve(static_cast<std::size_t>(size));
         }
         // Files that report no size (such as those under /proc) are read up to the limit.
-        constexpr std::size_t ChunkSize = 65536;
-        char buffer[ChunkSize];
-        while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-            bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
-            if (bytes.size() > limit) {
-                bytes.clear();
-                bytes.shrink_to_fit();
-                return FileStatus::TooLarge;
-            }
+        const FileStatus status = ReadStreamBytes(in, bytes, limit);
+        if (status != FileStatus::Ok) {
+            bytes.clear();
         }
-        if (in.bad()) {
-            return FileStatus::ReadError;
-        }
+        return status;
     } catch (const std::bad_alloc&) {
         bytes.clear();
         bytes.shrink_to_fit();
         return FileStatus::ReadError;
     }
-    return FileStatus::Ok;
 }
 
 TextFile ReadTextFile(const fs::path& fileName) {

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <iosfwd>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,8 +37,6 @@ class LineCursor {
     bool AtEnd() const { return next_ >= text_.size(); }
     // The next line; empty once the text is used up.
     std::string_view Next();
-    // Offset of the next line in the text.
-    std::size_t Offset() const { return next_; }
 
   private:
     std::string_view text_;
@@ -46,6 +45,11 @@ class LineCursor {
 
 // The lines of a text, as LineCursor finds them.
 std::vector<std::string> SplitLines(std::string_view text);
+
+// Reads a stream to its end in chunks; TooLarge (and nothing kept) once it passes the
+// limit, ReadError when the stream fails.
+FileStatus ReadStreamBytes(std::istream& in, std::string& bytes,
+                           std::uintmax_t limit = MaxTextFileSize);
 
 // Reads a whole file as bytes; NotFound for a missing file or a directory, TooLarge above
 // the limit (nothing is read then).

@@ -111,6 +111,17 @@ bool ParseNumber(std::string_view text, std::int32_t& value) {
 
 } // namespace
 
+std::string_view TrimmedBlanks(std::string_view text) {
+    const auto blank = [](char c) { return static_cast<unsigned char>(c) <= 32; };
+    while (!text.empty() && blank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && blank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
 std::string WordAt(std::string_view line, int n) {
     const std::size_t p = FindWord(line, n);
     if (p == std::string_view::npos) {

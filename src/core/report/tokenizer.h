@@ -22,6 +22,10 @@ constexpr bool IsSeparator(char c) {
     return u < FirstPrinted || u == NoBreakSpace;
 }
 
+// The text without blanks and control characters (below 33) at either end; other
+// separators, such as the non-breaking space, stay.
+std::string_view TrimmedBlanks(std::string_view text);
+
 // The n-th word (n below 2 gives the first); empty when the line has fewer words.
 // Words before the n-th that begin with a double quote run to the closing quote.
 std::string WordAt(std::string_view line, int n);
