@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace orv::cli {
 namespace {
@@ -56,38 +55,33 @@ TEST(ReportCommands, ReportWithoutTableWarnsAndGoesOn) {
     EXPECT_EQ(RunWith({"tribes", ORV_TEST_DATA_DIR "/no_general_report.txt"}).out, "");
 }
 
-// Every command refuses arguments it cannot use before it reads any file. In the rows, R
-// stands for the example report and M for its move.
+// Every command refuses arguments it cannot use before it reads any file.
 TEST(Arguments, WrongArgumentsGiveTheUsage) {
-    for (const char* row : {"",
-                            "tribes",
-                            "map R extra",
-                            "frobnicate R",
-                            "goods R M",
-                            "goods R --tribe Vikings",
-                            "goods R --tribe Vikings M --line x",
-                            "goods R --tribe Vikings M --form Raw",
-                            "check R --tribe Vikings M --line 1",
-                            "check --tribe Vikings M",
-                            "check R --tribe Vikings M --format xml",
-                            "check R --tribe Vikings - -",
-                            "goods R --tribe Vikings M M",
-                            "--version x",
-                            "convert",
-                            "convert --to",
-                            "convert --to latin x",
-                            "convert --to raw",
-                            "convert a b",
-                            "convert --form raw x"}) {
-        std::vector<std::string> args;
-        std::istringstream words(row);
-        for (std::string word; words >> word;) {
-            args.push_back(word == "R" ? Example : word == "M" ? Move : word);
-        }
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {},
+             {"tribes"},
+             {"map", Example, "extra"},
+             {"frobnicate", Example},
+             {"goods", Example, Move},
+             {"goods", Example, "--tribe", "Vikings"},
+             {"goods", Example, "--tribe", "Vikings", Move, "--line", "x"},
+             {"goods", Example, "--tribe", "Vikings", Move, "--form", "Raw"},
+             {"check", Example, "--tribe", "Vikings", Move, "--line", "1"},
+             {"check", "--tribe", "Vikings", Move},
+             {"check", Example, "--tribe", "Vikings", Move, "--format", "xml"},
+             {"check", Example, "--tribe", "Vikings", "-", "-"},
+             {"goods", Example, "--tribe", "Vikings", Move, Move},
+             {"--version", "x"},
+             {"convert"},
+             {"convert", "--to"},
+             {"convert", "--to", "latin", "x"},
+             {"convert", "--to", "raw"},
+             {"convert", "a", "b"},
+             {"convert", "--form", "raw", "x"}}) {
         const CliRun r = RunWith(args);
-        EXPECT_EQ(r.code, ExitFailure) << row;
-        EXPECT_EQ(r.out, "") << row;
-        EXPECT_NE(r.err.find("usage:"), std::string::npos) << row;
+        EXPECT_EQ(r.code, ExitFailure) << ::testing::PrintToString(args);
+        EXPECT_EQ(r.out, "");
+        EXPECT_NE(r.err.find("usage:"), std::string::npos);
     }
     const CliRun help = RunWith({"--help"});
     EXPECT_EQ(help.code, ExitDone);
