@@ -22,12 +22,10 @@ struct RefusedTarget {
     std::function<bool()> unchanged;
 };
 
-// Made in folder: a directory, a named pipe (when withPipe: opening one to write would
-// wait for a reader), a link to /dev/full (a writer that wrongly replaced its target
-// replaces the link, not the machine's device), and a name in /proc, where no one may
-// create a file.
-inline std::vector<RefusedTarget> TargetsThatAreNoFile(const std::filesystem::path& folder,
-                                                       bool withPipe) {
+// Made in folder: a directory, a named pipe (opening one to write would wait for a
+// reader), a link to /dev/full (a writer that wrongly replaced its target replaces the
+// link, not the machine's device), and a name in /proc, where no one may create a file.
+inline std::vector<RefusedTarget> TargetsThatAreNoFile(const std::filesystem::path& folder) {
     namespace fs = std::filesystem;
     const fs::path directory = folder / "adir";
     const fs::path pipe = folder / "pipe";
@@ -41,7 +39,7 @@ inline std::vector<RefusedTarget> TargetsThatAreNoFile(const std::filesystem::pa
         {"folder of the kernel", "/proc/orv_target",
          [] { return !fs::exists("/proc/orv_target"); }},
     };
-    if (withPipe && ::mkfifo(pipe.c_str(), 0600) == 0) {
+    if (::mkfifo(pipe.c_str(), 0600) == 0) {
         targets.push_back({"named pipe", pipe.string(), [=] { return fs::is_fifo(pipe); }});
     }
     return targets;
@@ -66,16 +64,11 @@ inline ChildOutcome RunWithoutRights(const std::function<bool()>& body) {
     if (::waitpid(child, &status, 0) != child || !WIFEXITED(status)) {
         return ChildOutcome::Broken;
     }
-    switch (WEXITSTATUS(status)) {
-    case 0:
-        return ChildOutcome::True;
-    case 1:
-        return ChildOutcome::False;
-    case 77:
-        return ChildOutcome::NoWayToDropRights;
-    default:
-        return ChildOutcome::Broken;
-    }
+    const int code = WEXITSTATUS(status);
+    return code == 0    ? ChildOutcome::True
+           : code == 1  ? ChildOutcome::False
+           : code == 77 ? ChildOutcome::NoWayToDropRights
+                        : ChildOutcome::Broken;
 }
 
 // While it lives, no file may grow past `bytes`: writes beyond fail as on a full device

@@ -157,33 +157,22 @@ TEST(MapDrawing, HostileInputStaysInsideTheGrid) {
     EXPECT_EQ(ProvinceDetails(drawing, 2, 2), "");
 }
 
-struct TextCase {
-    const char* name;
-    TroopCounts troops;
-    std::array<std::string, 2> lines;
-};
-
-class TroopLinesTest : public ::testing::TestWithParam<TextCase> {};
-
-TEST_P(TroopLinesTest, ShowsCountsAndMarks) {
-    EXPECT_EQ(TroopLines(GetParam().troops), GetParam().lines);
-}
-
 // Counts in the order foot, bowmen, horsemen, castles, generals, ships.
-INSTANTIATE_TEST_SUITE_P(
-    Troops, TroopLinesTest,
-    ::testing::Values(TextCase{"None", {}, {"", ""}},
-                      TextCase{"Everything", {3, 2, 1, 1, 1, 4}, {"3F 2B", "1H 4S G C"}},
-                      TextCase{"OnlyShips", {0, 0, 0, 0, 0, 12}, {"", "12S"}},
-                      TextCase{"NegativeAfterAnOverdrawnMove", {-2, 0, 0, 0, 0, 0}, {"-2F", ""}}),
-    [](const ::testing::TestParamInfo<TextCase>& info) { return info.param.name; });
-
-TEST(MapDrawing, OwnerInitials) {
-    EXPECT_EQ(OwnerInitials("Black Company"), "BC");
-    EXPECT_EQ(OwnerInitials("picts"), "PIC");
-    EXPECT_EQ(OwnerInitials("a b c d"), "ABC");
-    EXPECT_EQ(OwnerInitials(""), "");
-    EXPECT_EQ(OwnerInitials("  "), "");
+TEST(MapDrawing, TroopLinesAndOwnerInitials) {
+    const std::pair<TroopCounts, std::array<std::string, 2>> troops[] = {
+        {{}, {"", ""}},
+        {{3, 2, 1, 1, 1, 4}, {"3F 2B", "1H 4S G C"}},
+        {{0, 0, 0, 0, 0, 12}, {"", "12S"}},
+        {{-2, 0, 0, 0, 0, 0}, {"-2F", ""}}, // after an overdrawn move
+    };
+    for (const auto& [counts, lines] : troops) {
+        EXPECT_EQ(TroopLines(counts), lines) << lines[0] << "|" << lines[1];
+    }
+    const std::pair<const char*, const char*> names[] = {
+        {"Black Company", "BC"}, {"picts", "PIC"}, {"a b c d", "ABC"}, {"", ""}, {"  ", ""}};
+    for (const auto& [name, initials] : names) {
+        EXPECT_EQ(OwnerInitials(name), initials) << name;
+    }
 }
 
 TEST(MapDrawing, PreviewTakesTheLineOfTheCheckedCopyAlone) {

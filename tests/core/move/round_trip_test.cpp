@@ -10,56 +10,41 @@
 namespace orv::move {
 namespace {
 
-const std::vector<std::string> MovableCodes = {"FO", "BO", "HO", "GE", "SH"};
-const std::vector<std::string> PlacedCodes = {"FO", "BO", "HO", "CA", "SH"};
-const std::vector<std::string> Tactics = {"F", "P", "T", "U", "C"};
-const std::vector<std::string> Counts = {"1", "10", "AT"};
-
-const std::string& Pick(const std::vector<std::string>& from, std::size_t i) {
-    return from[i % from.size()];
-}
+const char* const Movable[] = {"FO", "BO", "HO", "GE", "SH"};
+const char* const Placed[] = {"FO", "BO", "HO", "CA", "SH"};
+const char* const Tactics[] = {"F", "P", "T", "U", "C"};
+const char* const Counts[] = {"1", "10", "AT"};
 
 std::string Coordinates(std::size_t i) {
     return std::to_string(1 + i % 50) + " " + std::to_string(50 - (i * 7) % 50);
 }
 
-// Troop parts: "AT" alone, or one to three pairs whose counts include "AT".
-std::vector<std::string> TroopParts() {
-    std::vector<std::string> parts{"AT"};
+// Lines paired with what comes back: DEF with one or two groups and PLA keep a final blank.
+std::vector<std::pair<std::string, std::string>> AllLines() {
+    // Troop parts: "AT" alone, or one to three pairs whose counts include "AT".
+    std::vector<std::string> troops{"AT"};
     for (std::size_t groups = 1; groups <= 3; ++groups) {
-        for (std::size_t c = 0; c < MovableCodes.size(); ++c) {
-            for (std::size_t n = 0; n < Counts.size(); ++n) {
+        for (std::size_t c = 0; c < 5; ++c) {
+            for (std::size_t n = 0; n < 3; ++n) {
                 std::string part;
                 for (std::size_t g = 0; g < groups; ++g) {
-                    part += (g ? " " : "") + Pick(MovableCodes, c + g) + " " + Pick(Counts, n + g);
+                    part += (g ? " " : "") + std::string(Movable[(c + g) % 5]) + " " +
+                            Counts[(n + g) % 3];
                 }
-                parts.push_back(part);
+                troops.push_back(part);
             }
         }
     }
-    return parts;
-}
-
-// Lines paired with what comes back: DEF with one or two groups and PLA keep a final blank.
-std::vector<std::pair<std::string, std::string>> AllLines() {
     std::vector<std::pair<std::string, std::string>> out;
     std::size_t seed = 0;
     for (const std::string keyword : {"LAND", "SEA", "RAID"}) {
-        std::vector<std::string> tactics{""};
-        if (keyword == "LAND") {
-            tactics.insert(tactics.end(), Tactics.begin(), Tactics.end());
-        }
-        for (const std::string& tactic : tactics) {
-            for (const std::string& troops : TroopParts()) {
+        for (int t = -1; t < (keyword == "LAND" ? 5 : 0); ++t) {
+            for (const std::string& part : troops) {
                 for (int steps = 0; steps <= 10; ++steps, ++seed) {
-                    std::string line = keyword + " " + Coordinates(seed);
-                    if (!tactic.empty()) {
-                        line += " " + tactic;
-                    }
-                    line += " " + troops;
+                    std::string line = keyword + " " + Coordinates(seed) + " ";
+                    line += (t >= 0 ? std::string(Tactics[t]) + " " : "") + part;
                     for (int i = 0; i < steps; ++i) {
-                        line += ' ';
-                        line += "NESW"[(seed + 3 * i) % 4];
+                        line += std::string(" ") + "NESW"[(seed + 3 * i) % 4];
                     }
                     out.emplace_back(line, line);
                 }
@@ -67,15 +52,12 @@ std::vector<std::pair<std::string, std::string>> AllLines() {
         }
     }
     for (std::size_t groups = 1; groups <= 3; ++groups) {
-        for (std::size_t v = 0; v < Tactics.size(); ++v) {
-            std::string def = "DEF";
-            std::string pla = "PLA";
-            std::string esp = "ESP";
+        for (std::size_t v = 0; v < 5; ++v) {
+            std::string def = "DEF", pla = "PLA", esp = "ESP";
             for (std::size_t k = v; k < v + groups; ++k) {
-                std::string at = " ";
-                at += Coordinates(k * 11);
-                def += at + " " + Pick(Tactics, k);
-                pla += at + " " + Pick(PlacedCodes, k);
+                const std::string at = " " + Coordinates(k * 11);
+                def += at + " " + Tactics[k % 5];
+                pla += at + " " + Placed[k % 5];
                 esp += at;
             }
             out.emplace_back(def, groups < 3 ? def + " " : def);
@@ -105,9 +87,7 @@ TEST(RoundTrip, EveryWrittenLineSurvivesNaturalAndBack) {
         }
     }
     EXPECT_EQ(failures, 0);
-}
-
-TEST(RoundTrip, LowerCaseAndExtraBlanksBecomeCanonical) {
+    // Lower case and extra blanks come back canonical.
     EXPECT_EQ(ConvertLine(ConvertLine("land  12 7 p ho 4\tge 1 s north", true), false),
               "LAND 12 7 P HO 4 GE 1 S N");
     EXPECT_EQ(ConvertLine(ConvertLine("sea 20 5 sh at e", true), false), "SEA 20 5 SH AT E");

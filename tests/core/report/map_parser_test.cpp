@@ -93,33 +93,25 @@ TEST(MapParser, StatusLetterApostrophesAndTruncatedMetropolis) {
     EXPECT_EQ(map.At(1, 1).statusLetter, StatusLetterNone);
 }
 
-TEST(MapParser, IsolationLinesBeforeTheMap) {
+// Isolation lines before the map mark provinces; free text about isolation, provinces off the
+// grid and lines after the map are passed over. A report without a frame gives an empty map.
+TEST(MapParser, IsolationLinesBeforeTheMapAndNoMap) {
     TMap map;
     LoadMapFromText(
-        map,
-        Text(Concat({{"In the isolated province 12 / 7 troops starve.", "Province 3/2 is isolated.",
-                      "Province 0/5 is isolated.", "Province 51/1 is isolated.",
-                      "Province 99999/99999 is isolated.", "Province / is isolated."},
-                     StripLines({{Land("Plains")}}),
-                     {"Province 1/1 is isolated."}})));
+        map, Text(Concat({{"In the isolated province 12 / 7 troops starve.",
+                           "Province 3/2 is isolated.", "Your town Birka is isolated by the storm.",
+                           "Province 0/5 is isolated.", "Province 51/1 is isolated.",
+                           "Province 99999/99999 is isolated.", "Province / is isolated."},
+                          StripLines({{Land("Plains")}}),
+                          {"Province 1/1 is isolated."}})));
     EXPECT_TRUE(map.IsIsolated(12, 7));
     EXPECT_TRUE(map.IsIsolated(3, 2));
     EXPECT_FALSE(map.IsIsolated(1, 1));
-    EXPECT_EQ(map.width, 1);
-}
-
-// Free text about isolation that names no province is passed over; a report without a
-// frame gives an empty map.
-TEST(MapParser, FreeTextBeforeTheMapAndNoMap) {
-    TMap map;
-    LoadMapFromText(map, Text(Concat({{"Your town Birka is isolated by the storm."},
-                                      StripLines({{Land("Plains")}})})));
     EXPECT_EQ(map.width, 1);
     EXPECT_EQ(map.GetTerrain(1, 1), Terrain::Plains);
     LoadMapFromText(map, Text({"no map in this report"}));
     EXPECT_EQ(map.width, 0);
     EXPECT_EQ(map.height, 0);
-    EXPECT_EQ(map.GetTerrain(50, 50), Terrain::Sea);
 }
 
 TEST(MapParser, EmptyLineAfterTheBottomFrameStartsAnotherRow) {
@@ -158,28 +150,24 @@ TEST(MapParser, ShortAndOddLinesReadAsEmptyCells) {
     EXPECT_EQ(map.GetTerrain(2, 1), Terrain::Sea);
 }
 
-TEST(MapModel, CoastsLookAtFourNeighboursInsideTheMap) {
+TEST(MapModel, CoastsAndBoundsLookInsideTheMap) {
     TMap map;
+    EXPECT_FALSE(map.IsOnMap(1, 1));
     LoadMapFromText(map, Text(StripLines({{Land("Plains"), Land("Plains"), Sea()},
                                           {Land("Plains"), Land("Plains"), Land("Plains")}})));
     EXPECT_FALSE(map.IsCoastal(1, 1)); // the edge of the map is no sea
     EXPECT_TRUE(map.IsCoastal(2, 1));
     EXPECT_TRUE(map.IsCoastal(3, 2));
     EXPECT_FALSE(map.IsCoastal(2, 2)); // diagonal sea does not count
-    map.width = 2;
-    EXPECT_FALSE(map.IsCoastal(2, 1)); // column 3 lies outside the map now
-}
-
-TEST(MapModel, OnMapAndOutsideTheGrid) {
-    TMap map;
-    EXPECT_FALSE(map.IsOnMap(1, 1));
-    LoadMapFromText(map, Text(StripLines({{Land("Plains"), Land("Plains")}})));
-    EXPECT_TRUE(map.IsOnMap(2, 1));
+    EXPECT_TRUE(map.IsOnMap(3, 2));
     EXPECT_FALSE(map.IsOnMap(0, 1));
-    EXPECT_FALSE(map.IsOnMap(3, 1));
+    EXPECT_FALSE(map.IsOnMap(4, 1));
+    EXPECT_FALSE(map.IsOnMap(3, 3));
     EXPECT_FALSE(map.IsOnMap(2147483647, 1));
     EXPECT_EQ(map.Troops(0, 51, FootSoldiers), 0);
     EXPECT_EQ(map.GetTerrain(-1, 1), Terrain::Sea);
+    map.width = 2;
+    EXPECT_FALSE(map.IsCoastal(2, 1)); // column 3 lies outside the map now
 }
 
 } // namespace

@@ -17,10 +17,6 @@ struct CellText {
     std::string owner = "~~~~~~~~~";
 };
 
-inline std::string Pad9(const std::string& text) {
-    return text.size() >= 9 ? text.substr(0, 9) : text + std::string(9 - text.size(), ' ');
-}
-
 // One strip: top frame, each row's five cell lines and the frame after it, then a line
 // that begins with ten blanks.
 inline std::vector<std::string> StripLines(const std::vector<std::vector<CellText>>& rows) {
@@ -38,7 +34,7 @@ inline std::vector<std::string> StripLines(const std::vector<std::vector<CellTex
         for (const CellText& c : row) {
             const std::string* parts[5] = {&c.terrain, &c.name, &c.troops1, &c.troops2, &c.owner};
             for (int k = 0; k < 5; ++k) {
-                l[k] += Pad9(*parts[k]) + "!";
+                l[k] += (*parts[k] + std::string(9, ' ')).substr(0, 9) + "!";
             }
         }
         lines.insert(lines.end(), std::begin(l), std::end(l));
@@ -84,9 +80,6 @@ inline std::string Text(const std::vector<std::string>& lines) {
 // Loads report lines as LoadReport loads the text of a file.
 inline ReportLoadResult LoadLines(Game& game, const std::vector<std::string>& lines) {
     return LoadReportText(game, Text(lines));
-}
-inline void LoadMapLines(TMap& map, const std::vector<std::string>& lines) {
-    LoadMapFromText(map, Text(lines));
 }
 
 } // namespace orv::report::testing

@@ -7,66 +7,56 @@
 namespace orv::report {
 namespace {
 
-struct SplitCase {
-    const char* name;
-    const char* path;
-    const char* prefix;
-    const char* suffix;
-};
-
-class SplitReportNameTest : public testing::TestWithParam<SplitCase> {};
-
-TEST_P(SplitReportNameTest, SplitsAroundTheLastDigitRunOfTheFileName) {
-    const SplitCase& c = GetParam();
-    const ReportSeries series = SplitReportName(c.path);
-    EXPECT_EQ(series.prefix, c.prefix);
-    EXPECT_EQ(series.suffix, c.suffix);
+// The series is the file name around its last run of digits; a name without one, or
+// with nothing before it in the folder, is no series.
+TEST(ReportSeries, SplitsAroundTheLastDigitRunOfTheFileName) {
+    const struct {
+        const char* path;
+        const char* prefix;
+        const char* suffix;
+    } rows[] = {
+        {"/r/g7turn12.txt", "/r/g7turn", ".txt"},
+        {"/r/game7/turn.txt", "", ""},
+        {"C:\\game7\\turn.txt", "", ""},
+        {"", "", ""},
+        {"12.txt", "", ".txt"},
+        {"345", "", ""},
+        {"/r/turn12", "/r/turn", ""},
+        {"/r/turn12/", "", ""},
+    };
+    for (const auto& row : rows) {
+        const ReportSeries series = SplitReportName(row.path);
+        EXPECT_EQ(series.prefix, row.prefix) << row.path;
+        EXPECT_EQ(series.suffix, row.suffix) << row.path;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Paths, SplitReportNameTest,
-    testing::Values(
-        SplitCase{"Plain", "/home/p/reports/turn12.txt", "/home/p/reports/turn", ".txt"},
-        SplitCase{"LastRunCounts", "/r/g7turn12.txt", "/r/g7turn", ".txt"},
-        SplitCase{"DigitsInFolderOnly", "/r/game7/turn.txt", "", ""},
-        SplitCase{"BackslashFolder", "C:\\game7\\turn.txt", "", ""},
-        SplitCase{"BackslashSeries", "C:\\g\\t5.rep", "C:\\g\\t", ".rep"},
-        SplitCase{"NoDigitNoSeparator", "turn.txt", "", ""}, SplitCase{"Empty", "", "", ""},
-        SplitCase{"NumberAtVeryStart", "12.txt", "", ".txt"},
-        SplitCase{"OnlyDigits", "345", "", ""}, SplitCase{"DigitLast", "/r/turn12", "/r/turn", ""},
-        SplitCase{"TrailingSeparator", "/r/turn12/", "", ""}),
-    [](const testing::TestParamInfo<SplitCase>& info) { return std::string(info.param.name); });
-
-struct ChooseCase {
-    const char* name;
-    std::vector<std::int32_t> turns;
-    std::int32_t current;
-    FindMode mode;
-    std::int32_t expected;
-};
-
-class ChooseTurnTest : public testing::TestWithParam<ChooseCase> {};
-
-TEST_P(ChooseTurnTest, PicksByMode) {
-    const ChooseCase& c = GetParam();
-    EXPECT_EQ(ChooseTurn(c.turns, c.current, c.mode), c.expected);
+// Turns at or above the limit of 99999 are no turn to step to, yet a most recent one.
+TEST(ReportSeries, ChooseTurnPicksByMode) {
+    using enum FindMode;
+    const struct {
+        std::vector<std::int32_t> turns;
+        std::int32_t current;
+        FindMode mode;
+        std::int32_t expected;
+    } rows[] = {
+        {{12, 3, 5}, 3, Next, 5},
+        {{12, 3, 5}, 12, Next, NotANumber},
+        {{99999, 100000}, 3, Next, NotANumber},
+        {{12, 3, 5}, 12, Previous, 5},
+        {{-5, 12}, 12, Previous, NotANumber},
+        {{0, 12}, 12, Previous, 0},
+        {{3, 12, 5, -4}, 0, MostRecent, 12},
+        {{3, 99999}, 0, MostRecent, NotANumber},
+        {{3, 100000}, 0, MostRecent, 100000},
+        {{-1, -7}, 0, MostRecent, NotANumber},
+        {{}, 0, MostRecent, NotANumber},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(ChooseTurn(row.turns, row.current, row.mode), row.expected)
+            << ::testing::PrintToString(row.turns) << " from " << row.current;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Modes, ChooseTurnTest,
-    testing::Values(
-        ChooseCase{"NextSmallestAbove", {12, 3, 5}, 3, FindMode::Next, 5},
-        ChooseCase{"NextNoneAbove", {12, 3, 5}, 12, FindMode::Next, NotANumber},
-        ChooseCase{"NextNeverLimitOrAbove", {99999, 100000}, 3, FindMode::Next, NotANumber},
-        ChooseCase{"PreviousLargestBelow", {12, 3, 5}, 12, FindMode::Previous, 5},
-        ChooseCase{"PreviousNeverNegative", {-5, 12}, 12, FindMode::Previous, NotANumber},
-        ChooseCase{"PreviousZeroCounts", {0, 12}, 12, FindMode::Previous, 0},
-        ChooseCase{"MostRecentLargest", {3, 12, 5, -4}, 0, FindMode::MostRecent, 12},
-        ChooseCase{"MostRecentAtLimitIsNone", {3, 99999}, 0, FindMode::MostRecent, NotANumber},
-        ChooseCase{"MostRecentBeyondLimit", {3, 100000}, 0, FindMode::MostRecent, 100000},
-        ChooseCase{"MostRecentOnlyNegative", {-1, -7}, 0, FindMode::MostRecent, NotANumber},
-        ChooseCase{"Empty", {}, 0, FindMode::MostRecent, NotANumber}),
-    [](const testing::TestParamInfo<ChooseCase>& info) { return std::string(info.param.name); });
 
 TEST(SeriesTurns, PassesOverNamesOutsideTheSeries) {
     const ReportSeries series{"/r/turn", ".txt"};

@@ -1,37 +1,35 @@
 #include "core/report/tokenizer.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace orv::report {
 namespace {
 
-struct WordCase {
-    const char* name;
-    std::string line;
-    int n;
-    const char* word; // WordAt(line, n)
-    int pos;          // WordPos(line, n)
-    int count;        // WordCount(line)
-};
-
+// WordAt(line, n), WordPos(line, n) and WordCount(line).
 TEST(Tokenizer, FindsWordsByNumber) {
-    const WordCase cases[] = {
-        {"empty", "", 1, "", -1, 0},
-        {"separatorsOnly", " \t\r\n", 1, "", -1, 0},
-        {"nbspAndControl", "\xA0  \x01", 1, "", -1, 0},
-        {"numberZeroIsTheFirst", "  alpha beta", 0, "alpha", 3, 2},
-        {"negativeNumberIsTheFirst", "  alpha beta", -3, "alpha", 3, 2},
-        {"tabsAndNbspSeparate", "a\tb\xA0\xA0 c   d", 4, "d", 11, 4},
-        {"pastTheLastWord", "a\tb\xA0\xA0 c   d", 5, "", -1, 4},
-        {"quotedSpanStepsAsOne", "A \"b c\" d", 3, "d", 9, 3},
-        {"wordAtAQuoteEndsAtABlank", "A \"b c\" d", 2, "\"b", 3, 3},
-        {"unclosedQuoteSwallowsTheRest", "A \"b c d", 3, "", -1, 2},
-        {"textAfterClosingQuoteIsAWord", "\"a b\"c d", 2, "c", 6, 3},
+    const struct {
+        std::string line;
+        int n;
+        const char* word;
+        int pos, count;
+    } cases[] = {
+        {"", 1, "", -1, 0},
+        {" \t\r\n", 1, "", -1, 0},
+        {"\xA0  \x01", 1, "", -1, 0},
+        {"  alpha beta", 0, "alpha", 3, 2}, // number 0 or below is the first
+        {"  alpha beta", -3, "alpha", 3, 2},
+        {"a\tb\xA0\xA0 c   d", 4, "d", 11, 4}, // tabs and NBSP separate
+        {"a\tb\xA0\xA0 c   d", 5, "", -1, 4},
+        {"A \"b c\" d", 3, "d", 9, 3},   // a quoted span steps as one
+        {"A \"b c\" d", 2, "\"b", 3, 3}, // the word at a quote ends at a blank
+        {"A \"b c d", 3, "", -1, 2},     // an unclosed quote swallows the rest
+        {"\"a b\"c d", 2, "c", 6, 3},    // text after a closing quote is a word
     };
-    for (const WordCase& c : cases) {
-        EXPECT_EQ(WordAt(c.line, c.n), c.word) << c.name;
-        EXPECT_EQ(WordPos(c.line, c.n), c.pos) << c.name;
-        EXPECT_EQ(WordCount(c.line), c.count) << c.name;
+    for (const auto& c : cases) {
+        EXPECT_EQ(WordAt(c.line, c.n), c.word) << c.line << " #" << c.n;
+        EXPECT_EQ(WordPos(c.line, c.n), c.pos) << c.line << " #" << c.n;
+        EXPECT_EQ(WordCount(c.line), c.count) << c.line;
     }
     const std::string named = "NAME 12 7 \"Old Harbour\"";
     EXPECT_EQ(RestFromWord(named, 4), "\"Old Harbour\"");
@@ -52,38 +50,27 @@ TEST(Tokenizer, WordStartsAgreeWithWordPosOnManyWords) {
     EXPECT_EQ(WordPos(line, 2001), -1);
 }
 
-struct NumberCase {
-    const char* name;
-    const char* word;
-    std::int32_t value; // NotANumber when it is no number
-};
-
-class WordAsNumberTest : public ::testing::TestWithParam<NumberCase> {};
-
-TEST_P(WordAsNumberTest, ReadsTheAcceptedNotation) {
-    const NumberCase& c = GetParam();
-    EXPECT_EQ(WordAsNumber(std::string("X ") + c.word, 2), c.value);
-    EXPECT_EQ(IsNumber(c.word), c.value != NotANumber);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Words, WordAsNumberTest,
-    ::testing::Values(NumberCase{"plus", "+12", 12}, NumberCase{"minus", "-7", -7},
-                      NumberCase{"dollarHex", "$1F", 31}, NumberCase{"xHex", "x1f", 31},
-                      NumberCase{"zeroXHex", "0XfF", 255},
-                      NumberCase{"hexAllBits", "$FFFFFFFF", -1},
-                      NumberCase{"hexNineDigits", "$100000000", NotANumber},
-                      NumberCase{"signedHex", "-$1F", NotANumber},
-                      NumberCase{"letterAfter", "12a", NotANumber},
-                      NumberCase{"loneX", "x", NotANumber}, NumberCase{"loneSign", "-", NotANumber},
-                      NumberCase{"max", "2147483647", 2147483647},
-                      NumberCase{"min", "-2147483648", -2147483647 - 1},
-                      NumberCase{"tooBig", "2147483648", NotANumber},
-                      NumberCase{"twentyDigits", "99999999999999999999", NotANumber},
-                      NumberCase{"empty", "", NotANumber}, NumberCase{"blanks", "   ", NotANumber}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST(Tokenizer, NumbersMayHaveLeadingButNotTrailingBlanks) {
+TEST(Tokenizer, ReadsTheAcceptedNumberNotation) {
+    const std::pair<const char*, std::int32_t> numbers[] = {
+        {"+12", 12},
+        {"-7", -7},
+        {"$1F", 31},
+        {"x1f", 31},
+        {"0XfF", 255},
+        {"$FFFFFFFF", -1},
+        {"2147483647", 2147483647},
+        {"-2147483648", std::numeric_limits<std::int32_t>::min()},
+    };
+    for (const auto& [word, value] : numbers) {
+        EXPECT_EQ(WordAsNumber(std::string("X ") + word, 2), value) << word;
+        EXPECT_TRUE(IsNumber(word)) << word;
+    }
+    for (const char* word :
+         {"$100000000", "-$1F", "12a", "x", "-", "2147483648", "99999999999999999999", "", "   "}) {
+        EXPECT_EQ(WordAsNumber(std::string("X ") + word, 2), NotANumber) << word;
+        EXPECT_FALSE(IsNumber(word)) << word;
+    }
+    // Leading blanks are allowed, trailing ones are not.
     EXPECT_TRUE(IsNumber(" 42"));
     EXPECT_FALSE(IsNumber("42 "));
     EXPECT_EQ(WordAsNumber("12", 2), NotANumber);

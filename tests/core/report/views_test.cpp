@@ -28,8 +28,8 @@ TEST(Views, MapTextCellByCell) {
     TMap map;
     auto marked = Land("Forest''", "Picts", "5B'''''''", "2S G");
     marked.name = "Dun";
-    testing::LoadMapLines(map,
-                          StripLines({{Sea(), marked, Land("City", "VIKINGS", "2F      f", "C")}}));
+    LoadMapFromText(map, testing::Text(StripLines(
+                             {{Sea(), marked, Land("City", "VIKINGS", "2F      f", "C")}})));
     const std::string text = ShowMapText(map);
     const std::vector<std::string> lines = SplitLines(text);
     ASSERT_EQ(lines.size(), 9U);
@@ -46,7 +46,7 @@ TEST(Views, MapTextCellByCell) {
 
 TEST(Views, TwoDigitCountsAndWideRowNumbers) {
     TMap map;
-    testing::LoadMapLines(map, StripLines({{Land("Plains")}}));
+    LoadMapFromText(map, testing::Text(StripLines({{Land("Plains")}})));
     map.Cell(1, 1)->troops[Bowmen] = 5;
     map.Cell(1, 1)->troops[FootSoldiers] = 12;
     map.Cell(1, 1)->troops[Horsemen] = 100;
@@ -67,18 +67,6 @@ TEST(Views, GlobalOptionsOfEphb) {
     EXPECT_EQ(lines[0], "Ships can be bought with gold: NO");
     EXPECT_EQ(lines[8], "Empty (Left) provinces remain in possession of last owner: NO");
     EXPECT_EQ(lines[13], "Maximum orders per move: 25");
-}
-
-TEST(Views, ExampleReportMatchesItsRecordedMap) {
-    Game game;
-    ASSERT_EQ(LoadReport(game, ORV_EXAMPLES_DIR "/turn12.txt").status, ReportLoadStatus::Loaded);
-    std::string expected;
-    ASSERT_EQ(ReadFileBytes(ORV_TEST_DATA_DIR "/turn12.map.txt", expected), FileStatus::Ok);
-    std::string shown;
-    for (const std::string& line : SplitLines(ShowMapText(game.map))) {
-        shown += line + "\n";
-    }
-    EXPECT_EQ(shown, expected);
 }
 
 } // namespace
