@@ -62,87 +62,79 @@ const char* const landMark =
 const char* const limit = ": One land unit per province is the limit!";
 
 INSTANTIATE_TEST_SUITE_P(
-    Sea, OrderRulesTest,
+    Moves, OrderRulesTest,
     ::testing::Values(
-        RuleCase{"WithoutShips",
+        RuleCase{"SeaWithoutShips",
                  {"SEA 2 2 FO 3 W", "SEA 2 2 FO 1 HO 1 BO 0 SH 1 W"},
                  {withoutShips, withoutShips}},
-        RuleCase{"WithoutShipsButAT",
+        RuleCase{"SeaWithoutShipsButAT",
                  {"SEA 2 2 AT W"},
                  {"   You can't move units by sea without ships (Note that AT doesn't include "
                   "ships)!"}},
-        RuleCase{"OneShipPerLandUnit", {"SEA 2 2 SH 2 FO 3 W"}, {noShips}},
-        RuleCase{"AllTroopsAsCargo", {"SEA 2 2 AT SH 2 W"}, {noShips}},
-        RuleCase{"CountATIsNoNumber", {"SEA 2 2 SH AT W"}, {noShips}},
-        RuleCase{"AllTroopsLessTheOnesLeft", {"SEA 2 2 AT SH 2 FO 1 W"}, {}},
-        RuleCase{"TroopTests", {"SEA 2 2 SH 3 CA 1 W"}, {shipsMissing, "   Castles can't move!"}},
-        RuleCase{"Coordinates", {"SEA 0 2 SH 1 W", "SEA 2 SH 1 W"}, {illegal, withoutShips}},
-        RuleCase{"NoOwnershipTest",
+        RuleCase{"SeaOneShipPerLandUnit", {"SEA 2 2 SH 2 FO 3 W"}, {noShips}},
+        RuleCase{"SeaAllTroopsAsCargo", {"SEA 2 2 AT SH 2 W"}, {noShips}},
+        RuleCase{"SeaCountATIsNoNumber", {"SEA 2 2 SH AT W"}, {noShips}},
+        RuleCase{"SeaAllTroopsLessTheOnesLeft", {"SEA 2 2 AT SH 2 FO 1 W"}, {}},
+        RuleCase{
+            "SeaTroopTests", {"SEA 2 2 SH 3 CA 1 W"}, {shipsMissing, "   Castles can't move!"}},
+        RuleCase{"SeaCoordinates", {"SEA 0 2 SH 1 W", "SEA 2 SH 1 W"}, {illegal, withoutShips}},
+        RuleCase{"SeaNoOwnershipTest",
                  {"SEA 5 4 SH 1 W"},
                  {shipsMissing, "   Land province blocks the way!"}},
-        RuleCase{"Isolated", {"SEA 3 4 SH 1 W", "SEA 6 2 SH 1 N"}, {isolated, shipsMissing}},
-        RuleCase{"OffTheMap", {"SEA 1 3 SH 1 W"}, {"   Ship moves beyond map boundaries!"}},
-        RuleCase{"OutOfPoints",
+        RuleCase{"SeaIsolated", {"SEA 3 4 SH 1 W", "SEA 6 2 SH 1 N"}, {isolated, shipsMissing}},
+        RuleCase{"SeaOffTheMap", {"SEA 1 3 SH 1 W"}, {"   Ship moves beyond map boundaries!"}},
+        RuleCase{"SeaOutOfPoints",
                  {"SEA 1 3 SH 1 N N E E E E E W W W W"},
                  {"   Ship move points exceeded!"}},
-        RuleCase{"SeaEarmark",
+        RuleCase{"SeaSeaEarmark",
                  {"SEA 2 2 SH 1 W", "SEA 1 2 SH 1 S"},
                  {"   Province is earmarked. These units may move no further by sea this turn!"}},
-        RuleCase{"LandMarkDoesNotStopSea", {"LAND 3 2 AT W", "SEA 2 2 SH 2 FO 2 W"}, {}},
-        RuleCase{"PlacedShipWithoutOptionE", {"PLA 2 2 SH", "SEA 2 2 SH 3 W"}, {}},
+        RuleCase{"SeaLandMarkDoesNotStopSea", {"LAND 3 2 AT W", "SEA 2 2 SH 2 FO 2 W"}, {}},
+        RuleCase{"SeaPlacedShipWithoutOptionE", {"PLA 2 2 SH", "SEA 2 2 SH 3 W"}, {}},
         // Refused, the ships stay: none have come to 1/2.
-        RuleCase{"PlacedShipWithOptionE",
+        RuleCase{"SeaPlacedShipWithOptionE",
                  {"PLA 2 2 SH", "SEA 2 2 SH 3 W", "SEA 1 2 SH 1 N"},
                  {"   These units may no further move by sea this turn (because you placed a "
                   "ship in this province\r\n   and the global option e doesn't allow a sea "
                   "movement from this province then)!",
                   shipsMissing},
-                 "e"}),
-    Name);
-
-INSTANTIATE_TEST_SUITE_P(
-    Raid, OrderRulesTest,
-    ::testing::Values(
-        RuleCase{"Fine", {"RAID 4 3 HO 2 E E S"}, {}},
-        RuleCase{"Foreign", {"RAID 5 4 FO 1 N"}, {"   You don't own province 5/4!"}},
-        RuleCase{"IsolatedTownHasNoExemption", {"RAID 6 2 HO 1 S"}, {isolated}},
-        RuleCase{"NotEnough",
+                 "e"},
+        RuleCase{"RaidFine", {"RAID 4 3 HO 2 E E S"}, {}},
+        RuleCase{"RaidForeign", {"RAID 5 4 FO 1 N"}, {"   You don't own province 5/4!"}},
+        RuleCase{"RaidIsolatedTownHasNoExemption", {"RAID 6 2 HO 1 S"}, {isolated}},
+        RuleCase{"RaidNotEnough",
                  {"RAID 4 3 HO 3 BO 1 GE 1 N"},
                  {"   Not enough horsemen in province!", "   Not enough bowmen in province!",
                   "   Not enough generals in province!"}},
-        RuleCase{"IntoTheSea", {"RAID 2 2 HO 1 W"}, {"   Move entered sea province!"}},
-        RuleCase{"OffTheMap", {"RAID 4 3 HO 1 S S S"}, {"   Move goes beyond map boundaries!"}},
-        RuleCase{"OutOfPoints", {"RAID 4 3 FO 1 E E S"}, {"   Move points exceeded!"}},
-        RuleCase{"ShipsEndTheTroopList", {"RAID 2 2 SH 5 E"}, {}},
-        RuleCase{"LeavesNoEarmark", {"RAID 4 3 HO 1 N", "LAND 4 2 HO 1 S"}, {}}),
-    Name);
-
-INSTANTIATE_TEST_SUITE_P(
-    Land, OrderRulesTest,
-    ::testing::Values(
-        RuleCase{"TacticWord", {"LAND 4 3 C HO 2 N N", "LAND 2 2 FO 3 HO 1 E"}, {}},
-        RuleCase{"ForeignStillTestedAndWalked",
+        RuleCase{"RaidIntoTheSea", {"RAID 2 2 HO 1 W"}, {"   Move entered sea province!"}},
+        RuleCase{"RaidOffTheMap", {"RAID 4 3 HO 1 S S S"}, {"   Move goes beyond map boundaries!"}},
+        RuleCase{"RaidOutOfPoints", {"RAID 4 3 FO 1 E E S"}, {"   Move points exceeded!"}},
+        RuleCase{"RaidShipsEndTheTroopList", {"RAID 2 2 SH 5 E"}, {}},
+        RuleCase{"RaidLeavesNoEarmark", {"RAID 4 3 HO 1 N", "LAND 4 2 HO 1 S"}, {}},
+        RuleCase{"LandTacticWord", {"LAND 4 3 C HO 2 N N", "LAND 2 2 FO 3 HO 1 E"}, {}},
+        RuleCase{"LandForeignStillTestedAndWalked",
                  {"LAND 5 4 FO 9 N", "LAND 5 3 FO 1 N"},
                  {"   You don't own province 5/4!", "   Not enough foot soldiers in province!",
                   "   You don't own province 5/3!", landMark}},
-        RuleCase{"FromTheSeaWithoutOwner", {"SEA 2 2 SH 2 FO 2 W", "LAND 1 2 FO 2 E"}, {}},
-        RuleCase{"Ships",
+        RuleCase{"LandFromTheSeaWithoutOwner", {"SEA 2 2 SH 2 FO 2 W", "LAND 1 2 FO 2 E"}, {}},
+        RuleCase{"LandShips",
                  {"LAND 2 2 SH 1 E", "LAND 4 3 SH 1 N"},
                  {"   You can'move ships over land!", shipsMissing}},
-        RuleCase{"Isolated", {"LAND 3 4 FO 1 N", "LAND 6 2 HO 1 S"}, {isolated}},
-        RuleCase{"EarmarkAfterTroopTests",
+        RuleCase{"LandIsolated", {"LAND 3 4 FO 1 N", "LAND 6 2 HO 1 S"}, {isolated}},
+        RuleCase{"LandEarmarkAfterTroopTests",
                  {"LAND 4 3 FO 1 N", "LAND 4 2 BO 1 N"},
                  {"   Not enough bowmen in province!", landMark}},
-        RuleCase{"IntoTheSeaIsNoFault", {"LAND 2 2 FO 1 W"}, {}},
-        RuleCase{"OutOfPoints", {"LAND 4 3 FO 1 E E E"}, {"   Move points exceeded!"}},
-        RuleCase{
-            "OffTheMap", {"LAND 4 3 HO 1 S S S"}, {"   Moves beyond map boundaries not allowed!"}},
-        RuleCase{"UntestedCounts", {"LAND 4 3 BO 0 BO AT FO 1 CA"}, {}},
-        RuleCase{"LowerCaseIsNotChecked", {"land 0 0 FO 1 N", "Land 5 4 FO 9 N"}, {}}),
+        RuleCase{"LandIntoTheSeaIsNoFault", {"LAND 2 2 FO 1 W"}, {}},
+        RuleCase{"LandOutOfPoints", {"LAND 4 3 FO 1 E E E"}, {"   Move points exceeded!"}},
+        RuleCase{"LandOffTheMap",
+                 {"LAND 4 3 HO 1 S S S"},
+                 {"   Moves beyond map boundaries not allowed!"}},
+        RuleCase{"LandUntestedCounts", {"LAND 4 3 BO 0 BO AT FO 1 CA"}, {}},
+        RuleCase{"LandLowerCaseIsNotChecked", {"land 0 0 FO 1 N", "Land 5 4 FO 9 N"}, {}}),
     Name);
 
 INSTANTIATE_TEST_SUITE_P(
-    Placement, OrderRulesTest,
+    ProvinceOrders, OrderRulesTest,
     ::testing::Values(
         RuleCase{"OwnCoastalHome", {"PLA 2 2 FO 2 2 SH"}, {}},
         RuleCase{"ZeroColumn", {"PLA 0 2 FO"}, {illegal}},
@@ -179,12 +171,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {"PLA 3 1 FO 3 1 CA"},
                  {"   Province 3/1 is a sea province!", "   Province 3/1 is a sea province!",
                   std::string("   Province 3/1") + limit}},
-        RuleCase{"LowerCaseKeywordIsNotChecked", {"pla 0 0 FO", "Pla 0 0 FO"}, {}}),
-    Name);
-
-INSTANTIATE_TEST_SUITE_P(
-    ProvinceOrders, OrderRulesTest,
-    ::testing::Values(
+        RuleCase{"LowerCaseKeywordIsNotChecked", {"pla 0 0 FO", "Pla 0 0 FO"}, {}},
         RuleCase{"DefenceOfIsolatedOwnProvince", {"DEF 3 4 F"}, {}},
         RuleCase{"DefenceTriples",
                  {"DEF 5 4 F 2 2 T 0 0 C"},
