@@ -76,7 +76,6 @@ class DialogTest : public QObject {
         row("name province: x", NameProvince, "EditNewName=Ravenhold", "EditX");
         row("name province: name", NameProvince, "EditX=3 EditY=4", "EditNewName");
         row("alliance: status", AlterAllianceStatus, "ComboBoxPlayer=3", "ComboBoxStatus");
-        row("cede: x", CedeProvince, "EditY=4", "EditX");
         row("cede: y", CedeProvince, "EditX=3 EditY=-", "EditY");
         row("cede: player", CedeProvince, "EditX=3 EditY=4", "ComboBoxPlayer");
         row("king: name", NameKing, "", "EditName");

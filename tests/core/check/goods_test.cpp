@@ -32,8 +32,8 @@ TEST(Goods, CountsThePlacementsDownToTheSelectedLine) {
     };
     for (const move::DisplayForm form : {move::DisplayForm::Raw, move::DisplayForm::Natural}) {
         move.form = form;
-        for (const Row& row : {Row{-1, {20, 10}}, Row{0, {20, 10}}, Row{1, {2, 10}}, Row{2, {2, 0}},
-                               Row{3, {-10, 0}}, Row{4, {-10, 0}}, Row{99, {-10, 0}}}) {
+        for (const Row& row : {Row{0, {20, 10}}, Row{1, {2, 10}}, Row{2, {2, 0}}, Row{3, {-10, 0}},
+                               Row{99, {-10, 0}}}) {
             EXPECT_EQ(ComputeCurrentGoods(move, Goods{20, 10}, row.lastIndex), row.goods)
                 << row.lastIndex;
         }
@@ -49,9 +49,7 @@ TEST(Goods, OnlyTheUnitWordsOfAPlacementCount) {
              Row{"PLA 1 1 FO 2 2", {6, 0}},
              Row{"PLA 1 1 FO 2 2 CA 3 3 SH 4 4 HO", {18, 10}},
              Row{"PLA 1 1 GE 2 2 XX 3 3 BO", {6, 0}},
-             Row{"PLA 1 1", {0, 0}},
              Row{"pla 1 1 FO", {0, 0}},
-             Row{"Place one Foot soldier into province 12 / 7", {0, 0}},
          }) {
         EXPECT_EQ(LineCost(row.line), row.cost) << row.line;
     }
