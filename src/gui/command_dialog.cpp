@@ -95,7 +95,6 @@ void CommandDialogBase::ShowCommand(move::DisplayForm listForm, move::CommandKin
 
 void CommandDialogBase::Prepare(move::DisplayForm listForm, move::CommandKind kind,
                                 const edit::OrderFields& fields) {
-    listForm_ = listForm;
     kind_ = kind;
     LabelCommand->setText(FromText(move::CommandCaption(kind, listForm)));
     Configure(kind, fields);

@@ -62,8 +62,6 @@ class CommandDialogBase : public QDialog {
     void Prepare(move::DisplayForm listForm, move::CommandKind kind,
                  const edit::OrderFields& fields);
 
-    move::CommandKind Kind() const { return kind_; }
-    move::DisplayForm ListForm() const { return listForm_; }
     int HelpContext() const;
 
     // The fields of the dialog's command family as the controls hold them.
@@ -119,7 +117,6 @@ class CommandDialogBase : public QDialog {
     ProvincePicker picker_;
     OrderPreview preview_;
     move::CommandKind kind_ = move::CommandKind::MoveThroughLand;
-    move::DisplayForm listForm_ = move::DisplayForm::Natural;
 };
 
 // A field for a coordinate or a count: as wide as a few digits of its own font, so it stays

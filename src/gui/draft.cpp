@@ -17,13 +17,26 @@ namespace {
 // every line before BEGIN.
 constexpr std::string_view Heading = "OrvMove draft of: ";
 constexpr int DelayMs = 2000;
+// Copies running at the same time, at most; a copy beyond them keeps no draft.
+constexpr int DraftNames = 8;
 
 } // namespace
 
 DraftKeeper::DraftKeeper(const MoveDocument& document, const QString& folder, QObject* parent)
     : QObject(parent), document_(document) {
-    if (!folder.isEmpty()) {
-        path_ = QDir(folder).filePath(QStringLiteral("drafts/draft.cmd"));
+    const QDir drafts(QDir(folder).filePath(QStringLiteral("drafts")));
+    if (!folder.isEmpty() && QDir().mkpath(drafts.path())) {
+        for (int n = 1; n <= DraftNames && path_.isEmpty(); ++n) {
+            const QString name =
+                n == 1 ? QStringLiteral("draft") : QStringLiteral("draft-%1").arg(n);
+            auto lock =
+                std::make_unique<QLockFile>(drafts.filePath(name + QStringLiteral(".lock")));
+            lock->setStaleLockTime(0); // held for the whole run; only a dead holder frees it
+            if (lock->tryLock(0)) {
+                lock_ = std::move(lock);
+                path_ = drafts.filePath(name + QStringLiteral(".cmd"));
+            }
+        }
     }
     timer_.setSingleShot(true);
     timer_.setInterval(DelayMs);
@@ -49,7 +62,7 @@ void DraftKeeper::WriteNow() {
         Discard();
         return;
     }
-    QDir().mkpath(QFileInfo(path_).absolutePath());
+    QDir().mkpath(QFileInfo(path_).absolutePath()); // in case the folder went meanwhile
     const move::MoveList& move = document_.Move();
     std::string text(Heading);
     text += move.fileName;

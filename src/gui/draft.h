@@ -2,12 +2,17 @@
 // Keeps a copy of a move with unsaved edits in the user's data folder, a few seconds behind
 // the edits, so that a crash or a power cut loses little; at the next start the window
 // offers it back. The copy goes once the move is saved or its edits are discarded.
+// Each running copy of the program keeps its draft under a name of its own, held by a lock
+// file, so two copies never overwrite or remove each other's draft; the lock of a copy that
+// crashed is stale, and the next start takes its name over and offers its draft.
 
 #include "core/move/move_list.h"
 
+#include <QLockFile>
 #include <QObject>
 #include <QString>
 #include <QTimer>
+#include <memory>
 #include <optional>
 
 namespace orv::gui {
@@ -34,6 +39,7 @@ class DraftKeeper : public QObject {
     void DocumentChanged();
 
     const MoveDocument& document_;
+    std::unique_ptr<QLockFile> lock_;
     QString path_;
     QTimer timer_;
 };

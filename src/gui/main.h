@@ -85,7 +85,6 @@ class MainWindow : public QMainWindow {
     const move::MoveList& Move() const;
     DraftKeeper* Drafts() const { return draft_; }
     // What the check found for the move as it stands.
-    const check::CheckResult& LastCheck() const { return check_; }
     Notifier& Messages() const { return *notifier_; }
     TextWindow* CheckResultWindow() const { return formCheckResult_; }
     TribeDialog* TribeChoice() const { return formInitialize_; }
@@ -132,8 +131,6 @@ class MainWindow : public QMainWindow {
 
     // The dialog that composes orders of a kind; the same window each time.
     CommandDialogBase* CommandDialog(move::CommandDialog which) const;
-
-    edit::InsertMode CurrentInsertMode() const { return insertMode_; }
 
     // The selected line of the move list, and selecting one without the selection rule a
     // user's click passes through.
@@ -213,7 +210,12 @@ class MainWindow : public QMainWindow {
     void GameChanged();
     void WriteSettings();
     void Step(report::FindMode mode);
-    void Quit();
+    // Ends the program after the save question; false when the user kept it open.
+    bool Quit();
+    // The tribe dialog after a report was loaded by a menu: Cancel ends the program, and
+    // when the user keeps it open at the save question, the dialog comes again, so the
+    // window never goes on with a tribe nobody chose.
+    void ChooseTribeOrQuit(bool saveSettings);
     void ShowMessage(move::MessageKind kind, const report::Message& message);
     void MoveChanged();
     void RunCheck();

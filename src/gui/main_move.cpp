@@ -122,7 +122,8 @@ bool MainWindow::MaybeSave() {
     case SaveChoice::Save:
         return Move().CanSave() ? SaveCurrent() : SaveCurrentAs();
     case SaveChoice::Discard:
-        draft_->Discard();
+        // The draft stays until the move is replaced or the window closes: the action
+        // asked for may still be cancelled (a file dialog), and the edits are then kept.
         return true;
     case SaveChoice::Cancel:
         break;

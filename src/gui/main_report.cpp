@@ -200,17 +200,26 @@ void MainWindow::ApplySeriesButtons() {
     ButtonPrevious->setEnabled(state_.seriesButtons.previousEnabled);
 }
 
-void MainWindow::Quit() {
+bool MainWindow::Quit() {
     if (!MaybeSave()) {
-        return;
+        return false;
     }
     quitConfirmed_ = true;
     if (env_.quit) {
         env_.quit();
-        return;
+        return true;
     }
     close();
     QCoreApplication::exit(0);
+    return true;
+}
+
+void MainWindow::ChooseTribeOrQuit(bool saveSettings) {
+    while (!ShowTribeDialog(saveSettings)) {
+        if (Quit()) {
+            return;
+        }
+    }
 }
 
 void MainWindow::menuItemReinitializeClick() {
@@ -219,9 +228,9 @@ void MainWindow::menuItemReinitializeClick() {
         return;
     }
     state_.series = {};
-    if (!ShowTribeDialog(true)) {
-        Quit();
-    }
+    state_.seriesButtons.boxVisible = false;
+    ApplySeriesButtons();
+    ChooseTribeOrQuit(true);
 }
 
 void MainWindow::menuItemLoadReportClick() {
@@ -232,9 +241,7 @@ void MainWindow::menuItemLoadReportClick() {
     state_.series = report::SplitReportName(state_.reportFileName);
     state_.seriesButtons.boxVisible = !state_.series.prefix.empty();
     ApplySeriesButtons();
-    if (!ShowTribeDialog(false)) {
-        Quit();
-    }
+    ChooseTribeOrQuit(false);
 }
 
 void MainWindow::Step(report::FindMode mode) {

@@ -48,7 +48,6 @@ class PaintCache {
     // change of the zoom is noticed without it.
     void DropLayers();
     // How many blocks of both layers are kept.
-    std::size_t LayerBlocks() const { return blocks_.size(); }
 
   private:
     struct Block {

@@ -73,6 +73,8 @@ void MoveDocument::ReplaceMove(const QString& text, move::MoveList move, bool sa
     if (saved) {
         undo_->setClean();
     }
+    // A row number of the move before means nothing in this one.
+    emit SelectionRestored(none);
 }
 
 void MoveDocument::SetForm(move::DisplayForm form) {

@@ -51,7 +51,8 @@ class MoveDocument : public QObject {
   signals:
     // The move, its form or its name changed.
     void Changed();
-    // An undo or redo left this line of the move list selected.
+    // An undo or redo, or a whole move put in place, left this line of the move list
+    // selected (none: no line).
     void SelectionRestored(edit::Selection line);
     void ModifiedChanged(bool modified);
 

@@ -187,11 +187,15 @@ class EditTest : public QObject {
                 f.form->show();
                 f.Delete(1);
                 f.notifier.saveAnswer = choice;
+                const int tribeAnswers = f.tribeAnswers;
                 leave(f);
                 QVERIFY2(f.notifier.questions == QStringList{u"Save changes to the move?"_s}, name);
                 // Left: the move cleared, the window closed or the program ended.
                 const bool left = f.MoveLines().size() == 2 || !f.form->isVisible() || f.quits == 1;
                 QVERIFY2(left == (choice != SaveChoice::Cancel), name);
+                if (name[0] == 't') { // kept open, the window asks for the tribe again
+                    QCOMPARE(f.tribeAnswers - tribeAnswers, choice == SaveChoice::Cancel ? 2 : 1);
+                }
                 const bool saved = f.ReadFile(f.moveFile).startsWith("BEGIN\r\nPLA");
                 QVERIFY2(saved == (choice == SaveChoice::Save), name);
             }
@@ -223,6 +227,9 @@ class EditTest : public QObject {
         after.picker.nextFile = after.work.filePath(u"saved.cmd"_s);
         after.form->menuItemSaveAsClick();
         QVERIFY(!QFile::exists(after.form->Drafts()->Path()));
+        // A second copy running at the same time keeps its draft apart.
+        const MainFixture second(data.path());
+        QVERIFY(second.form->Drafts()->Path() != after.form->Drafts()->Path());
     }
 
     // The problem list follows every change of the move, the report and the tribe; the

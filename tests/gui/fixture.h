@@ -153,19 +153,27 @@ struct MainFixture {
     }
 
     // Answers the tribe dialog the next time it opens: OK after typing text (the first
-    // entry when text is empty), or Cancel; what the dialog showed when it opened is kept.
+    // entry when text is empty), or Cancel, and then, when it opens once more, OK; what
+    // the dialog showed when it opened is kept.
     QString tribeShown;
     bool tribeFocused = false;
+    int tribeAnswers = 0;
     void AnswerTribeDialog(bool ok, const QString& typed = QString()) {
         TribeDialog* dialog = form->TribeChoice();
         QTimer::singleShot(0, dialog, [this, dialog, ok, typed] {
             QApplication::setActiveWindow(dialog);
+            ++tribeAnswers;
             tribeShown = dialog->ComboBoxTribes()->currentText();
             tribeFocused = dialog->ComboBoxTribes()->hasFocus();
             if (!typed.isEmpty()) {
                 dialog->ComboBoxTribes()->setEditText(typed);
             }
-            ok ? dialog->ButtonOKClick() : dialog->ButtonCancelClick();
+            if (ok) {
+                dialog->ButtonOKClick();
+                return;
+            }
+            dialog->ButtonCancelClick();
+            AnswerTribeDialog(true);
         });
     }
 

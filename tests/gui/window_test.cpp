@@ -90,6 +90,7 @@ class WindowTest : public QObject {
         f.form->ButtonDeleteClick();
         f.form->menuItemReloadClick();
         QCOMPARE(f.MoveLines(), loaded);
+        QCOMPARE(f.form->ListBoxMove->currentRow(), -1); // a row of the move before means nothing
         f.form->menuItemNewClick();
         QVERIFY(!f.form->menuItemSave->isEnabled() && !f.form->menuItemReload->isEnabled());
     }
