@@ -16,9 +16,10 @@ ListEditOutcome Changed(move::MoveEdit undo) {
     return {std::nullopt, std::move(undo), true};
 }
 
+// "BEGIN" and "END" are known by their place, not their text: an order that reads "BEGIN"
+// (a move pasted twice) can be selected and deleted like any other.
 bool IsFrameLine(const move::MoveList& move, std::size_t i) {
-    const std::string_view line = move.Line(i);
-    return !move.IsOrderLine(i) || line == "BEGIN" || line == "END";
+    return !move.IsOrderLine(i);
 }
 
 // The checks "-" and "+" share; an index to move, or the outcome to stop with.
@@ -44,16 +45,15 @@ Selection SelectionAfterClick(const move::MoveList& move, Selection clicked) {
     }
     const std::size_t i = *clicked;
     const std::size_t end = move.EndLineIndex();
-    const std::string_view line = move.Line(i);
     std::size_t target = i;
-    if (line == "BEGIN") {
+    if (i == 0) {
         target = i + 1;
-    } else if (line == "END") {
+    } else if (i == end) {
         target = i - 1;
     } else if (i > end + 1) {
         target = end + 1;
     }
-    return std::min(target, size - 1);
+    return target;
 }
 
 ListEditOutcome MoveOrderUp(move::MoveList& move, Selection& selected) {
@@ -99,10 +99,10 @@ ListEditOutcome DeleteCommand(move::MoveList& move, Selection& selected) {
         s = i - 1;
     }
     s = std::min(s, move.Size() - 1);
-    if (move.Line(s) == "END" && s > 0) {
+    if (s == move.EndLineIndex() && s > 0) {
         --s;
     }
-    if (move.Line(s) == "BEGIN") {
+    if (s == 0) {
         selected.reset();
     } else {
         selected = s;

@@ -25,7 +25,8 @@ TEST(SelectionAfterClick, MovesTheSelectionOffFrameAndBlock) {
         {full, 8, std::nullopt},
         {"BEGIN|END", 1, std::nullopt},
         {"BEGIN|END|M", 1, 0},
-        {"BEGIN|END|x|BEGIN", 4, 4},
+        {"BEGIN|END|x|BEGIN", 4, 2}, // a message that reads BEGIN is a message
+        {"BEGIN|BEGIN|END", 1, 1},   // an order that reads BEGIN is an order
     };
     for (const auto& c : cases) {
         EXPECT_EQ(SelectionAfterClick(testing::Move(Split(c.lines)), c.clicked), c.selected)
@@ -66,6 +67,7 @@ TEST(ListEditing, MovesOrDeletesAndSelects) {
         {Delete, three, 2, "BEGIN|A|C|END|M", 2},
         {Delete, three, 3, "BEGIN|A|B|END|M", 2},
         {Delete, "BEGIN|A|END", 1, "BEGIN|END", none},
+        {Delete, "BEGIN|BEGIN|A|END", 1, "BEGIN|A|END", 1},
         {Delete, natural, 4, "BEGIN|A|B|END", 2},
         {Delete, three, 5, "BEGIN|A|B|C|END", 3},
         {Delete, "BEGIN|END|Send message(s):|M", 2, "BEGIN|END", none},
