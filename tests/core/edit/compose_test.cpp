@@ -133,12 +133,10 @@ TEST(PlaceOrderLine, PutsTheLineAndSelectsIt) {
         Selection after;
     } cases[] = {
         {std::nullopt, Below, aboveEnd, 3},
-        {6, Above, aboveEnd, 3}, // past the last line: as no selection
         {0, Above, first, 1},
         {1, Below, "BEGIN|A|X|B|END|Send message(s):|M", 2},
         {2, Replace, "BEGIN|A|X|END|Send message(s):|M", 2},
         {3, Above, aboveEnd, 3},
-        {3, Below, aboveEnd, 3},
         {3, Replace, aboveEnd, 3},
         {5, Replace, aboveEnd, 3},
     };

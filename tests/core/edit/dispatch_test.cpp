@@ -44,7 +44,6 @@ TEST(DecideCommandDialog, NewOrderNeedsACommandTheGameAllows) {
     const DialogDecision selectFirst =
         Say(MessageKind::Error, "Please select a command from the 'Commands'-list first");
     EXPECT_EQ(New({Natural, std::nullopt}), selectFirst);
-    EXPECT_EQ(New({Raw, 12}), selectFirst);
     EXPECT_EQ(New({Raw, RawChangeTerrain}, "BEGIN|END", false),
               Say(MessageKind::Error, BuildForbidden));
     EXPECT_EQ(New({Raw, RawChangeTerrain}), Open(CommandKind::ChangeTerrainType, Raw));

@@ -3,14 +3,11 @@
 
 #include "../move/move_builder.h"
 #include "core/edit/compose.h"
-#include "core/edit/dispatch.h"
 #include "core/edit/order_fields.h"
-#include "core/edit/read_back.h"
 #include "core/move/move_list.h"
 
 #include <algorithm>
 #include <initializer_list>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -50,21 +47,3 @@ inline Lines Split(const std::string& text) {
 using move::testing::Move;
 
 } // namespace orv::edit::testing
-
-namespace orv::edit {
-
-// Readable failure output: an order shown as the raw line its fields compose.
-inline void PrintTo(const EditedOrder& order, std::ostream* os) {
-    *os << "kind " << static_cast<int>(order.kind) << " \""
-        << ComposeLine(order.kind, order.fields, move::DisplayForm::Raw) << "\"";
-}
-inline void PrintTo(const UserMessage& message, std::ostream* os) {
-    *os << "message kind " << static_cast<int>(message.kind) << " \"" << message.text << "\"";
-}
-inline void PrintTo(const DialogRequest& request, std::ostream* os) {
-    *os << "dialog for kind " << static_cast<int>(request.kind) << ", list form "
-        << static_cast<int>(request.listForm) << " \""
-        << ComposeLine(request.kind, request.fields, move::DisplayForm::Raw) << "\"";
-}
-
-} // namespace orv::edit

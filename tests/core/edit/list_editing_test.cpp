@@ -61,7 +61,6 @@ TEST(ListEditing, MovesOrDeletesAndSelects) {
         {Up, three, none, nullptr, none, noLine},
         {Down, three, 6, nullptr, 6, noLine},
         {Up, three, 5, nullptr, 5, blockFixed},
-        {Down, natural, 4, nullptr, 4, blockFixed},
         {Down, three, 0, nullptr, 0},
         {Up, three, 4, nullptr, 4},
         {Delete, three, 2, "BEGIN|A|C|END|M", 2},
@@ -70,9 +69,7 @@ TEST(ListEditing, MovesOrDeletesAndSelects) {
         {Delete, "BEGIN|BEGIN|A|END", 1, "BEGIN|A|END", 1},
         {Delete, natural, 4, "BEGIN|A|B|END", 2},
         {Delete, three, 5, "BEGIN|A|B|C|END", 3},
-        {Delete, "BEGIN|END|Send message(s):|M", 2, "BEGIN|END", none},
-        {Delete, three, none, nullptr, none, noLine},
-        {Delete, three, 0, nullptr, 0},
+        {Delete, natural, 6, "BEGIN|A|B|END|Send message(s):|M1", 5},
         {Delete, three, 4, nullptr, 4},
         {Delete, three, 6, nullptr, 6, noLine},
     };

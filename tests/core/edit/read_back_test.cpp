@@ -17,8 +17,6 @@ TEST(ReadOrderLine, FillsTheDialogFields) {
         CommandKind kind;
         OrderFields fields;
     } cases[] = {
-        {"Move through sea with all Ships from province 20 / 5 to east ",
-         CommandKind::MoveThroughSea, Movement("20", "5", "", {{"AT", "Ship"}}, "E")},
         {"Move through sea with 2 Ships from province 1 / 1 to ", CommandKind::MoveThroughSea,
          Movement("1", "1", "", {{"2", "Ship"}}, "")},
         {"Conduct a raid from province 12 / 7 with all Horsemen and all Bowmen to north "
@@ -42,7 +40,6 @@ TEST(ReadOrderLine, FillsTheDialogFields) {
          Movement("20", "5", "", {{"5", "Ship"}}, "")},
         {"NAME 12 7 Old  Keep ", CommandKind::NameProvince, NamingFields{"12", "7", "Old  Keep"}},
         {"NAME 12 7", CommandKind::NameProvince, NamingFields{"12", "7", ""}},
-        {"NAME", CommandKind::NameKing, King("")},
         {"NAME    ", CommandKind::NameKing, King("")},
         {"PLA 12 7 XX 13 7 YY", CommandKind::PlaceUnits,
          Groups({{"12", "7", "?"}, {"13", "7", ""}})},

@@ -31,13 +31,8 @@ TEST(ConvertLine, WorkedExamplesConvertBothWays) {
         {"LAND 12 7 AT W W",
          "Move through land with all troops from province 12 / 7 to west west "},
         {"SEA 20 5 SH AT E", "Move through sea with all Ships from province 20 / 5 to east "},
-        {"SEA 20 5 SH 2 FO 30 E E S", "Move through sea with 2 Ships and 30 Foot soldiers from "
-                                      "province 20 / 5 to east east south "},
         {"RAID 12 7 HO 6 N", "Conduct a raid from province 12 / 7 with 6 Horsemen to north "},
         {"RAID 12 7 AT N N", "Conduct a raid from province 12 / 7 with all troops to north north "},
-        {"RAID 12 7 HO AT N", "Conduct a raid from province 12 / 7 with all Horsemen to north "},
-        {"LAND 3 4 FO 5 BO AT N",
-         "Move through land with 5 Foot soldiers and all Bowmen from province 3 / 4 to north "},
         {"NAME 12 7 New Haven", "Name province 12 / 7 New Haven"},
         {"NAME Eric the Red/Bold", "Name king Eric the Red/Bold"},
         {"PLA 12 7 FO", "Place one Foot soldier into province 12 / 7", "PLA 12 7 FO "},
@@ -46,7 +41,6 @@ TEST(ConvertLine, WorkedExamplesConvertBothWays) {
          "Ship into province 14 / 8",
          "PLA 12 7 FO 13 7 CA 14 8 SH "},
         {"begin", "BEGIN", "BEGIN"},
-        {"end", "END", "END"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(ConvertLine(c.raw, true), c.natural) << c.raw;
@@ -57,21 +51,12 @@ TEST(ConvertLine, WorkedExamplesConvertBothWays) {
 // Lines read one way only: odd words, missing parts, more groups than a sentence holds.
 TEST(ConvertLine, OddLinesOneWay) {
     const std::pair<const char*, const char*> toNatural[] = {
-        {"LAND 12 7 F FO 10 N", "Move through land with 10 Foot soldiers and tactic Frontal "
-                                "assault from province 12 / 7 to north "},
-        {"LAND 12 7 FO 10 BO 5 HO 3 GE 1 N",
-         "Move through land with 10 Foot soldiers and 5 Bowmen and 3 Horsemen and 1 General "
-         "from province 12 / 7 to north "},
         {"LAND 12 7 AT FO 5 N",
          "Move through land with all troops and 5 Foot soldiers from province 12 / 7 to north "},
         {"RAID 1 1 GE 01", "Conduct a raid from province 1 / 1 with 01 Generals to "},
         {"NAME   Harald \t", "Name king Harald"},
-        {"NAME 12 7", "Name province 12 / 7 "},
         {"NAME", "Name king "},
-        {"NAME 12 7 \"Old  Harbour\"", "Name province 12 / 7 \"Old  Harbour\""},
         {"ESP 12 7 13 8 14 9 15 10", "Espionage enemy provinces 12 / 7, 13 / 8 and 14 / 9"},
-        {"DEF 12 7 FF", "Give defensive orders for province 12 / 7 to ?"},
-        {"BUILD 5", "Change terrain type of province 5 / "},
         {"hello world", ""},
     };
     for (const auto& [line, want] : toNatural) {
@@ -79,7 +64,6 @@ TEST(ConvertLine, OddLinesOneWay) {
     }
     const std::pair<const char*, const char*> toRaw[] = {
         {"LAND 12 7 AT N", ""},
-        {"Name province 3 / 4 Up/Down", "NAME 3 4 Up/Down"},
         {"Name province 3 / 4", "NAME 3 4 "},
         {"Move through land with 1 Foot soldier and 2 Bowmen and 3 Horsemen and 4 Generals from "
          "province 1 / 2 to north",
@@ -87,8 +71,6 @@ TEST(ConvertLine, OddLinesOneWay) {
         {"Conduct a raid from province 1 / 2 with 1 Foot soldier and 2 Bowmen and 3 Horsemen "
          "and 4 Generals  to north",
          "RAID 1 2 FO 1 BO 2 HO 3 GE 4 N"},
-        {"Move through land with all troops and tactic Outflank from province 4 / 5 to north east",
-         "LAND 4 5 U AT N E"},
         {"Move", "SEA   ? "},
     };
     for (const auto& [line, want] : toRaw) {
