@@ -136,6 +136,18 @@ TEST(CheckFormats, JsonReadsBackWithEveryFinding) {
     EXPECT_EQ(Utf8FromWindows1252("\x80\xE9\x81"), "\xE2\x82\xAC\xC3\xA9\xC2\x81");
 }
 
+// A move name that is well-formed UTF-8 is copied as it is; any other is read as Windows-1252:
+// the smallest three- and four-byte forms and the last code point against an overlong form,
+// a surrogate and a code point above U+10FFFF.
+TEST(CheckFormats, JsonMoveNameIsWellFormedUtf8) {
+    for (const std::string name : {"\xE0\xA0\x80", "\xF0\x90\x80\x80", "\xF4\x8F\xBF\xBF"}) {
+        EXPECT_EQ(FlatJson(JsonDocument(name, "T", {}, {}))["move"], name);
+    }
+    for (const std::string name : {"\xE0\x80\x80", "\xED\xA0\x80", "\xF4\x90\x80\x80"}) {
+        EXPECT_EQ(FlatJson(JsonDocument(name, "T", {}, {}))["move"], Utf8FromWindows1252(name));
+    }
+}
+
 // A game master checks a folder of moves at once: a result per move, the worst status.
 TEST(CheckFormats, SeveralMovesInOneCall) {
     const CliRun mixed = RunWith(
