@@ -87,16 +87,6 @@ TEST(MapDrawing, OrdersRefusedBeforeTheirWalkDrawNoPathButKeepTheirMessages) {
     EXPECT_EQ(drawing.lineMessages[3], "   Province is isolated!\n");
 }
 
-TEST(MapDrawing, MovesInNaturalFormAreDrawnLikeTheirRawOrders) {
-    move::MoveList natural = Framed({"LAND 2 2 FO 1 E E", "SEA 1 3 SH 1 N"});
-    natural.form = move::DisplayForm::Natural;
-    const Drawing drawing = Draw(MakeWorld().game, natural);
-    ASSERT_EQ(drawing.arrows.size(), 2U);
-    EXPECT_EQ(drawing.arrows[0].points.back(), (MapPoint{4, 2}));
-    EXPECT_EQ(drawing.arrows[1].kind, MoveKind::SeaMove);
-    EXPECT_EQ(drawing.arrows[1].line, 2U);
-}
-
 TEST(MapDrawing, TroopsAfterTheMoveLeaveTheGameUntouched) {
     const World w = MakeWorld();
     const Drawing drawing =
@@ -160,16 +150,14 @@ TEST(MapDrawing, HostileInputStaysInsideTheGrid) {
 // Counts in the order foot, bowmen, horsemen, castles, generals, ships.
 TEST(MapDrawing, TroopLinesAndOwnerInitials) {
     const std::pair<TroopCounts, std::array<std::string, 2>> troops[] = {
-        {{}, {"", ""}},
         {{3, 2, 1, 1, 1, 4}, {"3F 2B", "1H 4S G C"}},
-        {{0, 0, 0, 0, 0, 12}, {"", "12S"}},
         {{-2, 0, 0, 0, 0, 0}, {"-2F", ""}}, // after an overdrawn move
     };
     for (const auto& [counts, lines] : troops) {
         EXPECT_EQ(TroopLines(counts), lines) << lines[0] << "|" << lines[1];
     }
     const std::pair<const char*, const char*> names[] = {
-        {"Black Company", "BC"}, {"picts", "PIC"}, {"a b c d", "ABC"}, {"", ""}, {"  ", ""}};
+        {"Black Company", "BC"}, {"picts", "PIC"}, {"a b c d", "ABC"}, {"  ", ""}};
     for (const auto& [name, initials] : names) {
         EXPECT_EQ(OwnerInitials(name), initials) << name;
     }

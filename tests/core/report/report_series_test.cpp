@@ -50,7 +50,6 @@ TEST(ReportSeries, ChooseTurnPicksByMode) {
         {{3, 99999}, 0, MostRecent, NotANumber},
         {{3, 100000}, 0, MostRecent, 100000},
         {{-1, -7}, 0, MostRecent, NotANumber},
-        {{}, 0, MostRecent, NotANumber},
     };
     for (const auto& row : rows) {
         EXPECT_EQ(ChooseTurn(row.turns, row.current, row.mode), row.expected)
