@@ -21,14 +21,11 @@ TEST(ReportReader, OrdersPerTurnInAnyCaseAndShortForm) {
     }
 }
 
-// The options word sets exactly its letters; both keywords may share a line, a later line
-// overrides, and the block ends at the first empty line, not at a line of blanks.
+// The options word sets exactly its letters (ePHB: the options view test); both keywords may
+// share a line, a later line overrides, and the block ends at the first empty line, not at a
+// line of blanks.
 TEST(ReportReader, OptionsWordSetsExactlyItsLetters) {
     Game game;
-    testing::LoadLines(game, ReportLines({"Options: ePHB"}, {VikingsRow}));
-    EXPECT_EQ(game.options, (GameOptions{.shipPlacementSetsSeaFlag = true,
-                                         .pincerOnlyWithHorsemen = true,
-                                         .placeInHomeProvincesOnly = true}));
     testing::LoadLines(game, ReportLines({"Options: LASsGThEM"}, {VikingsRow}));
     EXPECT_EQ(game.options, (GameOptions{.emptyProvincesKeepOwner = true,
                                          .anyProvinceCanBecomeHome = true,
