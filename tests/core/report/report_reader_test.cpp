@@ -163,21 +163,5 @@ TEST_F(ReportFileTest, FileThatIsNoReportChangesNothing) {
     EXPECT_EQ(game.map.width, 1);
 }
 
-// Line ends converted twice by a mail relay (CR CR LF) read like plain CR LF.
-TEST_F(ReportFileTest, DoubledCarriageReturns) {
-    std::string text = testing::Text(testing::ReportLines(
-        {"Orders per turn: 7"}, {VikingsRow}, testing::StripLines({{testing::Land("Hills")}})));
-    for (auto at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at + 3)) {
-        text.insert(at, "\r");
-    }
-    Game game;
-    ASSERT_EQ(LoadReport(game, Write("crcr.txt", text)).status, ReportLoadStatus::Loaded);
-    ASSERT_EQ(game.tribes.size(), 1U);
-    EXPECT_EQ(game.tribes[0].name, "Vikings");
-    EXPECT_EQ(game.options.maxOrdersPerMove, 7);
-    EXPECT_EQ(game.map.GetTerrain(1, 1), Terrain::Hills);
-    EXPECT_EQ(game.map.height, 1);
-}
-
 } // namespace
 } // namespace orv::report

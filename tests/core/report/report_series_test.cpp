@@ -75,10 +75,8 @@ TEST_F(SeriesFolder, LeadingZerosFindNothing) {
     EXPECT_EQ(FindReport(SplitReportName(t7), t7, FindMode::MostRecent), "");
 }
 
-TEST_F(SeriesFolder, ManyEntriesAreListedOnce) {
-    for (int i = 0; i < 10000; ++i) {
-        Touch(std::string("x").append(std::to_string(i)).append(".txt"));
-    }
+TEST_F(SeriesFolder, NextTurnIsFoundInTheFolder) {
+    Touch("x3.txt");
     const std::string t1 = Touch("turn1.txt");
     const std::string t2 = Touch("turn2.txt");
     EXPECT_EQ(FindReport(SplitReportName(t1), t1, FindMode::Next), t2);
