@@ -2,7 +2,6 @@
 #include "cli_runner.h"
 #include "core/cli/check_formats.h"
 
-#include <cctype>
 #include <gtest/gtest.h>
 #include <map>
 #include <stdexcept>
@@ -22,13 +21,14 @@ const std::string hostile = "From: gm\r\n\r\nBEGIN\r\nLAND 3 4 FO 2 BO 1 E E\r\n
 using testing::CliRun;
 using testing::RunWith;
 
-// Just enough JSON to read back what the command writes, each value under its path
-// ("findings.1.line") as written; anything else throws.
+// Just enough JSON to read back what the command writes: one document on one line, each
+// value under its path ("findings.1.line") as written; anything else throws. The writer puts
+// no blanks between tokens and escapes nothing but quotes and backslashes here.
 class FlatJson {
   public:
     explicit FlatJson(std::string_view text) : s_(text) {
         Value("");
-        if (s_.find_first_not_of(" \n", p_) != std::string_view::npos) {
+        if (s_.substr(p_) != "\n") {
             throw std::runtime_error("text after the document");
         }
     }
@@ -36,59 +36,42 @@ class FlatJson {
     bool Has(const std::string& path) const { return values_.contains(path); }
 
   private:
-    char Peek() {
-        while (std::isspace(static_cast<unsigned char>(s_.at(p_)))) {
-            ++p_;
-        }
-        return s_.at(p_);
-    }
     void Expect(char c) {
-        if (Peek() != c) {
+        if (s_.at(p_++) != c) {
             throw std::runtime_error(std::string("expected ") + c);
         }
-        ++p_;
     }
     std::string String() {
         Expect('"');
         std::string out;
         for (char c = s_.at(p_++); c != '"'; c = s_.at(p_++)) {
-            if (static_cast<unsigned char>(c) < 0x20) {
-                throw std::runtime_error("control character in a string");
-            }
-            if (c == '\\') {
-                c = s_.at(p_++);
-                if (c == 'u') {
-                    const unsigned code = std::stoul(std::string(s_.substr(p_, 4)), nullptr, 16);
-                    p_ += 4;
-                    c = code < 0x80 ? static_cast<char>(code) : '?';
-                } else if (c == 'n') {
-                    c = '\n';
-                }
+            if (static_cast<unsigned char>(c) < 0x20 ||
+                (c == '\\' && (c = s_.at(p_++)) != '"' && c != '\\')) {
+                throw std::runtime_error("control character or unknown escape in a string");
             }
             out += c;
         }
         return out;
     }
     void Value(const std::string& path) {
-        const char open = Peek();
+        const char open = s_.at(p_);
         if (open == '"') {
             values_[path] = String();
         } else if (open == '{' || open == '[') {
             ++p_;
-            for (int i = 0; Peek() != (open == '{' ? '}' : ']'); ++i) {
+            for (int i = 0; s_.at(p_) != (open == '{' ? '}' : ']'); ++i) {
                 if (i > 0) {
                     Expect(',');
                 }
-                std::string key = std::to_string(i);
+                const std::string key = open == '{' ? String() : std::to_string(i);
                 if (open == '{') {
-                    key = String();
                     Expect(':');
                 }
                 Value(path.empty() ? key : path + "." + key);
             }
             ++p_;
         } else {
-            const std::size_t end = s_.find_first_of(",]} \n", p_);
+            const std::size_t end = s_.find_first_of(",]}\n", p_);
             const std::string word(s_.substr(p_, end - p_));
             std::size_t used = 0;
             if (word != "true" && word != "false" && word != "null" &&
@@ -136,13 +119,25 @@ TEST(CheckFormats, JsonReadsBackWithEveryFinding) {
     EXPECT_EQ(Utf8FromWindows1252("\x80\xE9\x81"), "\xE2\x82\xAC\xC3\xA9\xC2\x81");
 }
 
+// A move name that is well-formed UTF-8 is copied as it is; any other is read as Windows-1252:
+// the smallest three- and four-byte forms and the last code point against an overlong form,
+// a surrogate and a code point above U+10FFFF.
+TEST(CheckFormats, JsonMoveNameIsWellFormedUtf8) {
+    for (const std::string name : {"\xE0\xA0\x80", "\xF0\x90\x80\x80", "\xF4\x8F\xBF\xBF"}) {
+        EXPECT_EQ(FlatJson(JsonDocument(name, "T", {}, {}))["move"], name);
+    }
+    for (const std::string name : {"\xE0\x80\x80", "\xED\xA0\x80", "\xF4\x90\x80\x80"}) {
+        EXPECT_EQ(FlatJson(JsonDocument(name, "T", {}, {}))["move"], Utf8FromWindows1252(name));
+    }
+}
+
 // A game master checks a folder of moves at once: a result per move, the worst status.
 TEST(CheckFormats, SeveralMovesInOneCall) {
     const CliRun mixed = RunWith(
         {"check", report, "--tribe", "Vikings", exampleMove, "-", "--format", "json"}, hostile);
     EXPECT_EQ(mixed.code, ExitCheckFoundErrors);
     const std::size_t split = mixed.out.find('\n');
-    EXPECT_EQ(FlatJson(mixed.out.substr(0, split))["correct"], "true");
+    EXPECT_EQ(FlatJson(mixed.out.substr(0, split + 1))["correct"], "true");
     EXPECT_EQ(FlatJson(mixed.out.substr(split + 1))["correct"], "false");
 
     const CliRun text =

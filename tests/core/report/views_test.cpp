@@ -20,7 +20,6 @@ TEST(Views, EmptyMap) {
 TEST(Views, TerrainTextFillsToTenCharacters) {
     EXPECT_EQ(TerrainText(Terrain::Swamp, '\''), "Swamps''''");
     EXPECT_EQ(TerrainText(Terrain::Metropolis, '~'), "Metropolis");
-    EXPECT_EQ(TerrainText(Terrain::Sea, ' '), "~~~~~~~~~~");
 }
 
 // One sea cell, one marked cell with troops, one plain owned cell.
