@@ -57,11 +57,7 @@ TEST(Goods, OnlyTheUnitWordsOfAPlacementCount) {
 
 TEST(Goods, StartsFromTheCurrentTribeOrFromNothing) {
     report::Game game;
-    EXPECT_EQ(StartGoods(game), (Goods{0, 0}));
-    report::TribeElem tribe;
-    tribe.figures[0] = 55;
-    tribe.figures[1] = 7;
-    game.tribes.push_back(tribe);
+    game.tribes.emplace_back().figures = {55, 7}; // gold and wood
     EXPECT_EQ(StartGoods(game), (Goods{0, 0}));
     game.currentTribe = 0;
     EXPECT_EQ(StartGoods(game), (Goods{55, 7}));
