@@ -28,8 +28,8 @@ std::vector<std::pair<std::string, std::string>> AllLines() {
             for (std::size_t n = 0; n < 3; ++n) {
                 std::string part;
                 for (std::size_t g = 0; g < groups; ++g) {
-                    part += (g ? " " : "") + std::string(Movable[(c + g) % 5]) + " " +
-                            Counts[(n + g) % 3];
+                    part += g ? " " : "";
+                    part += std::string(Movable[(c + g) % 5]) + " " + Counts[(n + g) % 3];
                 }
                 troops.push_back(part);
             }
@@ -55,7 +55,8 @@ std::vector<std::pair<std::string, std::string>> AllLines() {
         for (std::size_t v = 0; v < 5; ++v) {
             std::string def = "DEF", pla = "PLA", esp = "ESP";
             for (std::size_t k = v; k < v + groups; ++k) {
-                const std::string at = " " + Coordinates(k * 11);
+                std::string at = " ";
+                at += Coordinates(k * 11);
                 def += at + " " + Tactics[k % 5];
                 pla += at + " " + Placed[k % 5];
                 esp += at;
