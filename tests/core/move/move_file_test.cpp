@@ -11,14 +11,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class MoveFile : public report::fixtures::TempFolder {
-  protected:
-    static std::string Read(const std::string& path) {
-        std::string bytes;
-        report::ReadFileBytes(path, bytes);
-        return bytes;
-    }
-};
+using MoveFile = report::fixtures::TempFolder;
 
 // Loading and saving unchanged, in either display form, gives the game master the same
 // orders: what the file holds after a load and a save, or the message when the load is
@@ -62,9 +55,11 @@ TEST_F(MoveFile, LoadAndSaveKeepEveryOrder) {
             MoveList move;
             move.form = form;
             const MoveResult result = LoadMove(move, Write("in.cmd", c.bytes));
-            const std::string out = (dir / "out.cmd").string();
-            EXPECT_EQ(result.Ok() && SaveMoveAs(move, out).ok ? Read(out) : result.message, c.saved)
-                << c.name;
+            std::string saved = result.message.Bytes();
+            if (result.Ok() && SaveMoveAs(move, (dir / "out.cmd").string()).ok) {
+                report::ReadFileBytes(dir / "out.cmd", saved);
+            }
+            EXPECT_EQ(saved, c.saved) << c.name;
             EXPECT_EQ(move.form, form);
         }
     }
@@ -115,7 +110,6 @@ TEST_F(MoveFile, ClipboardTextWithoutBegin) {
     const std::pair<const char*, const char*> cases[] = {
         {"LAND 9 9 FO 1 E\r\nPLA 3 3 FO\r\nEND",
          "BEGIN\r\nLAND 9 9 FO 1 E\r\nPLA 3 3 FO \r\nEND\r\n"},
-        {"END\r\nhi", "BEGIN\r\nEND\r\nhi\r\n"},
         {"", "BEGIN\r\nEND\r\n"},
     };
     for (const auto& [text, raw] : cases) {
