@@ -38,9 +38,13 @@ TEST_F(MoveFile, LoadAndSaveKeepEveryOrder) {
          "BEGIN\r\nALL 3 2\r\nESP 1 2\r\nEND\r\n"},
         {"orders the sentence cannot hold stay as written",
          "BEGIN\r\nLAND 3 3 FO 1 BO 2 HO 3 GE 1 E\r\nCEDE 2 5 Black Company\r\n"
-         "ALL Sons of Odin 1\r\nDEF 3 3 X 3 2 T\r\nLAND 3 3 FO 2147483648 E\r\nEND\r\n",
+         "ALL Sons of Odin 1\r\nDEF 3 3 X 3 2 T\r\nLAND 3 3 FO 2147483648 E\r\n"
+         "PLA 3 3 FO 4 4 FO 5 5 FO 6 6 FO\r\nLAND 3 3 FO 1 Nowhere\r\nNAME Eric the "
+         "Red/Bold\r\nEND\r\n",
          "BEGIN\r\nLAND 3 3 FO 1 BO 2 HO 3 GE 1 E\r\nCEDE 2 5 Black Company\r\n"
-         "ALL Sons of Odin 1\r\nDEF 3 3 X 3 2 T\r\nLAND 3 3 FO 2147483648 E\r\nEND\r\n"},
+         "ALL Sons of Odin 1\r\nDEF 3 3 X 3 2 T\r\nLAND 3 3 FO 2147483648 E\r\n"
+         "PLA 3 3 FO 4 4 FO 5 5 FO 6 6 FO\r\nLAND 3 3 FO 1 Nowhere\r\nNAME Eric the "
+         "Red/Bold\r\nEND\r\n"},
         {"all Horsemen without a tactic", "BEGIN\r\nLAND 3 3 HO AT E\r\nEND\r\n",
          "BEGIN\r\nLAND 3 3 HO AT E\r\nEND\r\n"},
         {"canonical codes and blanks, LF ends",
