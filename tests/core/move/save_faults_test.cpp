@@ -30,9 +30,6 @@ struct FileSizeLimit {
         ::setrlimit(RLIMIT_FSIZE, &before);
         std::signal(SIGXFSZ, handler);
     }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
     void (*handler)(int);
     rlimit before{};
     bool active = false;
