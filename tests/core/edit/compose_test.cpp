@@ -14,9 +14,6 @@ using move::CommandKind;
 using move::DisplayForm;
 using namespace testing;
 
-const Troop Bowmen3{"3", "Bowman"};
-const Troop AllTroops{"", "All"};
-
 // Both forms hold the same order: the sentence converts to the composed raw line, and the
 // raw line converts to the sentence (without its final blank, and with one blank where a
 // composed raid writes two). Editing either line opens its dialog with the fields it was
@@ -31,7 +28,7 @@ TEST(ComposeLine, BuildsBothFormsAndReadsBack) {
         std::optional<OrderFields> back = std::nullopt;
     } cases[] = {
         {CommandKind::MoveThroughLand,
-         Movement("3", "4", "Outflank", {{"5", "Foot soldier"}, Bowmen3}, "N E"),
+         Movement("3", "4", "Outflank", {{"5", "Foot soldier"}, {"3", "Bowman"}}, "N E"),
          "LAND 3 4 U FO 5 BO 3 N E",
          "Move through land with 5 Foot soldiers and 3 Bowmen and tactic Outflank "
          "from province 3 / 4 to north east"},
@@ -46,7 +43,7 @@ TEST(ComposeLine, BuildsBothFormsAndReadsBack) {
          "Move through sea with 2 Ships and 30 Foot soldiers from province 20 / 5 to "
          "east east south",
          Movement("20", "5", "", {{"2", "Ship"}, {"30", "Foot soldier"}}, "E E S")},
-        {CommandKind::RaidProvince, Movement("12", "7", "", {AllTroops, {"4", "Bowman"}}, "N N"),
+        {CommandKind::RaidProvince, Movement("12", "7", "", {{"", "All"}, {"4", "Bowman"}}, "N N"),
          "RAID 12 7 AT BO 4 N N",
          "Conduct a raid from province 12 / 7 with all troops and 4 Bowmen  to north "
          "north"},
