@@ -130,7 +130,6 @@ TEST(PlaceOrderLine, PutsTheLineAndSelectsIt) {
         {0, Above, first, 1},
         {1, Below, "BEGIN|A|X|B|END|Send message(s):|M", 2},
         {2, Replace, "BEGIN|A|X|END|Send message(s):|M", 2},
-        {3, Above, aboveEnd, 3},
         {3, Replace, aboveEnd, 3},
         {5, Replace, aboveEnd, 3},
     };
