@@ -97,7 +97,7 @@ TEST(ComposeLine, BuildsBothFormsAndReadsBack) {
 }
 
 // Message text splits at CR LF, LF or CR alone; blank lines stay, a final line end adds
-// none. The raw form writes no heading.
+// none.
 TEST(MessageLines, KeepBlankLines) {
     const std::pair<const char*, Lines> cases[] = {
         {"Hello\r\n\r\nBye", {"Hello", "", "Bye"}},
@@ -108,9 +108,6 @@ TEST(MessageLines, KeepBlankLines) {
     for (const auto& [text, lines] : cases) {
         EXPECT_EQ(MessageLines(text), lines) << text;
     }
-    auto move = Move({"BEGIN", "END", "old"}, DisplayForm::Raw);
-    RewriteMessageBlock(move, "Hello\n\nBye\n");
-    EXPECT_EQ(move.Lines(), (Lines{"BEGIN", "END", "Hello", "", "Bye"}));
 }
 
 using enum InsertMode;
