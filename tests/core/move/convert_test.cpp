@@ -76,10 +76,6 @@ TEST(ConvertLine, LongLinesKeepEveryGroupAndStep) {
     EXPECT_EQ(natural, "Conduct a raid from province 1 / 2 with 1 Foot soldier" + groups + " to" +
                            steps + " ");
     EXPECT_EQ(ConvertLine(natural, false), raw);
-    const std::string sentence =
-        "Move through land with 2 Ships" + groups + " from province 1 / 2 to" + steps;
-    EXPECT_EQ(ConvertLine(sentence, false).size(),
-              std::string("LAND 1 2 SH 2 BO 7 BO 7").size() + 2 * 25000);
 }
 
 } // namespace
