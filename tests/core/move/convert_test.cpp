@@ -32,8 +32,6 @@ TEST(ConvertLine, WorkedExamplesConvertBothWays) {
 // Lines read one way only: odd words, missing parts, more groups than a sentence holds.
 TEST(ConvertLine, OddLinesOneWay) {
     const std::pair<const char*, const char*> toNatural[] = {
-        {"LAND 12 7 AT FO 5 N",
-         "Move through land with all troops and 5 Foot soldiers from province 12 / 7 to north "},
         {"RAID 1 1 GE 01", "Conduct a raid from province 1 / 1 with 01 Generals to "},
         {"NAME   Harald \t", "Name king Harald"},
         {"NAME", "Name king "},
