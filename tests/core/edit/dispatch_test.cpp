@@ -68,10 +68,8 @@ TEST(DecideCommandDialog, EditOpensTheSelectedLine) {
     DialogDecision warned = Open(CommandKind::NameKing, Natural, King("Bob"));
     warned.message = UserMessage{MessageKind::Warning, BuildForbidden};
     EXPECT_EQ(Edit("BEGIN|Name king Bob|END", 1, {Natural, NaturalChangeTerrain}, false), warned);
-    EXPECT_EQ(Edit("BEGIN|LAND 3 4 U FO 5 BO 3 N E|END", 1, {Raw, std::nullopt}),
-              Open(CommandKind::MoveThroughLand, Raw,
-                   testing::Movement("3", "4", "Outflank", {{"5", "Foot soldier"}, {"3", "Bowman"}},
-                                     "N E")));
+    EXPECT_EQ(Edit("BEGIN|ALL 3 2|END", 1, {Raw, std::nullopt}),
+              Open(CommandKind::AlterAllianceStatus, Raw, AllianceFields{"3", "2"}));
     EXPECT_EQ(Edit("BEGIN|END|Send message(s):|Hello||Bye", 2, {Raw, std::nullopt}),
               Open(CommandKind::SendMessages, Raw, MessageFields{"Hello\r\n\r\nBye\r\n"}));
     EXPECT_EQ(Edit("BEGIN|END|Send message(s):|M", 1), DialogDecision{});

@@ -74,9 +74,7 @@ TEST(ListEditing, MovesOrDeletesAndSelects) {
         {Delete, three, 6, nullptr, 6, noLine},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.lines) + " action " +
-                     std::to_string(static_cast<int>(c.action)) + " at " +
-                     std::to_string(c.selected.value_or(99)));
+        SCOPED_TRACE("row " + std::to_string(&c - cases));
         const std::string lines = c.lines;
         auto move = testing::Move(Split(lines), lines.find("Send message(s):") == std::string::npos
                                                     ? move::DisplayForm::Raw

@@ -32,10 +32,6 @@ TEST(ReadOrderLine, FillsTheDialogFields) {
          Movement("1", "1", "", {{"5", "Foot soldier"}, {"AT", "Horseman"}}, "N")},
         {"LAND 1 1 FO 5 x N E", CommandKind::MoveThroughLand,
          Movement("1", "1", "", {{"5", "Foot soldier"}}, "N E")},
-        {"RAID 7 8 HO 5 BO 2 GE 1 n x", CommandKind::RaidProvince,
-         Movement("7", "8", "", {{"5", "Horseman"}, {"2", "Bowman"}, {"1", "General"}}, "n x")},
-        {"SEA 20 5 AT FO 5 E", CommandKind::MoveThroughSea,
-         Movement("20", "5", "", {{"", "All"}, {"5", "Foot soldier"}}, "E")},
         {"SEA 20 5 SH 5", CommandKind::MoveThroughSea,
          Movement("20", "5", "", {{"5", "Ship"}}, "")},
         {"NAME 12 7 Old  Keep ", CommandKind::NameProvince, NamingFields{"12", "7", "Old  Keep"}},
@@ -62,7 +58,6 @@ TEST(ReadOrderLine, LinesWithoutAKeyHoldNoOrder) {
 TEST(MessageBlockText, JoinsFromTheSelectedLineWithoutTheHeading) {
     const move::MoveList move =
         testing::Move({"BEGIN", "END", "Send message(s):", "Hello", "", "Bye"});
-    EXPECT_EQ(MessageBlockText(move, 2), "Hello\r\n\r\nBye\r\n");
     EXPECT_EQ(MessageBlockText(move, 3), "Hello\r\n\r\nBye\r\n");
     EXPECT_EQ(MessageBlockText(move, 5), "Bye\r\n");
     EXPECT_EQ(MessageBlockText(move, 6), "");

@@ -30,8 +30,6 @@ TEST(ValidateOrderFields, GivesTheFirstFailedCheckAndItsField) {
         FieldName field = X;
         int index = 0;
     } cases[] = {
-        {Land, Movement("3", "4", "Outflank", {{"5", "Foot soldier"}, {"3", "Bowman"}}, "N E"),
-         nullptr},
         {Raid, Movement("3", "4", "", {{"", "All"}}, "n no e"), nullptr},
         {Land, Movement("3", "", "", {Bowmen}, ""), "You have to enter a province!", Y},
         {Land, Movement("3", "4", "", {Bowmen}, ""), "You have to enter a direction!", Direction},
@@ -83,7 +81,6 @@ TEST(ValidateOrderFields, GivesTheFirstFailedCheckAndItsField) {
          "You have to enter a player number to cede the province to!", Player},
         {CommandKind::CedeProvince, ProvinceFields{"1", "1", "x"},
          "The player number is no number!", Player},
-        {CommandKind::ChangeTerrainType, ProvinceFields{"1", "1", ""}, nullptr},
         {CommandKind::ChangeTerrainType, ProvinceFields{"1", "1b", ""}, coordinates, Y},
         {CommandKind::NameKing, King(""), "You have to enter a name for the queen/king!", Name},
         {CommandKind::SendMessages, MessageFields{""}, "You have to enter a message!", Text},

@@ -6,40 +6,17 @@ namespace orv::move {
 namespace {
 
 // A raw line converts to its sentence, and the sentence back to the raw line (or to `back`).
+// The composing tests convert a line of every command both ways, and the order line test
+// shows all of one troop type; these are the rest.
 TEST(ConvertLine, WorkedExamplesConvertBothWays) {
     const struct {
         const char* raw;
         const char* natural;
         const char* back = nullptr;
     } cases[] = {
-        {"ALL 3 2", "Alter alliance status to player 3 to 2"},
-        {"BUILD 12 7", "Change terrain type of province 12 / 7"},
-        {"CEDE 12 7 4", "Cede province 12 / 7 to player 4"},
         {"DEF 12 7 F", "Give defensive orders for province 12 / 7 to Frontal assault",
          "DEF 12 7 F "},
-        {"DEF 12 7 F 13 7 U 14 8 C",
-         "Give defensive orders for province 12 / 7 to Frontal assault, for province 13 / 7 to "
-         "Outflank and for province 14 / 8 to Counter attack"},
-        {"ESP 12 7", "Espionage enemy province 12 / 7"},
-        {"ESP 12 7 13 8", "Espionage enemy provinces 12 / 7 and 13 / 8"},
-        {"ESP 12 7 13 8 14 9", "Espionage enemy provinces 12 / 7, 13 / 8 and 14 / 9"},
-        {"LAND 12 7 FO 10 BO 5 N E",
-         "Move through land with 10 Foot soldiers and 5 Bowmen from province 12 / 7 to north "
-         "east "},
-        {"LAND 12 7 P HO 4 GE 1 S", "Move through land with 4 Horsemen and 1 General and tactic "
-                                    "Pincer attack from province 12 / 7 to south "},
-        {"LAND 12 7 AT W W",
-         "Move through land with all troops from province 12 / 7 to west west "},
-        {"SEA 20 5 SH AT E", "Move through sea with all Ships from province 20 / 5 to east "},
-        {"RAID 12 7 HO 6 N", "Conduct a raid from province 12 / 7 with 6 Horsemen to north "},
-        {"RAID 12 7 AT N N", "Conduct a raid from province 12 / 7 with all troops to north north "},
-        {"NAME 12 7 New Haven", "Name province 12 / 7 New Haven"},
-        {"NAME Eric the Red/Bold", "Name king Eric the Red/Bold"},
         {"PLA 12 7 FO", "Place one Foot soldier into province 12 / 7", "PLA 12 7 FO "},
-        {"PLA 12 7 FO 13 7 CA 14 8 SH",
-         "Place one Foot soldier into province 12 / 7, one Castle into province 13 / 7 and one "
-         "Ship into province 14 / 8",
-         "PLA 12 7 FO 13 7 CA 14 8 SH "},
         {"begin", "BEGIN", "BEGIN"},
     };
     for (const auto& c : cases) {
@@ -51,8 +28,6 @@ TEST(ConvertLine, WorkedExamplesConvertBothWays) {
 // Lines read one way only: odd words, missing parts, more groups than a sentence holds.
 TEST(ConvertLine, OddLinesOneWay) {
     const std::pair<const char*, const char*> toNatural[] = {
-        {"LAND 12 7 AT FO 5 N",
-         "Move through land with all troops and 5 Foot soldiers from province 12 / 7 to north "},
         {"RAID 1 1 GE 01", "Conduct a raid from province 1 / 1 with 01 Generals to "},
         {"NAME   Harald \t", "Name king Harald"},
         {"NAME", "Name king "},
@@ -95,10 +70,6 @@ TEST(ConvertLine, LongLinesKeepEveryGroupAndStep) {
     EXPECT_EQ(natural, "Conduct a raid from province 1 / 2 with 1 Foot soldier" + groups + " to" +
                            steps + " ");
     EXPECT_EQ(ConvertLine(natural, false), raw);
-    const std::string sentence =
-        "Move through land with 2 Ships" + groups + " from province 1 / 2 to" + steps;
-    EXPECT_EQ(ConvertLine(sentence, false).size(),
-              std::string("LAND 1 2 SH 2 BO 7 BO 7").size() + 2 * 25000);
 }
 
 } // namespace

@@ -7,10 +7,12 @@ namespace orv::move {
 namespace {
 
 // Every edit, applied and then taken back by the edit it returns, leaves the move as it was;
-// applying the returned edit once more does the edit again.
+// applying the returned edit once more does the edit again. A whole move brings its lines
+// and file name; the display form and folder stay.
 TEST(MoveEdit, EveryEditUndoesAndRedoes) {
     MoveList other = testing::RawMove({"BEGIN", "ESP 9 9", "END", "bye"});
-    other.fileName = "/moves/other.cmd";
+    other.fileName = "/theirs/other.cmd";
+    other.folder = "/theirs";
     const MoveEdit edits[] = {
         MoveEdit::Insert(2, OrderFromRaw("BUILD 4 4")),   MoveEdit::Remove(1),
         MoveEdit::Replace(2, OrderFromRaw("CEDE 1 1 2")), MoveEdit::Move(1, 2),
@@ -25,25 +27,14 @@ TEST(MoveEdit, EveryEditUndoesAndRedoes) {
         const MoveEdit undo = Apply(move, edit);
         const MoveList done = move;
         EXPECT_NE(done, before) << static_cast<int>(edit.kind);
+        EXPECT_EQ(done.form, DisplayForm::Natural);
+        EXPECT_EQ(done.folder, "/moves");
+        EXPECT_EQ(done.fileName, &edit == &edits[5] ? other.fileName : before.fileName);
         const MoveEdit redo = Apply(move, undo);
         EXPECT_EQ(move, before) << static_cast<int>(edit.kind);
         Apply(move, redo);
         EXPECT_EQ(move, done) << static_cast<int>(edit.kind);
     }
-}
-
-TEST(MoveEdit, AWholeMoveKeepsTheDisplayFormAndFolder) {
-    MoveList move;
-    move.form = DisplayForm::Raw;
-    move.folder = "/mine";
-    MoveList loaded = testing::RawMove({"BEGIN", "ALL 3 2", "END"});
-    loaded.fileName = "/theirs/m.cmd";
-    loaded.folder = "/theirs";
-    Apply(move, MoveEdit::WholeMove(loaded));
-    EXPECT_EQ(move.form, DisplayForm::Raw);
-    EXPECT_EQ(move.folder, "/mine");
-    EXPECT_EQ(move.fileName, "/theirs/m.cmd");
-    EXPECT_EQ(move.Lines(), (std::vector<std::string>{"BEGIN", "ALL 3 2", "END"}));
 }
 
 } // namespace

@@ -11,14 +11,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class MoveFile : public report::fixtures::TempFolder {
-  protected:
-    static std::string Read(const std::string& path) {
-        std::string bytes;
-        report::ReadFileBytes(path, bytes);
-        return bytes;
-    }
-};
+using MoveFile = report::fixtures::TempFolder;
 
 // Loading and saving unchanged, in either display form, gives the game master the same
 // orders: what the file holds after a load and a save, or the message when the load is
@@ -45,9 +38,13 @@ TEST_F(MoveFile, LoadAndSaveKeepEveryOrder) {
          "BEGIN\r\nALL 3 2\r\nESP 1 2\r\nEND\r\n"},
         {"orders the sentence cannot hold stay as written",
          "BEGIN\r\nLAND 3 3 FO 1 BO 2 HO 3 GE 1 E\r\nCEDE 2 5 Black Company\r\n"
-         "ALL Sons of Odin 1\r\nDEF 3 3 X 3 2 T\r\nLAND 3 3 FO 2147483648 E\r\nEND\r\n",
+         "ALL Sons of Odin 1\r\nDEF 3 3 X 3 2 T\r\nLAND 3 3 FO 2147483648 E\r\n"
+         "PLA 3 3 FO 4 4 FO 5 5 FO 6 6 FO\r\nLAND 3 3 FO 1 Nowhere\r\nNAME Eric the "
+         "Red/Bold\r\nEND\r\n",
          "BEGIN\r\nLAND 3 3 FO 1 BO 2 HO 3 GE 1 E\r\nCEDE 2 5 Black Company\r\n"
-         "ALL Sons of Odin 1\r\nDEF 3 3 X 3 2 T\r\nLAND 3 3 FO 2147483648 E\r\nEND\r\n"},
+         "ALL Sons of Odin 1\r\nDEF 3 3 X 3 2 T\r\nLAND 3 3 FO 2147483648 E\r\n"
+         "PLA 3 3 FO 4 4 FO 5 5 FO 6 6 FO\r\nLAND 3 3 FO 1 Nowhere\r\nNAME Eric the "
+         "Red/Bold\r\nEND\r\n"},
         {"all Horsemen without a tactic", "BEGIN\r\nLAND 3 3 HO AT E\r\nEND\r\n",
          "BEGIN\r\nLAND 3 3 HO AT E\r\nEND\r\n"},
         {"canonical codes and blanks, LF ends",
@@ -62,9 +59,11 @@ TEST_F(MoveFile, LoadAndSaveKeepEveryOrder) {
             MoveList move;
             move.form = form;
             const MoveResult result = LoadMove(move, Write("in.cmd", c.bytes));
-            const std::string out = (dir / "out.cmd").string();
-            EXPECT_EQ(result.Ok() && SaveMoveAs(move, out).ok ? Read(out) : result.message, c.saved)
-                << c.name;
+            std::string saved = result.message.Bytes();
+            if (result.Ok() && SaveMoveAs(move, (dir / "out.cmd").string()).ok) {
+                report::ReadFileBytes(dir / "out.cmd", saved);
+            }
+            EXPECT_EQ(saved, c.saved) << c.name;
             EXPECT_EQ(move.form, form);
         }
     }
@@ -91,7 +90,7 @@ TEST_F(MoveFile, RefusedLoadKeepsTheOpenMove) {
     for (const auto& c : cases) {
         MoveList move;
         ASSERT_TRUE(LoadMove(move, Write("open.cmd", "BEGIN\r\nALL 3 2\r\nEND\r\n")).Ok());
-        const MoveList before = move;
+        MoveList before = move;
         std::string path = (dir / "no" / "x").string();
         if (c.status == LoadStatus::ReadError) {
             path = Write("huge.cmd", c.bytes);
@@ -103,9 +102,8 @@ TEST_F(MoveFile, RefusedLoadKeepsTheOpenMove) {
         EXPECT_EQ(r.status, c.status) << path;
         EXPECT_EQ(r.message.Bytes(),
                   c.message.empty() ? "File " + path + " not found!" : c.message);
-        EXPECT_EQ(move.Lines(), before.Lines());
-        EXPECT_EQ(move.fileName, before.fileName);
-        EXPECT_EQ(move.folder, FolderOf(path));
+        before.folder = FolderOf(path);
+        EXPECT_EQ(move, before);
     }
 }
 
@@ -115,7 +113,6 @@ TEST_F(MoveFile, ClipboardTextWithoutBegin) {
     const std::pair<const char*, const char*> cases[] = {
         {"LAND 9 9 FO 1 E\r\nPLA 3 3 FO\r\nEND",
          "BEGIN\r\nLAND 9 9 FO 1 E\r\nPLA 3 3 FO \r\nEND\r\n"},
-        {"END\r\nhi", "BEGIN\r\nEND\r\nhi\r\n"},
         {"", "BEGIN\r\nEND\r\n"},
     };
     for (const auto& [text, raw] : cases) {

