@@ -10,7 +10,6 @@ namespace orv::mapview {
 namespace {
 
 using check::MapPoint;
-using check::MoveKind;
 using check::testing::World;
 using report::FootSoldiers;
 using report::Horsemen;
@@ -38,26 +37,23 @@ Drawing Draw(const report::Game& game, const move::MoveList& move) {
     return BuildDrawing(game, move, check::CheckMove(move, game));
 }
 
-// The walk itself and its points are the check's; an arrow adds how its end is shown.
+// The walk itself, its kind and points are the check's; an arrow adds how its end is shown.
 TEST(MapDrawing, ArrowsFollowTheWalkOfTheCheck) {
-    using enum MoveKind;
     const struct {
         const char* order;
-        MoveKind kind;
         PathEnd end;
         const char* stop;
     } rows[] = {
-        {"LAND 2 2 FO 1 E E", LandMove, PathEnd::Arrived, ""},
-        {"LAND 2 2 FO 1 N", LandMove, PathEnd::Stopped,
+        {"LAND 2 2 FO 1 E E", PathEnd::Arrived, ""},
+        {"LAND 2 2 FO 1 N", PathEnd::Stopped,
          "The troops end in this sea province (a sea movement can carry them on)."},
-        {"SEA 1 3 SH 1 N N N", SeaMove, PathEnd::Failed, "Ship moves beyond map boundaries!"},
+        {"SEA 1 3 SH 1 N N N", PathEnd::Failed, "Ship moves beyond map boundaries!"},
     };
     for (const auto& row : rows) {
         const Drawing drawing = Draw(MakeWorld().game, Framed({row.order}));
         ASSERT_EQ(drawing.arrows.size(), 1U) << row.order;
         const Arrow& arrow = drawing.arrows[0];
         EXPECT_EQ(arrow.line, 1U);
-        EXPECT_EQ(arrow.kind, row.kind) << row.order;
         EXPECT_EQ(arrow.end, row.end) << row.order;
         EXPECT_EQ(arrow.stop, row.stop) << row.order;
     }
