@@ -13,18 +13,17 @@ using testing::RunWith;
 using ConvertCommand = report::fixtures::TempFolder;
 
 TEST_F(ConvertCommand, PrintsTheListInEitherForm) {
-    const std::string path =
-        Write("m.cmd", "Subject: turn 12\r\nBEGIN\r\nsea 20 5 sh at e\r\nEND\r\nHello\r\n");
+    const std::string path = Write("m.cmd", "BEGIN\r\nsea 20 5 sh at e\r\nEND\r\n");
     const CliRun natural = RunWith({"convert", path});
     EXPECT_EQ(natural.code, ExitDone);
-    EXPECT_EQ(natural.out, "BEGIN\nMove through sea with all Ships from province 20 / 5 to east \n"
-                           "END\nSend message(s):\nHello\n");
+    EXPECT_EQ(natural.out,
+              "BEGIN\nMove through sea with all Ships from province 20 / 5 to east \nEND\n");
     EXPECT_EQ(natural.err, "");
     EXPECT_EQ(RunWith({"convert", "--to", "natural", path}).out, natural.out);
 
     const CliRun raw = RunWith({"convert", path, "--to", "raw"});
     EXPECT_EQ(raw.code, ExitDone);
-    EXPECT_EQ(raw.out, "BEGIN\nSEA 20 5 SH AT E\nEND\nHello\n");
+    EXPECT_EQ(raw.out, "BEGIN\nSEA 20 5 SH AT E\nEND\n");
 }
 
 // Header lines, a missing BEGIN and the editor's messages are the move file's; the command

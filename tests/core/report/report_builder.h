@@ -53,17 +53,15 @@ inline CellText Land(const std::string& terrain, const std::string& owner = "~~~
     return {terrain, "", troops1, troops2, owner};
 }
 
-// A report with a game settings block, a General Report table and the given extra lines.
+// A report with a game settings block and a General Report table.
 inline std::vector<std::string> ReportLines(const std::vector<std::string>& settings,
-                                            const std::vector<std::string>& rows,
-                                            const std::vector<std::string>& map = {}) {
+                                            const std::vector<std::string>& rows) {
     std::vector<std::string> lines{"Turn report", "", "GAME SPECIFICATION", "------------------"};
     lines.insert(lines.end(), settings.begin(), settings.end());
     lines.insert(lines.end(),
                  {"", "General Report", "==============", "No Tribe Gold ...", "-- -----"});
     lines.insert(lines.end(), rows.begin(), rows.end());
     lines.emplace_back("");
-    lines.insert(lines.end(), map.begin(), map.end());
     return lines;
 }
 

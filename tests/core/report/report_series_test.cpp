@@ -20,7 +20,6 @@ TEST(ReportSeries, SplitsAroundTheLastDigitRunOfTheFileName) {
         {"C:\\game7\\turn.txt", "", ""},
         {"", "", ""},
         {"12.txt", "", ".txt"},
-        {"345", "", ""},
         {"/r/turn12", "/r/turn", ""},
         {"/r/turn12/", "", ""},
     };

@@ -87,8 +87,7 @@ TEST(TribeChoices, NumberPointBlankNameAndBack) {
     AddTribeRow(game, "-7 X 1 2 3 4 5 6 7 8 9 10 11");
     EXPECT_EQ(TribeChoices(game), (std::vector<std::string>{"3. Bold Tribe", "-7. X"}));
     // The name starts two characters after the first point, or at the second character.
-    const std::pair<const char*, const char*> choices[] = {{"3. Bold Tribe", "Bold Tribe"},
-                                                           {"12. St. Ives", "St. Ives"},
+    const std::pair<const char*, const char*> choices[] = {{"12. St. Ives", "St. Ives"},
                                                            {"Bold", "old"},
                                                            {"3.", ""},
                                                            {"3. ", ""},

@@ -1,6 +1,6 @@
 #pragma once
-// A fresh folder per test for reports, moves and settings files, removed afterwards even when a
-// test made parts of it read-only.
+// A fresh folder per test for reports, moves and settings files, removed afterwards. A folder a
+// test makes read-only stays empty, so it goes too.
 
 #include <filesystem>
 #include <fstream>
@@ -22,13 +22,6 @@ class TempFolder : public ::testing::Test {
 
     void TearDown() override {
         std::error_code ec;
-        for (auto it = std::filesystem::recursive_directory_iterator(dir, ec);
-             !ec && it != std::filesystem::recursive_directory_iterator(); it.increment(ec)) {
-            if (it->is_directory(ec)) {
-                std::filesystem::permissions(it->path(), std::filesystem::perms::owner_all,
-                                             std::filesystem::perm_options::add, ec);
-            }
-        }
         std::filesystem::remove_all(dir, ec);
     }
 
