@@ -21,11 +21,7 @@ using orv::move::DisplayForm;
 using orv::move::MoveList;
 
 [[noreturn]] void Fail(const char* what, const MoveList& move) {
-    std::fprintf(stderr, "%s; the move now reads:\n", what);
-    for (std::size_t i = 0; i < move.Size(); ++i) {
-        const std::string_view line = move.Line(i);
-        std::fprintf(stderr, "  [%.*s]\n", static_cast<int>(line.size()), line.data());
-    }
+    std::fprintf(stderr, "%s; the move now reads:\n%s", what, move.RawText().c_str());
     std::abort();
 }
 
