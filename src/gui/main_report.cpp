@@ -228,8 +228,6 @@ void MainWindow::menuItemReinitializeClick() {
         return;
     }
     state_.series = {};
-    state_.seriesButtons.boxVisible = false;
-    ApplySeriesButtons();
     ChooseTribeOrQuit(true);
 }
 

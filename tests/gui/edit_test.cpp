@@ -265,19 +265,6 @@ class EditTest : public QObject {
         const MainFixture again({}, f.configDir.path());
         QVERIFY(!again.form->menuItemShowProblems->isChecked());
     }
-
-    // A file that is no report leaves the report, the goods and the check as they were.
-    void fileThatIsNoReportChangesNothing() {
-        EditFixture f;
-        const QString title = f.form->windowTitle();
-        f.picker.nextFile = f.WriteFile(f.work.filePath(u"notes.txt"_s), "No report here.\r\n");
-        f.form->menuItemLoadReportClick();
-        QCOMPARE(f.notifier.errors.last(),
-                 u"File "_s + f.picker.nextFile + u" is no turn report!"_s);
-        QCOMPARE(f.form->windowTitle(), title);
-        QCOMPARE(f.form->LabelSGoldVal->text(), u"2400"_s);
-        QCOMPARE(f.form->ListBoxProblems->count(), 1);
-    }
 };
 
 } // namespace

@@ -248,14 +248,6 @@ class WindowTest : public QObject {
         QVERIFY(!help.ShowContext(999));
         QVERIFY(!help.ShowTopic(u"nosuchtopic"_s));
     }
-
-    // About shows the memory figures taken at the start, formatted for the reader.
-    void aboutShowsTheFiguresTakenAtStart() {
-        AboutBox about(nullptr, {1234567, 42});
-        about.show();
-        QCOMPARE(about.PhysicalMemoryText(), u"1,234,567 KB"_s);
-        QCOMPARE(about.MemoryInUseText(), u"42%"_s);
-    }
 };
 
 } // namespace

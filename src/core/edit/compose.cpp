@@ -270,10 +270,9 @@ ComposeOutcome ComposeOrderLine(move::MoveList& move, Selection& selected, Inser
         if (selected && *selected >= move.Size()) {
             selected.reset();
         }
-        return {std::move(undo), false};
+        return {std::move(undo)};
     }
-    return {PlaceOrderLine(move, selected, mode, ComposeOrder(kind, fields, move.form)),
-            kind == CommandKind::PlaceUnits};
+    return {PlaceOrderLine(move, selected, mode, ComposeOrder(kind, fields, move.form))};
 }
 
 } // namespace orv::edit

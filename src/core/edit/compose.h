@@ -40,7 +40,6 @@ move::OrderLine ComposeOrder(move::CommandKind kind, const OrderFields& fields,
 
 struct ComposeOutcome {
     std::optional<move::MoveEdit> undo; // takes the change back; none when nothing changed
-    bool updateGoods = false;           // the current goods are to be shown anew
 
     bool Changed() const { return undo.has_value(); }
 };

@@ -9,11 +9,11 @@ namespace {
 using move::MessageKind;
 
 ListEditOutcome Refused(std::string_view text) {
-    return {UserMessage{MessageKind::Error, std::string(text)}, std::nullopt, false};
+    return {UserMessage{MessageKind::Error, std::string(text)}, std::nullopt};
 }
 
 ListEditOutcome Changed(move::MoveEdit undo) {
-    return {std::nullopt, std::move(undo), true};
+    return {std::nullopt, std::move(undo)};
 }
 
 // "BEGIN" and "END" are known by their place, not their text: an order that reads "BEGIN"

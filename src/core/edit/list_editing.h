@@ -26,7 +26,6 @@ Selection SelectionAfterClick(const move::MoveList& move, Selection clicked);
 struct ListEditOutcome {
     std::optional<UserMessage> message; // an error to show; the move is unchanged then
     std::optional<move::MoveEdit> undo; // takes the change back; none when nothing changed
-    bool updateGoods = false;           // the current goods are to be shown anew
 
     bool Changed() const { return undo.has_value(); }
 };

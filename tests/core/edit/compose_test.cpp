@@ -137,9 +137,8 @@ TEST(PlaceOrderLine, PutsTheLineAndSelectsIt) {
     }
 }
 
-// A cancelled dialog changes nothing; an order is written in the display form of the move,
-// and goods are counted again only after a placement.
-TEST(ComposeOrderLine, WritesInTheMoveDisplayFormAndAsksForGoodsAfterPlacements) {
+// A cancelled dialog changes nothing; an order is written in the display form of the move.
+TEST(ComposeOrderLine, WritesInTheMoveDisplayForm) {
     auto move = Move({"BEGIN", "END"}, DisplayForm::Raw);
     Selection selected;
     auto outcome =
@@ -149,9 +148,7 @@ TEST(ComposeOrderLine, WritesInTheMoveDisplayFormAndAsksForGoodsAfterPlacements)
     outcome = ComposeOrderLine(move, selected, Below, CommandKind::PlaceUnits,
                                Groups({{"1", "1", "Castle"}}));
     EXPECT_TRUE(outcome.Changed());
-    EXPECT_TRUE(outcome.updateGoods);
-    outcome = ComposeOrderLine(move, selected, Below, CommandKind::NameKing, King("Bob"));
-    EXPECT_FALSE(outcome.updateGoods);
+    ComposeOrderLine(move, selected, Below, CommandKind::NameKing, King("Bob"));
     EXPECT_EQ(move.Lines(), (Lines{"BEGIN", "PLA 1 1 CA", "NAME Bob", "END"}));
     EXPECT_EQ(selected, 2U);
 }
@@ -166,7 +163,6 @@ TEST(ComposeOrderLine, MessagesReplaceTheBlock) {
     const auto outcome = ComposeOrderLine(move, selected, Above, CommandKind::SendMessages,
                                           MessageFields{MessageBlockText(move, 3)});
     EXPECT_TRUE(outcome.Changed());
-    EXPECT_FALSE(outcome.updateGoods);
     EXPECT_EQ(move.Lines(), lines);
     EXPECT_EQ(selected, 1U);
 

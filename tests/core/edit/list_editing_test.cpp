@@ -86,7 +86,6 @@ TEST(ListEditing, MovesOrDeletesAndSelects) {
         EXPECT_EQ(move.Lines(), Split(c.after ? c.after : c.lines));
         EXPECT_EQ(selected, c.selection);
         EXPECT_EQ(outcome.Changed(), c.after != nullptr);
-        EXPECT_EQ(outcome.updateGoods, c.after != nullptr);
         EXPECT_EQ(outcome.message,
                   c.message ? std::optional(UserMessage{move::MessageKind::Error, c.message})
                             : std::nullopt);
