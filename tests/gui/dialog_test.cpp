@@ -73,10 +73,8 @@ class DialogTest : public QObject {
             "EditX1=3 EditY1=4 ComboBoxType1=Outflank EditX3=5 ComboBoxType3=Outflank", "EditY3");
         row("place: type 2", PlaceUnits, "EditX1=3 EditY1=4 ComboBoxType1=Ship EditX2=5 EditY2=6",
             "ComboBoxType2");
-        row("name province: x", NameProvince, "EditNewName=Ravenhold", "EditX");
         row("name province: name", NameProvince, "EditX=3 EditY=4", "EditNewName");
         row("alliance: status", AlterAllianceStatus, "ComboBoxPlayer=3", "ComboBoxStatus");
-        row("cede: y", CedeProvince, "EditX=3 EditY=-", "EditY");
         row("cede: player", CedeProvince, "EditX=3 EditY=4", "ComboBoxPlayer");
         row("king: name", NameKing, "", "EditName");
         row("message: text", SendMessages, "", "Memo");

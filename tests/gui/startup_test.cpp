@@ -2,7 +2,6 @@
 
 #include "fixture.h"
 
-
 using namespace orv::gui::testing;
 
 namespace {
