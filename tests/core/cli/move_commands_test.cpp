@@ -31,6 +31,8 @@ TEST_F(ConvertCommand, PrintsTheListInEitherForm) {
 TEST_F(ConvertCommand, StandardInputIsReadLikeTheClipboard) {
     EXPECT_EQ(RunWith({"convert", "--to", "raw", "-"}, "BEGIN\rraid 1 2 at n\r\nEND").out,
               "BEGIN\nRAID 1 2 AT N\nEND\n");
+    // A last piece of one byte is read too: "x" is no order.
+    EXPECT_EQ(RunWith({"convert", "-"}, "x").code, ExitFailure);
 }
 
 TEST_F(ConvertCommand, EditorMessagesEndTheWork) {

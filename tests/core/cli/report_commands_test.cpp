@@ -63,6 +63,7 @@ TEST(Arguments, WrongArgumentsGiveTheUsage) {
              {"goods", Example, "--tribe", "Vikings", Move, "--form", "Raw"},
              {"check", Example, "--tribe", "Vikings", Move, "--line", "1"},
              {"check", "--tribe", "Vikings", Move},
+             {"check", "--form", "raw", Example, "--tribe", "Vikings", Move},
              {"check", Example, "--tribe", "Vikings", Move, "--format", "xml"},
              {"check", Example, "--tribe", "Vikings", "-", "-"},
              {"goods", Example, "--tribe", "Vikings", Move, Move},

@@ -48,6 +48,7 @@ TEST(ValidateOrderFields, GivesTheFirstFailedCheckAndItsField) {
         {Place, Groups({{"1", "1", "Bowman"}, {}, {"3", "3", "Ship"}}), nullptr},
         {Spy, Groups({{"1", "", ""}, {"2", "2", ""}}), "You have to enter at least one province!",
          Y},
+        {Spy, Groups({{"1", "y", ""}}), coordinates, Y},
         {Spy, Groups({{"1", "1", ""}, {"4a", "2", ""}}), coordinates, X, 1},
         {Spy, Groups({{"1", "1", ""}, {"4", "", ""}}), nullptr},
         {Place, Groups({{"1", "1", ""}, {"2", "2", "Ship"}}),
