@@ -86,12 +86,12 @@ TEST(MapParser, StatusLetterApostrophesAndTruncatedMetropolis) {
 TEST(MapParser, IsolationLinesBeforeTheMapAndNoMap) {
     TMap map;
     LoadMapFromText(map, Text(Concat({{"In the isolated province 12 / 7 troops starve.",
-                                       "Province 3/2 is isolated.",
+                                       "Province 9/19 is isolated.",
                                        "Your town Birka is isolated by the storm."},
                                       StripLines({{Land("Plains")}}),
                                       {"Province 1/1 is isolated."}})));
     EXPECT_TRUE(map.IsIsolated(12, 7));
-    EXPECT_TRUE(map.IsIsolated(3, 2));
+    EXPECT_TRUE(map.IsIsolated(9, 19));
     EXPECT_FALSE(map.IsIsolated(1, 1));
     EXPECT_EQ(map.width, 1);
     EXPECT_EQ(map.GetTerrain(1, 1), Terrain::Plains);

@@ -43,7 +43,7 @@ TEST(Tokenizer, ReadsTheAcceptedNumberNotation) {
         {"+12", 12},
         {"-7", -7},
         {"$1F", 31},
-        {"x1f", 31},
+        {"x1a", 26},
         {"0XfF", 255},
         {"$FFFFFFFF", -1},
         {"2147483647", 2147483647},
@@ -53,8 +53,8 @@ TEST(Tokenizer, ReadsTheAcceptedNumberNotation) {
         EXPECT_EQ(WordAsNumber(std::string("X ") + word, 2), value) << word;
         EXPECT_TRUE(IsNumber(word)) << word;
     }
-    for (const char* word :
-         {"$100000000", "-$1F", "12a", "x", "-", "2147483648", "99999999999999999999", "", "   "}) {
+    for (const char* word : {"$100000000", "-$1F", "x1g", "12a", "x", "-", "2147483648",
+                             "99999999999999999999", "", "   "}) {
         EXPECT_EQ(WordAsNumber(std::string("X ") + word, 2), NotANumber) << word;
         EXPECT_FALSE(IsNumber(word)) << word;
     }
