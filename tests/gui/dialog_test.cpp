@@ -61,9 +61,6 @@ class DialogTest : public QObject {
                                 << QString::fromLatin1(focus);
         };
         row("land: x", MoveThroughLand, "EditNumber1=2", "EditX");
-        row("land: y", MoveThroughLand, "EditX=3 EditDirection=N", "EditY");
-        row("land: number 1", MoveThroughLand, "EditX=3 EditY=4 EditDirection=N EditNumber2=2",
-            "EditNumber1");
         row("land: type 2", MoveThroughLand,
             "EditX=3 EditY=4 EditDirection=N EditNumber1=1 ComboBoxType1=General EditNumber2=2",
             "ComboBoxType2");

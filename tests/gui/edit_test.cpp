@@ -96,22 +96,6 @@ class EditTest : public QObject {
         QCOMPARE(f.opened, QStringList{u"FormMoveC5"_s});
     }
 
-    // A double click on any line of the message block edits the whole block as one text.
-    void messageBlockIsEditedAsOneText() {
-        EditFixture f("BEGIN\r\nPLA 3 3 FO\r\nEND\r\nOne\r\n\r\nThree\r\n");
-        f.form->ListBoxMove->setCurrentRow(5);
-        QCOMPARE(f.Selected(), 3);
-        f.InDialog([](CommandDialogBase* dialog) {
-            auto* memo = dialog->findChild<QPlainTextEdit*>(u"Memo"_s);
-            QCOMPARE(memo->toPlainText(), u"One\n\nThree\n"_s);
-            memo->setPlainText(u"Four\n\nSix"_s);
-            dialog->ButtonOK->click();
-        });
-        f.form->ListBoxMoveDblClick();
-        QCOMPARE(f.MoveLines().mid(3), Split("Send message(s):|Four||Six"));
-        QCOMPARE(f.form->menuItemUndo->text(), u"Undo Send Messages"_s);
-    }
-
     // The buttons under the move: the lines after, the line selected, the gold after it,
     // or the core's message. Where lines go is the core's. (A placement is shown as the
     // editor writes it, with a blank at its end.)

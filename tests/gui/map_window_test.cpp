@@ -92,8 +92,6 @@ class MapWindowTest : public QObject {
         const int edge = f.map->Canvas()->Geometry().margin + 6;
         QCOMPARE(f.map->ColumnRuler()->NumberAt(f.map->ColumnRuler()->width() - edge), u"12"_s);
         QCOMPARE(f.map->RowRuler()->NumberAt(f.map->RowRuler()->height() - edge), u"8"_s);
-        QTest::keyClicks(f.map, u"---"_s);
-        QVERIFY(f.map->Canvas()->Geometry().tile < start);
         f.map->resize(600, 500);
         QTest::keyClick(f.map, Qt::Key_0);
         QVERIFY(f.map->Canvas()->width() <= 600 && f.map->Canvas()->height() <= 500);

@@ -34,6 +34,11 @@ TEST(ReadOrderLine, FillsTheDialogFields) {
          Movement("1", "1", "", {{"5", "Foot soldier"}}, "N E")},
         {"SEA 20 5 SH 5", CommandKind::MoveThroughSea,
          Movement("20", "5", "", {{"5", "Ship"}}, "")},
+        {"SEA 2 5 SH 5 FO 1 BO 2 HO 3 E", CommandKind::MoveThroughSea, // three groups at most
+         Movement("2", "5", "", {{"5", "Ship"}, {"1", "Foot soldier"}, {"2", "Bowman"}}, "E")},
+        {"Give defensive orders for province 1 / 7 to Outflank and for province 3 / 7 to Outflank",
+         CommandKind::GiveDefensiveOrders,
+         Groups({{"1", "7", "Outflank"}, {"3", "7", "Outflank"}})},
         {"NAME 12 7 Old  Keep ", CommandKind::NameProvince, NamingFields{"12", "7", "Old  Keep"}},
         {"NAME 12 7", CommandKind::NameProvince, NamingFields{"12", "7", ""}},
         {"NAME    ", CommandKind::NameKing, King("")},

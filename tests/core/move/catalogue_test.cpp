@@ -15,6 +15,7 @@ TEST(Catalogue, ListsFollowTheirPositionColumns) {
     EXPECT_EQ(raw[11], "      (Send Message(s))");
     EXPECT_EQ(CommandCaptions(DisplayForm::Natural)[1], "Cede Province");
     EXPECT_EQ(CommandAtPosition(DisplayForm::Natural, 1), CommandKind::CedeProvince);
+    EXPECT_EQ(CommandAtPosition(DisplayForm::Natural, 6), CommandKind::MoveThroughSea);
     EXPECT_EQ(CommandAtPosition(DisplayForm::Natural, 12), std::nullopt);
 }
 

@@ -54,6 +54,7 @@ TEST(ReportReader, TribeRowsTakeNameAndFiguresFromTheRowsEnd) {
     } rows[] = {
         {"1   Black   Company 10 20 3 4 5 6 7 8 99 30 11", "Black Company", 1, 10, 20, 30},
         {"4", "", 4, 0, 0, 0},
+        {"6 Red Fox", "Red", 6, 0, 0, 0}, // the last word stands in the figures' place
         {"5 Iron Wolves 1 2 3 4 5", "Iron Wolves 1 2 3 4", 5, 0, 0, 0},
         {"2 Odin -15 -3 0 0 0 0 0 0 0 -7 0", "Odin", 2, -15, -3, -7},
         {"2 Odin -12a 3k x 0 0 0 0 0 0 $10 0", "Odin", 2, 12, 3, 16}, // leading digits only

@@ -68,5 +68,23 @@ TEST(Views, GlobalOptionsOfEphb) {
     EXPECT_EQ(lines[13], "Maximum orders per move: 25");
 }
 
+// A file name in a message is cut in the middle to 200 characters (counted in UTF-8), an
+// order line to 200 bytes.
+TEST(ShortTexts, CutInTheMiddleTo200Characters) {
+    const auto times = [](std::string_view text, int n) {
+        std::string out;
+        for (int i = 0; i < n; ++i) {
+            out += text;
+        }
+        return out;
+    };
+    const std::string e = "\xC3\xA9"; // one character, two bytes
+    EXPECT_EQ(ShortName(times(e, 200)), times(e, 200));
+    EXPECT_EQ(ShortName(times(e, 201)), times(e, 99) + "\xE2\x80\xA6" + times(e, 100));
+    EXPECT_EQ(ShortName(times("a", 1000)), times("a", 99) + "\xE2\x80\xA6" + times("a", 100));
+    EXPECT_EQ(ShortLine(times("x", 200)), times("x", 200));
+    EXPECT_EQ(ShortLine(times("x", 201)), times("x", 99) + "\x85" + times("x", 100));
+}
+
 } // namespace
 } // namespace orv::report
