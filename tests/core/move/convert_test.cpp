@@ -31,6 +31,7 @@ TEST(ConvertLine, OddLinesOneWay) {
         {"RAID 1 1 GE 01", "Conduct a raid from province 1 / 1 with 01 Generals to "},
         {"NAME   Harald \t", "Name king Harald"},
         {"NAME", "Name king "},
+        {"PLA 1 2 FO 3", "Place one Foot soldier into province 1 / 2 and one ? into province 3 / "},
         {"ESP 12 7 13 8 14 9 15 10", "Espionage enemy provinces 12 / 7, 13 / 8 and 14 / 9"},
         {"hello world", ""},
     };

@@ -52,7 +52,8 @@ TEST_F(MoveFile, LoadAndSaveKeepEveryOrder) {
          "BEGIN\r\nLAND 12 7 FO 10 N E\r\nPLA 3 3 CA \r\nEND\r\n"},
         {"CR CR LF is one line end", "BEGIN\r\r\nALL 3 2\r\r\nEND\r\r\nhi\r\r\n",
          "BEGIN\r\nALL 3 2\r\nEND\r\nhi\r\n"},
-        {"CR alone ends a line", "x\rBEGIN\rESP 1 2\rEND\r", "BEGIN\r\nESP 1 2\r\nEND\r\n"},
+        {"CR alone ends a line; a second BEGIN is kept", "x\rBEGIN\rbegin \rEND\r",
+         "BEGIN\r\nBEGIN\r\nEND\r\n"},
     };
     for (const auto& c : cases) {
         for (const DisplayForm form : {DisplayForm::Natural, DisplayForm::Raw}) {
