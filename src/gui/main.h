@@ -84,7 +84,6 @@ class MainWindow : public QMainWindow {
     MoveDocument* Document() const { return document_; }
     const move::MoveList& Move() const;
     DraftKeeper* Drafts() const { return draft_; }
-    // What the check found for the move as it stands.
     Notifier& Messages() const { return *notifier_; }
     TextWindow* CheckResultWindow() const { return formCheckResult_; }
     TribeDialog* TribeChoice() const { return formInitialize_; }

@@ -47,7 +47,6 @@ class PaintCache {
     // The layers are painted anew at the next redraw: the report or the tribe changed. A
     // change of the zoom is noticed without it.
     void DropLayers();
-    // How many blocks of both layers are kept.
 
   private:
     struct Block {
