@@ -30,8 +30,8 @@ TEST(ReadOrderLine, FillsTheDialogFields) {
         {"Name province 3 / 4", CommandKind::NameProvince, NamingFields{"3", "4", ""}},
         {"LAND 1 1 FO 5 HO AT N", CommandKind::MoveThroughLand,
          Movement("1", "1", "", {{"5", "Foot soldier"}, {"AT", "Horseman"}}, "N")},
-        {"LAND 1 1 FO 5 x N E", CommandKind::MoveThroughLand,
-         Movement("1", "1", "", {{"5", "Foot soldier"}}, "N E")},
+        {"LAND 1 1 FO 5 x E S W", CommandKind::MoveThroughLand,
+         Movement("1", "1", "", {{"5", "Foot soldier"}}, "E S W")},
         {"SEA 20 5 SH 5", CommandKind::MoveThroughSea,
          Movement("20", "5", "", {{"5", "Ship"}}, "")},
         {"SEA 2 5 SH 5 FO 1 BO 2 HO 3 E", CommandKind::MoveThroughSea, // three groups at most
