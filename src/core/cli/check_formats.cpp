@@ -1,6 +1,5 @@
 #include "core/cli/check_formats.h"
 
-#include <algorithm>
 #include <array>
 #include <cstdio>
 
