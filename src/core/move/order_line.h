@@ -4,6 +4,8 @@
 // only when it converts back to the same words, so no display switch, load or save can
 // change what the game master receives.
 
+#include "core/move/order.h"
+
 #include <string>
 #include <string_view>
 
@@ -24,11 +26,6 @@ bool IsEndLine(std::string_view line);
 
 // A frame line "BEGIN" in the same sense.
 bool IsBeginLine(std::string_view line);
-
-// Whether two raw lines give the game master the same order: word for word the same, apart
-// from letter case, blanks between words, and a direction word (an initial part of NORTH,
-// EAST, SOUTH or WEST) written as its initial.
-bool SameOrderWords(std::string_view a, std::string_view b);
 
 // An order line read from a move file or the clipboard: the canonical raw line (upper-case
 // keyword and codes, single blanks, direction initials) when it means the same, otherwise

@@ -1,5 +1,6 @@
 #include "core/report/tokenizer.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace orv::report {
@@ -156,6 +157,27 @@ std::vector<std::size_t> WordStarts(std::string_view line) {
         p = SkipSeparators(line, SkipSpan(line, p));
     }
     return starts;
+}
+
+std::vector<WordSpan> WordSpans(std::string_view line) {
+    constexpr std::size_t limit = std::numeric_limits<std::uint32_t>::max();
+    line = line.substr(0, std::min(line.size(), limit));
+    std::vector<WordSpan> spans;
+    // Runs end in the order their words begin, so one forward pointer finds every run's end
+    // (a line of quotes has as many words as runs reaching to its end).
+    std::size_t runEnd = 0;
+    std::size_t p = SkipSeparators(line, 0);
+    while (p < line.size()) {
+        const std::size_t spanEnd = SkipSpan(line, p);
+        runEnd = std::max(runEnd, p);
+        while (runEnd < line.size() && !IsSeparator(line[runEnd])) {
+            ++runEnd;
+        }
+        spans.push_back({static_cast<std::uint32_t>(p), static_cast<std::uint32_t>(runEnd),
+                         static_cast<std::uint32_t>(spanEnd)});
+        p = SkipSeparators(line, spanEnd);
+    }
+    return spans;
 }
 
 std::string_view RunAt(std::string_view line, std::size_t start) {
