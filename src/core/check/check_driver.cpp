@@ -2,7 +2,6 @@
 
 #include "core/check/movement_rules.h"
 #include "core/check/province_rules.h"
-#include "core/move/words.h"
 
 #include <algorithm>
 #include <optional>
@@ -51,26 +50,45 @@ std::string QuotedOrderLine(std::string_view shownLine) {
     return quoted;
 }
 
-void CheckOrder(std::string_view rawLine, CheckState& state, Messages& messages) {
-    const LineWords words(rawLine);
-    const std::string_view keyword = words.At(1);
+void CheckOrder(const move::Order& order, CheckState& state, Messages& messages) {
+    const std::string_view keyword = order.Word(1);
     if (keyword == "PLA") {
-        CheckPlacement(words, state, messages);
+        CheckPlacement(order, state, messages);
     } else if (keyword == "SEA") {
-        CheckSeaMove(words, state, messages);
+        CheckSeaMove(order, state, messages);
     } else if (keyword == "RAID") {
-        CheckRaid(words, state, messages);
+        CheckRaid(order, state, messages);
     } else if (keyword == "LAND") {
-        CheckLandMove(words, state, messages);
+        CheckLandMove(order, state, messages);
     } else if (keyword == "DEF") {
-        CheckDefence(words, state, messages);
+        CheckDefence(order, state, messages);
     } else if (keyword == "NAME") {
-        CheckNaming(words, state, messages);
+        CheckNaming(order, state, messages);
     } else if (keyword == "CEDE" || keyword == "BUILD") {
-        CheckOwnProvince(words, state, messages);
+        CheckOwnProvince(order, state, messages);
     } else if (keyword == "ESP") {
-        CheckEspionage(words, state, messages);
+        CheckEspionage(order, state, messages);
     }
+}
+
+move::GrammarContext GrammarContextOf(const report::Game& game) {
+    move::GrammarContext context;
+    context.tribes = game.tribes.size();
+    context.ownPlace = game.CurrentTribe() != nullptr ? *game.currentTribe + 1 : 0;
+    context.buildAllowed = game.options.buildOrderActive;
+    return context;
+}
+
+Messages GrammarMessages(const move::Order& order, const move::GrammarContext& context) {
+    Messages messages;
+    if (order.Findings().empty() && order.GetKeyword() != move::Keyword::Build &&
+        order.PlayerWord() == 0) {
+        return messages; // nothing the game could add either
+    }
+    for (const move::GrammarFinding& finding : move::GrammarFindings(order, context)) {
+        messages.push_back(move::GrammarMessage(order, finding));
+    }
+    return messages;
 }
 
 CheckResult CheckMove(const move::MoveList& move, const report::Game& game) {
@@ -88,23 +106,23 @@ CheckResult CheckMove(const move::MoveList& move, const report::Game& game) {
                      TribeKey(game.tribeName),
                      {},
                      &result.traces};
+    const move::GrammarContext grammar = GrammarContextOf(game);
     std::optional<Finding> shortage;
-    Messages messages;
     for (std::size_t i = 1; i < endIndex; ++i) {
-        const std::string& raw = move.Order(i).raw;
+        const move::Order order(move.Order(i).raw);
         const std::size_t walked = result.traces.size();
-        messages.clear();
-        CheckOrder(raw, state, messages);
+        // What does not fit the command comes first, then what the rules find.
+        Messages messages = GrammarMessages(order, grammar);
+        CheckOrder(order, state, messages);
         for (std::size_t t = walked; t < result.traces.size(); ++t) {
             result.traces[t].line = i;
         }
         if (!messages.empty()) {
             result.findings.push_back(
                 {FindingKind::Order, i, std::string(move.Line(i)), std::move(messages)});
-            messages = {};
         }
         // The goods entry names the first order at which gold or wood runs short.
-        result.goods = Pay(result.goods, LineCost(raw));
+        result.goods = Pay(result.goods, LineCost(order));
         if (!shortage && (result.goods.gold < 0 || result.goods.wood < 0)) {
             shortage = Finding{FindingKind::Goods,
                                i,

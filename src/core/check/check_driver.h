@@ -60,8 +60,15 @@ inline constexpr std::string_view MoveSeemsCorrectText = "Move seems to be corre
 // longer than 74.
 std::string QuotedOrderLine(std::string_view shownLine);
 
-// Dispatches one raw order line to the rules of its keyword (compared case-sensitively).
-void CheckOrder(std::string_view rawLine, CheckState& state, Messages& messages);
+// Dispatches one order to the rules of its keyword (compared case-sensitively).
+void CheckOrder(const move::Order& order, CheckState& state, Messages& messages);
+
+// What of the game the grammar of an order needs: the tribe list, the user's place in it and
+// whether BUILD is allowed.
+move::GrammarContext GrammarContextOf(const report::Game& game);
+
+// The messages of what in the order does not fit its command, in the order of its words.
+Messages GrammarMessages(const move::Order& order, const move::GrammarContext& context);
 
 // "Check Move": checks the move's raw orders against the game and quotes each line in the
 // form the move is shown in.

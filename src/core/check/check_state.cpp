@@ -4,10 +4,6 @@
 
 namespace orv::check {
 
-std::int32_t NumberAt(const LineWords& words, int n) {
-    return report::TextAsNumber(words.At(n));
-}
-
 std::string TribeKey(std::string_view tribeName) {
     return report::UpperAscii(tribeName.substr(0, 9));
 }
@@ -20,15 +16,15 @@ bool IsIsolatedOutsideTown(const MoveMap& map, int x, int y) {
     return map.IsIsolated(x, y) && !report::IsTown(map.GetTerrain(x, y));
 }
 
-std::string ProvinceText(const LineWords& words, int k) {
-    std::string text(words.At(k));
+std::string ProvinceText(const move::Order& order, int k) {
+    std::string text(order.Word(k));
     text += '/';
-    text += words.At(k + 1);
+    text += order.Word(k + 1);
     return text;
 }
 
-std::string NotOwnedMessage(const LineWords& words, int k) {
-    return "   You don't own province " + ProvinceText(words, k) + "!";
+std::string NotOwnedMessage(const move::Order& order, int k) {
+    return "   You don't own province " + ProvinceText(order, k) + "!";
 }
 
 } // namespace orv::check

@@ -4,7 +4,7 @@
 // province tests that several rules apply in the same way.
 
 #include "core/check/move_map.h"
-#include "core/move/words.h"
+#include "core/move/order.h"
 #include "core/report/game.h"
 
 #include <cstdint>
@@ -15,12 +15,7 @@
 
 namespace orv::check {
 
-using move::LineWords;
-
 struct PathTrace;
-
-// Word n read as WordAsNumber reads it: NotANumber when it is missing or no number.
-std::int32_t NumberAt(const LineWords& words, int n);
 
 // The (x, y) pairs of every land unit placed so far in the move, as numbers read from
 // the orders (also illegal ones).
@@ -61,9 +56,9 @@ bool IsOwned(const CheckState& state, int x, int y);
 bool IsIsolatedOutsideTown(const MoveMap& map, int x, int y);
 
 // The x word and the y word at k and k + 1 as written, joined by "/".
-std::string ProvinceText(const LineWords& words, int k);
+std::string ProvinceText(const move::Order& order, int k);
 
 // "   You don't own province x/y!" for the words at k and k + 1.
-std::string NotOwnedMessage(const LineWords& words, int k);
+std::string NotOwnedMessage(const move::Order& order, int k);
 
 } // namespace orv::check

@@ -1,6 +1,5 @@
 #include "core/check/goods.h"
 
-#include "core/move/words.h"
 #include "core/report/tokenizer.h"
 
 #include <algorithm>
@@ -47,18 +46,14 @@ Goods StartGoods(const report::Game& game) {
     return tribe == nullptr ? Goods{} : Goods{tribe->Gold(), tribe->Wood()};
 }
 
-Goods LineCost(std::string_view rawLine) {
+Goods LineCost(const move::Order& order) {
     Goods cost;
-    const move::LineWords words(rawLine);
-    if (words.At(1) != "PLA") {
+    if (order.Word(1) != "PLA") {
         return cost;
     }
-    AddCost(cost, words.At(4));
-    if (!words.At(7).empty()) {
-        AddCost(cost, words.At(7));
-        if (!words.At(10).empty()) {
-            AddCost(cost, words.At(10));
-        }
+    // A group's unit word that is missing costs nothing.
+    for (int g = 0; g < 3; ++g) {
+        AddCost(cost, order.Word(order.GroupAt(g).choice));
     }
     return cost;
 }
@@ -73,7 +68,7 @@ Goods ComputeCurrentGoods(const move::MoveList& move, Goods start, std::int64_t 
     const std::int64_t last =
         std::min<std::int64_t>(lastIndex, static_cast<std::int64_t>(move.EndLineIndex()) - 1);
     for (std::int64_t i = 1; i <= last; ++i) {
-        goods = Pay(goods, LineCost(move.Order(static_cast<std::size_t>(i)).raw));
+        goods = Pay(goods, LineCost(move::Order(move.Order(static_cast<std::size_t>(i)).raw)));
     }
     return goods;
 }

@@ -3,6 +3,7 @@
 // from the top of the move down to a given line.
 
 #include "core/move/move_list.h"
+#include "core/move/order.h"
 #include "core/report/game.h"
 
 #include <cstdint>
@@ -26,8 +27,8 @@ std::int32_t WoodCost(std::string_view word);
 // The current tribe's gold and wood; 0 and 0 when there is no current tribe.
 Goods StartGoods(const report::Game& game);
 
-// What one raw line of the move costs: only placement orders cost anything.
-Goods LineCost(std::string_view rawLine);
+// What one order of the move costs: only placement orders cost anything, one unit per group.
+Goods LineCost(const move::Order& order);
 
 // Subtracts cost from goods; the result saturates instead of overflowing.
 Goods Pay(Goods goods, Goods cost);

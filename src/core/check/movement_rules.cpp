@@ -102,16 +102,16 @@ void TestTroop(MoveKind kind, std::string_view unit, std::int32_t n, const MoveM
 // Reads the troop list from word k into slots, testing each unit against the start
 // province. ends tells which word ends the list; the last word of the line never is a unit.
 template <typename EndsList>
-TroopSlots ReadTroops(const LineWords& words, int k, EndsList ends, MoveKind kind,
+TroopSlots ReadTroops(const move::Order& order, int k, EndsList ends, MoveKind kind,
                       const MoveMap& map, int x, int y, Messages& messages,
                       SeaCargo* cargo = nullptr) {
     TroopSlots slots;
-    while (k < words.Count()) {
-        const std::string_view unit = words.At(k);
+    while (k < order.WordCount()) {
+        const std::string_view unit = order.Word(k);
         if (ends(unit)) {
             break;
         }
-        const std::int32_t n = NumberAt(words, k + 1);
+        const std::int32_t n = order.Number(k + 1);
         PutIntoSlot(slots, unit, n);
         if (unit == "AT") {
             k += 1; // the word after "AT" is read as a unit word
@@ -133,34 +133,35 @@ std::int64_t LandUnitsIn(const MoveMap& map, int x, int y) {
 }
 
 // Whether any of the words 4 to 8 is exactly word.
-bool TroopWordsHold(const LineWords& words, std::string_view word) {
+bool TroopWordsHold(const move::Order& order, std::string_view word) {
     for (int k = 4; k <= 8; ++k) {
-        if (words.At(k) == word) {
+        if (order.Word(k) == word) {
             return true;
         }
     }
     return false;
 }
 
-void Walk(CheckState& state, int x, int y, MoveKind kind, const std::string& path,
-          const TroopSlots& slots, Messages& messages) {
+WalkEnd Walk(CheckState& state, int x, int y, MoveKind kind, const std::string& path,
+             const TroopSlots& slots, Messages& messages) {
     PathTrace trace;
-    const PathResult result =
-        WalkPath(state.map, x, y, kind, path, slots, state.traces != nullptr ? &trace : nullptr);
+    const WalkEnd end =
+        WalkPathTo(state.map, x, y, kind, path, slots, state.traces != nullptr ? &trace : nullptr);
     if (state.traces != nullptr) {
         state.traces->push_back(std::move(trace));
     }
-    const std::string_view message = WalkMessage(kind, result);
+    const std::string_view message = WalkMessage(kind, end.result);
     if (!message.empty()) {
         messages.emplace_back(message);
     }
+    return end;
 }
 
 // Reads the start province from words 2 and 3; false, with the message, when it is not
 // on the map.
-bool ReadStart(const LineWords& words, const MoveMap& map, int& x, int& y, Messages& messages) {
-    const std::int32_t wx = NumberAt(words, 2);
-    const std::int32_t wy = NumberAt(words, 3);
+bool ReadStart(const move::Order& order, const MoveMap& map, int& x, int& y, Messages& messages) {
+    const std::int32_t wx = order.Number(2);
+    const std::int32_t wy = order.Number(3);
     if (!map.IsOnMap(wx, wy)) {
         messages.emplace_back(IllegalCoordinatesMessage);
         return false;
@@ -191,32 +192,36 @@ std::string_view WalkMessage(MoveKind kind, PathResult result) {
     return {};
 }
 
-std::string DirectionPath(const LineWords& words) {
-    int first = words.Count() + 1;
-    while (first > 1 && BeginsWithDirection(words.At(first - 1))) {
+int PathBegin(const move::Order& order) {
+    int first = order.WordCount() + 1;
+    while (first > 1 && BeginsWithDirection(order.Word(first - 1))) {
         --first;
     }
+    return first;
+}
+
+std::string DirectionPath(const move::Order& order) {
     std::string path;
-    for (int k = first; k <= words.Count(); ++k) {
+    for (int k = PathBegin(order); k <= order.WordCount(); ++k) {
         if (!path.empty()) {
             path += ' ';
         }
-        path += words.At(k);
+        path += order.Word(k);
     }
     return path;
 }
 
-void CheckSeaMove(const LineWords& words, CheckState& state, Messages& messages) {
-    if (!TroopWordsHold(words, "SH")) {
+void CheckSeaMove(const move::Order& order, CheckState& state, Messages& messages) {
+    if (!TroopWordsHold(order, "SH")) {
         messages.push_back(
             std::string("   You can't move units by sea without ships") +
-            (TroopWordsHold(words, "AT") ? " (Note that AT doesn't include ships)!" : "!"));
+            (TroopWordsHold(order, "AT") ? " (Note that AT doesn't include ships)!" : "!"));
         return;
     }
     MoveMap& map = state.map;
     int x = 0;
     int y = 0;
-    if (!ReadStart(words, map, x, y, messages)) {
+    if (!ReadStart(order, map, x, y, messages)) {
         return;
     }
     if (map.IsIsolated(x, y) && IsOwned(state, x, y) && map.GetGenerals(x, y) == 0 &&
@@ -232,16 +237,16 @@ void CheckSeaMove(const LineWords& words, CheckState& state, Messages& messages)
         return;
     }
     SeaCargo cargo;
-    if (words.Count() >= 4 && words.RestFrom(4).find("AT") != std::string_view::npos) {
+    if (order.WordCount() >= 4 && order.RestFrom(4).find("AT") != std::string_view::npos) {
         cargo.allTroops = true;
         cargo.landUnits = LandUnitsIn(map, x, y);
     }
-    const TroopSlots slots =
-        ReadTroops(words, 4, EndsSeaTroops, MoveKind::SeaMove, map, x, y, messages, &cargo);
+    const TroopSlots slots = ReadTroops(order, order.TroopsBegin(), EndsSeaTroops,
+                                        MoveKind::SeaMove, map, x, y, messages, &cargo);
     if (cargo.landUnits > cargo.shipsMoved) {
         messages.emplace_back("   Not enough ships!");
     }
-    const std::string path = DirectionPath(words);
+    const std::string path = DirectionPath(order);
     if (map.IsSeaMarked(x, y)) {
         messages.emplace_back(
             "   Province is earmarked. These units may move no further by sea this turn!");
@@ -250,52 +255,56 @@ void CheckSeaMove(const LineWords& words, CheckState& state, Messages& messages)
     Walk(state, x, y, MoveKind::SeaMove, path, slots, messages);
 }
 
-void CheckRaid(const LineWords& words, CheckState& state, Messages& messages) {
+void CheckRaid(const move::Order& order, CheckState& state, Messages& messages) {
     MoveMap& map = state.map;
     int x = 0;
     int y = 0;
-    if (!ReadStart(words, map, x, y, messages)) {
+    if (!ReadStart(order, map, x, y, messages)) {
         return;
     }
     if (!IsOwned(state, x, y)) {
-        messages.push_back(NotOwnedMessage(words, 2));
+        messages.push_back(NotOwnedMessage(order, 2));
         return;
     }
     if (map.IsIsolated(x, y)) {
         messages.emplace_back(IsolatedMessage);
         return;
     }
-    const TroopSlots slots =
-        ReadTroops(words, 4, EndsRaidTroops, MoveKind::RaidMove, map, x, y, messages);
-    Walk(state, x, y, MoveKind::RaidMove, DirectionPath(words), slots, messages);
+    const TroopSlots slots = ReadTroops(order, order.TroopsBegin(), EndsRaidTroops,
+                                        MoveKind::RaidMove, map, x, y, messages);
+    Walk(state, x, y, MoveKind::RaidMove, DirectionPath(order), slots, messages);
 }
 
-void CheckLandMove(const LineWords& words, CheckState& state, Messages& messages) {
+void CheckLandMove(const move::Order& order, CheckState& state, Messages& messages) {
     MoveMap& map = state.map;
     int x = 0;
     int y = 0;
-    if (!ReadStart(words, map, x, y, messages)) {
+    if (!ReadStart(order, map, x, y, messages)) {
         return;
     }
     const bool atSea = map.GetTerrain(x, y) == report::Terrain::Sea;
     if (!IsOwned(state, x, y) && !atSea) {
         // A foreign start province is reported, but the troops are still tested and moved.
-        messages.push_back(NotOwnedMessage(words, 2));
+        messages.push_back(NotOwnedMessage(order, 2));
     } else if (map.IsIsolated(x, y) && map.GetGenerals(x, y) == 0 &&
                !report::IsTown(map.GetTerrain(x, y))) {
         messages.emplace_back(IsolatedMessage);
         return;
     }
-    const int firstTroopWord = move::IsTacticWord(words.At(4)) ? 5 : 4;
-    const TroopSlots slots =
-        ReadTroops(words, firstTroopWord, EndsLandTroops, MoveKind::LandMove, map, x, y, messages);
-    const std::string path = DirectionPath(words);
+    const TroopSlots slots = ReadTroops(order, order.TroopsBegin(), EndsLandTroops,
+                                        MoveKind::LandMove, map, x, y, messages);
+    const std::string path = DirectionPath(order);
     if (map.IsLandMarked(x, y)) {
         messages.emplace_back(
             "   Province is earmarked. These units may move no further over land this turn!");
         return;
     }
-    Walk(state, x, y, MoveKind::LandMove, path, slots, messages);
+    const WalkEnd end = Walk(state, x, y, MoveKind::LandMove, path, slots, messages);
+    // The troops stay in the sea province they stepped into; the steps after it are lost.
+    const int steps = order.WordCount() + 1 - PathBegin(order);
+    if (end.result == PathResult::PathEnteredSea && end.steps < steps) {
+        messages.push_back(move::SeaEndMessage(end.at.x, end.at.y));
+    }
 }
 
 } // namespace orv::check

@@ -5,23 +5,26 @@
 
 #include "core/check/check_state.h"
 #include "core/check/walk_path.h"
-#include "core/move/words.h"
+#include "core/move/order.h"
 
 #include <string>
 #include <string_view>
 
 namespace orv::check {
 
-void CheckSeaMove(const LineWords& words, CheckState& state, Messages& messages);
-void CheckRaid(const LineWords& words, CheckState& state, Messages& messages);
-void CheckLandMove(const LineWords& words, CheckState& state, Messages& messages);
+void CheckSeaMove(const move::Order& order, CheckState& state, Messages& messages);
+void CheckRaid(const move::Order& order, CheckState& state, Messages& messages);
+void CheckLandMove(const move::Order& order, CheckState& state, Messages& messages);
 
 // The message a movement of a kind gives for the result of its walk; empty when it gives
 // none (a land movement that steps into the sea simply ends there).
 std::string_view WalkMessage(MoveKind kind, PathResult result);
 
-// The direction words at the end of the line (each beginning with E, N, S or W), in line
-// order, joined by single blanks; empty when the last word is none.
-std::string DirectionPath(const LineWords& words);
+// The first word of the path the movement rules walk: going back from the last word, the
+// words that begin with E, N, S or W; one past the last word when the last is none.
+int PathBegin(const move::Order& order);
+
+// The words of the path from PathBegin on, in line order, joined by single blanks.
+std::string DirectionPath(const move::Order& order);
 
 } // namespace orv::check

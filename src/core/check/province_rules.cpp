@@ -27,40 +27,40 @@ void BookPlacedUnit(MoveMap& map, int x, int y, std::string_view unit) {
 }
 
 // The first placement test that fails for a triple at a legal province, or empty text.
-std::string PlacementFault(const LineWords& words, int k, const CheckState& state, int x, int y,
+std::string PlacementFault(const move::Order& order, int k, const CheckState& state, int x, int y,
                            std::string_view unit) {
     const MoveMap& map = state.map;
     if (IsIsolatedOutsideTown(map, x, y)) {
         return std::string(IsolatedMessage);
     }
     if (map.GetTerrain(x, y) == report::Terrain::Sea) {
-        return "   Province " + ProvinceText(words, k) + " is a sea province!";
+        return "   Province " + ProvinceText(order, k) + " is a sea province!";
     }
     if (!IsOwned(state, x, y)) {
-        return NotOwnedMessage(words, k);
+        return NotOwnedMessage(order, k);
     }
     if (!map.IsHomeProvince(x, y) && unit != "CA" && state.options.placeInHomeProvincesOnly) {
-        return "   Province " + ProvinceText(words, k) + " is no home (original) province!";
+        return "   Province " + ProvinceText(order, k) + " is no home (original) province!";
     }
     if (map.IsIsolated(x, y)) {
-        return "   Province " + ProvinceText(words, k) + " is isolated!";
+        return "   Province " + ProvinceText(order, k) + " is isolated!";
     }
     if (unit == "SH" && !map.IsCoastal(x, y)) {
-        return "   Province " + ProvinceText(words, k) + " is no coastal province!";
+        return "   Province " + ProvinceText(order, k) + " is no coastal province!";
     }
     return {};
 }
 
 // Coordinates, ownership and isolation (towns exempt) of the province at words k, k + 1;
 // the first that fails gives its message.
-void CheckOwnedProvinceAt(const LineWords& words, int k, const CheckState& state,
+void CheckOwnedProvinceAt(const move::Order& order, int k, const CheckState& state,
                           Messages& messages) {
-    const std::int32_t x = NumberAt(words, k);
-    const std::int32_t y = NumberAt(words, k + 1);
+    const std::int32_t x = order.Number(k);
+    const std::int32_t y = order.Number(k + 1);
     if (!state.map.IsOnMap(x, y)) {
         messages.emplace_back(IllegalCoordinatesMessage);
     } else if (!IsOwned(state, x, y)) {
-        messages.push_back(NotOwnedMessage(words, k));
+        messages.push_back(NotOwnedMessage(order, k));
     } else if (IsIsolatedOutsideTown(state.map, x, y)) {
         messages.emplace_back(IsolatedMessage);
     }
@@ -68,40 +68,43 @@ void CheckOwnedProvinceAt(const LineWords& words, int k, const CheckState& state
 
 enum class Ownership : std::uint8_t { Own, Foreign };
 
-// Up to three provinces whose x words stand at 2, 2 + step and 2 + 2 * step; an x word that
-// is not a number ends the list. Each must be on the map and owned as wanted.
-void CheckListedProvinces(const LineWords& words, int step, Ownership wanted,
-                          const CheckState& state, Messages& messages) {
-    for (int k = 2; k <= 2 + 2 * step; k += step) {
-        const std::int32_t x = NumberAt(words, k);
+// The three provinces of the order's groups; an x word that is not a number ends the list.
+// Each must be on the map and owned as wanted.
+void CheckListedProvinces(const move::Order& order, Ownership wanted, const CheckState& state,
+                          Messages& messages) {
+    for (int g = 0; g < 3; ++g) {
+        const int k = order.GroupAt(g).x;
+        const std::int32_t x = order.Number(k);
         if (x == report::NotANumber) {
             return;
         }
-        const std::int32_t y = NumberAt(words, k + 1);
+        const std::int32_t y = order.Number(k + 1);
         if (!state.map.IsOnMap(x, y)) {
             messages.emplace_back(IllegalCoordinatesMessage);
         } else if (IsOwned(state, x, y) != (wanted == Ownership::Own)) {
             messages.push_back(wanted == Ownership::Own
-                                   ? NotOwnedMessage(words, k)
-                                   : "   You own province " + ProvinceText(words, k) + "!");
+                                   ? NotOwnedMessage(order, k)
+                                   : "   You own province " + ProvinceText(order, k) + "!");
         }
     }
 }
 
 } // namespace
 
-void CheckPlacement(const LineWords& words, CheckState& state, Messages& messages) {
-    for (int k = 2; k <= 8; k += 3) {
-        const std::int32_t x = NumberAt(words, k);
+void CheckPlacement(const move::Order& order, CheckState& state, Messages& messages) {
+    for (int g = 0; g < 3; ++g) {
+        const move::Order::Group group = order.GroupAt(g);
+        const int k = group.x;
+        const std::int32_t x = order.Number(k);
         if (x == report::NotANumber) {
             return;
         }
-        const std::int32_t y = NumberAt(words, k + 1);
-        const std::string_view unit = words.At(k + 2);
+        const std::int32_t y = order.Number(k + 1);
+        const std::string_view unit = order.Word(group.choice);
         if (!state.map.IsOnMap(x, y)) {
             messages.emplace_back(IllegalCoordinatesMessage);
         } else {
-            std::string fault = PlacementFault(words, k, state, x, y, unit);
+            std::string fault = PlacementFault(order, k, state, x, y, unit);
             if (!fault.empty()) {
                 messages.push_back(std::move(fault));
             }
@@ -109,7 +112,7 @@ void CheckPlacement(const LineWords& words, CheckState& state, Messages& message
         }
         if (unit != "SH") {
             if (state.placedLandUnits.Contains(x, y)) {
-                messages.push_back("   Province " + ProvinceText(words, k) +
+                messages.push_back("   Province " + ProvinceText(order, k) +
                                    ": One land unit per province is the limit!");
             }
             state.placedLandUnits.Append(x, y);
@@ -117,24 +120,24 @@ void CheckPlacement(const LineWords& words, CheckState& state, Messages& message
     }
 }
 
-void CheckDefence(const LineWords& words, const CheckState& state, Messages& messages) {
-    CheckListedProvinces(words, 3, Ownership::Own, state, messages);
+void CheckDefence(const move::Order& order, const CheckState& state, Messages& messages) {
+    CheckListedProvinces(order, Ownership::Own, state, messages);
 }
 
-void CheckNaming(const LineWords& words, const CheckState& state, Messages& messages) {
+void CheckNaming(const move::Order& order, const CheckState& state, Messages& messages) {
     // NAME with a name in place of coordinates names the king: nothing to check.
-    if (!report::IsNumber(words.At(2))) {
+    if (order.Kind() != move::CommandKind::NameProvince) {
         return;
     }
-    CheckOwnedProvinceAt(words, 2, state, messages);
+    CheckOwnedProvinceAt(order, 2, state, messages);
 }
 
-void CheckOwnProvince(const LineWords& words, const CheckState& state, Messages& messages) {
-    CheckOwnedProvinceAt(words, 2, state, messages);
+void CheckOwnProvince(const move::Order& order, const CheckState& state, Messages& messages) {
+    CheckOwnedProvinceAt(order, 2, state, messages);
 }
 
-void CheckEspionage(const LineWords& words, const CheckState& state, Messages& messages) {
-    CheckListedProvinces(words, 2, Ownership::Foreign, state, messages);
+void CheckEspionage(const move::Order& order, const CheckState& state, Messages& messages) {
+    CheckListedProvinces(order, Ownership::Foreign, state, messages);
 }
 
 } // namespace orv::check

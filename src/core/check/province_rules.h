@@ -4,15 +4,15 @@
 // terrain change. Each appends its findings about one raw order line to messages.
 
 #include "core/check/check_state.h"
-#include "core/move/words.h"
+#include "core/move/order.h"
 
 namespace orv::check {
 
-void CheckPlacement(const LineWords& words, CheckState& state, Messages& messages);
-void CheckDefence(const LineWords& words, const CheckState& state, Messages& messages);
-void CheckNaming(const LineWords& words, const CheckState& state, Messages& messages);
+void CheckPlacement(const move::Order& order, CheckState& state, Messages& messages);
+void CheckDefence(const move::Order& order, const CheckState& state, Messages& messages);
+void CheckNaming(const move::Order& order, const CheckState& state, Messages& messages);
 // CEDE and BUILD: one province that must be the user's and not isolated.
-void CheckOwnProvince(const LineWords& words, const CheckState& state, Messages& messages);
-void CheckEspionage(const LineWords& words, const CheckState& state, Messages& messages);
+void CheckOwnProvince(const move::Order& order, const CheckState& state, Messages& messages);
+void CheckEspionage(const move::Order& order, const CheckState& state, Messages& messages);
 
 } // namespace orv::check

@@ -93,11 +93,6 @@ MapPoint Step(MapPoint at, char direction) {
     }
 }
 
-struct WalkEnd {
-    PathResult result = PathResult::PathOk;
-    MapPoint at;
-};
-
 // Follows the direction words while move points last and the terrain lets the kind pass.
 WalkEnd FollowPath(const MoveMap& map, MapPoint start, MoveKind kind, std::string_view path,
                    int budget, PathTrace* trace) {
@@ -108,6 +103,7 @@ WalkEnd FollowPath(const MoveMap& map, MapPoint start, MoveKind kind, std::strin
             break;
         }
         end.at = Step(end.at, path[word]);
+        ++end.steps;
         const auto record = [trace, &end](int left) {
             if (trace != nullptr) {
                 trace->points.push_back(end.at);
@@ -153,6 +149,11 @@ std::int32_t TroopsIn(const MoveMap& map, int x, int y, TroopKind kind) {
 
 PathResult WalkPath(MoveMap& map, int x, int y, MoveKind kind, std::string_view path,
                     const TroopSlots& slots, PathTrace* trace) {
+    return WalkPathTo(map, x, y, kind, path, slots, trace).result;
+}
+
+WalkEnd WalkPathTo(MoveMap& map, int x, int y, MoveKind kind, std::string_view path,
+                   const TroopSlots& slots, PathTrace* trace) {
     const MovingCounts counts = TakeOutOfStart(map, x, y, slots);
     if (trace != nullptr) {
         trace->kind = kind;
@@ -168,7 +169,7 @@ PathResult WalkPath(MoveMap& map, int x, int y, MoveKind kind, std::string_view 
     }
     // After a step off the map the troops are lost and no province is earmarked.
     if (end.result == PathResult::PathOffMap) {
-        return end.result;
+        return end;
     }
     for (std::size_t k = 0; k < movingKinds.size(); ++k) {
         map.Add(end.at.x, end.at.y, movingKinds[k].kind, counts[k], false);
@@ -178,7 +179,7 @@ PathResult WalkPath(MoveMap& map, int x, int y, MoveKind kind, std::string_view 
     } else if (kind == MoveKind::LandMove) {
         map.SetLandMark(end.at.x, end.at.y);
     }
-    return end.result;
+    return end;
 }
 
 } // namespace orv::check

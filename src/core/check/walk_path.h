@@ -55,6 +55,14 @@ struct PathTrace {
     bool operator==(const PathTrace&) const = default;
 };
 
+// Where a walk ended and how: the province the last step entered (the failing one
+// included), and the number of direction words it took.
+struct WalkEnd {
+    PathResult result = PathResult::PathOk;
+    MapPoint at;
+    int steps = 0;
+};
+
 // What the province holds of a kind that moves, after the orders checked so far (0 for
 // castles, which never move).
 std::int32_t TroopsIn(const MoveMap& map, int x, int y, report::TroopKind kind);
@@ -64,5 +72,9 @@ std::int32_t TroopsIn(const MoveMap& map, int x, int y, report::TroopKind kind);
 // given, the provinces passed.
 PathResult WalkPath(MoveMap& map, int x, int y, MoveKind kind, std::string_view path,
                     const TroopSlots& slots, PathTrace* trace = nullptr);
+
+// The same walk, telling where it ended.
+WalkEnd WalkPathTo(MoveMap& map, int x, int y, MoveKind kind, std::string_view path,
+                   const TroopSlots& slots, PathTrace* trace = nullptr);
 
 } // namespace orv::check

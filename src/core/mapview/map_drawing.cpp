@@ -2,7 +2,7 @@
 
 #include "core/check/check_driver.h"
 #include "core/check/movement_rules.h"
-#include "core/move/words.h"
+#include "core/move/order.h"
 #include "core/report/tokenizer.h"
 
 #include <algorithm>
@@ -68,55 +68,46 @@ void AddMessages(const check::Finding& finding, std::string& to) {
     }
 }
 
-// The provinces named by (x, y) groups of an order from word first on, group words apart.
-template <typename Each>
-void ForEachProvince(const move::LineWords& words, int first, int groupWords, Each each) {
-    for (int k = first; k + 1 <= words.Count(); k += groupWords) {
-        const std::int32_t x = check::NumberAt(words, k);
-        const std::int32_t y = check::NumberAt(words, k + 1);
-        if (report::IsInGrid(x, y)) {
-            each(MapPoint{x, y}, k);
-        }
-    }
-}
-
 // The characters of a tribe's name an owner cell of the report holds.
 constexpr std::size_t CellWidth = 9;
 
-// A step between groups longer than any line: the order names one province only.
-constexpr int OnlyOneProvince = 1000;
-
-void AddMarks(std::string_view rawLine, std::size_t line, std::vector<Mark>& marks) {
-    const move::LineWords words(rawLine);
-    const std::string_view keyword = words.At(1);
-    // The label's first letters, then the word a group holds at an offset (none when 0).
-    const auto labelled = [&words](std::string_view prefix, int offset) {
-        return [&words, prefix, offset](int k) {
-            std::string label(prefix);
-            if (offset > 0) {
-                label += words.At(k + offset);
+// The provinces an order names without moving troops, each with the few characters drawn
+// on it: the groups of PLA, DEF and ESP as the check reads them (an x word that is no number
+// ends them), the one province of NAME, CEDE and BUILD.
+void AddMarks(const move::Order& order, std::size_t line, std::vector<Mark>& marks) {
+    const auto add = [&](MarkKind kind, int x, std::string label) {
+        const std::int32_t px = order.Number(x);
+        const std::int32_t py = order.Number(x + 1);
+        if (report::IsInGrid(px, py)) {
+            marks.push_back(Mark{line, kind, MapPoint{px, py}, std::move(label)});
+        }
+    };
+    const auto groups = [&](MarkKind kind, std::string_view prefix) {
+        for (int g = 0; g < 3; ++g) {
+            const move::Order::Group group = order.GroupAt(g);
+            if (order.Number(group.x) == report::NotANumber) {
+                return;
             }
-            return label;
-        };
+            std::string label(prefix);
+            if (group.choice != 0) {
+                label += order.Word(group.choice);
+            }
+            add(kind, group.x, std::move(label));
+        }
     };
-    const auto add = [&](MarkKind kind, int groupWords, auto label) {
-        ForEachProvince(words, 2, groupWords, [&](MapPoint at, int k) {
-            marks.push_back(Mark{line, kind, at, label(k)});
-        });
-    };
+    const std::string_view keyword = order.Word(1);
     if (keyword == "PLA") {
-        add(MarkKind::Placement, 3, labelled("+", 2));
+        groups(MarkKind::Placement, "+");
     } else if (keyword == "DEF") {
-        add(MarkKind::Defence, 3, labelled("D", 2));
+        groups(MarkKind::Defence, "D");
     } else if (keyword == "ESP") {
-        add(MarkKind::Espionage, 2, labelled("ESP", 0));
-    } else if (keyword == "NAME" && words.Count() >= 3 &&
-               check::NumberAt(words, 2) != report::NotANumber) {
-        add(MarkKind::Naming, OnlyOneProvince, labelled("NAME", 0));
+        groups(MarkKind::Espionage, "ESP");
+    } else if (keyword == "NAME" && order.Kind() == move::CommandKind::NameProvince) {
+        add(MarkKind::Naming, 2, "NAME");
     } else if (keyword == "CEDE") {
-        add(MarkKind::Cession, OnlyOneProvince, labelled("CEDE", 0));
+        add(MarkKind::Cession, 2, "CEDE");
     } else if (keyword == "BUILD") {
-        add(MarkKind::Building, OnlyOneProvince, labelled("BUILD", 0));
+        add(MarkKind::Building, 2, "BUILD");
     }
 }
 
@@ -243,12 +234,29 @@ Drawing BuildDrawing(const report::Game& game, const move::MoveList& move,
         }
         AddMessages(finding, drawing.lineMessages[finding.line]);
     }
+    std::vector<bool> malformed(move.Size(), false);
+    for (std::size_t i = 1; i < move.EndLineIndex(); ++i) {
+        const move::Order order(move.Order(i).raw);
+        AddMarks(order, i, drawing.marks);
+        const move::Keyword keyword = order.GetKeyword();
+        const bool movement = keyword == move::Keyword::Land || keyword == move::Keyword::Sea ||
+                              keyword == move::Keyword::Raid;
+        if (movement && !order.Findings().empty()) {
+            malformed[i] = true;
+            const std::int32_t x = order.Number(2);
+            const std::int32_t y = order.Number(3);
+            if (report::IsInGrid(x, y)) {
+                drawing.unwalked.push_back(
+                    {i, MapPoint{x, y},
+                     check::OneLineMessage(move::GrammarMessage(order, order.Findings().front()))});
+            }
+        }
+    }
     drawing.arrows.reserve(check.traces.size());
     for (const check::PathTrace& trace : check.traces) {
-        drawing.arrows.push_back(ArrowOf(trace));
-    }
-    for (std::size_t i = 1; i < move.EndLineIndex(); ++i) {
-        AddMarks(move.Order(i).raw, i, drawing.marks);
+        if (trace.line >= malformed.size() || !malformed[trace.line]) {
+            drawing.arrows.push_back(ArrowOf(trace));
+        }
     }
 
     AddTiles(game, drawing);
@@ -325,6 +333,14 @@ std::string ProvinceDetails(const Drawing& drawing, int x, int y) {
             text += std::to_string(arrow.line);
             text += ": ";
             text += arrow.stop;
+        }
+    }
+    for (const Unwalked& movement : drawing.unwalked) {
+        if (movement.at.x == x && movement.at.y == y) {
+            text += "\nLine ";
+            text += std::to_string(movement.line);
+            text += ": no path drawn: ";
+            text += movement.why;
         }
     }
     return text;

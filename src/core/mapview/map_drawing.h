@@ -75,12 +75,21 @@ struct Mark {
     std::string label; // a few characters drawn on the province
 };
 
+// A movement whose words do not make a well-formed order: no path is drawn for it, and its
+// start province says why.
+struct Unwalked {
+    std::size_t line = 0;
+    check::MapPoint at;
+    std::string why; // the first thing that does not fit, as the check says it
+};
+
 struct Drawing {
     int width = 0;           // provinces across, at most 50
     int height = 0;          // provinces down, at most 50
     std::vector<Tile> tiles; // row by row from the top
     std::vector<Arrow> arrows;
     std::vector<Mark> marks;
+    std::vector<Unwalked> unwalked;
     std::vector<std::string> lineMessages; // the check's messages per move line, joined
     // The order a dialog is composing, walked in a copy of the move: its paths and messages.
     std::vector<Arrow> preview;
@@ -113,8 +122,8 @@ Drawing BuildDrawing(const report::Game& game, const move::MoveList& move,
 void SetPreview(Drawing& drawing, const check::CheckResult& check, std::size_t line);
 
 // The lines shown when the pointer rests on a province, joined by '\n': the owner's full
-// name, and why every path that ended early ended there (or beyond the map from there);
-// empty outside the map.
+// name, why every path that ended early ended there (or beyond the map from there), and why
+// a movement from there draws no path; empty outside the map.
 std::string ProvinceDetails(const Drawing& drawing, int x, int y);
 
 } // namespace orv::mapview

@@ -56,6 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
             "EntriesNameAndQuoteTheirLine",
             {"BEGIN", "ALL 3 2", "PLA 4 4 FO 0 1 CA", "DEF 2 2 F", "ESP 2 2", "END", "PLA 0 0 FO"},
             ErrorsFound,
+            "Error in line 1 \"ALL 3 2\":\r\n   There is no player 3!\r\n"
             "Error in line 2 \"PLA 4 4 FO 0 1 CA\":\r\n   You don't own province "
             "4/4!\r\nError in line 2 \"PLA 4 4 FO 0 1 CA\":\r\n" +
                 illegal + "Error in line 4 \"ESP 2 2\":\r\n   You own province 2/2!\r\n"},

@@ -51,7 +51,7 @@ TEST(Goods, OnlyTheUnitWordsOfAPlacementCount) {
              Row{"PLA 1 1 GE 2 2 XX 3 3 BO", {6, 0}},
              Row{"pla 1 1 FO", {0, 0}},
          }) {
-        EXPECT_EQ(LineCost(row.line), row.cost) << row.line;
+        EXPECT_EQ(LineCost(move::Order(row.line)), row.cost) << row.line;
     }
 }
 

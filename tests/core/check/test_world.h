@@ -70,7 +70,7 @@ inline Messages RunOrders(World& w, const std::vector<std::string>& orders) {
         MoveMap(w.game.map, w.changes), w.game.options, TribeKey(w.game.tribeName), {}};
     Messages messages;
     for (const std::string& order : orders) {
-        CheckOrder(order, state, messages);
+        CheckOrder(move::Order(order), state, messages);
     }
     return messages;
 }

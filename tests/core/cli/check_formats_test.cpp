@@ -94,6 +94,7 @@ TEST(CheckFormats, GnuLinesPointAtTheLinesOfTheFile) {
     EXPECT_EQ(run.code, ExitCheckFoundErrors);
     EXPECT_EQ(run.out, "-:4: error: Not enough bowmen in province!\n"
                        "-:4: error: Move points exceeded!\n"
+                       "-:5: error: Unknown troop type \"x\\\xE9!\n"
                        "-:5: error: Illegal province coordinates!\n");
     // The goods entry points at END.
     const CliRun goods = RunWith({"check", report, "--tribe", "nobody", "-", "--format", "gnu"},
@@ -113,9 +114,11 @@ TEST(CheckFormats, JsonReadsBackWithEveryFinding) {
     EXPECT_EQ(json["findings.1.line"], "5");
     EXPECT_EQ(json["findings.1.index"], "2");
     EXPECT_EQ(json["findings.1.order"], "PLA 99 9 \"x\\\xC3\xA9");
-    EXPECT_EQ(json["findings.1.messages.0"], "Illegal province coordinates!");
+    EXPECT_EQ(json["findings.1.messages.0"], "Unknown troop type \"x\\\xC3\xA9!");
+    EXPECT_EQ(json["findings.1.messages.1"], "Illegal province coordinates!");
     EXPECT_TRUE(json.Has("findings.0.messages.1"));
-    EXPECT_FALSE(json.Has("findings.0.messages.2") || json.Has("findings.2.line"));
+    EXPECT_FALSE(json.Has("findings.0.messages.2") || json.Has("findings.1.messages.2") ||
+                 json.Has("findings.2.line"));
     EXPECT_EQ(Utf8FromWindows1252("\x80\xE9\x81"), "\xE2\x82\xAC\xC3\xA9\xC2\x81");
 }
 

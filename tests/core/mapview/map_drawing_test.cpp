@@ -132,7 +132,8 @@ TEST(MapDrawing, PreviewTakesTheLineOfTheCheckedCopyAlone) {
     EXPECT_EQ(drawing.previewMessages, "   Move points exceeded!\n");
     SetPreview(drawing, check::CheckMove(copy, MakeWorld().game), 3);
     EXPECT_TRUE(drawing.preview.empty());
-    EXPECT_EQ(drawing.previewMessages, "   Illegal province coordinates!\n");
+    EXPECT_EQ(drawing.previewMessages, "   Unknown troop type X!\n   Order is incomplete!\n"
+                                       "   Illegal province coordinates!\n");
 }
 
 TEST(MapDrawing, DetailsTellTheProvinceAndTheFailuresThere) {
