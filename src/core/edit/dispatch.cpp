@@ -45,8 +45,13 @@ DialogDecision DecideCommandDialog(bool newOrder, const CommandsListState& comma
     if (!move.IsOrderLine(*selectedLine)) {
         return decision;
     }
-    if (auto order = ReadMoveOrder(move, *selectedLine)) {
-        decision.dialog = DialogRequest{order->kind, commands.form, std::move(order->fields)};
+    const move::Order order(move.Order(*selectedLine).raw);
+    if (auto read = ReadOrder(order)) {
+        if (DialogHoldsWhole(order, *read)) {
+            decision.dialog = DialogRequest{read->kind, commands.form, std::move(read->fields)};
+        } else {
+            decision.orderText = *selectedLine;
+        }
     }
     return decision;
 }

@@ -44,6 +44,9 @@ struct DialogRequest {
 struct DialogDecision {
     std::optional<UserMessage> message;  // shown first
     std::optional<DialogRequest> dialog; // opened after the message
+    // An order its dialog cannot hold whole, opened in the order text editor instead: its
+    // line.
+    std::optional<std::size_t> orderText;
 
     bool operator==(const DialogDecision&) const = default;
 };
@@ -51,7 +54,8 @@ struct DialogDecision {
 // What opening a command dialog does, for a new order (the commands list's entry, put above
 // or below the selected line) or an edit of the selected move line.
 // An edit warns about a disallowed BUILD chosen in the commands list and goes on; a line
-// that holds no order opens nothing and says nothing.
+// that holds no order opens nothing and says nothing; an order with words its dialog has no
+// field for opens in the order text editor, so no word is dropped.
 DialogDecision DecideCommandDialog(bool newOrder, const CommandsListState& commands,
                                    bool buildOrderActive, const move::MoveList& move,
                                    Selection selectedLine);

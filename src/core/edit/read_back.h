@@ -1,11 +1,13 @@
 #pragma once
-// Reads an order line of the move back into the command kind and the fields of the
-// dialog that edits it, so an existing order opens prefilled. Natural sentences and raw
-// lines are both read; the message block is read as one text.
+// Reads an order of the move back into the command kind and the fields of the dialog that
+// edits it, so an existing order opens prefilled. The order is read from its raw line, which
+// the natural sentence shown for it says word for word; the message block is read as one
+// text.
 
 #include "core/edit/order_fields.h"
 #include "core/move/catalogue.h"
 #include "core/move/move_list.h"
+#include "core/move/order.h"
 
 #include <cstddef>
 #include <optional>
@@ -22,14 +24,19 @@ struct EditedOrder {
     bool operator==(const EditedOrder&) const = default;
 };
 
-// The order a line holds, by its first word compared with case: natural sentences first,
-// then raw lines. None for a line whose first word is no key ("BEGIN", "END", free text).
-// A field whose word is missing from the line stays empty.
+// The fields of an order; none for a line that is no order ("BEGIN", "END", free text). A
+// field whose word is missing from the line stays empty.
+std::optional<EditedOrder> ReadOrder(const move::Order& order);
+
+// The same for a raw line.
 std::optional<EditedOrder> ReadOrderLine(std::string_view line);
 
-// The order at line i of the move, which must be an order line: read from its sentence
-// when the natural form shows one, else from its raw text.
+// The order at line i of the move, which must be an order line.
 std::optional<EditedOrder> ReadMoveOrder(const move::MoveList& move, std::size_t i);
+
+// Whether the fields read from an order give it back whole when the dialog composes them:
+// no word the dialog has no field for (a fourth troop group, a word after the order).
+bool DialogHoldsWhole(const move::Order& order, const EditedOrder& read);
 
 // The text of the message block for its dialog: every message line from line `first` (the
 // natural heading counts as the first message line) to the last, each followed by CR LF.

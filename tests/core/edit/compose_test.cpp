@@ -92,7 +92,6 @@ TEST(ComposeLine, BuildsBothFormsAndReadsBack) {
         EXPECT_EQ(shown.substr(0, shown.find_last_not_of(' ') + 1), composed);
         const EditedOrder expected{c.kind, c.back ? *c.back : c.fields};
         EXPECT_EQ(ReadOrderLine(c.raw), expected);
-        EXPECT_EQ(ReadOrderLine(c.natural), expected);
     }
 }
 

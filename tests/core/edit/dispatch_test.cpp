@@ -33,11 +33,11 @@ DialogDecision Edit(const char* lines, Selection selected,
 }
 
 DialogDecision Say(MessageKind kind, const char* text) {
-    return {UserMessage{kind, text}, std::nullopt};
+    return {UserMessage{kind, text}, std::nullopt, std::nullopt};
 }
 
 DialogDecision Open(CommandKind kind, DisplayForm form, OrderFields fields = {}) {
-    return {std::nullopt, DialogRequest{kind, form, std::move(fields)}};
+    return {std::nullopt, DialogRequest{kind, form, std::move(fields)}, std::nullopt};
 }
 
 TEST(DecideCommandDialog, NewOrderNeedsACommandTheGameAllows) {
@@ -74,6 +74,21 @@ TEST(DecideCommandDialog, EditOpensTheSelectedLine) {
               Open(CommandKind::SendMessages, Raw, MessageFields{"Hello\r\n\r\nBye\r\n"}));
     EXPECT_EQ(Edit("BEGIN|END|Send message(s):|M", 1), DialogDecision{});
     EXPECT_EQ(Edit("BEGIN|hello|END", 1), DialogDecision{});
+}
+
+// A line with words its dialog has no field for opens in the order text editor; one the
+// dialog writes back word for word (in other letter case or with other blanks) opens the
+// dialog.
+TEST(DecideCommandDialog, LinesTheDialogCannotHoldOpenAsText) {
+    for (const char* line :
+         {"BEGIN|LAND 1 1 FO 1 BO 1 HO 1 GE 1 N|END", "BEGIN|ALL 1 2 3|END", "BEGIN|DEF 1 1 Z|END",
+          "BEGIN|PLA 1 1 FO 2 2 HO 3 3 CA 4|END", "BEGIN|BUILD 1 1 2|END"}) {
+        DialogDecision text;
+        text.orderText = 1;
+        EXPECT_EQ(Edit(line, 1), text) << line;
+    }
+    EXPECT_EQ(Edit("BEGIN|LAND  1 1  fo 5 north|END", 1, {Raw, std::nullopt}).dialog->kind,
+              CommandKind::MoveThroughLand);
 }
 
 } // namespace
