@@ -106,7 +106,7 @@ TroopSlots ReadTroops(const move::Order& order, int k, EndsList ends, MoveKind k
                       const MoveMap& map, int x, int y, Messages& messages,
                       SeaCargo* cargo = nullptr) {
     TroopSlots slots;
-    while (k < order.WordCount()) {
+    while (k < order.Size()) {
         const std::string_view unit = order.Word(k);
         if (ends(unit)) {
             break;
@@ -193,7 +193,7 @@ std::string_view WalkMessage(MoveKind kind, PathResult result) {
 }
 
 int PathBegin(const move::Order& order) {
-    int first = order.WordCount() + 1;
+    int first = order.Size() + 1;
     while (first > 1 && BeginsWithDirection(order.Word(first - 1))) {
         --first;
     }
@@ -202,7 +202,7 @@ int PathBegin(const move::Order& order) {
 
 std::string DirectionPath(const move::Order& order) {
     std::string path;
-    for (int k = PathBegin(order); k <= order.WordCount(); ++k) {
+    for (int k = PathBegin(order); k <= order.Size(); ++k) {
         if (!path.empty()) {
             path += ' ';
         }
@@ -237,7 +237,7 @@ void CheckSeaMove(const move::Order& order, CheckState& state, Messages& message
         return;
     }
     SeaCargo cargo;
-    if (order.WordCount() >= 4 && order.RestFrom(4).find("AT") != std::string_view::npos) {
+    if (order.Size() >= 4 && order.RestFrom(4).find("AT") != std::string_view::npos) {
         cargo.allTroops = true;
         cargo.landUnits = LandUnitsIn(map, x, y);
     }
@@ -301,7 +301,7 @@ void CheckLandMove(const move::Order& order, CheckState& state, Messages& messag
     }
     const WalkEnd end = Walk(state, x, y, MoveKind::LandMove, path, slots, messages);
     // The troops stay in the sea province they stepped into; the steps after it are lost.
-    const int steps = order.WordCount() + 1 - PathBegin(order);
+    const int steps = order.Size() + 1 - PathBegin(order);
     if (end.result == PathResult::PathEnteredSea && end.steps < steps) {
         messages.push_back(move::SeaEndMessage(end.at.x, end.at.y));
     }

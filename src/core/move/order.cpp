@@ -136,7 +136,7 @@ Order::Order(std::string line) : line_(std::move(line)), words_(report::WordSpan
         ReadPlayerOrder();
         break;
     case Keyword::Build:
-        if (WordCount() > 3) {
+        if (Size() > 3) {
             Find(GrammarIssue::WordsIgnored, 4);
         }
         break;
@@ -150,7 +150,7 @@ const report::WordSpan* Order::Span(int n) const {
     return i < words_.size() ? &words_[i] : nullptr;
 }
 
-int Order::WordCount() const {
+int Order::Size() const {
     constexpr std::size_t limit = 1'000'000'000; // word numbers plus offsets never overflow
     return static_cast<int>(std::min(words_.size(), limit));
 }
@@ -224,7 +224,7 @@ void Order::ReadMovement() {
 void Order::ReadTroopPart(int first) {
     troops_ = first;
     directions_ = first;
-    if (WordCount() < first) {
+    if (Size() < first) {
         Find(GrammarIssue::Incomplete, first);
         return;
     }
@@ -240,7 +240,7 @@ void Order::ReadTroopPart(int first) {
         k = first + 2;
     }
     // Further pairs while the word after a code is a count.
-    while (k < WordCount() && IsCountOrAll(Word(k + 1))) {
+    while (k < Size() && IsCountOrAll(Word(k + 1))) {
         ++pairs_;
         k += 2;
     }
@@ -249,7 +249,7 @@ void Order::ReadTroopPart(int first) {
         if (!IsTroopCode(Word(code))) {
             Find(GrammarIssue::UnknownTroop, code);
         }
-        if (code + 1 > WordCount()) {
+        if (code + 1 > Size()) {
             Find(GrammarIssue::Incomplete, code + 1);
             directions_ = code + 2;
             return;
@@ -259,10 +259,10 @@ void Order::ReadTroopPart(int first) {
         }
     }
     directions_ = k;
-    if (k > WordCount()) {
+    if (k > Size()) {
         Find(GrammarIssue::NoDirection, k);
     }
-    for (int n = k; n <= WordCount(); ++n) {
+    for (int n = k; n <= Size(); ++n) {
         if (!IsDirectionStep(Word(n))) {
             Find(GrammarIssue::UnknownDirection, n);
         }
@@ -273,7 +273,7 @@ void Order::ReadTroopPart(int first) {
 // number ends the order: the check reads no further.
 void Order::ReadGroups(int width) {
     groupWidth_ = width;
-    const int words = WordCount();
+    const int words = Size();
     groupCount_ = 1 + (words > 1 + width ? 1 : 0) + (words > 1 + 2 * width ? 1 : 0);
     for (int g = 0; g < groupCount_; ++g) {
         const int x = 2 + g * width;
@@ -308,8 +308,8 @@ void Order::ReadGroups(int width) {
 
 void Order::ReadNaming() {
     if (Kind() == CommandKind::NameProvince) {
-        if (WordCount() < MovementTroops) {
-            Find(GrammarIssue::Incomplete, WordCount() + 1);
+        if (Size() < MovementTroops) {
+            Find(GrammarIssue::Incomplete, Size() + 1);
         }
     } else if (Name().empty()) {
         Find(GrammarIssue::Incomplete, 2);
@@ -319,8 +319,8 @@ void Order::ReadNaming() {
 // ALL player status, CEDE x y player: the player and status are checked against the game.
 void Order::ReadPlayerOrder() {
     const int last = keyword_ == Keyword::All ? 3 : CessionPlayer;
-    if (WordCount() < last) {
-        Find(GrammarIssue::Incomplete, WordCount() + 1);
+    if (Size() < last) {
+        Find(GrammarIssue::Incomplete, Size() + 1);
         return;
     }
     if (keyword_ == Keyword::All) {
@@ -330,7 +330,7 @@ void Order::ReadPlayerOrder() {
             Find(GrammarIssue::StatusOutOfRange, StatusWord());
         }
     }
-    if (WordCount() > last) {
+    if (Size() > last) {
         Find(GrammarIssue::WordsIgnored, last + 1);
     }
 }
@@ -367,7 +367,7 @@ int Order::PlayerWord() const {
 std::string Order::WrittenBack() const {
     std::string out;
     out.reserve(line_.size());
-    for (int n = 1; n <= WordCount(); ++n) {
+    for (int n = 1; n <= Size(); ++n) {
         if (n > 1) {
             out += ' ';
         }
@@ -382,7 +382,7 @@ std::vector<GrammarFinding> GrammarFindings(const Order& order, const GrammarCon
         findings.push_back({GrammarIssue::BuildDisallowed, 1});
     }
     const int player = order.PlayerWord();
-    if (player != 0 && player <= order.WordCount()) {
+    if (player != 0 && player <= order.Size()) {
         const std::int32_t number = order.Number(player);
         if (context.tribes > 0 &&
             (number < 1 || static_cast<std::size_t>(number) > context.tribes)) {

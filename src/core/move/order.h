@@ -75,8 +75,9 @@ class Order {
     // when word 2 is a number, else the king.
     std::optional<CommandKind> Kind() const;
 
-    // Words by number from 1, counted as the tokenizer counts them: a quoted span is one.
-    int WordCount() const;
+    // The number of words, counted as the tokenizer counts them: a quoted span is one. Words
+    // are numbered from 1.
+    int Size() const;
     // Word n as WordAt gives it: the run of word characters from its first character (n
     // below 2 gives the first); empty past the last word.
     std::string_view Word(int n) const;

@@ -32,14 +32,14 @@ std::string Troops(const Order& o) {
 }
 
 void AppendDirections(const Order& o, std::string& out) {
-    for (int n = o.DirectionsBegin(); n <= o.WordCount(); ++n) {
+    for (int n = o.DirectionsBegin(); n <= o.Size(); ++n) {
         out += DirectionName(o.Word(n));
         out += ' ';
     }
 }
 
 std::string Espionage(const Order& o) {
-    const int wc = o.WordCount();
+    const int wc = o.Size();
     std::string out = Join({"Espionage enemy province", wc > 3 ? "s " : " ", Province(o, 2)});
     if (wc > 3) {
         out += Join({wc < 6 ? " and " : ", ", Province(o, 4)});
@@ -51,7 +51,7 @@ std::string Espionage(const Order& o) {
 }
 
 std::string Defence(const Order& o) {
-    const int wc = o.WordCount();
+    const int wc = o.Size();
     std::string out = Join(
         {"Give defensive orders for province ", Province(o, 2), " to ", TacticName(o.Word(4))});
     if (wc > 4) {
@@ -65,7 +65,7 @@ std::string Defence(const Order& o) {
 }
 
 std::string Placement(const Order& o) {
-    const int wc = o.WordCount();
+    const int wc = o.Size();
     std::string out =
         Join({"Place one ", TroopName(o.Word(4), false), " into province ", Province(o, 2)});
     if (wc > 4) {
