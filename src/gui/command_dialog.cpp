@@ -107,7 +107,8 @@ int CommandDialogBase::HelpContext() const {
 void CommandDialogBase::ButtonOKClick() {
     FinishEditing();
     const edit::OrderFields fields = Fields();
-    if (const auto failed = edit::ValidateOrderFields(kind_, fields)) {
+    const edit::ValidationContext context = validation_ ? validation_() : edit::ValidationContext{};
+    if (const auto failed = edit::ValidateOrderFields(kind_, fields, context)) {
         messages_.Error(FromText(failed->text));
         // Typing goes on in the field the message is about, not on OK, where Enter would
         // raise the same message again.

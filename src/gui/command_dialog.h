@@ -36,6 +36,10 @@ using OrderComposer = std::function<void(move::CommandKind, const edit::OrderFie
 // when the dialog closes.
 using OrderPreview = std::function<void(move::CommandKind, const edit::OrderFields&)>;
 
+// What the checks on OK read besides the fields: the game's tribes and the form the order is
+// composed in.
+using ValidationSource = std::function<edit::ValidationContext()>;
+
 // Lets the user click a province on the graphical map above the dialog over; done receives
 // the province's x and y.
 using ProvincePicker = std::function<void(QWidget* over, std::function<void(int x, int y)> done)>;
@@ -52,6 +56,7 @@ class CommandDialogBase : public QDialog {
     void SetComposer(OrderComposer composer) { composer_ = std::move(composer); }
     void SetPicker(ProvincePicker picker) { picker_ = std::move(picker); }
     void SetPreview(OrderPreview preview) { preview_ = std::move(preview); }
+    void SetValidation(ValidationSource source) { validation_ = std::move(source); }
 
     // Sets the dialog up for the command with the fields an order opens with (none for a
     // new order), then shows it modally; returns when it is closed.
@@ -116,6 +121,7 @@ class CommandDialogBase : public QDialog {
     OrderComposer composer_;
     ProvincePicker picker_;
     OrderPreview preview_;
+    ValidationSource validation_;
     move::CommandKind kind_ = move::CommandKind::MoveThroughLand;
 };
 

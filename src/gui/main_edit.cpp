@@ -2,6 +2,7 @@
 // composed line going into the move, the selection rule of the move list and the "-", "+"
 // and "Delete Command" buttons. The decisions are the core's.
 
+#include "core/check/check_driver.h"
 #include "core/edit/compose.h"
 #include "core/edit/dispatch.h"
 #include "core/edit/list_editing.h"
@@ -65,6 +66,9 @@ void MainWindow::BuildCommandDialogs() {
         });
         dialog->SetPreview([this](move::CommandKind kind, const edit::OrderFields& fields) {
             PreviewOnMap(kind, fields);
+        });
+        dialog->SetValidation([this] {
+            return edit::ValidationContext{check::GrammarContextOf(state_.game), Move().form};
         });
         connect(dialog, &CommandDialogBase::HelpRequested, this, &MainWindow::ShowHelpContext);
         dialog->SetPicker([this](QWidget* over, std::function<void(int, int)> done) {

@@ -1,5 +1,6 @@
 #include "core/edit/validate.h"
 
+#include "core/edit/compose.h"
 #include "core/move/codes.h"
 #include "core/report/tokenizer.h"
 
@@ -25,11 +26,29 @@ Check TroopHalf(std::string_view text, const Troop& troop, int index) {
     return Fail(text, troop.number.empty() ? TroopNumber : TroopType, index);
 }
 
+bool IsBlank(std::string_view text) {
+    return report::TrimmedBlanks(text).empty();
+}
+
+// A count the game master reads: AT for all of a type, or a number above 0.
+Check Counts(const MovementFields& f) {
+    for (std::size_t i = 0; i < f.troops.size(); ++i) {
+        const Troop& troop = f.troops[i];
+        if (troop.number.empty() || troop.number == "AT" ||
+            report::TextAsNumber(troop.number) > 0) {
+            continue;
+        }
+        return Fail("Troop count " + troop.number + " is not a positive number!", TroopNumber,
+                    static_cast<int>(i));
+    }
+    return std::nullopt;
+}
+
 Check Movement(const MovementFields& f) {
     if (f.x.empty() || f.y.empty()) {
         return Fail("You have to enter a province!", f.x.empty() ? X : Y);
     }
-    if (f.direction.empty()) {
+    if (IsBlank(f.direction)) {
         return Fail("You have to enter a direction!", Direction);
     }
     const Troop& first = f.troops[0];
@@ -64,7 +83,7 @@ Check Movement(const MovementFields& f) {
     if (all && !first.number.empty()) {
         return Fail("Do not specify a number, if you select \"ALL\" as a troop type!", TroopNumber);
     }
-    return std::nullopt;
+    return Counts(f);
 }
 
 Check Groups(CommandKind kind, const ProvinceGroups& f) {
@@ -82,6 +101,16 @@ Check Groups(CommandKind kind, const ProvinceGroups& f) {
         }
     }
     if (kind == CommandKind::EspionageEnemyProvince) {
+        // A province the game master can read needs both coordinates.
+        for (int i = 1; i < 3; ++i) {
+            const ProvinceGroup& group = f.groups[static_cast<std::size_t>(i)];
+            if (group.x.empty() != group.y.empty()) {
+                return Fail("You have to specify an X-coordinate AND an Y-coordinate for "
+                            "province " +
+                                std::to_string(i + 1) + "!",
+                            group.x.empty() ? X : Y, i);
+            }
+        }
         return std::nullopt;
     }
     const bool place = kind == CommandKind::PlaceUnits;
@@ -146,12 +175,62 @@ Check NameOfProvince(const NamingFields& f) {
     if (auto failed = Province(f.x, f.y)) {
         return failed;
     }
-    return f.name.empty() ? Fail("You have to enter a new name for the province!", Name) : Check();
+    return IsBlank(f.name) ? Fail("You have to enter a new name for the province!", Name) : Check();
 }
 
-} // namespace
+Check NameOfKing(const NamingFields& f) {
+    if (IsBlank(f.name)) {
+        return Fail("You have to enter a name for the queen/king!", Name);
+    }
+    // The game master would read a name after a number as the naming of a province.
+    if (report::IsNumber(report::WordAt(f.name, 1))) {
+        return Fail("The name of the queen/king cannot begin with a number!", Name);
+    }
+    return std::nullopt;
+}
 
-std::optional<FieldError> ValidateOrderFields(CommandKind kind, const OrderFields& f) {
+// The field a finding about the composed order is about.
+FieldRef FieldOf(move::CommandKind kind, move::GrammarIssue issue) {
+    using move::GrammarIssue;
+    switch (issue) {
+    case GrammarIssue::CountNotPositive:
+        return {TroopNumber};
+    case GrammarIssue::UnknownTroop:
+        return {kind == CommandKind::PlaceUnits ? Choice : TroopType};
+    case GrammarIssue::UnknownTactic:
+        return {kind == CommandKind::MoveThroughLand ? Tactic : Choice};
+    case GrammarIssue::UnknownDirection:
+    case GrammarIssue::NoDirection:
+        return {Direction};
+    case GrammarIssue::StatusOutOfRange:
+        return {Status};
+    case GrammarIssue::NoSuchPlayer:
+    case GrammarIssue::OwnTribe:
+        return {Player};
+    case GrammarIssue::Incomplete:
+        return {kind == CommandKind::NameKing || kind == CommandKind::NameProvince ? Name : X};
+    case GrammarIssue::WordsIgnored:
+    case GrammarIssue::BuildDisallowed:
+        break;
+    }
+    return {X};
+}
+
+// The first thing in the composed order that the move check would call malformed.
+Check ComposedOrder(CommandKind kind, const OrderFields& f, const ValidationContext& context) {
+    const move::Order order(ComposeOrder(kind, f, context.form).raw);
+    move::GrammarContext grammar = context.grammar;
+    grammar.buildAllowed = true; // an edit of a forbidden BUILD is warned about, then allowed
+    const std::vector<move::GrammarFinding> findings = move::GrammarFindings(order, grammar);
+    if (findings.empty()) {
+        return std::nullopt;
+    }
+    std::string text = move::GrammarMessage(order, findings.front());
+    return FieldError{std::string(report::TrimmedBlanks(text)),
+                      FieldOf(kind, findings.front().issue)};
+}
+
+Check DialogChecks(CommandKind kind, const OrderFields& f) {
     switch (kind) {
     case CommandKind::MoveThroughLand:
     case CommandKind::MoveThroughSea:
@@ -172,14 +251,25 @@ std::optional<FieldError> ValidateOrderFields(CommandKind kind, const OrderField
         return Province(province.x, province.y);
     }
     case CommandKind::NameKing:
-        return FieldsOf<NamingFields>(f).name.empty()
-                   ? Fail("You have to enter a name for the queen/king!", Name)
-                   : Check();
+        return NameOfKing(FieldsOf<NamingFields>(f));
     case CommandKind::SendMessages:
         return FieldsOf<MessageFields>(f).text.empty() ? Fail("You have to enter a message!", Text)
                                                        : Check();
     }
     return std::nullopt;
+}
+
+} // namespace
+
+std::optional<FieldError> ValidateOrderFields(CommandKind kind, const OrderFields& f,
+                                              const ValidationContext& context) {
+    if (Check failed = DialogChecks(kind, f)) {
+        return failed;
+    }
+    if (kind == CommandKind::SendMessages) {
+        return std::nullopt;
+    }
+    return ComposedOrder(kind, f, context);
 }
 
 std::string AppendDirection(std::string_view text, std::string_view entry) {

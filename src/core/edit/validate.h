@@ -6,6 +6,7 @@
 
 #include "core/edit/order_fields.h"
 #include "core/move/catalogue.h"
+#include "core/move/order.h"
 
 #include <optional>
 #include <string>
@@ -46,9 +47,19 @@ struct FieldError {
     bool operator==(const FieldError&) const = default;
 };
 
+// What the checks read besides the fields: the game's tribes for the player numbers, and
+// the form the order is composed in.
+struct ValidationContext {
+    move::GrammarContext grammar;
+    move::DisplayForm form = move::DisplayForm::Raw;
+};
+
 // The first check the fields fail, in the order the dialog of the kind makes them; none
-// when they may be composed.
-std::optional<FieldError> ValidateOrderFields(move::CommandKind kind, const OrderFields& fields);
+// when they may be composed. After the dialog's own checks the composed order itself is
+// read: an order the editor writes never holds anything the move check would call
+// malformed.
+std::optional<FieldError> ValidateOrderFields(move::CommandKind kind, const OrderFields& fields,
+                                              const ValidationContext& context = {});
 
 // The direction text after picking a direction entry: a blank if it held something, then
 // the entry's first letter, so North, North and East build "N N E".
