@@ -83,33 +83,24 @@ std::optional<int> LoadGame(const MoveArgs& args, Streams io, report::Game& game
     return std::nullopt;
 }
 
-// Opens a move in the chosen display form as the editor does; false, with the message on
-// the error stream, when it cannot be read.
-bool LoadMoveForCli(const std::string& source, move::DisplayForm form, Streams io,
-                    move::MoveList& moveList) {
-    moveList.form = form;
-    move::MoveResult result;
-    if (source == "-") {
-        std::string text;
-        if (!ReadStandardInput(io, text)) {
-            return false;
-        }
-        result = move::LoadMoveFromText(moveList, text);
-    } else {
-        result = move::LoadMove(moveList, source);
-    }
-    if (!result.Ok()) {
-        WriteLines(io.err, result.message.Bytes());
-        return false;
-    }
-    return true;
-}
-
 // Checks one move and prints its result in the chosen format; the exit code for it.
 int CheckOne(const MoveArgs& args, const std::string& source, const report::Game& game, bool named,
              Streams io) {
     move::MoveList moveList;
-    if (!LoadMoveForCli(source, args.form, io, moveList)) {
+    const move::MoveResult opened = OpenMove(source, args.form, io, moveList);
+    if (!opened.Ok()) {
+        // The other moves of the call are still checked.
+        switch (args.format) {
+        case CheckFormat::Gnu:
+            io.out << GnuFailure(source, opened);
+            break;
+        case CheckFormat::Json:
+            io.out << JsonFailure(source, opened);
+            break;
+        case CheckFormat::Text:
+            TellMoveFailure(io.err, source, opened);
+            break;
+        }
         return ExitFailure;
     }
     const check::CheckResult result = check::CheckMove(moveList, game);
@@ -155,7 +146,9 @@ int RunGoods(const std::vector<std::string>& args, Streams io) {
         return *code;
     }
     move::MoveList moveList;
-    if (!LoadMoveForCli(parsed.moves.front(), parsed.form, io, moveList)) {
+    const move::MoveResult opened = OpenMove(parsed.moves.front(), parsed.form, io, moveList);
+    if (!opened.Ok()) {
+        TellMoveFailure(io.err, parsed.moves.front(), opened);
         return ExitFailure;
     }
     const auto size = static_cast<std::int64_t>(moveList.Size());

@@ -87,6 +87,23 @@ std::string Quoted(std::string_view utf8) {
     return out;
 }
 
+std::string MoveName(std::string_view moveName) {
+    return Quoted(IsUtf8(moveName) ? std::string(moveName) : Utf8FromWindows1252(moveName));
+}
+
+// A message's texts decoded from Windows-1252, its file names kept when they are UTF-8.
+std::string MessageUtf8(const report::Message& message) {
+    std::string out;
+    for (const report::Message::Part& part : message.Parts()) {
+        out += part.fileName && IsUtf8(part.bytes) ? part.bytes : Utf8FromWindows1252(part.bytes);
+    }
+    return out;
+}
+
+std::size_t FailureLine(const move::MoveResult& failure) {
+    return failure.line == 0 ? 1 : failure.line;
+}
+
 std::size_t FileLine(const move::MoveList& move, const check::Finding& finding) {
     const bool atEnd = finding.kind != check::FindingKind::Order;
     return move.beginLine + (atEnd ? move.EndLineIndex() : finding.line);
@@ -123,10 +140,29 @@ std::string GnuLines(std::string_view moveName, const move::MoveList& move,
     return out;
 }
 
+std::string GnuFailure(std::string_view moveName, const move::MoveResult& failure) {
+    std::string out(moveName);
+    out += ':';
+    out += std::to_string(FailureLine(failure));
+    out += ": error: ";
+    out += check::OneLineMessage(failure.message.Bytes());
+    out += '\n';
+    return out;
+}
+
+std::string JsonFailure(std::string_view moveName, const move::MoveResult& failure) {
+    std::string out = "{\"move\":";
+    out += MoveName(moveName);
+    out += ",\"error\":";
+    out += Quoted(check::WithoutIndent(MessageUtf8(failure.message)));
+    out += ",\"line\":" + std::to_string(FailureLine(failure)) + "}\n";
+    return out;
+}
+
 std::string JsonDocument(std::string_view moveName, std::string_view tribe,
                          const move::MoveList& move, const check::CheckResult& result) {
     std::string out = "{\"move\":";
-    out += Quoted(IsUtf8(moveName) ? std::string(moveName) : Utf8FromWindows1252(moveName));
+    out += MoveName(moveName);
     out += ",\"tribe\":";
     out += Quoted(Utf8FromWindows1252(tribe));
     out += ",\"findings\":[";

@@ -3,6 +3,7 @@
 // editors jump from, and JSON for scripts.
 
 #include "core/check/check_driver.h"
+#include "core/move/move_file.h"
 #include "core/move/move_list.h"
 
 #include <string>
@@ -23,6 +24,13 @@ std::string GnuLines(std::string_view moveName, const move::MoveList& move,
 // left. Texts are decoded from Windows-1252; a file name that is UTF-8 stays as it is.
 std::string JsonDocument(std::string_view moveName, std::string_view tribe,
                          const move::MoveList& move, const check::CheckResult& result);
+
+// The message that ended the work on a move: "MOVEFILE:LINE: error: MESSAGE" on one line,
+// LINE being the refused line of the file, or 1 where no line applies.
+std::string GnuFailure(std::string_view moveName, const move::MoveResult& failure);
+
+// The same as a JSON object on one line: "move", "error" (its lines joined by LF) and "line".
+std::string JsonFailure(std::string_view moveName, const move::MoveResult& failure);
 
 // Windows-1252 bytes as UTF-8 (the five bytes the code page leaves free keep their value).
 std::string Utf8FromWindows1252(std::string_view bytes);

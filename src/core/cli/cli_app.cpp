@@ -14,16 +14,14 @@ void WriteLines(std::ostream& out, const std::string& text) {
     }
 }
 
-bool ReadStandardInput(Streams io, std::string& text) {
+std::string ReadStandardInput(Streams io, std::string& text) {
     switch (report::ReadStreamBytes(io.in, text)) {
     case report::FileStatus::TooLarge:
-        io.err << "Standard input is larger than 64 MiB and was not read!\n";
-        return false;
+        return "Standard input is larger than 64 MiB and was not read!";
     case report::FileStatus::Ok:
-        return true;
+        return {};
     default:
-        io.err << "Standard input could not be read!\n";
-        return false;
+        return "Standard input could not be read!";
     }
 }
 

@@ -30,9 +30,9 @@ int RunCheck(const std::vector<std::string>& args, Streams io);
 // Writes an editor text (lines separated by CR LF, LF or CR) with an LF after every line.
 void WriteLines(std::ostream& out, const std::string& text);
 
-// Reads all of standard input as "Get from Clipboard" takes the clipboard text; false, with
-// a message on the error stream, when it cannot be read or is too large.
-bool ReadStandardInput(Streams io, std::string& text);
+// Reads all of standard input as "Get from Clipboard" takes the clipboard text; the message
+// why it cannot be read (or is too large), or empty when it was read.
+std::string ReadStandardInput(Streams io, std::string& text);
 
 // Writes the usage text to the error stream and returns ExitFailure.
 int Usage(Streams io);

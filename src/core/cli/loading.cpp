@@ -21,4 +21,24 @@ bool LoadReportForCli(const std::string& fileName, Streams io, report::Game& gam
     return true;
 }
 
+move::MoveResult OpenMove(const std::string& source, move::DisplayForm form, Streams io,
+                          move::MoveList& moveList) {
+    moveList.form = form;
+    if (source != "-") {
+        return move::LoadMove(moveList, source);
+    }
+    std::string text;
+    const std::string unread = ReadStandardInput(io, text);
+    if (!unread.empty()) {
+        return {move::LoadStatus::ReadError, move::MessageKind::Error, unread};
+    }
+    return move::LoadMoveFromText(moveList, text);
+}
+
+void TellMoveFailure(std::ostream& err, const std::string& source,
+                     const move::MoveResult& failure) {
+    err << source << ": ";
+    WriteLines(err, failure.message.Bytes());
+}
+
 } // namespace orv::cli

@@ -1,5 +1,6 @@
 // The subcommand that shows a move file as the editor's move list shows it.
 #include "core/cli/cli_app.h"
+#include "core/cli/loading.h"
 #include "core/move/move_file.h"
 
 #include <istream>
@@ -34,19 +35,9 @@ int RunConvert(const std::vector<std::string>& args, Streams io) {
     }
 
     move::MoveList moveList;
-    moveList.form = form;
-    move::MoveResult result;
-    if (source == "-") {
-        std::string text;
-        if (!ReadStandardInput(io, text)) {
-            return ExitFailure;
-        }
-        result = move::LoadMoveFromText(moveList, text);
-    } else {
-        result = move::LoadMove(moveList, source);
-    }
+    const move::MoveResult result = OpenMove(source, form, io, moveList);
     if (!result.Ok()) {
-        WriteLines(io.err, result.message.Bytes());
+        TellMoveFailure(io.err, source, result);
         return ExitFailure;
     }
     for (std::size_t i = 0; i < moveList.Size(); ++i) {

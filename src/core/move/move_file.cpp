@@ -24,7 +24,7 @@ bool StartsWithBegin(std::string_view line) {
 // message lines as they stand. A missing end line is added, so no order is ever taken for
 // a message.
 MoveResult ReadOrders(report::LineCursor& cursor, MoveList& read) {
-    while (!cursor.AtEnd()) {
+    for (std::size_t number = read.beginLine + 1; !cursor.AtEnd(); ++number) {
         const std::string_view line = cursor.Next();
         if (IsEndLine(line)) {
             std::vector<std::string> messages;
@@ -46,9 +46,13 @@ MoveResult ReadOrders(report::LineCursor& cursor, MoveList& read) {
             read.InsertOrder(read.EndLineIndex(), OrderFromFile(line));
         } else {
             std::string message(UnrecognizedCommandMessage);
+            message += ' ';
+            message += std::to_string(number);
             message += "\r\n";
             message += report::ShortLine(line);
-            return Failure(LoadStatus::Unrecognized, message);
+            MoveResult refused = Failure(LoadStatus::Unrecognized, message);
+            refused.line = number;
+            return refused;
         }
     }
     return {};

@@ -33,6 +33,7 @@ struct MoveResult {
     LoadStatus status = LoadStatus::Loaded;
     MessageKind kind = MessageKind::None;
     report::Message message; // to show when kind is not None
+    std::size_t line = 0;    // the line of the file or text the message is about; 0 for none
 
     bool Ok() const { return status == LoadStatus::Loaded; }
 };

@@ -147,7 +147,25 @@ TEST(CheckFormats, SeveralMovesInOneCall) {
         RunWith({"check", report, "--tribe", "Vikings", exampleMove, "-"}, "BEGIN\nhello\nEND\n");
     EXPECT_EQ(text.code, ExitFailure);
     EXPECT_EQ(text.out, exampleMove + ":\nMove seems to be correct.\n");
-    EXPECT_EQ(text.err, "Error in file: unrecognized command in line\nhello\n");
+    EXPECT_EQ(text.err, "-: Error in file: unrecognized command in line 2\nhello\n");
+
+    // A move that cannot be read names its file and line in every format; the others are
+    // still checked.
+    const std::string missing = exampleMove + ".gone";
+    const CliRun gnu = RunWith(
+        {"check", report, "--tribe", "Vikings", "-", missing, exampleMove, "--format", "gnu"},
+        "From: gm\nBEGIN\nALL 1 1\nhello\nEND\n");
+    EXPECT_EQ(gnu.code, ExitFailure);
+    EXPECT_EQ(gnu.out, "-:4: error: Error in file: unrecognized command in line 4 hello\n" +
+                           missing + ":1: error: File " + missing + " not found!\n");
+    EXPECT_EQ(gnu.err, "");
+    const CliRun json = RunWith(
+        {"check", report, "--tribe", "Vikings", "-", exampleMove, "--format", "json"}, "x\n");
+    const std::size_t end = json.out.find('\n');
+    EXPECT_EQ(json.out.substr(0, end + 1),
+              "{\"move\":\"-\",\"error\":\"Error in file: unrecognized command in line "
+              "1\\u000ax\",\"line\":1}\n");
+    EXPECT_EQ(FlatJson(json.out.substr(end + 1))["correct"], "true");
 }
 
 } // namespace

@@ -36,10 +36,11 @@ TEST_F(ConvertCommand, StandardInputIsReadLikeTheClipboard) {
 }
 
 TEST_F(ConvertCommand, EditorMessagesEndTheWork) {
-    const CliRun noBegin = RunWith({"convert", Write("a.cmd", "LAND 1 2 AT N\r\n")});
+    const std::string move = Write("a.cmd", "LAND 1 2 AT N\r\n");
+    const CliRun noBegin = RunWith({"convert", move});
     EXPECT_EQ(noBegin.code, ExitFailure);
     EXPECT_EQ(noBegin.out, "");
-    EXPECT_EQ(noBegin.err, "Error in file: no BEGIN found!\n");
+    EXPECT_EQ(noBegin.err, move + ": Error in file: no BEGIN found!\n");
 }
 
 } // namespace

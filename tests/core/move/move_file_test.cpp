@@ -17,7 +17,7 @@ using MoveFile = report::fixtures::TempFolder;
 // orders: what the file holds after a load and a save, or the message when the load is
 // refused.
 TEST_F(MoveFile, LoadAndSaveKeepEveryOrder) {
-    const std::string unrecognized = "Error in file: unrecognized command in line\r\n";
+    const std::string unrecognized = "Error in file: unrecognized command in line 3\r\n";
     const struct {
         const char* name;
         std::string bytes;
@@ -82,8 +82,9 @@ TEST_F(MoveFile, RefusedLoadKeepsTheOpenMove) {
         {"", LoadStatus::NotFound, ""},
         {"LAND 1 2 AT N\r\n", LoadStatus::NoBegin, noBegin},
         {"header\r\nBEGIN\r\n", LoadStatus::NoBegin, noBegin},
-        {"BEGIN\r\n" + std::string(300, 'x') + "\r\n", LoadStatus::Unrecognized,
-         "Error in file: unrecognized command in line\r\n" + std::string(99, 'x') + "\x85" +
+        {"From: gm\r\n\r\nBEGIN\r\nALL 1 2\r\n" + std::string(300, 'x') + "\r\n",
+         LoadStatus::Unrecognized,
+         "Error in file: unrecognized command in line 5\r\n" + std::string(99, 'x') + "\x85" +
              std::string(100, 'x')},
         {"BEGIN\r\n", LoadStatus::ReadError,
          "File " + huge + " is larger than 64 MiB and was not read!"},
@@ -122,6 +123,14 @@ TEST_F(MoveFile, ClipboardTextWithoutBegin) {
         ASSERT_TRUE(LoadMoveFromText(move, text).Ok()) << text;
         EXPECT_EQ(MoveClipboardText(move), raw) << text;
         EXPECT_EQ(move.fileName, "/keep/this.cmd");
+    }
+    // A refused line is counted in the text as pasted, the first line being 1.
+    for (const auto& [text, line] : {std::pair{"PLA 3 3 FO\nhello", 2}, {"x\rBEGIN\rhello", 3}}) {
+        MoveList move;
+        const MoveResult refused = LoadMoveFromText(move, text);
+        EXPECT_EQ(refused.message.Bytes(), "Error in file: unrecognized command in line " +
+                                               std::to_string(line) + "\r\nhello");
+        EXPECT_EQ(refused.line, static_cast<std::size_t>(line));
     }
 }
 
