@@ -45,6 +45,11 @@ TEST_F(MoveFile, LoadAndSaveKeepEveryOrder) {
          "ALL Sons of Odin 1\r\nDEF 3 3 X 3 2 T\r\nLAND 3 3 FO 2147483648 E\r\n"
          "PLA 3 3 FO 4 4 FO 5 5 FO 6 6 FO\r\nLAND 3 3 FO 1 Nowhere\r\nNAME Eric the "
          "Red/Bold\r\nEND\r\n"},
+        {"quoted words are kept whole",
+         "BEGIN\r\nCEDE 2 5 \"Black Company\"\r\nESP 1 2 \"3 4 5 6\r\nNAME 5 3 The \"Old\" "
+         "Keep\r\nLAND 3 3 FO 1 \"N E\"\r\nEND\r\n",
+         "BEGIN\r\nCEDE 2 5 \"Black Company\"\r\nESP 1 2 \"3 4 5 6\r\nNAME 5 3 The \"Old\" "
+         "Keep\r\nLAND 3 3 FO 1 \"N E\"\r\nEND\r\n"},
         {"all Horsemen without a tactic", "BEGIN\r\nLAND 3 3 HO AT E\r\nEND\r\n",
          "BEGIN\r\nLAND 3 3 HO AT E\r\nEND\r\n"},
         {"canonical codes and blanks, LF ends",
