@@ -1,0 +1,9 @@
+BEGIN
+LAND 3 4 FO two S
+CEDE 2 5 "Black Company"
+ESP 1 2 "3 4 5 6
+NAME 5 3 The "Old" Keep
+ALL 4 9
+PLA 3 3 XX
+DEF 3 3 Z
+LAND 2 2 AT W W E
