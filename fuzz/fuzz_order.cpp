@@ -60,7 +60,8 @@ void CheckLine(std::string_view line, const orv::move::GrammarContext& context) 
     }
     int word = 0;
     for (const orv::move::GrammarFinding& finding : orv::move::GrammarFindings(order, context)) {
-        if (finding.word < word || finding.word < 1 || finding.word > std::max(order.Size() + 1, 5)) {
+        if (finding.word < word || finding.word < 1 ||
+            finding.word > std::max(order.Size() + 1, 5)) {
             Fail("a finding out of the order of the words", line,
                  orv::move::GrammarMessage(order, finding));
         }

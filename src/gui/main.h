@@ -38,6 +38,8 @@ struct Drawing;
 
 namespace orv::gui {
 
+class OrderTextDialog;
+
 class DraftKeeper;
 class MoveDocument;
 class AboutBox;
@@ -170,6 +172,8 @@ class MainWindow : public QMainWindow {
     void ButtonMinusClick();
     void ButtonPlusClick();
     void ButtonDeleteClick();
+    // "Edit Order Text...": the selected order's raw words in the one-line order editor.
+    void menuItemEditOrderTextClick();
     void ProblemSelected();
     void ProblemActivated();
     void NextProblem();
@@ -231,6 +235,7 @@ class MainWindow : public QMainWindow {
     QString ReportFileFromDialog();
     void BuildCommandDialogs();
     void ComposeFromDialog(move::CommandKind kind, const edit::OrderFields& fields);
+    void EditOrderText(std::size_t line);
     void RefreshMapWindow();
     void ShowSelectionOnMap();
     // The order a command dialog is writing, drawn on the map as it would go into the move;
@@ -247,6 +252,7 @@ class MainWindow : public QMainWindow {
     FilePicker* picker_;
     ProgramState state_;
     MoveDocument* document_ = nullptr;
+    OrderTextDialog* orderTextDialog_ = nullptr;
     DraftKeeper* draft_ = nullptr;
     check::CheckResult check_;
     std::unique_ptr<QSettings> windowSettings_;
@@ -262,6 +268,7 @@ class MainWindow : public QMainWindow {
     QAction* menuItemLoad = nullptr;
     QAction* menuItemReload = nullptr;
     QAction* menuItemCheckMove = nullptr;
+    QAction* menuItemEditOrderText = nullptr;
     QAction* menuItemSave = nullptr;
     QAction* menuItemSaveAs = nullptr;
     QAction* menuItemLoadMostRecentFile = nullptr;

@@ -6,6 +6,7 @@
 #include "core/edit/compose.h"
 #include "core/edit/dispatch.h"
 #include "core/edit/list_editing.h"
+#include "core/edit/order_text.h"
 #include "gui/alliance_dialog.h"
 #include "gui/main.h"
 #include "gui/message_dialog.h"
@@ -13,6 +14,7 @@
 #include "gui/movement_dialog.h"
 #include "gui/name_king_dialog.h"
 #include "gui/name_province_dialog.h"
+#include "gui/order_text_dialog.h"
 #include "gui/province_dialog.h"
 #include "gui/province_groups_dialog.h"
 #include "gui/text_codec.h"
@@ -77,6 +79,36 @@ void MainWindow::BuildCommandDialogs() {
     }
 }
 
+void MainWindow::EditOrderText(std::size_t line) {
+    if (orderTextDialog_ == nullptr) {
+        orderTextDialog_ = new OrderTextDialog(this);
+        orderTextDialog_->SetContext([this] { return check::GrammarContextOf(state_.game); });
+        connect(orderTextDialog_, &OrderTextDialog::HelpRequested, this,
+                &MainWindow::ShowHelpContext);
+    }
+    const std::optional<std::string> text = orderTextDialog_->EditText(Move().Order(line).raw);
+    if (!text || *text == Move().Order(line).raw) {
+        return;
+    }
+    edit::Selection selected = line;
+    document_->Apply(QStringLiteral("Edit Order Text"), selected,
+                     [line, &text](move::MoveList& move, edit::Selection&) {
+                         return edit::ReplaceOrderText(move, line, *text);
+                     });
+    SelectLine(selected);
+    UpdateCurrentGoods();
+}
+
+void MainWindow::menuItemEditOrderTextClick() {
+    const edit::Selection selected = SelectedLine();
+    if (!selected || !Move().IsOrderLine(*selected)) {
+        gui::ShowMessage(*notifier_, move::MessageKind::Error,
+                         FromText(edit::SelectMoveLineMessage));
+        return;
+    }
+    EditOrderText(*selected);
+}
+
 CommandDialogBase* MainWindow::CommandDialog(move::CommandDialog which) const {
     return commandDialogs_.at(static_cast<std::size_t>(which));
 }
@@ -116,6 +148,9 @@ void MainWindow::OpenCommandDialog(bool newOrder) {
         newOrder, commands, state_.game.options.buildOrderActive, Move(), SelectedLine());
     if (decision.message) {
         gui::ShowMessage(*notifier_, decision.message->kind, FromText(decision.message->text));
+    }
+    if (decision.orderText) {
+        EditOrderText(*decision.orderText);
     }
     if (decision.dialog) {
         const edit::DialogRequest& request = *decision.dialog;

@@ -70,6 +70,7 @@ void MainWindow::BuildMoveMenu() {
     menuItemReload = AddItem(menuMove, "menuItemReload", "Reload");
     menuItemCheckMove = AddItem(menuMove, "menuItemCheckMove", "Check Move");
     menuItemCheckMove->setShortcut(QKeySequence(Qt::Key_F9));
+    menuItemEditOrderText = AddItem(menuMove, "menuItemEditOrderText", "Edit Order Text...");
     menuItemSave = AddItem(menuMove, "menuItemSave", "Save");
     menuItemSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     menuItemSaveAs = AddItem(menuMove, "menuItemSaveAs", "Save As...");
@@ -98,6 +99,8 @@ void MainWindow::BuildMoveMenu() {
     connect(menuItemLoad, &QAction::triggered, this, &MainWindow::menuItemLoadClick);
     connect(menuItemReload, &QAction::triggered, this, &MainWindow::menuItemReloadClick);
     connect(menuItemCheckMove, &QAction::triggered, this, &MainWindow::menuItemCheckMoveClick);
+    connect(menuItemEditOrderText, &QAction::triggered, this,
+            &MainWindow::menuItemEditOrderTextClick);
     connect(menuItemSave, &QAction::triggered, this, &MainWindow::menuItemSaveClick);
     connect(menuItemSaveAs, &QAction::triggered, this, &MainWindow::menuItemSaveAsClick);
     connect(menuItemLoadMostRecentFile, &QAction::triggered, this,

@@ -6,6 +6,7 @@
 #include "fixture.h"
 #include "gui/draft.h"
 #include "gui/help.h"
+#include "gui/order_text_dialog.h"
 
 using namespace orv::gui::testing;
 
@@ -248,6 +249,42 @@ class EditTest : public QObject {
         QVERIFY(f.form->PanelProblems->isHidden());
         const MainFixture again({}, f.configDir.path());
         QVERIFY(!again.form->menuItemShowProblems->isChecked());
+    }
+
+    // An order its dialog cannot hold whole opens in the order text editor, which shows the
+    // check's findings as the user types; OK replaces the line as one undoable step.
+    void orderTextEditorKeepsEveryWord() {
+        EditFixture f("BEGIN\r\nLAND 3 3 FO 1 BO 1 HO 1 GE 1 N\r\nEND\r\n");
+        f.ShowRaw(true);
+        f.form->ListBoxMove->setCurrentRow(1);
+        QStringList findings;
+        bool okWhileNoOrder = true;
+        QTimer::singleShot(0, f.form.get(), [&] {
+            auto* dialog = qobject_cast<OrderTextDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog != nullptr);
+            QCOMPARE(dialog->EditOrder->text(), u"LAND 3 3 FO 1 BO 1 HO 1 GE 1 N"_s);
+            dialog->EditOrder->setText(u"hello"_s);
+            okWhileNoOrder = dialog->ButtonOK->isEnabled();
+            dialog->EditOrder->setText(u"land 3 3 FO two NE"_s);
+            findings = dialog->LabelFindings->text().split(u'\n');
+            dialog->ButtonOK->click();
+        });
+        QTest::mouseClick(f.form->ButtonEdit, Qt::LeftButton);
+        QVERIFY(!okWhileNoOrder);
+        QCOMPARE(findings, QStringList({u"Troop count two is not a positive number!"_s,
+                                        u"Unknown direction NE!"_s}));
+        QCOMPARE(f.MoveLines(), Split("BEGIN|land 3 3 FO two NE|END"));
+        QCOMPARE(Lines(f.form->ListBoxProblems).first(),
+                 u"Line 1: Troop count two is not a positive number!"_s);
+        QCOMPARE(f.form->menuItemUndo->text(), u"Undo Edit Order Text"_s);
+        f.form->menuItemUndo->trigger();
+        QCOMPARE(f.MoveLines(), Split("BEGIN|LAND 3 3 FO 1 BO 1 HO 1 GE 1 N|END"));
+
+        // Without an order selected the item says so.
+        f.form->ListBoxMove->clearSelection();
+        f.form->menuItemEditOrderText->trigger();
+        QCOMPARE(f.notifier.errors.last(),
+                 u"Please select a command in the 'Your Move'-section first"_s);
     }
 };
 
