@@ -4,6 +4,7 @@
 
 #include <array>
 #include <benchmark/benchmark.h>
+#include <cstdint>
 #include <string>
 
 namespace {
@@ -37,6 +38,34 @@ void BM_ReadLongMove(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(BM_ReadLongMove)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// Orders as a hand writes them: other letter case and blanks, which a load puts right.
+void BM_ReadHandWrittenMove(benchmark::State& state) {
+    std::string text = "BEGIN\r\n";
+    for (std::int64_t i = 0; i < state.range(0); ++i) {
+        text += i % 2 == 0 ? "land  12 7 p ho 4 ge 1 s\r\n" : "pla 12 7 fo 13 7 ca\r\n";
+    }
+    text += "END\r\n";
+    for (auto _ : state) {
+        orv::move::MoveList move;
+        benchmark::DoNotOptimize(orv::move::LoadMoveFromText(move, text));
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_ReadHandWrittenMove)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// One order ending in a long run of quotes: each pair is a word whose run reaches to the
+// end of the line, which must not make the reading quadratic.
+void BM_ReadQuoteRun(benchmark::State& state) {
+    const std::string text = "BEGIN\r\nNAME 3 4 " +
+                             std::string(static_cast<std::size_t>(state.range(0)), '"') +
+                             "\r\nEND\r\n";
+    for (auto _ : state) {
+        orv::move::MoveList move;
+        benchmark::DoNotOptimize(orv::move::LoadMoveFromText(move, text));
+    }
+}
+BENCHMARK(BM_ReadQuoteRun)->Arg(200000)->Unit(benchmark::kMillisecond);
 
 void BM_WriteLongMove(benchmark::State& state) {
     orv::move::MoveList move;

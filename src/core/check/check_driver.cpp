@@ -108,8 +108,9 @@ CheckResult CheckMove(const move::MoveList& move, const report::Game& game) {
                      &result.traces};
     const move::GrammarContext grammar = GrammarContextOf(game);
     std::optional<Finding> shortage;
+    move::Order order;
     for (std::size_t i = 1; i < endIndex; ++i) {
-        const move::Order order(move.Order(i).raw);
+        order.Read(move.Order(i).raw);
         const std::size_t walked = result.traces.size();
         // What does not fit the command comes first, then what the rules find.
         Messages messages = GrammarMessages(order, grammar);

@@ -133,7 +133,12 @@ std::string DirectionLetters(std::string_view text) {
 bool AreDirections(std::string_view text) {
     const LineWords words(text);
     for (int n = 1; n <= words.Count(); ++n) {
-        const std::string word = report::UpperAscii(words.At(n));
+        const std::string_view raw = words.At(n);
+        constexpr std::size_t Longest = 5; // NORTH, SOUTH
+        if (raw.size() > Longest) {
+            return false;
+        }
+        const std::string word = report::UpperAscii(raw);
         if (!IsInitialPart(word, "NORTH") && !IsInitialPart(word, "EAST") &&
             !IsInitialPart(word, "SOUTH") && !IsInitialPart(word, "WEST")) {
             return false;
@@ -143,11 +148,11 @@ bool AreDirections(std::string_view text) {
 }
 
 std::string CountText(std::string_view word) {
-    return report::UpperAscii(word) == "AT" ? std::string("all") : std::string(word);
+    return report::IsUpperAsciiOf(word, "AT") ? std::string("all") : std::string(word);
 }
 
 bool IsCountOrAll(std::string_view word) {
-    return report::UpperAscii(word) == "AT" || report::IsNumber(word);
+    return report::IsUpperAsciiOf(word, "AT") || report::IsNumber(word);
 }
 
 bool IsEmptyOrNumber(std::string_view text) {

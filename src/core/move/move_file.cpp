@@ -17,7 +17,7 @@ MoveResult Failure(LoadStatus status, report::Message message) {
 }
 
 bool StartsWithBegin(std::string_view line) {
-    return report::UpperAscii(report::WordAt(line, 1)) == "BEGIN";
+    return report::IsUpperAsciiOf(report::WordAt(line, 1), "BEGIN");
 }
 
 // Reads the lines after the BEGIN line into `read`: orders up to the end line, then the

@@ -57,6 +57,10 @@ bool IsInitialPart(std::string_view upper, std::string_view full) {
 }
 
 bool IsDirectionStep(std::string_view word) {
+    constexpr std::size_t Longest = 5; // NORTH, SOUTH
+    if (word.size() > Longest) {
+        return false;
+    }
     const std::string upper = UpperAscii(word);
     return !upper.empty() && (IsInitialPart(upper, "NORTH") || IsInitialPart(upper, "EAST") ||
                               IsInitialPart(upper, "SOUTH") || IsInitialPart(upper, "WEST"));
@@ -114,6 +118,24 @@ Keyword KeywordOf(std::string_view word) {
 }
 
 Order::Order(std::string line) : line_(std::move(line)), words_(report::WordSpans(line_)) {
+    ReadParts();
+}
+
+void Order::Read(std::string_view line) {
+    line_.assign(line);
+    report::WordSpans(line_, words_);
+    findings_.clear();
+    tactic_ = 0;
+    troops_ = 0;
+    allTroops_ = false;
+    pairs_ = 0;
+    directions_ = 0;
+    groupCount_ = 0;
+    groupWidth_ = 0;
+    ReadParts();
+}
+
+void Order::ReadParts() {
     keyword_ = KeywordOf(Word(1));
     switch (keyword_) {
     case Keyword::Land:
@@ -229,7 +251,7 @@ void Order::ReadTroopPart(int first) {
         return;
     }
     int k = first;
-    if (UpperAscii(Word(first)) == "AT") {
+    if (report::IsUpperAsciiOf(Word(first), "AT")) {
         allTroops_ = true;
         if (Word(first) != "AT") {
             Find(GrammarIssue::UnknownTroop, first);

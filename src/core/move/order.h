@@ -67,6 +67,10 @@ class Order {
     explicit Order(std::string_view line) : Order(std::string(line)) {}
     explicit Order(const char* line) : Order(std::string(line)) {}
 
+    // Reads another line into this order, keeping the room of the one before: a loop over
+    // many lines reads them without allocating.
+    void Read(std::string_view line);
+
     const std::string& Line() const { return line_; }
     Keyword GetKeyword() const { return keyword_; }
     // Whether word 1 is the keyword exactly as the editor writes it, in capitals.
@@ -121,6 +125,7 @@ class Order {
     std::string WrittenBack() const;
 
   private:
+    void ReadParts();
     void ReadMovement();
     void ReadTroopPart(int first);
     void ReadGroups(int width);

@@ -37,8 +37,8 @@ std::string RawCount(std::string_view count) {
 // The first group when its count is "all": all troops, or all troops of one type, which
 // must not turn into all troops.
 std::string FirstGroupOfAll(std::string_view troop) {
-    return UpperAscii(troop) == "TROOPS" ? std::string(" AT")
-                                         : Join({" ", TroopCode(troop), " AT"});
+    return report::IsUpperAsciiOf(troop, "TROOPS") ? std::string(" AT")
+                                                   : Join({" ", TroopCode(troop), " AT"});
 }
 
 // A line and its upper-cased copy, cut together so searches and words stay aligned.
@@ -115,8 +115,9 @@ std::string Defence(const LineWords& w) {
 // A NAME sentence names a province or the king by its second word; other sentences fall
 // back on whether they contain "/".
 std::string Name(std::string_view line, const LineWords& w) {
-    const std::string second = UpperAscii(w.At(NamingKind));
-    const bool province = second == "PROVINCE" || (second != "KING" && line.find('/') != npos);
+    const std::string_view second = w.At(NamingKind);
+    const bool province = report::IsUpperAsciiOf(second, "PROVINCE") ||
+                          (!report::IsUpperAsciiOf(second, "KING") && line.find('/') != npos);
     if (province) {
         return Join({"NAME ", w.At(NamedX), " ", w.At(NamedY), " ", w.RestFrom(NamedName)});
     }

@@ -160,24 +160,37 @@ std::vector<std::size_t> WordStarts(std::string_view line) {
 }
 
 std::vector<WordSpan> WordSpans(std::string_view line) {
+    std::vector<WordSpan> spans;
+    constexpr std::size_t UsualWords = 16; // an order rarely has more
+    spans.reserve(UsualWords);
+    WordSpans(line, spans);
+    return spans;
+}
+
+void WordSpans(std::string_view line, std::vector<WordSpan>& spans) {
     constexpr std::size_t limit = std::numeric_limits<std::uint32_t>::max();
     line = line.substr(0, std::min(line.size(), limit));
-    std::vector<WordSpan> spans;
+    spans.clear();
     // Runs end in the order their words begin, so one forward pointer finds every run's end
     // (a line of quotes has as many words as runs reaching to its end).
     std::size_t runEnd = 0;
     std::size_t p = SkipSeparators(line, 0);
     while (p < line.size()) {
-        const std::size_t spanEnd = SkipSpan(line, p);
-        runEnd = std::max(runEnd, p);
-        while (runEnd < line.size() && !IsSeparator(line[runEnd])) {
-            ++runEnd;
+        std::size_t spanEnd = 0;
+        if (line[p] == '"') {
+            spanEnd = SkipSpan(line, p);
+            runEnd = std::max(runEnd, p);
+            while (runEnd < line.size() && !IsSeparator(line[runEnd])) {
+                ++runEnd;
+            }
+        } else {
+            spanEnd = SkipSpan(line, p);
+            runEnd = spanEnd;
         }
         spans.push_back({static_cast<std::uint32_t>(p), static_cast<std::uint32_t>(runEnd),
                          static_cast<std::uint32_t>(spanEnd)});
         p = SkipSeparators(line, spanEnd);
     }
-    return spans;
 }
 
 std::string_view RunAt(std::string_view line, std::size_t start) {
@@ -217,6 +230,18 @@ std::string UpperAscii(std::string_view text) {
         c = UpperAscii(c);
     }
     return out;
+}
+
+bool IsUpperAsciiOf(std::string_view text, std::string_view upper) {
+    if (text.size() != upper.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (UpperAscii(text[i]) != upper[i]) {
+            return false;
+        }
+    }
+    return true;
 }
 
 } // namespace orv::report

@@ -65,6 +65,8 @@ struct WordSpan {
 // Every word of the line in one pass, in time linear in the line's length also for long
 // runs of quotes.
 std::vector<WordSpan> WordSpans(std::string_view line);
+// The same into spans, which keeps its room for the next line.
+void WordSpans(std::string_view line, std::vector<WordSpan>& spans);
 
 // The run of word characters that begins at a zero-based offset.
 std::string_view RunAt(std::string_view line, std::size_t start);
@@ -77,5 +79,9 @@ constexpr char UpperAscii(char c) {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
 std::string UpperAscii(std::string_view text);
+
+// Whether the text, upper-cased as UpperAscii does, is `upper`; nothing is copied, so a long
+// word costs no more than its first characters.
+bool IsUpperAsciiOf(std::string_view text, std::string_view upper);
 
 } // namespace orv::report
