@@ -2,6 +2,7 @@
 
 #include "core/edit/compose.h"
 #include "core/move/codes.h"
+#include "core/move/order.h"
 #include "core/report/tokenizer.h"
 
 namespace orv::edit {
@@ -183,7 +184,7 @@ Check NameOfKing(const NamingFields& f) {
         return Fail("You have to enter a name for the queen/king!", Name);
     }
     // The game master would read a name after a number as the naming of a province.
-    if (report::IsNumber(report::WordAt(f.name, 1))) {
+    if (report::IsNumber(move::Order(f.name).Word(1))) {
         return Fail("The name of the queen/king cannot begin with a number!", Name);
     }
     return std::nullopt;
