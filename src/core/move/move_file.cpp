@@ -129,15 +129,25 @@ MoveResult LoadMoveFromText(MoveList& move, std::string_view text) {
 }
 
 SaveResult SaveMove(const MoveList& move) {
-    if (!report::WriteFileReplacing(move.fileName, move.RawText())) {
-        return {false, FileMessage(move.fileName, " could not be written!")};
+    return SaveMoveTo(move, move.fileName);
+}
+
+SaveResult SaveMoveTo(const MoveList& move, const fs::path& path) {
+    std::string reason;
+    if (!report::WriteFileReplacing(path, move.RawText(), &reason)) {
+        report::Message message = FileMessage(path, " could not be written!");
+        if (!reason.empty()) {
+            message.Text("\r\n").Text(reason);
+        }
+        return {false, std::move(message)};
     }
     return {};
 }
 
 SaveResult SaveMoveAs(MoveList& move, const fs::path& path) {
-    if (!report::WriteFileReplacing(path, move.RawText())) {
-        return {false, FileMessage(path, " could not be written!")};
+    SaveResult result = SaveMoveTo(move, path);
+    if (!result.ok) {
+        return result;
     }
     move.fileName = path;
     return {};

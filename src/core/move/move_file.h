@@ -56,6 +56,9 @@ struct SaveResult {
 // Writes the raw lines with CR LF to the move file, so that the old file stays whole when
 // the write fails.
 SaveResult SaveMove(const MoveList& move);
+// The same to another path, leaving the move's name as it is. A failure names the system's
+// reason on a second line when there is one ("No space left on the device").
+SaveResult SaveMoveTo(const MoveList& move, const std::filesystem::path& path);
 
 // The same, to a chosen path, which becomes the move file name when the write succeeded
 // ("Save As..."); after a failure the move keeps its old name.

@@ -1,6 +1,9 @@
 #include "core/report/text_file.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
+#include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
@@ -21,22 +24,37 @@ bool HasNul(const fs::path& name) {
     return name.native().find('\0') != std::string::npos;
 }
 
-// The file a write replaces: the target itself, or the file a link names, so that the
-// link stays a link. Empty when there is no such file to write: only a regular file is
-// replaced, since renaming over a directory, a device such as /dev/full or a pipe would
-// put a file where something else belongs.
+// Where a link points, read one step at a time: a relative target is taken from the
+// link's folder. Empty for a loop or a chain longer than the system follows.
+fs::path FollowLinks(fs::path file) {
+    constexpr int MaxLinks = 40; // the system's own limit (ELOOP)
+    for (int hop = 0; hop < MaxLinks; ++hop) {
+        std::error_code ec;
+        if (!fs::is_symlink(fs::symlink_status(file, ec))) {
+            return file;
+        }
+        const fs::path next = fs::read_symlink(file, ec);
+        if (ec) {
+            return {};
+        }
+        file = next.is_absolute() ? next : file.parent_path() / next;
+    }
+    return {};
+}
+
+// The file a write replaces: the target itself, or the file a link names (also one that
+// does not exist yet), so that the link stays a link. Empty when there is no such file to
+// write: only a regular file is replaced, since renaming over a directory, a device such
+// as /dev/full or a pipe would put a file where something else belongs.
 std::string FileToReplace(const fs::path& target) {
     std::error_code ec;
     // A name with a NUL byte would be cut short by the system and could name another file.
     if (target.empty() || HasNul(target)) {
         return {};
     }
-    fs::path file = target;
-    if (fs::is_symlink(file, ec)) {
-        file = fs::weakly_canonical(file, ec);
-        if (ec) {
-            return {};
-        }
+    const fs::path file = FollowLinks(target);
+    if (file.empty()) {
+        return {};
     }
     const fs::file_status status = fs::status(file, ec);
     if (fs::exists(status) && !fs::is_regular_file(status)) {
@@ -88,6 +106,48 @@ void SyncFolder(const std::string& folder) {
     }
 }
 
+// A temporary file of a save that never ended (the program was killed): ".orv-", twelve
+// letters or digits, ".tmp".
+bool IsLeftTemporary(std::string_view name) {
+    constexpr std::string_view Head = ".orv-";
+    constexpr std::string_view Tail = ".tmp";
+    constexpr std::size_t Length = Head.size() + 12 + Tail.size();
+    if (name.size() != Length || !name.starts_with(Head) || !name.ends_with(Tail)) {
+        return false;
+    }
+    const std::string_view middle = name.substr(Head.size(), 12);
+    return std::all_of(middle.begin(), middle.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+    });
+}
+
+// Removes the temporary files that killed saves left in the folder, once they are older
+// than a day: a save running in another window at this moment is never touched.
+void RemoveLeftTemporaries(const std::string& folder) {
+    const auto dayAgo = fs::file_time_type::clock::now() - std::chrono::hours(24);
+    std::error_code ec;
+    fs::directory_iterator it(folder, ec);
+    for (const fs::directory_iterator end; !ec && it != end; it.increment(ec)) {
+        std::error_code entryError;
+        if (!IsLeftTemporary(it->path().filename().native()) || !it->is_regular_file(entryError) ||
+            it->is_symlink(entryError)) {
+            continue;
+        }
+        const fs::file_time_type written = it->last_write_time(entryError);
+        if (!entryError && written < dayAgo) {
+            fs::remove(it->path(), entryError);
+        }
+    }
+}
+
+// The system's reason for a failed write, as a message shows it.
+std::string Reason(int error) {
+    if (error == ENOSPC) {
+        return "No space left on the device";
+    }
+    return std::strerror(error);
+}
+
 // Creates the temporary file exclusively: a link or file planted under its name makes the
 // open fail instead of being written through.
 int CreateTemporary(const std::string& folder, std::string& name) {
@@ -118,6 +178,11 @@ bool IsUtf8Continuation(char c) {
 }
 
 } // namespace
+
+bool IsPipe(const fs::path& fileName) {
+    std::error_code ec;
+    return !fileName.empty() && !HasNul(fileName) && fs::is_fifo(fileName, ec);
+}
 
 bool FileExists(const fs::path& fileName) {
     std::error_code ec;
@@ -170,7 +235,7 @@ FileStatus ReadStreamBytes(std::istream& in, std::string& bytes, std::uintmax_t 
 
 FileStatus ReadFileBytes(const fs::path& fileName, std::string& bytes, std::uintmax_t limit) {
     bytes.clear();
-    if (!FileExists(fileName)) {
+    if (!FileExists(fileName) && !IsPipe(fileName)) {
         return FileStatus::NotFound;
     }
     std::error_code ec;
@@ -209,10 +274,16 @@ TextFile ReadTextFile(const fs::path& fileName) {
     return file;
 }
 
-bool WriteFileReplacing(const fs::path& fileName, std::string_view bytes) {
+bool WriteFileReplacing(const fs::path& fileName, std::string_view bytes, std::string* reason) {
+    const auto fail = [reason](int error) {
+        if (reason != nullptr && error != 0) {
+            *reason = Reason(error);
+        }
+        return false;
+    };
     const std::string target = FileToReplace(fileName);
     if (target.empty()) {
-        return false;
+        return fail(0);
     }
     mode_t mode = 0;
     struct stat existing {};
@@ -221,23 +292,29 @@ bool WriteFileReplacing(const fs::path& fileName, std::string_view bytes) {
         mode = existing.st_mode & (S_ISUID | S_ISGID | S_ISVTX | S_IRWXU | S_IRWXG | S_IRWXO);
         // The write bits decide even for the superuser, whom access() lets write anything.
         if ((mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(target.c_str(), W_OK) != 0) {
-            return false;
+            return fail(EACCES);
         }
     }
     const std::string folder = FolderFor(target);
+    RemoveLeftTemporaries(folder);
     std::string temp;
     const int fd = CreateTemporary(folder, temp);
     if (fd < 0) {
-        return false;
+        return fail(errno);
     }
     bool written = WriteAll(fd, bytes) && (!exists || ::fchmod(fd, mode) == 0) && ::fsync(fd) == 0;
-    written = ::close(fd) == 0 && written;
-    if (written) {
-        written = ::rename(temp.c_str(), target.c_str()) == 0;
+    int error = written ? 0 : errno;
+    if (::close(fd) != 0 && written) {
+        written = false;
+        error = errno;
+    }
+    if (written && ::rename(temp.c_str(), target.c_str()) != 0) {
+        written = false;
+        error = errno;
     }
     if (!written) {
         ::unlink(temp.c_str());
-        return false;
+        return fail(error);
     }
     SyncFolder(folder);
     return true;

@@ -27,6 +27,9 @@ struct TextFile {
 
 // True when a regular file (not a directory) of that name exists.
 bool FileExists(const std::filesystem::path& fileName);
+// True for a named pipe, or a process's output given as a file (`<(...)` in a shell): such
+// a name is read as a stream, once.
+bool IsPipe(const std::filesystem::path& fileName);
 
 // Walks the lines of a text without copying them. A line ends at CR LF, LF or CR; a CR
 // directly before a CR LF belongs to that line end (a mail relay that converts line ends
@@ -51,8 +54,8 @@ std::vector<std::string> SplitLines(std::string_view text);
 FileStatus ReadStreamBytes(std::istream& in, std::string& bytes,
                            std::uintmax_t limit = MaxTextFileSize);
 
-// Reads a whole file as bytes; NotFound for a missing file or a directory, TooLarge above
-// the limit (nothing is read then).
+// Reads a whole file or pipe as bytes; NotFound for a missing file or a directory, TooLarge
+// above the limit (nothing is read then).
 FileStatus ReadFileBytes(const std::filesystem::path& fileName, std::string& bytes,
                          std::uintmax_t limit = MaxTextFileSize);
 
@@ -63,9 +66,12 @@ TextFile ReadTextFile(const std::filesystem::path& fileName);
 // after a power cut: a temporary file made exclusively under an unguessable name in the
 // target's folder, its data synced, renamed over the target, then the folder synced. The
 // target keeps its permission bits; a read-only target, and anything that is not a regular
-// file, is refused. Through a link, the file it names is replaced. False when the bytes
-// could not be written, with the target as it was.
-bool WriteFileReplacing(const std::filesystem::path& fileName, std::string_view bytes);
+// file, is refused. Through a link, the file it names is written (created when the link
+// dangles) and the link stays. Temporary files of killed saves older than a day are removed
+// from the folder. False when the bytes could not be written, with the target as it was;
+// `reason` then receives the system's reason when it gave one.
+bool WriteFileReplacing(const std::filesystem::path& fileName, std::string_view bytes,
+                        std::string* reason = nullptr);
 
 // Joins lines with CR LF after every line.
 std::string JoinCrLf(const std::vector<std::string>& lines);

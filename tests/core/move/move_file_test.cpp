@@ -4,7 +4,10 @@
 
 #include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <thread>
 
 namespace orv::move {
 namespace {
@@ -151,6 +154,21 @@ TEST_F(MoveFile, MostRecentFileOfTheFolderIsLoaded) {
     fs::last_write_time(older, fs::file_time_type::clock::now() - std::chrono::hours(2));
     EXPECT_TRUE(LoadMostRecentFile(move).Ok());
     EXPECT_EQ(move.fileName, newer);
+}
+
+// A named pipe (what a shell's <(...) gives) is read as a stream, not taken for a missing file.
+TEST_F(MoveFile, PipeIsReadAsAStream) {
+    const fs::path pipe = dir / "move.fifo";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    std::thread writer([&pipe] {
+        std::ofstream out(pipe, std::ios::binary);
+        out << "BEGIN\r\nALL 3 2\r\nEND\r\n";
+    });
+    MoveList move;
+    const MoveResult result = LoadMove(move, pipe);
+    writer.join();
+    ASSERT_TRUE(result.Ok()) << result.message.Bytes();
+    EXPECT_EQ(move.RawText(), "BEGIN\r\nALL 3 2\r\nEND\r\n");
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "core/move/move_file.h"
 #include "core/report/text_file.h"
 
+#include <chrono>
 #include <csignal>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -64,13 +65,14 @@ TEST_F(SaveFaults, RefusedSaveChangesNothing) {
     const struct {
         const char* name;
         std::string path;
+        std::string reason; // the system's, on the message's second line
         bool deviceFull = false;
     } cases[] = {
-        {"link to the full device", full.string()},
-        {"missing folder", (dir / "gone" / "m.cmd").string()},
-        {"NUL byte in the name", (dir / "n.cmd").string() + std::string(1, '\0') + ".bak"},
-        {"read-only file", readOnly},
-        {"device full", sized, true},
+        {"link to the full device", full.string(), ""},
+        {"missing folder", (dir / "gone" / "m.cmd").string(), "\r\nNo such file or directory"},
+        {"NUL byte in the name", (dir / "n.cmd").string() + std::string(1, '\0') + ".bak", ""},
+        {"read-only file", readOnly, "\r\nPermission denied"},
+        {"device full", sized, "\r\nFile too large", true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -81,7 +83,7 @@ TEST_F(SaveFaults, RefusedSaveChangesNothing) {
         const SaveResult result = SaveMoveAs(move, c.path);
         limit.reset();
         EXPECT_FALSE(result.ok);
-        EXPECT_EQ(result.message.Bytes(), "File " + c.path + " could not be written!");
+        EXPECT_EQ(result.message.Bytes(), "File " + c.path + " could not be written!" + c.reason);
         EXPECT_EQ(move, before);
     }
     // Only the three files made above are left.
@@ -105,10 +107,51 @@ TEST_F(SaveFaults, CarefulReplacement) {
     EXPECT_EQ(fs::status(real).permissions(), fs::perms(0640));
     EXPECT_EQ(Read(real), Old);
 
+    // A dangling link, relative and through a second link: the file it names is made.
+    fs::create_symlink("later.cmd", dir / "dangling.cmd");
+    fs::create_symlink("dangling.cmd", dir / "chain.cmd");
+    move.fileName = (dir / "chain.cmd").string();
+    EXPECT_TRUE(SaveMove(move).ok);
+    EXPECT_TRUE(fs::is_symlink(dir / "chain.cmd") && fs::is_symlink(dir / "dangling.cmd"));
+    EXPECT_EQ(Read((dir / "later.cmd").string()), Old);
+    // A loop of links is refused and stays as it was.
+    fs::create_symlink("loop2.cmd", dir / "loop1.cmd");
+    fs::create_symlink("loop1.cmd", dir / "loop2.cmd");
+    EXPECT_FALSE(SaveMoveTo(move, dir / "loop1.cmd").ok);
+    EXPECT_TRUE(fs::is_symlink(dir / "loop1.cmd"));
+
     const std::string longest = (dir / (std::string(251, 'n') + ".cmd")).string();
     EXPECT_TRUE(SaveMoveAs(move, longest).ok);
     EXPECT_EQ(Read(longest), Old);
     EXPECT_EQ(move.fileName, longest);
+}
+
+// A save removes what killed saves left in its folder once it is a day old, and nothing else.
+TEST_F(SaveFaults, LeftTemporariesRemovedWhenOld) {
+    MoveList move;
+    ASSERT_TRUE(LoadMoveFromText(move, Old).Ok());
+    const auto old = fs::file_time_type::clock::now() - std::chrono::hours(25);
+    const struct {
+        const char* name;
+        bool aged;
+        bool removed;
+    } cases[] = {
+        {".orv-abcDEF012345.tmp", true, true},
+        {".orv-abcDEF012346.tmp", false, false}, // a save in progress elsewhere
+        {".orv-abc.tmp", true, false},
+        {"orv-abcDEF012345.tmp", true, false},
+        {".orv-abcDEF01234_.tmp", true, false},
+    };
+    for (const auto& c : cases) {
+        Write(c.name, "left");
+        if (c.aged) {
+            fs::last_write_time(dir / c.name, old);
+        }
+    }
+    ASSERT_TRUE(SaveMoveAs(move, dir / "m.cmd").ok);
+    for (const auto& c : cases) {
+        EXPECT_EQ(fs::exists(dir / c.name), !c.removed) << c.name;
+    }
 }
 
 } // namespace
