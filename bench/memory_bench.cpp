@@ -1,8 +1,8 @@
 // Peak heap memory of reading a 40 MB file of short lines, per byte of the file: as a
 // report, as a move file that is refused (no BEGIN), and as a move whose message block
-// holds every line. The counters to watch are "per_byte" (peak heap / file size) and
-// "above_text" ((peak heap - the lines' own text) / file size). Run on its own: it counts
-// every allocation of the process.
+// holds every line (short lines, and empty ones). The counters to watch are "per_byte" (peak heap /
+// file size) and "above_text" ((peak heap - the lines' own text) / file size). Run on its own: it
+// counts every allocation of the process.
 #include "core/move/move_file.h"
 #include "core/report/report_reader.h"
 
@@ -63,17 +63,18 @@ struct TestFile {
     std::string path;
     std::size_t textBytes = 0; // without the line ends
 
-    explicit TestFile(std::string_view head) {
+    explicit TestFile(std::string_view head, std::string_view line = ShortLine) {
         path = (std::filesystem::temp_directory_path() /
                 ("orv_memory_" + std::to_string(::getpid()) + ".txt"))
                    .string();
         std::ofstream out(path, std::ios::binary);
         out << head;
         std::size_t written = head.size();
-        while (written + ShortLine.size() <= FileSize) {
-            out << ShortLine;
-            written += ShortLine.size();
-            textBytes += ShortLine.size() - 2;
+        const std::size_t ends = line.ends_with("\r\n") ? 2 : 1;
+        while (written + line.size() <= FileSize) {
+            out << line;
+            written += line.size();
+            textBytes += line.size() - ends;
         }
     }
     ~TestFile() { std::filesystem::remove(path); }
@@ -119,5 +120,20 @@ void BM_PeakReadingMessageBlock(benchmark::State& state) {
     });
 }
 BENCHMARK(BM_PeakReadingMessageBlock)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// A message block of nothing but empty lines, with CR LF and with LF line ends: the move
+// must stay within 5 bytes per byte of the file, the file's own bytes included.
+void BM_PeakReadingEmptyMessageLines(benchmark::State& state) {
+    const TestFile file("BEGIN\r\nEND\r\n", state.range(0) == 2 ? "\r\n" : "\n");
+    MeasurePeak(state, file, [](const std::string& path) {
+        orv::move::MoveList move;
+        benchmark::DoNotOptimize(orv::move::LoadMove(move, path));
+    });
+}
+BENCHMARK(BM_PeakReadingEmptyMessageLines)
+    ->Arg(2)
+    ->Arg(1)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace

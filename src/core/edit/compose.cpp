@@ -214,21 +214,21 @@ std::string ComposeLine(CommandKind kind, const OrderFields& fields, move::Displ
     return form == move::DisplayForm::Raw ? ComposeRaw(kind, fields) : ComposeNatural(kind, fields);
 }
 
-std::vector<std::string> MessageLines(std::string_view text) {
-    std::vector<std::string> lines;
+move::TextLines MessageLines(std::string_view text) {
+    move::TextLines lines;
     std::size_t start = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] != '\r' && text[i] != '\n') {
             continue;
         }
-        lines.emplace_back(text.substr(start, i - start));
+        lines.push_back(text.substr(start, i - start));
         if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
             ++i;
         }
         start = i + 1;
     }
     if (start < text.size()) {
-        lines.emplace_back(text.substr(start));
+        lines.push_back(text.substr(start));
     }
     return lines;
 }

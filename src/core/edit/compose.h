@@ -21,7 +21,7 @@ std::string ComposeLine(move::CommandKind kind, const OrderFields& fields, move:
 
 // The lines of a message text split at CR LF, LF or CR. Blank lines are kept; what follows
 // the last line end becomes a line only when it is not empty.
-std::vector<std::string> MessageLines(std::string_view text);
+move::TextLines MessageLines(std::string_view text);
 
 // Replaces every line after "END" by the lines of the message text; returns the edit that
 // takes it back.

@@ -93,8 +93,8 @@ ListEditOutcome DeleteCommand(move::MoveList& move, Selection& selected) {
         }
         undo = move::Apply(move, move::MoveEdit::Remove(i));
     } else {
-        std::vector<std::string> messages = move.Messages();
-        messages.resize(move.MessageIndex(i));
+        move::TextLines messages = move.Messages();
+        messages.truncate(move.MessageIndex(i));
         undo = move::Apply(move, move::MoveEdit::Messages(std::move(messages)));
         s = i - 1;
     }

@@ -120,11 +120,14 @@ bool DialogHoldsWhole(const Order& order, const EditedOrder& read) {
 }
 
 std::string MessageBlockText(const move::MoveList& move, std::size_t first) {
-    const std::vector<std::string>& messages = move.Messages();
     std::string text;
-    for (std::size_t i = move.MessageIndex(first); i < messages.size(); ++i) {
-        text += messages[i];
-        text += "\r\n";
+    std::size_t i = 0;
+    const std::size_t from = move.MessageIndex(first);
+    for (const std::string_view message : move.Messages()) {
+        if (i++ >= from) {
+            text += message;
+            text += "\r\n";
+        }
     }
     return text;
 }

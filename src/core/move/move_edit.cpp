@@ -33,7 +33,7 @@ MoveEdit MoveEdit::Move(std::size_t from, std::size_t to) {
     return edit;
 }
 
-MoveEdit MoveEdit::Messages(std::vector<std::string> messages) {
+MoveEdit MoveEdit::Messages(TextLines messages) {
     MoveEdit edit;
     edit.kind = Kind::ReplaceMessages;
     edit.messages = std::move(messages);

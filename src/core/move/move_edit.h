@@ -26,14 +26,14 @@ struct MoveEdit {
     std::size_t at = 0;
     std::size_t to = 0;
     OrderLine order;
-    std::vector<std::string> messages;
+    TextLines messages;
     std::shared_ptr<const MoveList> move;
 
     static MoveEdit Insert(std::size_t at, OrderLine order);
     static MoveEdit Remove(std::size_t at);
     static MoveEdit Replace(std::size_t at, OrderLine order);
     static MoveEdit Move(std::size_t from, std::size_t to);
-    static MoveEdit Messages(std::vector<std::string> messages);
+    static MoveEdit Messages(TextLines messages);
     // The whole move, as a load or "New" makes it; the display form and the move folder
     // are no part of it.
     static MoveEdit WholeMove(MoveList move);

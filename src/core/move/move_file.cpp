@@ -27,15 +27,16 @@ MoveResult ReadOrders(report::LineCursor& cursor, MoveList& read) {
     for (std::size_t number = read.beginLine + 1; !cursor.AtEnd(); ++number) {
         const std::string_view line = cursor.Next();
         if (IsEndLine(line)) {
-            std::vector<std::string> messages;
-            // Counted first: a growing vector would hold twice the block for a moment.
+            TextLines messages;
+            // Measured first: a growing buffer would hold twice the block for a moment.
             std::size_t count = 0;
-            for (report::LineCursor ahead = cursor; !ahead.AtEnd(); ahead.Next()) {
-                ++count;
+            std::size_t bytes = 0;
+            for (report::LineCursor ahead = cursor; !ahead.AtEnd(); ++count) {
+                bytes += ahead.Next().size();
             }
-            messages.reserve(count);
+            messages.reserve(bytes, count);
             while (!cursor.AtEnd()) {
-                messages.emplace_back(cursor.Next());
+                messages.push_back(cursor.Next());
             }
             read.ReplaceMessages(std::move(messages));
             break;

@@ -69,7 +69,7 @@ std::string MoveList::RawText() const {
     for (const OrderLine& order : orders_) {
         size += order.raw.size() + 2;
     }
-    for (const std::string& message : messages_) {
+    for (const std::string_view message : messages_) {
         size += message.size() + 2;
     }
     std::string text;
@@ -83,7 +83,7 @@ std::string MoveList::RawText() const {
         append(order.raw);
     }
     append(EndLine);
-    for (const std::string& message : messages_) {
+    for (const std::string_view message : messages_) {
         append(message);
     }
     return text;
@@ -116,14 +116,14 @@ void MoveList::MoveOrder(std::size_t from, std::size_t to) {
     }
 }
 
-std::vector<std::string> MoveList::ReplaceMessages(std::vector<std::string> messages) {
+TextLines MoveList::ReplaceMessages(TextLines messages) {
     std::swap(messages_, messages);
     return messages;
 }
 
 void MoveList::NewMove() {
     orders_.clear();
-    messages_.clear();
+    messages_ = TextLines();
     fileName.clear();
 }
 

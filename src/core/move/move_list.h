@@ -5,6 +5,7 @@
 
 #include "core/move/display_form.h"
 #include "core/move/order_line.h"
+#include "core/move/text_lines.h"
 #include "core/report/message.h"
 
 #include <cstddef>
@@ -42,7 +43,7 @@ class MoveList {
     // The line index of the first message line, the heading in natural form.
     std::size_t MessageBlockStart() const { return EndLineIndex() + 1; }
     bool HasMessages() const { return !messages_.empty(); }
-    const std::vector<std::string>& Messages() const { return messages_; }
+    const TextLines& Messages() const { return messages_; }
     // The place in Messages() of line i, for a line inside the message block; the heading
     // counts as the first message line.
     std::size_t MessageIndex(std::size_t i) const;
@@ -59,7 +60,7 @@ class MoveList {
     OrderLine ReplaceOrder(std::size_t i, OrderLine order); // returns the old one
     void MoveOrder(std::size_t from, std::size_t to);       // both order lines
     // The message block becomes these lines; returns the old ones.
-    std::vector<std::string> ReplaceMessages(std::vector<std::string> messages);
+    TextLines ReplaceMessages(TextLines messages);
 
     // "BEGIN", "END", no file name; the folder and form stay.
     void NewMove();
@@ -74,7 +75,7 @@ class MoveList {
 
   private:
     std::vector<OrderLine> orders_;
-    std::vector<std::string> messages_;
+    TextLines messages_;
 };
 
 // The file name without its folder; both '/' and '\' end a folder.

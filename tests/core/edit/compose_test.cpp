@@ -103,7 +103,7 @@ TEST(MessageLines, KeepBlankLines) {
         {"a\n\rb", {"a", "", "b"}},
     };
     for (const auto& [text, lines] : cases) {
-        EXPECT_EQ(MessageLines(text), lines) << text;
+        EXPECT_EQ(MessageLines(text).ToVector(), lines) << text;
     }
 }
 

@@ -33,7 +33,7 @@ inline MoveList Move(const std::vector<std::string>& lines,
             messages.push_back(lines[i]);
         }
     }
-    move.ReplaceMessages(std::move(messages));
+    move.ReplaceMessages(TextLines(messages));
     return move;
 }
 
