@@ -41,8 +41,12 @@ DraftKeeper::DraftKeeper(const MoveDocument& document, const QString& folder, QO
     timer_.setSingleShot(true);
     timer_.setInterval(DelayMs);
     connect(&timer_, &QTimer::timeout, this, &DraftKeeper::WriteNow);
-    connect(&document, &MoveDocument::Changed, this, &DraftKeeper::DocumentChanged);
-    connect(&document, &MoveDocument::ModifiedChanged, this, &DraftKeeper::DocumentChanged);
+    connect(&document, &MoveDocument::Changed, this, [this](unsigned aspects) {
+        if ((aspects & (MoveDocument::Orders | MoveDocument::Identity | MoveDocument::Modified)) !=
+            0) {
+            DocumentChanged();
+        }
+    });
 }
 
 void DraftKeeper::DocumentChanged() {
@@ -68,7 +72,13 @@ void DraftKeeper::WriteNow() {
     text += move.fileName;
     text += "\r\n";
     text += move.RawText();
-    report::WriteFileReplacing(ToPath(path_), text);
+    std::string reason;
+    if (!report::WriteFileReplacing(ToPath(path_), text, &reason) && !failureTold_) {
+        failureTold_ = true;
+        emit Failed(QStringLiteral("Unsaved edits cannot be kept in ") +
+                    QDir::toNativeSeparators(QFileInfo(path_).absolutePath()) +
+                    (reason.empty() ? QString() : QStringLiteral(": ") + FromText(reason)));
+    }
 }
 
 void DraftKeeper::Discard() {
@@ -94,6 +104,11 @@ std::optional<move::MoveList> DraftKeeper::Left() const {
         return std::nullopt;
     }
     move.fileName = std::string(first.substr(Heading.size()));
+    // A relative name (a draft of an older version) would name another file from another
+    // working folder: the restored move is then unnamed, and saving asks where.
+    if (move.fileName.is_relative()) {
+        move.fileName.clear();
+    }
     const QFileInfo draft(path_);
     const QFileInfo file(FromPath(move.fileName));
     if (!move.fileName.empty() && file.exists() && file.lastModified() >= draft.lastModified()) {

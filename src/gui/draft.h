@@ -35,11 +35,16 @@ class DraftKeeper : public QObject {
     // than that file; an older draft is removed.
     std::optional<move::MoveList> Left() const;
 
+  signals:
+    // A draft could not be written; said once a run.
+    void Failed(const QString& message);
+
   private:
     void DocumentChanged();
 
     const MoveDocument& document_;
     std::unique_ptr<QLockFile> lock_;
+    bool failureTold_ = false;
     QString path_;
     QTimer timer_;
 };

@@ -17,13 +17,13 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
 #include <QShortcut>
 #include <QSplitter>
+#include <QStatusBar>
 #include <QUndoStack>
 #include <QVBoxLayout>
 
@@ -57,6 +57,8 @@ MainWindow::MainWindow(Environment env, QWidget* parent)
 
     document_ = new MoveDocument(this);
     draft_ = new DraftKeeper(*document_, env_.dataDir, this);
+    connect(draft_, &DraftKeeper::Failed, this,
+            [this](const QString& message) { statusBar()->showMessage(message); });
     BuildMenus();
     BuildPanel();
     constexpr QSize StartSize(700, 600);
@@ -83,14 +85,9 @@ MainWindow::MainWindow(Environment env, QWidget* parent)
     connect(help, &QShortcut::activated, this, [this] { ShowHelpContext(MainWindowHelpContext); });
     menuMove->installEventFilter(this);
 
-    connect(document_, &MoveDocument::Changed, this, &MainWindow::MoveChanged);
-    connect(document_, &MoveDocument::SelectionRestored, this, [this](edit::Selection line) {
-        SelectLine(line);
-        UpdateCurrentGoods();
-    });
-    connect(document_, &MoveDocument::ModifiedChanged, this, &QWidget::setWindowModified);
+    connect(document_, &MoveDocument::Changed, this, &MainWindow::DocumentChanged);
     ApplySeriesButtons();
-    MoveChanged();
+    DocumentChanged(MoveDocument::Orders | MoveDocument::Current | MoveDocument::Identity);
 }
 
 MainWindow::~MainWindow() = default;

@@ -25,7 +25,7 @@ class QCloseEvent;
 class QGroupBox;
 class QLabel;
 class QLayout;
-class QListWidget;
+class QStringListModel;
 class QMenu;
 class QPushButton;
 class QRadioButton;
@@ -39,6 +39,9 @@ struct Drawing;
 namespace orv::gui {
 
 class OrderTextDialog;
+class RowListView;
+class MoveListModel;
+class ProblemListModel;
 
 class DraftKeeper;
 class MoveDocument;
@@ -133,8 +136,8 @@ class MainWindow : public QMainWindow {
     // The dialog that composes orders of a kind; the same window each time.
     CommandDialogBase* CommandDialog(move::CommandDialog which) const;
 
-    // The selected line of the move list, and selecting one without the selection rule a
-    // user's click passes through.
+    // The document's current line, and choosing one without the selection rule a user's
+    // click passes through.
     edit::Selection SelectedLine() const;
     void SelectLine(edit::Selection line);
 
@@ -168,7 +171,7 @@ class MainWindow : public QMainWindow {
     void ListBoxCommandsDblClick();
     void ButtonEditClick();
     void ListBoxMoveDblClick();
-    void ListBoxMoveClick();
+    void ListBoxMoveClick(int row);
     void ButtonMinusClick();
     void ButtonPlusClick();
     void ButtonDeleteClick();
@@ -220,7 +223,11 @@ class MainWindow : public QMainWindow {
     // window never goes on with a tribe nobody chose.
     void ChooseTribeOrQuit(bool saveSettings);
     void ShowMessage(move::MessageKind kind, const report::Message& message);
-    void MoveChanged();
+    // What the document said changed (MoveDocument::Aspect values), shown anew.
+    void DocumentChanged(unsigned aspects);
+    // The move list's selection, the current goods and the map's selected line follow the
+    // document's current line.
+    void ShowCurrentLine();
     void RunCheck();
     void ShowProblems();
     void StepProblem(int direction);
@@ -293,8 +300,8 @@ class MainWindow : public QMainWindow {
     QMenu* menuHelp = nullptr;
     QMenu* menuRecent = nullptr;
 
-    QListWidget* ListBoxCommands = nullptr;
-    QListWidget* ListBoxMove = nullptr;
+    RowListView* ListBoxCommands = nullptr;
+    RowListView* ListBoxMove = nullptr;
     QGroupBox* RadioGroupCommands = nullptr;
     QGroupBox* RadioGroupDisplay = nullptr;
     QButtonGroup* commandsForm = nullptr;
@@ -315,7 +322,7 @@ class MainWindow : public QMainWindow {
     QPushButton* ButtonMinus = nullptr;
     QPushButton* ButtonDelete = nullptr;
     QLabel* LabelMove = nullptr;
-    QListWidget* ListBoxProblems = nullptr;
+    RowListView* ListBoxProblems = nullptr;
     QWidget* PanelProblems = nullptr;
     QSplitter* SplitterMove = nullptr;
 
@@ -326,7 +333,12 @@ class MainWindow : public QMainWindow {
     MapWindow* formMap_ = nullptr;
     mutable HelpWindow* helpWindow_ = nullptr;
     std::array<CommandDialogBase*, 7> commandDialogs_{};
-    edit::InsertMode insertMode_ = edit::InsertMode::Below;
+    MoveListModel* moveModel_ = nullptr;
+    ProblemListModel* problemModel_ = nullptr;
+    QStringListModel* commandsModel_ = nullptr;
+    // Set while the move list follows the document, so that its selection signals are not
+    // taken for the user's choice.
+    bool following_ = false;
     // The command and fields of the order a dialog is writing, while the map previews it.
     std::optional<std::pair<move::CommandKind, edit::OrderFields>> mapPreview_;
 };

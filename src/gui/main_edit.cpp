@@ -17,10 +17,9 @@
 #include "gui/order_text_dialog.h"
 #include "gui/province_dialog.h"
 #include "gui/province_groups_dialog.h"
+#include "gui/row_list_view.h"
 #include "gui/text_codec.h"
 
-#include <QListWidget>
-#include <QSignalBlocker>
 #include <utility>
 
 namespace orv::gui {
@@ -30,9 +29,8 @@ namespace {
 using ListEdit = edit::ListEditOutcome (*)(move::MoveList&, edit::Selection&);
 
 void ApplyListEdit(MainWindow& form, const QString& stepName, ListEdit change) {
-    edit::Selection selected = form.SelectedLine();
     std::optional<edit::UserMessage> message;
-    form.Document()->Apply(stepName, selected,
+    form.Document()->Apply(stepName,
                            [change, &message](move::MoveList& move, edit::Selection& line) {
                                edit::ListEditOutcome outcome = change(move, line);
                                message = std::move(outcome.message);
@@ -40,9 +38,6 @@ void ApplyListEdit(MainWindow& form, const QString& stepName, ListEdit change) {
                            });
     if (message) {
         ShowMessage(form.Messages(), message->kind, FromText(message->text));
-    } else {
-        form.SelectLine(selected);
-        form.UpdateCurrentGoods();
     }
 }
 
@@ -90,13 +85,11 @@ void MainWindow::EditOrderText(std::size_t line) {
     if (!text || *text == Move().Order(line).raw) {
         return;
     }
-    edit::Selection selected = line;
-    document_->Apply(QStringLiteral("Edit Order Text"), selected,
+    document_->SetCurrentLine(line);
+    document_->Apply(QStringLiteral("Edit Order Text"),
                      [line, &text](move::MoveList& move, edit::Selection&) {
                          return edit::ReplaceOrderText(move, line, *text);
                      });
-    SelectLine(selected);
-    UpdateCurrentGoods();
 }
 
 void MainWindow::menuItemEditOrderTextClick() {
@@ -114,36 +107,17 @@ CommandDialogBase* MainWindow::CommandDialog(move::CommandDialog which) const {
 }
 
 edit::Selection MainWindow::SelectedLine() const {
-    const QList<QListWidgetItem*> selected = ListBoxMove->selectedItems();
-    if (selected.isEmpty()) {
-        return std::nullopt;
-    }
-    const int row = ListBoxMove->row(selected.first());
-    return row < 0 ? edit::Selection() : edit::Selection(static_cast<std::size_t>(row));
+    return document_->CurrentLine();
 }
 
 void MainWindow::SelectLine(edit::Selection line) {
-    {
-        const QSignalBlocker quiet(ListBoxMove);
-        if (!line || *line >= static_cast<std::size_t>(ListBoxMove->count())) {
-            ListBoxMove->clearSelection();
-            ListBoxMove->setCurrentRow(-1);
-        } else {
-            ListBoxMove->setCurrentRow(static_cast<int>(*line));
-            ListBoxMove->scrollToItem(ListBoxMove->currentItem());
-        }
-    }
-    // The list's signals were held back; the map follows all the same.
-    ShowSelectionOnMap();
+    document_->SetCurrentLine(line);
 }
 
 void MainWindow::OpenCommandDialog(bool newOrder) {
     edit::CommandsListState commands;
     commands.form = CommandsForm();
-    const QList<QListWidgetItem*> chosen = ListBoxCommands->selectedItems();
-    if (!chosen.isEmpty()) {
-        commands.selected = ListBoxCommands->row(chosen.first());
-    }
+    commands.selected = ListBoxCommands->currentRow();
     const edit::DialogDecision decision = edit::DecideCommandDialog(
         newOrder, commands, state_.game.options.buildOrderActive, Move(), SelectedLine());
     if (decision.message) {
@@ -160,59 +134,56 @@ void MainWindow::OpenCommandDialog(bool newOrder) {
 }
 
 void MainWindow::ComposeFromDialog(move::CommandKind kind, const edit::OrderFields& fields) {
-    edit::Selection selected = SelectedLine();
-    bool changed = false;
-    const QString stepName =
-        kind == move::CommandKind::SendMessages    ? QStringLiteral("Send Messages")
-        : insertMode_ == edit::InsertMode::Replace ? QStringLiteral("Edit Command")
-                                                   : QStringLiteral("New Command");
-    document_->Apply(stepName, selected,
-                     [this, kind, &fields, &changed](move::MoveList& move, edit::Selection& line) {
-                         edit::ComposeOutcome outcome =
-                             edit::ComposeOrderLine(move, line, insertMode_, kind, fields);
-                         changed = outcome.Changed();
-                         return std::move(outcome.undo);
-                     });
-    if (changed) {
-        SelectLine(selected);
-        UpdateCurrentGoods();
-    }
+    const edit::InsertMode mode = document_->InsertMode();
+    const QString stepName = kind == move::CommandKind::SendMessages
+                                 ? QStringLiteral("Send Messages")
+                             : mode == edit::InsertMode::Replace ? QStringLiteral("Edit Command")
+                                                                 : QStringLiteral("New Command");
+    document_->Apply(stepName, [mode, kind, &fields](move::MoveList& move, edit::Selection& line) {
+        edit::ComposeOutcome outcome = edit::ComposeOrderLine(move, line, mode, kind, fields);
+        return std::move(outcome.undo);
+    });
 }
 
 void MainWindow::ButtonAboveClick() {
-    insertMode_ = edit::InsertMode::Above;
+    document_->SetInsertMode(edit::InsertMode::Above);
     OpenCommandDialog(true);
 }
 
 void MainWindow::ButtonBelowClick() {
-    insertMode_ = edit::InsertMode::Below;
+    document_->SetInsertMode(edit::InsertMode::Below);
     OpenCommandDialog(true);
 }
 
 // A double click in the commands list asks for a new order as "Below Curr. Line" does.
 void MainWindow::ListBoxCommandsDblClick() {
-    insertMode_ = edit::InsertMode::Below;
+    document_->SetInsertMode(edit::InsertMode::Below);
     OpenCommandDialog(true);
 }
 
 void MainWindow::ButtonEditClick() {
-    insertMode_ = edit::InsertMode::Replace;
+    document_->SetInsertMode(edit::InsertMode::Replace);
     OpenCommandDialog(false);
 }
 
 // A double click on a move line edits it as "Edit Command" does.
 void MainWindow::ListBoxMoveDblClick() {
-    insertMode_ = edit::InsertMode::Replace;
+    document_->SetInsertMode(edit::InsertMode::Replace);
     OpenCommandDialog(false);
 }
 
-void MainWindow::ListBoxMoveClick() {
-    const edit::Selection clicked = SelectedLine();
-    const edit::Selection wanted = edit::SelectionAfterClick(Move(), clicked);
-    if (wanted != clicked) {
-        SelectLine(wanted);
+void MainWindow::ListBoxMoveClick(int row) {
+    if (following_) {
+        return;
     }
-    UpdateCurrentGoods();
+    const edit::Selection clicked =
+        row < 0 ? edit::Selection() : edit::Selection(static_cast<std::size_t>(row));
+    const edit::Selection wanted = edit::SelectionAfterClick(Move(), clicked);
+    document_->SetCurrentLine(wanted);
+    if (wanted != clicked) {
+        // The document did not change, but the list shows the click: it goes back.
+        ShowCurrentLine();
+    }
 }
 
 void MainWindow::ButtonMinusClick() {

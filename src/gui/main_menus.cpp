@@ -7,6 +7,7 @@
 #include "gui/text_codec.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
@@ -157,7 +158,19 @@ void MainWindow::BuildHelpMenu() {
 }
 
 QStringList MainWindow::RecentFiles() {
-    return WindowSettings().value(RecentFilesKey).toStringList();
+    // At most the entries the menu shows, whatever the file holds; a relative name (kept by
+    // an older version) would name another file from another working folder, so it goes.
+    const QStringList stored = WindowSettings().value(RecentFilesKey).toStringList();
+    QStringList files;
+    for (const QString& path : stored) {
+        if (files.size() >= RecentFileCount) {
+            break;
+        }
+        if (QDir::isAbsolutePath(path) && !files.contains(path)) {
+            files.append(path);
+        }
+    }
+    return files;
 }
 
 void MainWindow::RememberRecentFile(const QString& path) {

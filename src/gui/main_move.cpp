@@ -12,6 +12,8 @@
 #include "gui/draft.h"
 #include "gui/main.h"
 #include "gui/move_document.h"
+#include "gui/move_list_model.h"
+#include "gui/row_list_view.h"
 #include "gui/text_codec.h"
 
 #include <QAction>
@@ -22,10 +24,10 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QListWidget>
 #include <QMimeData>
 #include <QSignalBlocker>
 #include <QStatusBar>
+#include <QStringListModel>
 
 namespace orv::gui {
 
@@ -62,35 +64,44 @@ void MainWindow::ShowMessage(move::MessageKind kind, const report::Message& mess
 
 void MainWindow::ShowMove() {
     const move::MoveList& move = Move();
-    const int row = ListBoxMove->currentRow();
-    {
-        const QSignalBlocker quiet(ListBoxMove);
-        QStringList lines;
-        lines.reserve(static_cast<qsizetype>(move.Size()));
-        for (std::size_t i = 0; i < move.Size(); ++i) {
-            lines.append(Text(move.Line(i)));
-        }
-        ListBoxMove->clear();
-        ListBoxMove->addItems(lines);
-        if (row >= 0 && row < ListBoxMove->count()) {
-            ListBoxMove->setCurrentRow(row);
-        }
-    }
     LabelMove->setText(FromMessage(move.LabelText()));
-    menuItemSave->setEnabled(move.CanSave());
+    // An unnamed move is saved through "Save As", so Save stays offered.
     menuItemReload->setEnabled(move.CanSave());
 }
 
-void MainWindow::MoveChanged() {
-    ShowMove();
-    RunCheck();
+void MainWindow::DocumentChanged(unsigned aspects) {
+    if ((aspects & MoveDocument::Orders) != 0) {
+        following_ = true;
+        moveModel_->Reload();
+        following_ = false;
+        RunCheck();
+    }
+    if ((aspects & (MoveDocument::Orders | MoveDocument::Identity)) != 0) {
+        ShowMove();
+    }
+    if ((aspects & (MoveDocument::Orders | MoveDocument::Current)) != 0) {
+        ShowCurrentLine();
+    }
+    if ((aspects & MoveDocument::Modified) != 0) {
+        setWindowModified(document_->IsModified());
+    }
+    if ((aspects & MoveDocument::Orders) != 0) {
+        emit StateShown();
+    }
+}
+
+void MainWindow::ShowCurrentLine() {
+    const edit::Selection line = document_->CurrentLine();
+    following_ = true;
+    ListBoxMove->setCurrentRow(line ? static_cast<int>(*line) : -1);
+    following_ = false;
     UpdateCurrentGoods();
-    emit StateShown();
+    ShowSelectionOnMap();
 }
 
 void MainWindow::UpdateCurrentGoods() {
-    const QList<QListWidgetItem*> selected = ListBoxMove->selectedItems();
-    if (selected.isEmpty()) {
+    const edit::Selection selected = document_->CurrentLine();
+    if (!selected) {
         LabelCGoldVal->setText(QStringLiteral("-"));
         LabelCWoodVal->setText(QStringLiteral("-"));
         LabelCGoldVal->setStyleSheet(QString());
@@ -98,16 +109,17 @@ void MainWindow::UpdateCurrentGoods() {
         return;
     }
     const check::Goods goods =
-        check::ComputeCurrentGoods(Move(), state_.game, ListBoxMove->row(selected.first()));
+        check::ComputeCurrentGoods(Move(), state_.game, static_cast<std::int64_t>(*selected));
     ShowGoodsValue(LabelCGoldVal, goods.gold);
     ShowGoodsValue(LabelCWoodVal, goods.wood);
 }
 
 void MainWindow::RadioGroupCommandsClick() {
-    ListBoxCommands->clear();
+    QStringList captions;
     for (const std::string& caption : move::CommandCaptions(CommandsForm())) {
-        ListBoxCommands->addItem(Text(caption));
+        captions.append(Text(caption));
     }
+    commandsModel_->setStringList(captions);
 }
 
 void MainWindow::RadioGroupDisplayClick() {
@@ -158,7 +170,9 @@ void MainWindow::menuItemGetfromClipboardClick() {
         move::LoadMoveFromText(read, ToText(QGuiApplication::clipboard()->text()));
     ShowMessage(result.kind, result.message);
     if (result.Ok()) {
+        // Nobody's file: the next save asks where the pasted orders go.
         document_->ReplaceMove(QStringLiteral("Get from Clipboard"), std::move(read), false);
+        document_->SetStamp(std::nullopt);
     }
 }
 
@@ -173,7 +187,9 @@ void MainWindow::TakeLoadedMove(const QString& stepName, move::MoveList read,
     ShowMessage(result.kind, result.message);
     if (result.Ok()) {
         const QString path = FromPath(read.fileName);
+        std::optional<move::FileStamp> stamp = move::StampOf(read.fileName);
         document_->ReplaceMove(stepName, std::move(read), true);
+        document_->SetStamp(std::move(stamp));
         RememberRecentFile(path);
         statusBar()->showMessage(QStringLiteral("Loaded ") + QFileInfo(path).fileName(), StatusMs);
     }
@@ -210,12 +226,20 @@ void MainWindow::menuItemReloadClick() {
 }
 
 bool MainWindow::SaveCurrent() {
+    // Another window or program may have written the file since this one read it: its
+    // orders are not lost without a word.
+    const std::optional<move::FileStamp>& stamp = document_->Stamp();
+    if (stamp && stamp->file == Move().fileName && move::ChangedSince(*stamp) &&
+        !notifier_->Confirm(FromMessage(move::ChangedOnDiskMessage(Move().fileName)), false)) {
+        return false;
+    }
     const move::SaveResult result = move::SaveMove(Move());
     if (!result.ok) {
         notifier_->Error(FromMessage(result.message));
         return false;
     }
     document_->MarkSaved();
+    document_->SetStamp(move::StampOf(Move().fileName));
     statusBar()->showMessage(
         QStringLiteral("Saved ") + QFileInfo(FromPath(Move().fileName)).fileName(), StatusMs);
     return true;
@@ -258,7 +282,8 @@ bool MainWindow::SaveCurrentAs() {
     }
     document_->SetFileName(named.fileName);
     document_->MarkSaved();
-    RememberRecentFile(chosen);
+    document_->SetStamp(move::StampOf(named.fileName));
+    RememberRecentFile(FromPath(Move().fileName));
     statusBar()->showMessage(QStringLiteral("Saved ") + QFileInfo(chosen).fileName(), StatusMs);
     return true;
 }
@@ -266,6 +291,8 @@ bool MainWindow::SaveCurrentAs() {
 void MainWindow::menuItemSaveClick() {
     if (Move().CanSave()) {
         SaveCurrent();
+    } else {
+        SaveCurrentAs();
     }
 }
 

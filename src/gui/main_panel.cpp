@@ -2,17 +2,20 @@
 // buttons, the move list and the problem list below it, and their keys.
 
 #include "gui/main.h"
+#include "gui/move_document.h"
+#include "gui/move_list_model.h"
+#include "gui/row_list_view.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
 #include <QSplitter>
+#include <QStringListModel>
 #include <QVBoxLayout>
 #include <utility>
 
@@ -76,8 +79,10 @@ void MainWindow::BuildPanel() {
     constexpr int PanelHeight = 265;
     panel->setFixedHeight(PanelHeight);
 
-    ListBoxCommands = new QListWidget(panel);
+    ListBoxCommands = new RowListView(panel);
     ListBoxCommands->setObjectName(QStringLiteral("ListBoxCommands"));
+    commandsModel_ = new QStringListModel(ListBoxCommands);
+    ListBoxCommands->setModel(commandsModel_);
     auto* commandsCaption = new QLabel(QStringLiteral("Commands:"), panel);
     LabelMove = new QLabel(QStringLiteral("Your Move:"), panel);
     LabelMove->setObjectName(QStringLiteral("LabelMove"));
@@ -195,18 +200,21 @@ QWidget* MainWindow::BuildMoveArea(QWidget* central) {
     SplitterMove = new QSplitter(Qt::Vertical, central);
     SplitterMove->setObjectName(QStringLiteral("SplitterMove"));
     SplitterMove->setChildrenCollapsible(false);
-    ListBoxMove = new QListWidget(SplitterMove);
+    ListBoxMove = new RowListView(SplitterMove);
     ListBoxMove->setObjectName(QStringLiteral("ListBoxMove"));
-    ListBoxMove->setUniformItemSizes(true);
-    ListBoxMove->setSelectionMode(QAbstractItemView::SingleSelection);
     const int markSize = ListBoxMove->fontMetrics().height();
     ListBoxMove->setIconSize(QSize(markSize, markSize));
+    moveModel_ = new MoveListModel(*document_, ListBoxMove);
+    moveModel_->SetMarkSize(markSize);
+    ListBoxMove->setModel(moveModel_);
     PanelProblems = new QWidget(SplitterMove);
     PanelProblems->setObjectName(QStringLiteral("PanelProblems"));
     auto* problemsCaption = new QLabel(QStringLiteral("Problems:"), PanelProblems);
-    ListBoxProblems = new QListWidget(PanelProblems);
+    ListBoxProblems = new RowListView(PanelProblems);
     ListBoxProblems->setObjectName(QStringLiteral("ListBoxProblems"));
-    ListBoxProblems->setSelectionMode(QAbstractItemView::SingleSelection);
+    ListBoxProblems->setUniformItemSizes(false); // a problem's text may wrap
+    problemModel_ = new ProblemListModel(ListBoxProblems);
+    ListBoxProblems->setModel(problemModel_);
     problemsCaption->setBuddy(ListBoxProblems);
     auto* problemsLayout = new QVBoxLayout(PanelProblems);
     problemsLayout->setContentsMargins(4, 2, 0, 0);
@@ -225,9 +233,9 @@ void MainWindow::ConnectPanel() {
     connect(ButtonPrevious, &QPushButton::clicked, this, &MainWindow::ButtonPreviousClick);
     connect(commandsForm, &QButtonGroup::idClicked, this, &MainWindow::RadioGroupCommandsClick);
     connect(displayForm, &QButtonGroup::idClicked, this, &MainWindow::RadioGroupDisplayClick);
-    connect(ListBoxMove, &QListWidget::itemSelectionChanged, this, &MainWindow::ListBoxMoveClick);
-    connect(ListBoxMove, &QListWidget::itemDoubleClicked, this, &MainWindow::ListBoxMoveDblClick);
-    connect(ListBoxCommands, &QListWidget::itemDoubleClicked, this,
+    connect(ListBoxMove, &RowListView::RowChosen, this, &MainWindow::ListBoxMoveClick);
+    connect(ListBoxMove, &QAbstractItemView::doubleClicked, this, &MainWindow::ListBoxMoveDblClick);
+    connect(ListBoxCommands, &QAbstractItemView::doubleClicked, this,
             &MainWindow::ListBoxCommandsDblClick);
     connect(ButtonAbove, &QPushButton::clicked, this, &MainWindow::ButtonAboveClick);
     connect(ButtonBelow, &QPushButton::clicked, this, &MainWindow::ButtonBelowClick);
@@ -235,10 +243,8 @@ void MainWindow::ConnectPanel() {
     connect(ButtonMinus, &QPushButton::clicked, this, &MainWindow::ButtonMinusClick);
     connect(ButtonPlus, &QPushButton::clicked, this, &MainWindow::ButtonPlusClick);
     connect(ButtonDelete, &QPushButton::clicked, this, &MainWindow::ButtonDeleteClick);
-    connect(ListBoxMove, &QListWidget::itemSelectionChanged, this, &MainWindow::ShowSelectionOnMap);
-    connect(ListBoxProblems, &QListWidget::itemSelectionChanged, this,
-            &MainWindow::ProblemSelected);
-    connect(ListBoxProblems, &QListWidget::itemActivated, this, &MainWindow::ProblemActivated);
+    connect(ListBoxProblems, &RowListView::RowChosen, this, &MainWindow::ProblemSelected);
+    connect(ListBoxProblems, &RowListView::RowActivated, this, &MainWindow::ProblemActivated);
     // In the move list, Enter edits the selected order and Delete deletes it.
     for (const int key : {Qt::Key_Return, Qt::Key_Enter}) {
         auto* edit = new QShortcut(QKeySequence(key), ListBoxMove);

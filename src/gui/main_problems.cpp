@@ -6,23 +6,15 @@
 #include "core/check/check_driver.h"
 #include "gui/main.h"
 #include "gui/map_window.h"
+#include "gui/move_list_model.h"
+#include "gui/row_list_view.h"
 #include "gui/text_codec.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QListWidget>
-#include <QPixmap>
 #include <QSettings>
-#include <QSignalBlocker>
-#include <QStyle>
 
 namespace orv::gui {
-
-namespace {
-
-constexpr int LineRole = Qt::UserRole;
-
-} // namespace
 
 void MainWindow::RunCheck() {
     check_ = check::CheckMove(Move(), state_.game);
@@ -30,50 +22,18 @@ void MainWindow::RunCheck() {
 }
 
 void MainWindow::ShowProblems() {
-    {
-        const QSignalBlocker quiet(ListBoxProblems);
-        ListBoxProblems->clear();
-        for (const check::Problem& problem : check::Problems(check_)) {
-            auto* item = new QListWidgetItem(FromText(problem.text), ListBoxProblems);
-            item->setData(LineRole, static_cast<qulonglong>(problem.line));
-        }
-    }
-    // Each order line with a finding carries a mark and the messages as its tooltip; the
-    // other lines keep an empty place of the same width, so the texts stay in line.
-    const QSize size = ListBoxMove->iconSize();
-    QPixmap blank(size);
-    blank.fill(Qt::transparent);
-    const QIcon none(blank);
-    for (int row = 0; row < ListBoxMove->count(); ++row) {
-        ListBoxMove->item(row)->setIcon(none);
-        ListBoxMove->item(row)->setToolTip(QString());
-    }
-    const QIcon mark = style()->standardIcon(QStyle::SP_MessageBoxWarning);
-    for (const check::Finding& finding : check_.findings) {
-        QListWidgetItem* item = ListBoxMove->item(static_cast<int>(finding.line));
-        if (item == nullptr || finding.kind == check::FindingKind::OrderLimit) {
-            continue;
-        }
-        item->setIcon(mark);
-        QString tip = item->toolTip();
-        for (const std::string& message : finding.messages) {
-            if (!tip.isEmpty()) {
-                tip += QLatin1Char('\n');
-            }
-            tip += FromText(check::WithoutIndent(message));
-        }
-        item->setToolTip(tip);
-    }
+    following_ = true;
+    problemModel_->SetProblems(check::Problems(check_));
+    following_ = false;
+    moveModel_->SetFindings(check_);
 }
 
 void MainWindow::ProblemSelected() {
-    const QList<QListWidgetItem*> chosen = ListBoxProblems->selectedItems();
-    if (chosen.isEmpty()) {
+    const int row = ListBoxProblems->currentRow();
+    if (row < 0 || following_) {
         return;
     }
-    SelectLine(static_cast<std::size_t>(chosen.first()->data(LineRole).toULongLong()));
-    UpdateCurrentGoods();
-    ShowSelectionOnMap();
+    SelectLine(problemModel_->LineOf(row));
 }
 
 void MainWindow::ProblemActivated() {

@@ -12,6 +12,7 @@
 #include "gui/initialize.h"
 #include "gui/main.h"
 #include "gui/map_window.h"
+#include "gui/move_document.h"
 #include "gui/placement.h"
 #include "gui/text_codec.h"
 
@@ -346,7 +347,7 @@ void MainWindow::AddMapPreview(mapview::Drawing& drawing) const {
     // Composed raw whatever the move's form: the check reads the raw order alone, and a
     // half-written order still has a raw line, if not a sentence.
     static_cast<void>(edit::PlaceOrderLine(
-        copy, line, insertMode_,
+        copy, line, document_->InsertMode(),
         edit::ComposeOrder(mapPreview_->first, mapPreview_->second, move::DisplayForm::Raw)));
     if (line) {
         mapview::SetPreview(drawing, check::CheckMove(copy, state_.game), *line);
@@ -357,11 +358,7 @@ void MainWindow::ShowSelectionOnMap() {
     if (formMap_ == nullptr) {
         return;
     }
-    const QList<QListWidgetItem*> selected = ListBoxMove->selectedItems();
-    formMap_->SetSelectedLine(selected.isEmpty()
-                                  ? std::nullopt
-                                  : std::optional<std::size_t>(static_cast<std::size_t>(
-                                        ListBoxMove->row(selected.first()))));
+    formMap_->SetSelectedLine(document_->CurrentLine());
 }
 
 void MainWindow::menuItemShowOptionsClick() {

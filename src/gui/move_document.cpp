@@ -18,18 +18,14 @@ class EditCommand final : public QUndoCommand {
         : QUndoCommand(text), document_(document), edit_(std::move(undo)), before_(before),
           after_(after) {}
 
-    void undo() override {
-        edit_ = document_.ApplyEdit(edit_);
-        document_.Announce(before_);
-    }
+    void undo() override { edit_ = document_.Restore(edit_, before_); }
 
     void redo() override {
         if (done_) {
             done_ = false;
             return;
         }
-        edit_ = document_.ApplyEdit(edit_);
-        document_.Announce(after_);
+        edit_ = document_.Restore(edit_, after_);
     }
 
   private:
@@ -46,41 +42,66 @@ MoveDocument::MoveDocument(QObject* parent) : QObject(parent), undo_(new QUndoSt
     // A long history of whole moves (every load is one step) must not eat the memory.
     constexpr int Steps = 500;
     undo_->setUndoLimit(Steps);
-    connect(undo_, &QUndoStack::cleanChanged, this,
-            [this](bool clean) { emit ModifiedChanged(!clean); });
+    connect(undo_, &QUndoStack::cleanChanged, this, [this] { emit Changed(Modified); });
 }
 
 bool MoveDocument::IsModified() const {
     return !undo_->isClean();
 }
 
-void MoveDocument::Apply(const QString& text, edit::Selection& selection, const Change& change) {
-    const edit::Selection before = selection;
-    std::optional<move::MoveEdit> undo = change(move_, selection);
-    if (!undo) {
-        return;
+void MoveDocument::SetCurrentLine(edit::Selection line) {
+    if (line && *line >= move_.Size()) {
+        line.reset();
     }
-    undo_->push(new EditCommand(*this, text, std::move(*undo), before, selection));
-    emit Changed();
+    if (line != current_) {
+        current_ = line;
+        emit Changed(Current);
+    }
+}
+
+void MoveDocument::SetStamp(std::optional<move::FileStamp> stamp) {
+    stamp_ = stamp;
+    emit Changed(Identity);
+}
+
+bool MoveDocument::Apply(const QString& text, const Change& change) {
+    const edit::Selection before = current_;
+    edit::Selection after = current_;
+    std::optional<move::MoveEdit> undo = change(move_, after);
+    if (!undo) {
+        return false;
+    }
+    if (after && *after >= move_.Size()) {
+        after.reset();
+    }
+    current_ = after;
+    undo_->push(new EditCommand(*this, text, std::move(*undo), before, after));
+    emit Changed(Orders | Current);
+    return true;
 }
 
 void MoveDocument::ReplaceMove(const QString& text, move::MoveList move, bool saved) {
-    edit::Selection none;
-    Apply(text, none, [&move](move::MoveList& open, edit::Selection&) {
+    const std::filesystem::path before = move_.fileName;
+    Apply(text, [&move](move::MoveList& open, edit::Selection& line) {
+        // A row number of the move before means nothing in this one.
+        line.reset();
         return std::optional<move::MoveEdit>(
             move::Apply(open, move::MoveEdit::WholeMove(std::move(move))));
     });
     if (saved) {
         undo_->setClean();
     }
-    // A row number of the move before means nothing in this one.
-    emit SelectionRestored(none);
+    if (move_.fileName != before) {
+        emit Changed(Identity);
+    }
 }
 
 void MoveDocument::SetForm(move::DisplayForm form) {
     if (move_.form != form) {
         move_.form = form;
-        emit Changed();
+        // The natural form has one line more (the message heading) when there are messages.
+        SetCurrentLine(current_);
+        emit Changed(Orders);
     }
 }
 
@@ -90,20 +111,19 @@ void MoveDocument::SetFolder(const std::string& folder) {
 
 void MoveDocument::SetFileName(const std::string& fileName) {
     move_.fileName = fileName;
-    emit Changed();
+    emit Changed(Identity);
 }
 
 void MoveDocument::MarkSaved() {
     undo_->setClean();
 }
 
-move::MoveEdit MoveDocument::ApplyEdit(const move::MoveEdit& edit) {
-    return move::Apply(move_, edit);
-}
-
-void MoveDocument::Announce(edit::Selection selection) {
-    emit Changed();
-    emit SelectionRestored(selection);
+move::MoveEdit MoveDocument::Restore(const move::MoveEdit& edit, edit::Selection line) {
+    const std::filesystem::path before = move_.fileName;
+    move::MoveEdit back = move::Apply(move_, edit);
+    current_ = line && *line < move_.Size() ? line : edit::Selection();
+    emit Changed(Orders | Current | (move_.fileName != before ? Identity : 0U));
+    return back;
 }
 
 } // namespace orv::gui

@@ -25,9 +25,7 @@ struct EditFixture : MainFixture {
         StartAsVikings();
         moveFile = LoadMove("move.cmd", rawLines);
     }
-    int Selected() const {
-        return form->ListBoxMove->selectedItems().isEmpty() ? -1 : form->ListBoxMove->currentRow();
-    }
+    int Selected() const { return form->ListBoxMove->currentRow(); }
     void Delete(int row) const {
         form->ListBoxMove->setCurrentRow(row);
         form->ButtonDeleteClick();
@@ -223,8 +221,8 @@ class EditTest : public QObject {
         EditFixture f;
         QCOMPARE(Lines(f.form->ListBoxProblems),
                  QStringList{u"Line 2: Illegal province coordinates!"_s});
-        QCOMPARE(f.form->ListBoxMove->item(2)->toolTip(), u"Illegal province coordinates!"_s);
-        QVERIFY(f.form->ListBoxMove->item(1)->toolTip().isEmpty());
+        QCOMPARE(f.form->ListBoxMove->RowToolTip(2), u"Illegal province coordinates!"_s);
+        QVERIFY(f.form->ListBoxMove->RowToolTip(1).isEmpty());
 
         f.SetMove({"PLA 99 99 FO", "PLA 98 98 FO", "END"});
         f.form->ListBoxProblems->setCurrentRow(1);
@@ -281,7 +279,7 @@ class EditTest : public QObject {
         QCOMPARE(f.MoveLines(), Split("BEGIN|LAND 3 3 FO 1 BO 1 HO 1 GE 1 N|END"));
 
         // Without an order selected the item says so.
-        f.form->ListBoxMove->clearSelection();
+        f.form->ListBoxMove->setCurrentRow(-1);
         f.form->menuItemEditOrderText->trigger();
         QCOMPARE(f.notifier.errors.last(),
                  u"Please select a command in the 'Your Move'-section first"_s);

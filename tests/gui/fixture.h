@@ -7,6 +7,7 @@
 #include "gui/initialize.h"
 #include "gui/main.h"
 #include "gui/move_document.h"
+#include "gui/row_list_view.h"
 #include "gui_tests.h"
 
 #include <QAction>
@@ -17,7 +18,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -76,10 +76,10 @@ struct ScriptedPicker final : FilePicker {
 };
 
 // The texts of a list's lines, from the top.
-inline QStringList Lines(const QListWidget* list) {
+inline QStringList Lines(const orv::gui::RowListView* list) {
     QStringList lines;
     for (int i = 0; i < list->count(); ++i) {
-        lines.append(list->item(i)->text());
+        lines.append(list->RowText(i));
     }
     return lines;
 }
@@ -213,9 +213,8 @@ struct MainFixture {
     }
 
     void ChooseCommand(const char* caption) const {
-        form->ListBoxCommands->setCurrentItem(
-            form->ListBoxCommands->findItems(QString::fromLatin1(caption), Qt::MatchExactly)
-                .value(0));
+        form->ListBoxCommands->setCurrentRow(
+            static_cast<int>(Lines(form->ListBoxCommands).indexOf(QString::fromLatin1(caption))));
     }
 
     // Acts in the next command dialog as soon as it is shown; a dialog act left open is

@@ -91,7 +91,8 @@ class WindowTest : public QObject {
         QCOMPARE(f.MoveLines(), loaded);
         QCOMPARE(f.form->ListBoxMove->currentRow(), -1); // a row of the move before means nothing
         f.form->menuItemNewClick();
-        QVERIFY(!f.form->menuItemSave->isEnabled() && !f.form->menuItemReload->isEnabled());
+        // Save stays: on an unnamed move it asks where, as Save As does.
+        QVERIFY(f.form->menuItemSave->isEnabled() && !f.form->menuItemReload->isEnabled());
     }
 
     void checkMoveShowsTheReportOrSaysTheMoveIsCorrect() {

@@ -3,6 +3,7 @@
 #include "core/report/text_file.h"
 #include "core/report/tokenizer.h"
 
+#include <chrono>
 #include <filesystem>
 #include <new>
 
@@ -90,6 +91,19 @@ std::size_t SkipPastBegin(report::LineCursor& cursor) {
     return 0;
 }
 
+// The name a move keeps: absolute and without "." or "..", the folders' links resolved, so
+// that it names the same file from any working folder (a draft restored elsewhere, a
+// recent entry). The file's own link is kept, so that saving writes through it.
+fs::path AbsoluteName(const fs::path& path) {
+    std::error_code ec;
+    const fs::path absolute = fs::absolute(path, ec);
+    if (ec || absolute.filename().empty()) {
+        return path;
+    }
+    const fs::path folder = fs::weakly_canonical(absolute.parent_path(), ec);
+    return ec ? absolute.lexically_normal() : folder / absolute.filename();
+}
+
 report::Message FileMessage(const fs::path& path, std::string_view what) {
     return report::Message().Text("File ").Name(path).Text(what);
 }
@@ -115,7 +129,7 @@ MoveResult LoadMove(MoveList& move, const fs::path& path) {
     if (beginLine == 0 || cursor.AtEnd()) {
         return Failure(LoadStatus::NoBegin, NoBeginMessage);
     }
-    return TakeMove(move, cursor, path, beginLine);
+    return TakeMove(move, cursor, AbsoluteName(path), beginLine);
 }
 
 MoveResult LoadMoveFromText(MoveList& move, std::string_view text) {
@@ -126,7 +140,8 @@ MoveResult LoadMoveFromText(MoveList& move, std::string_view text) {
     if (beginLine == 0) {
         cursor = report::LineCursor(text);
     }
-    return TakeMove(move, cursor, move.fileName, beginLine);
+    // Pasted orders are nobody's file: a save must ask where they go.
+    return TakeMove(move, cursor, fs::path(), beginLine);
 }
 
 SaveResult SaveMove(const MoveList& move) {
@@ -150,8 +165,68 @@ SaveResult SaveMoveAs(MoveList& move, const fs::path& path) {
     if (!result.ok) {
         return result;
     }
-    move.fileName = path;
+    move.fileName = AbsoluteName(path);
     return {};
+}
+
+namespace {
+
+// FNV-1a over the bytes: a change of any byte changes it.
+std::uint64_t HashOf(std::string_view bytes) {
+    std::uint64_t hash = 14695981039346656037ULL;
+    for (const char c : bytes) {
+        hash ^= static_cast<unsigned char>(c);
+        hash *= 1099511628211ULL;
+    }
+    return hash;
+}
+
+// Size and time of last write, without the bytes.
+std::optional<FileStamp> OutlineOf(const fs::path& file) {
+    std::error_code ec;
+    FileStamp stamp;
+    stamp.file = file;
+    stamp.size = fs::file_size(file, ec);
+    if (ec) {
+        return std::nullopt;
+    }
+    const fs::file_time_type time = fs::last_write_time(file, ec);
+    if (ec) {
+        return std::nullopt;
+    }
+    stamp.written =
+        std::chrono::duration_cast<std::chrono::nanoseconds>(time.time_since_epoch()).count();
+    return stamp;
+}
+
+} // namespace
+
+std::optional<FileStamp> StampOf(const fs::path& file) {
+    std::optional<FileStamp> stamp = OutlineOf(file);
+    std::string bytes;
+    if (!stamp || report::ReadFileBytes(file, bytes) != report::FileStatus::Ok) {
+        return std::nullopt;
+    }
+    stamp->hash = HashOf(bytes);
+    return stamp;
+}
+
+bool ChangedSince(const FileStamp& stamp) {
+    const std::optional<FileStamp> now = OutlineOf(stamp.file);
+    if (!now || now->size != stamp.size) {
+        return true;
+    }
+    if (now->written == stamp.written) {
+        return false;
+    }
+    // Touched: the same bytes written again are no change.
+    const std::optional<FileStamp> read = StampOf(stamp.file);
+    return !read || read->hash != stamp.hash;
+}
+
+report::Message ChangedOnDiskMessage(const fs::path& file) {
+    return FileMessage(file, " was changed on disk since this move was read or saved.\r\n"
+                             "Save over it anyway?");
 }
 
 std::string MoveClipboardText(const MoveList& move) {

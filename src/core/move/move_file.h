@@ -4,6 +4,8 @@
 
 #include "core/move/move_list.h"
 
+#include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -40,12 +42,13 @@ struct MoveResult {
 
 // Reads a move file: lines before the first line whose first word is BEGIN are skipped.
 // The move is replaced only when the whole file was read and every line before the end
-// line is an order; on success the file becomes the move file. Whatever happens, the
-// file's folder becomes the move folder.
+// line is an order; on success the file, by its absolute name, becomes the move file.
+// Whatever happens, the file's folder becomes the move folder.
 MoveResult LoadMove(MoveList& move, const std::filesystem::path& path);
 
 // Reads clipboard text: a text whose first line is no BEGIN line is searched for one as a
-// file is, and without one a BEGIN line is put before its first line. The file name stays.
+// file is, and without one a BEGIN line is put before its first line. The move read has no
+// file name: pasted orders are saved only where the user says.
 MoveResult LoadMoveFromText(MoveList& move, std::string_view text);
 
 struct SaveResult {
@@ -56,6 +59,24 @@ struct SaveResult {
 // Writes the raw lines with CR LF to the move file, so that the old file stays whole when
 // the write fails.
 SaveResult SaveMove(const MoveList& move);
+
+// What a file was when the move was read from it or saved to it: its name, size, time of
+// last write and a hash of its bytes, so that a save can tell whether someone else wrote
+// it meanwhile (another window, another program).
+struct FileStamp {
+    std::filesystem::path file;
+    std::uintmax_t size = 0;
+    std::int64_t written = 0; // nanoseconds of the file clock
+    std::uint64_t hash = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+// The stamp of the file as it is now; none when it cannot be read.
+std::optional<FileStamp> StampOf(const std::filesystem::path& file);
+// True when the file is no longer what the stamp says: changed, replaced or removed. The
+// bytes are hashed only when size and time agree.
+bool ChangedSince(const FileStamp& stamp);
+// The question before a save over a file that ChangedSince says was changed.
+report::Message ChangedOnDiskMessage(const std::filesystem::path& file);
 // The same to another path, leaving the move's name as it is. A failure names the system's
 // reason on a second line when there is one ("No space left on the device").
 SaveResult SaveMoveTo(const MoveList& move, const std::filesystem::path& path);

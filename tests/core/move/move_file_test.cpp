@@ -118,7 +118,7 @@ TEST_F(MoveFile, RefusedLoadKeepsTheOpenMove) {
 }
 
 // Pasted orders keep their first order: without a BEGIN line one is put in front. The move
-// keeps its file name.
+// read has no file name, so that a save cannot put a friend's orders over one's own file.
 TEST_F(MoveFile, ClipboardTextWithoutBegin) {
     const std::pair<const char*, const char*> cases[] = {
         {"LAND 9 9 FO 1 E\r\nPLA 3 3 FO\r\nEND",
@@ -130,7 +130,7 @@ TEST_F(MoveFile, ClipboardTextWithoutBegin) {
         move.fileName = "/keep/this.cmd";
         ASSERT_TRUE(LoadMoveFromText(move, text).Ok()) << text;
         EXPECT_EQ(MoveClipboardText(move), raw) << text;
-        EXPECT_EQ(move.fileName, "/keep/this.cmd");
+        EXPECT_TRUE(move.fileName.empty());
     }
     // A refused line is counted in the text as pasted, the first line being 1.
     for (const auto& [text, line] : {std::pair{"PLA 3 3 FO\nhello", 2}, {"x\rBEGIN\rhello", 3}}) {
