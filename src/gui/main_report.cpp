@@ -131,6 +131,11 @@ bool MainWindow::LoadReport(const std::string& fileName) {
     }
     state_.reportFileName = fileName;
     setWindowTitle(FromMessage(result.title) + QStringLiteral("[*]"));
+    // Whatever loaded it, the buttons say whether the series goes on either way from here.
+    state_.series = report::SplitReportName(fileName);
+    state_.seriesButtons.boxVisible = !state_.series.prefix.empty();
+    report::UpdateSeriesButtons(state_.series, fileName, state_.seriesButtons);
+    ApplySeriesButtons();
     if (!result.message.Empty()) {
         notifier_->Error(FromMessage(result.message));
     }

@@ -33,10 +33,26 @@ QString FromPath(const std::filesystem::path& path) {
     return QFile::decodeName(Bytes(path.native()));
 }
 
+namespace {
+
+// A file name as a message shows it: UTF-8 as the system writes names, and a name that is
+// no UTF-8 (written on a Latin-1 system, or unpacked from an old archive) byte for byte as
+// Latin-1, never with replacement marks.
+QString NameForMessage(const std::string& bytes) {
+    QStringDecoder utf8(QStringConverter::Utf8);
+    QString name = utf8(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    if (utf8.hasError()) {
+        name = QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    }
+    return name;
+}
+
+} // namespace
+
 QString FromMessage(const report::Message& message) {
     QString text;
     for (const report::Message::Part& part : message.Parts()) {
-        text += part.fileName ? FromPath(part.bytes) : FromText(part.bytes);
+        text += part.fileName ? NameForMessage(part.bytes) : FromText(part.bytes);
     }
     return text;
 }

@@ -202,6 +202,9 @@ class WindowTest : public QObject {
             report::Message().Text("Order \xE9 of ").Name("/tmp/zw\xC3\xB6lf.cmd").Text("!");
         QCOMPARE(FromMessage(message),
                  QString::fromUtf8("Order \xC3\xA9 of /tmp/zw\xC3\xB6lf.cmd!"));
+        // A name that is no UTF-8 is shown as Latin-1, not garbled.
+        QCOMPARE(FromMessage(report::Message().Text("File ").Name("/tmp/zw\xF6lf.cmd")),
+                 QString::fromUtf8("File /tmp/zw\xC3\xB6lf.cmd"));
     }
 
     // Every help context leads to a page part that exists.

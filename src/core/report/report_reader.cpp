@@ -245,7 +245,20 @@ ReportLoadResult LoadReport(Game& game, const std::filesystem::path& fileName) {
         result.message = fileMessage("Cannot read file ", ".");
         break;
     }
-    result.title = ReportTitle(fileName);
+    // The title says a report is loaded only when its file was read.
+    switch (result.status) {
+    case ReportLoadStatus::Loaded:
+    case ReportLoadStatus::NoGeneralReport:
+        result.title = ReportTitle(fileName);
+        break;
+    case ReportLoadStatus::FileNotFound:
+        result.title = Message().Text("OrvMove (report not found: ").Name(fileName).Text(")");
+        break;
+    case ReportLoadStatus::ReadError:
+    case ReportLoadStatus::NoReport:
+        result.title = Message().Text("OrvMove (report not read: ").Name(fileName).Text(")");
+        break;
+    }
     return result;
 }
 

@@ -20,7 +20,9 @@ enum class ReportLoadStatus {
 
 struct ReportLoadResult {
     ReportLoadStatus status = ReportLoadStatus::Loaded;
-    Message title;   // the main window's title, set even when the file is missing
+    // The main window's title: "OrvMove (report loaded: X)" when the file was read, else
+    // "OrvMove (report not found: X)" or "OrvMove (report not read: X)".
+    Message title;
     Message message; // the error box text, empty when loaded
 };
 

@@ -126,7 +126,8 @@ TEST(ReportReader, FirstOfTwoEqualNamesBecomesCurrent) {
 
 using ReportFileTest = fixtures::TempFolder;
 
-// A NUL byte would cut the name short and could name a file that exists.
+// A NUL byte would cut the name short and could name a file that exists. The title says
+// the report was not found, never that it was loaded.
 TEST_F(ReportFileTest, MissingFileChangesOnlyTheTitle) {
     Game game;
     AddTribeRow(game, VikingsRow);
@@ -137,7 +138,7 @@ TEST_F(ReportFileTest, MissingFileChangesOnlyTheTitle) {
         const ReportLoadResult r = LoadReport(game, name);
         EXPECT_EQ(r.status, ReportLoadStatus::FileNotFound);
         EXPECT_EQ(r.message.Bytes(), "File " + name + " not found!");
-        EXPECT_EQ(r.title.Bytes(), "OrvMove (report loaded: " + name + ")");
+        EXPECT_EQ(r.title.Bytes(), "OrvMove (report not found: " + name + ")");
         EXPECT_EQ(game.tribes.size(), 1U);
         EXPECT_EQ(game.options.maxOrdersPerMove, 17);
     }
