@@ -25,6 +25,9 @@ constexpr int DraftNames = 8;
 DraftKeeper::DraftKeeper(const MoveDocument& document, const QString& folder, QObject* parent)
     : QObject(parent), document_(document) {
     const QDir drafts(QDir(folder).filePath(QStringLiteral("drafts")));
+    if (!folder.isEmpty()) {
+        folder_ = drafts.path();
+    }
     if (!folder.isEmpty() && QDir().mkpath(drafts.path())) {
         for (int n = 1; n <= DraftNames && path_.isEmpty(); ++n) {
             const QString name =
@@ -60,6 +63,10 @@ void DraftKeeper::DocumentChanged() {
 void DraftKeeper::WriteNow() {
     timer_.stop();
     if (path_.isEmpty()) {
+        // The folder could not be made, or every draft name is held by another copy.
+        if (!folder_.isEmpty() && document_.IsModified()) {
+            TellFailure({});
+        }
         return;
     }
     if (!document_.IsModified()) {
@@ -73,12 +80,19 @@ void DraftKeeper::WriteNow() {
     text += "\r\n";
     text += move.RawText();
     std::string reason;
-    if (!report::WriteFileReplacing(ToPath(path_), text, &reason) && !failureTold_) {
-        failureTold_ = true;
-        emit Failed(QStringLiteral("Unsaved edits cannot be kept in ") +
-                    QDir::toNativeSeparators(QFileInfo(path_).absolutePath()) +
-                    (reason.empty() ? QString() : QStringLiteral(": ") + FromText(reason)));
+    if (!report::WriteFileReplacing(ToPath(path_), text, &reason)) {
+        TellFailure(reason);
     }
+}
+
+void DraftKeeper::TellFailure(const std::string& reason) {
+    if (failureTold_) {
+        return;
+    }
+    failureTold_ = true;
+    emit Failed(QStringLiteral("Unsaved edits cannot be kept in ") +
+                QDir::toNativeSeparators(folder_) +
+                (reason.empty() ? QString() : QStringLiteral(": ") + FromText(reason)));
 }
 
 void DraftKeeper::Discard() {

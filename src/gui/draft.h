@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <memory>
 #include <optional>
+#include <string>
 
 namespace orv::gui {
 
@@ -41,9 +42,12 @@ class DraftKeeper : public QObject {
 
   private:
     void DocumentChanged();
+    // Says once a run that drafts cannot be written, with the system's reason if any.
+    void TellFailure(const std::string& reason);
 
     const MoveDocument& document_;
     std::unique_ptr<QLockFile> lock_;
+    QString folder_; // where drafts go; empty when none are kept
     bool failureTold_ = false;
     QString path_;
     QTimer timer_;

@@ -187,9 +187,8 @@ void MainWindow::TakeLoadedMove(const QString& stepName, move::MoveList read,
     ShowMessage(result.kind, result.message);
     if (result.Ok()) {
         const QString path = FromPath(read.fileName);
-        std::optional<move::FileStamp> stamp = move::StampOf(read.fileName);
         document_->ReplaceMove(stepName, std::move(read), true);
-        document_->SetStamp(std::move(stamp));
+        document_->SetStamp(result.stamp);
         RememberRecentFile(path);
         statusBar()->showMessage(QStringLiteral("Loaded ") + QFileInfo(path).fileName(), StatusMs);
     }
@@ -239,7 +238,7 @@ bool MainWindow::SaveCurrent() {
         return false;
     }
     document_->MarkSaved();
-    document_->SetStamp(move::StampOf(Move().fileName));
+    document_->SetStamp(result.stamp);
     statusBar()->showMessage(
         QStringLiteral("Saved ") + QFileInfo(FromPath(Move().fileName)).fileName(), StatusMs);
     return true;
@@ -282,7 +281,7 @@ bool MainWindow::SaveCurrentAs() {
     }
     document_->SetFileName(named.fileName);
     document_->MarkSaved();
-    document_->SetStamp(move::StampOf(named.fileName));
+    document_->SetStamp(result.stamp);
     RememberRecentFile(FromPath(Move().fileName));
     statusBar()->showMessage(QStringLiteral("Saved ") + QFileInfo(chosen).fileName(), StatusMs);
     return true;

@@ -38,6 +38,10 @@ class EditCommand final : public QUndoCommand {
 
 } // namespace
 
+edit::Selection MoveDocument::WithinMove(edit::Selection line) const {
+    return line && *line < move_.Size() ? line : edit::Selection();
+}
+
 MoveDocument::MoveDocument(QObject* parent) : QObject(parent), undo_(new QUndoStack(this)) {
     // A long history of whole moves (every load is one step) must not eat the memory.
     constexpr int Steps = 500;
@@ -50,9 +54,7 @@ bool MoveDocument::IsModified() const {
 }
 
 void MoveDocument::SetCurrentLine(edit::Selection line) {
-    if (line && *line >= move_.Size()) {
-        line.reset();
-    }
+    line = WithinMove(line);
     if (line != current_) {
         current_ = line;
         emit Changed(Current);
@@ -64,20 +66,16 @@ void MoveDocument::SetStamp(std::optional<move::FileStamp> stamp) {
     emit Changed(Identity);
 }
 
-bool MoveDocument::Apply(const QString& text, const Change& change) {
+void MoveDocument::Apply(const QString& text, const Change& change) {
     const edit::Selection before = current_;
     edit::Selection after = current_;
     std::optional<move::MoveEdit> undo = change(move_, after);
     if (!undo) {
-        return false;
+        return;
     }
-    if (after && *after >= move_.Size()) {
-        after.reset();
-    }
-    current_ = after;
-    undo_->push(new EditCommand(*this, text, std::move(*undo), before, after));
+    current_ = WithinMove(after);
+    undo_->push(new EditCommand(*this, text, std::move(*undo), before, current_));
     emit Changed(Orders | Current);
-    return true;
 }
 
 void MoveDocument::ReplaceMove(const QString& text, move::MoveList move, bool saved) {
@@ -121,7 +119,7 @@ void MoveDocument::MarkSaved() {
 move::MoveEdit MoveDocument::Restore(const move::MoveEdit& edit, edit::Selection line) {
     const std::filesystem::path before = move_.fileName;
     move::MoveEdit back = move::Apply(move_, edit);
-    current_ = line && *line < move_.Size() ? line : edit::Selection();
+    current_ = WithinMove(line);
     emit Changed(Orders | Current | (move_.fileName != before ? Identity : 0U));
     return back;
 }

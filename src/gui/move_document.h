@@ -55,8 +55,7 @@ class MoveDocument : public QObject {
     // that takes it back, or none when it changed nothing, and may move the line. Recorded
     // as one step named `text`; undo and redo restore the current line before and after it.
     using Change = std::function<std::optional<move::MoveEdit>(move::MoveList&, edit::Selection&)>;
-    // True when the move changed.
-    bool Apply(const QString& text, const Change& change);
+    void Apply(const QString& text, const Change& change);
 
     // One step that puts a whole move in place (New, Load, Reload, Get from Clipboard);
     // `saved` when it is what its file holds. No line is current afterwards.
@@ -75,6 +74,9 @@ class MoveDocument : public QObject {
     void Changed(unsigned aspects);
 
   private:
+    // The line when the move has it, else none.
+    edit::Selection WithinMove(edit::Selection line) const;
+
     move::MoveList move_;
     QUndoStack* undo_;
     edit::Selection current_;

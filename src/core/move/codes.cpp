@@ -130,17 +130,21 @@ std::string DirectionLetters(std::string_view text) {
     });
 }
 
+bool IsDirectionWord(std::string_view word) {
+    // Longer than NORTH and SOUTH, it is none; a long word is not upper-cased for nothing.
+    constexpr std::size_t Longest = 5;
+    if (word.empty() || word.size() > Longest) {
+        return false;
+    }
+    const std::string upper = report::UpperAscii(word);
+    return IsInitialPart(upper, "NORTH") || IsInitialPart(upper, "EAST") ||
+           IsInitialPart(upper, "SOUTH") || IsInitialPart(upper, "WEST");
+}
+
 bool AreDirections(std::string_view text) {
     const LineWords words(text);
     for (int n = 1; n <= words.Count(); ++n) {
-        const std::string_view raw = words.At(n);
-        constexpr std::size_t Longest = 5; // NORTH, SOUTH
-        if (raw.size() > Longest) {
-            return false;
-        }
-        const std::string word = report::UpperAscii(raw);
-        if (!IsInitialPart(word, "NORTH") && !IsInitialPart(word, "EAST") &&
-            !IsInitialPart(word, "SOUTH") && !IsInitialPart(word, "WEST")) {
+        if (!IsDirectionWord(words.At(n))) {
             return false;
         }
     }

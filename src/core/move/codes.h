@@ -29,7 +29,9 @@ std::string DirectionName(std::string_view word);
 // "?" for a text without words.
 std::string DirectionWords(std::string_view text);
 std::string DirectionLetters(std::string_view text);
-// True when every word is an initial part of NORTH, EAST, SOUTH or WEST (any case).
+// True when the word is an initial part of NORTH, EAST, SOUTH or WEST (any case).
+bool IsDirectionWord(std::string_view word);
+// True when every word is.
 bool AreDirections(std::string_view text);
 
 // "all" for the word AT (any case), otherwise the word.

@@ -104,73 +104,6 @@ fs::path AbsoluteName(const fs::path& path) {
     return ec ? absolute.lexically_normal() : folder / absolute.filename();
 }
 
-report::Message FileMessage(const fs::path& path, std::string_view what) {
-    return report::Message().Text("File ").Name(path).Text(what);
-}
-
-} // namespace
-
-MoveResult LoadMove(MoveList& move, const fs::path& path) {
-    move.folder = FolderOf(path.native());
-    std::string bytes;
-    switch (report::ReadFileBytes(path, bytes)) {
-    case report::FileStatus::Ok:
-        break;
-    case report::FileStatus::NotFound:
-        return Failure(LoadStatus::NotFound, FileMessage(path, " not found!"));
-    case report::FileStatus::TooLarge:
-        return Failure(LoadStatus::ReadError, FileMessage(path, report::TooLargeMessage));
-    case report::FileStatus::ReadError:
-        return Failure(LoadStatus::ReadError, FileMessage(path, " could not be read!"));
-    }
-    report::LineCursor cursor(bytes);
-    const std::size_t beginLine = SkipPastBegin(cursor);
-    // A BEGIN on the last line is never found: the file ends before that line is looked at.
-    if (beginLine == 0 || cursor.AtEnd()) {
-        return Failure(LoadStatus::NoBegin, NoBeginMessage);
-    }
-    return TakeMove(move, cursor, AbsoluteName(path), beginLine);
-}
-
-MoveResult LoadMoveFromText(MoveList& move, std::string_view text) {
-    report::LineCursor cursor(text);
-    const std::size_t beginLine = SkipPastBegin(cursor);
-    // Without a BEGIN line the text is taken as orders from its first line: a pasted order
-    // must not be swallowed as the frame.
-    if (beginLine == 0) {
-        cursor = report::LineCursor(text);
-    }
-    // Pasted orders are nobody's file: a save must ask where they go.
-    return TakeMove(move, cursor, fs::path(), beginLine);
-}
-
-SaveResult SaveMove(const MoveList& move) {
-    return SaveMoveTo(move, move.fileName);
-}
-
-SaveResult SaveMoveTo(const MoveList& move, const fs::path& path) {
-    std::string reason;
-    if (!report::WriteFileReplacing(path, move.RawText(), &reason)) {
-        report::Message message = FileMessage(path, " could not be written!");
-        if (!reason.empty()) {
-            message.Text("\r\n").Text(reason);
-        }
-        return {false, std::move(message)};
-    }
-    return {};
-}
-
-SaveResult SaveMoveAs(MoveList& move, const fs::path& path) {
-    SaveResult result = SaveMoveTo(move, path);
-    if (!result.ok) {
-        return result;
-    }
-    move.fileName = AbsoluteName(path);
-    return {};
-}
-
-namespace {
-
 // FNV-1a over the bytes: a change of any byte changes it.
 std::uint64_t HashOf(std::string_view bytes) {
     std::uint64_t hash = 14695981039346656037ULL;
@@ -199,16 +132,83 @@ std::optional<FileStamp> OutlineOf(const fs::path& file) {
     return stamp;
 }
 
+// The stamp of a file whose bytes were just read or written.
+std::optional<FileStamp> StampFor(const fs::path& file, std::string_view bytes) {
+    std::optional<FileStamp> stamp = OutlineOf(file);
+    if (stamp) {
+        stamp->hash = HashOf(bytes);
+    }
+    return stamp;
+}
+
+report::Message FileMessage(const fs::path& path, std::string_view what) {
+    return report::Message().Text("File ").Name(path).Text(what);
+}
+
 } // namespace
 
-std::optional<FileStamp> StampOf(const fs::path& file) {
-    std::optional<FileStamp> stamp = OutlineOf(file);
+MoveResult LoadMove(MoveList& move, const fs::path& path) {
+    move.folder = FolderOf(path.native());
     std::string bytes;
-    if (!stamp || report::ReadFileBytes(file, bytes) != report::FileStatus::Ok) {
-        return std::nullopt;
+    switch (report::ReadFileBytes(path, bytes)) {
+    case report::FileStatus::Ok:
+        break;
+    case report::FileStatus::NotFound:
+        return Failure(LoadStatus::NotFound, FileMessage(path, " not found!"));
+    case report::FileStatus::TooLarge:
+        return Failure(LoadStatus::ReadError, FileMessage(path, report::TooLargeMessage));
+    case report::FileStatus::ReadError:
+        return Failure(LoadStatus::ReadError, FileMessage(path, " could not be read!"));
     }
-    stamp->hash = HashOf(bytes);
-    return stamp;
+    report::LineCursor cursor(bytes);
+    const std::size_t beginLine = SkipPastBegin(cursor);
+    // A BEGIN on the last line is never found: the file ends before that line is looked at.
+    if (beginLine == 0 || cursor.AtEnd()) {
+        return Failure(LoadStatus::NoBegin, NoBeginMessage);
+    }
+    MoveResult result = TakeMove(move, cursor, AbsoluteName(path), beginLine);
+    if (result.Ok()) {
+        result.stamp = StampFor(move.fileName, bytes);
+    }
+    return result;
+}
+
+MoveResult LoadMoveFromText(MoveList& move, std::string_view text) {
+    report::LineCursor cursor(text);
+    const std::size_t beginLine = SkipPastBegin(cursor);
+    // Without a BEGIN line the text is taken as orders from its first line: a pasted order
+    // must not be swallowed as the frame.
+    if (beginLine == 0) {
+        cursor = report::LineCursor(text);
+    }
+    // Pasted orders are nobody's file: a save must ask where they go.
+    return TakeMove(move, cursor, fs::path(), beginLine);
+}
+
+SaveResult SaveMove(const MoveList& move) {
+    return SaveMoveTo(move, move.fileName);
+}
+
+SaveResult SaveMoveTo(const MoveList& move, const fs::path& path) {
+    std::string reason;
+    const std::string bytes = move.RawText();
+    if (!report::WriteFileReplacing(path, bytes, &reason)) {
+        report::Message message = FileMessage(path, " could not be written!");
+        if (!reason.empty()) {
+            message.Text("\r\n").Text(reason);
+        }
+        return {false, std::move(message)};
+    }
+    return {true, {}, StampFor(AbsoluteName(path), bytes)};
+}
+
+SaveResult SaveMoveAs(MoveList& move, const fs::path& path) {
+    SaveResult result = SaveMoveTo(move, path);
+    if (!result.ok) {
+        return result;
+    }
+    move.fileName = AbsoluteName(path);
+    return result;
 }
 
 bool ChangedSince(const FileStamp& stamp) {
@@ -220,8 +220,9 @@ bool ChangedSince(const FileStamp& stamp) {
         return false;
     }
     // Touched: the same bytes written again are no change.
-    const std::optional<FileStamp> read = StampOf(stamp.file);
-    return !read || read->hash != stamp.hash;
+    std::string bytes;
+    return report::ReadFileBytes(stamp.file, bytes) != report::FileStatus::Ok ||
+           HashOf(bytes) != stamp.hash;
 }
 
 report::Message ChangedOnDiskMessage(const fs::path& file) {

@@ -31,11 +31,27 @@ enum class LoadStatus {
 
 enum class MessageKind { None, Error, Warning, Information };
 
+// What a file was when the move was read from it or saved to it: its name, size, time of
+// last write and a hash of its bytes, so that a save can tell whether someone else wrote
+// it meanwhile (another window, another program).
+struct FileStamp {
+    std::filesystem::path file;
+    std::uintmax_t size = 0;
+    std::int64_t written = 0; // nanoseconds of the file clock
+    std::uint64_t hash = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+
+// True when the file is no longer what the stamp says: changed, replaced or removed. The
+// bytes are hashed only when the size agrees and the time does not.
+bool ChangedSince(const FileStamp& stamp);
+
 struct MoveResult {
     LoadStatus status = LoadStatus::Loaded;
     MessageKind kind = MessageKind::None;
     report::Message message; // to show when kind is not None
     std::size_t line = 0;    // the line of the file or text the message is about; 0 for none
+    std::optional<FileStamp> stamp = std::nullopt; // of the file read, after a load from a file
 
     bool Ok() const { return status == LoadStatus::Loaded; }
 };
@@ -53,30 +69,13 @@ MoveResult LoadMoveFromText(MoveList& move, std::string_view text);
 
 struct SaveResult {
     bool ok = true;
-    report::Message message; // error text when not ok
+    report::Message message;                       // error text when not ok
+    std::optional<FileStamp> stamp = std::nullopt; // of the file written, when ok
 };
 
 // Writes the raw lines with CR LF to the move file, so that the old file stays whole when
 // the write fails.
 SaveResult SaveMove(const MoveList& move);
-
-// What a file was when the move was read from it or saved to it: its name, size, time of
-// last write and a hash of its bytes, so that a save can tell whether someone else wrote
-// it meanwhile (another window, another program).
-struct FileStamp {
-    std::filesystem::path file;
-    std::uintmax_t size = 0;
-    std::int64_t written = 0; // nanoseconds of the file clock
-    std::uint64_t hash = 0;
-    bool operator==(const FileStamp&) const = default;
-};
-// The stamp of the file as it is now; none when it cannot be read.
-std::optional<FileStamp> StampOf(const std::filesystem::path& file);
-// True when the file is no longer what the stamp says: changed, replaced or removed. The
-// bytes are hashed only when size and time agree.
-bool ChangedSince(const FileStamp& stamp);
-// The question before a save over a file that ChangedSince says was changed.
-report::Message ChangedOnDiskMessage(const std::filesystem::path& file);
 // The same to another path, leaving the move's name as it is. A failure names the system's
 // reason on a second line when there is one ("No space left on the device").
 SaveResult SaveMoveTo(const MoveList& move, const std::filesystem::path& path);
@@ -84,6 +83,9 @@ SaveResult SaveMoveTo(const MoveList& move, const std::filesystem::path& path);
 // The same, to a chosen path, which becomes the move file name when the write succeeded
 // ("Save As..."); after a failure the move keeps its old name.
 SaveResult SaveMoveAs(MoveList& move, const std::filesystem::path& path);
+
+// The question before a save over a file that ChangedSince says was changed.
+report::Message ChangedOnDiskMessage(const std::filesystem::path& file);
 
 // The text "Put to Clipboard" places on the clipboard: raw lines, each followed by CR LF.
 std::string MoveClipboardText(const MoveList& move);

@@ -52,20 +52,6 @@ bool IsCountWord(std::string_view word, std::int32_t number) {
     return word == "AT" || number > 0;
 }
 
-bool IsInitialPart(std::string_view upper, std::string_view full) {
-    return upper.size() <= full.size() && full.substr(0, upper.size()) == upper;
-}
-
-bool IsDirectionStep(std::string_view word) {
-    constexpr std::size_t Longest = 5; // NORTH, SOUTH
-    if (word.size() > Longest) {
-        return false;
-    }
-    const std::string upper = UpperAscii(word);
-    return !upper.empty() && (IsInitialPart(upper, "NORTH") || IsInitialPart(upper, "EAST") ||
-                              IsInitialPart(upper, "SOUTH") || IsInitialPart(upper, "WEST"));
-}
-
 std::string_view IssueText(GrammarIssue issue, std::string_view& after) {
     switch (issue) {
     case GrammarIssue::Incomplete:
@@ -285,7 +271,7 @@ void Order::ReadTroopPart(int first) {
         Find(GrammarIssue::NoDirection, k);
     }
     for (int n = k; n <= Size(); ++n) {
-        if (!IsDirectionStep(Word(n))) {
+        if (!IsDirectionWord(Word(n))) {
             Find(GrammarIssue::UnknownDirection, n);
         }
     }
@@ -449,7 +435,7 @@ bool SameWord(std::string_view a, std::string_view b) {
     }
     // A direction step written out ("north", "Ea") and its initial are the same step.
     return IsDirectionInitial(b) && !a.empty() && UpperAscii(a.front()) == b.front() &&
-           IsDirectionStep(a);
+           IsDirectionWord(a);
 }
 
 } // namespace

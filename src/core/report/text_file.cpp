@@ -1,6 +1,5 @@
 #include "core/report/text_file.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -22,6 +21,13 @@ constexpr std::size_t MessageNameLength = 200;
 
 bool HasNul(const fs::path& name) {
     return name.native().find('\0') != std::string::npos;
+}
+
+// A named pipe, or a process's output given as a file (`<(...)` in a shell): read as a
+// stream, once.
+bool IsPipe(const fs::path& fileName) {
+    std::error_code ec;
+    return !fileName.empty() && !HasNul(fileName) && fs::is_fifo(fileName, ec);
 }
 
 // Where a link points, read one step at a time: a relative target is taken from the
@@ -69,17 +75,21 @@ std::string FolderFor(const std::string& file) {
     return parent.empty() ? std::string(".") : parent.string();
 }
 
-// Twelve random letters and digits: short, so that any name the file system accepts for
-// the target leaves room for it, and not to be guessed by someone who plants a link.
+// A save's temporary file: ".orv-", twelve random letters and digits, ".tmp". Short, so
+// that any name the file system accepts for the target leaves room for it, and not to be
+// guessed by someone who plants a link.
+constexpr std::string_view TempHead = ".orv-";
+constexpr std::string_view TempTail = ".tmp";
+constexpr std::string_view TempLetters =
+    "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+constexpr std::size_t TempRandomLength = 12;
+
 std::string RandomPart() {
-    static constexpr std::string_view Letters =
-        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     std::random_device device;
-    std::uniform_int_distribution<std::size_t> pick(0, Letters.size() - 1);
-    constexpr std::size_t Length = 12;
-    std::string part(Length, ' ');
+    std::uniform_int_distribution<std::size_t> pick(0, TempLetters.size() - 1);
+    std::string part(TempRandomLength, ' ');
     for (char& c : part) {
-        c = Letters[pick(device)];
+        c = TempLetters[pick(device)];
     }
     return part;
 }
@@ -106,19 +116,14 @@ void SyncFolder(const std::string& folder) {
     }
 }
 
-// A temporary file of a save that never ended (the program was killed): ".orv-", twelve
-// letters or digits, ".tmp".
-bool IsLeftTemporary(std::string_view name) {
-    constexpr std::string_view Head = ".orv-";
-    constexpr std::string_view Tail = ".tmp";
-    constexpr std::size_t Length = Head.size() + 12 + Tail.size();
-    if (name.size() != Length || !name.starts_with(Head) || !name.ends_with(Tail)) {
+// A name a save's temporary file could have.
+bool IsTemporaryName(std::string_view name) {
+    if (name.size() != TempHead.size() + TempRandomLength + TempTail.size() ||
+        !name.starts_with(TempHead) || !name.ends_with(TempTail)) {
         return false;
     }
-    const std::string_view middle = name.substr(Head.size(), 12);
-    return std::all_of(middle.begin(), middle.end(), [](char c) {
-        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
-    });
+    return name.substr(TempHead.size(), TempRandomLength).find_first_not_of(TempLetters) ==
+           std::string_view::npos;
 }
 
 // Removes the temporary files that killed saves left in the folder, once they are older
@@ -129,7 +134,7 @@ void RemoveLeftTemporaries(const std::string& folder) {
     fs::directory_iterator it(folder, ec);
     for (const fs::directory_iterator end; !ec && it != end; it.increment(ec)) {
         std::error_code entryError;
-        if (!IsLeftTemporary(it->path().filename().native()) || !it->is_regular_file(entryError) ||
+        if (!IsTemporaryName(it->path().filename().native()) || !it->is_regular_file(entryError) ||
             it->is_symlink(entryError)) {
             continue;
         }
@@ -152,7 +157,7 @@ std::string Reason(int error) {
 // open fail instead of being written through.
 int CreateTemporary(const std::string& folder, std::string& name) {
     for (int attempt = 0; attempt < 16; ++attempt) {
-        name = folder + "/.orv-" + RandomPart() + ".tmp";
+        name = folder + "/" + std::string(TempHead) + RandomPart() + std::string(TempTail);
         const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
                               S_IRUSR | S_IWUSR | S_IRGRP | S_IWGRP | S_IROTH | S_IWOTH);
         if (fd >= 0 || errno != EEXIST) {
@@ -178,11 +183,6 @@ bool IsUtf8Continuation(char c) {
 }
 
 } // namespace
-
-bool IsPipe(const fs::path& fileName) {
-    std::error_code ec;
-    return !fileName.empty() && !HasNul(fileName) && fs::is_fifo(fileName, ec);
-}
 
 bool FileExists(const fs::path& fileName) {
     std::error_code ec;

@@ -27,9 +27,6 @@ struct TextFile {
 
 // True when a regular file (not a directory) of that name exists.
 bool FileExists(const std::filesystem::path& fileName);
-// True for a named pipe, or a process's output given as a file (`<(...)` in a shell): such
-// a name is read as a stream, once.
-bool IsPipe(const std::filesystem::path& fileName);
 
 // Walks the lines of a text without copying them. A line ends at CR LF, LF or CR; a CR
 // directly before a CR LF belongs to that line end (a mail relay that converts line ends
