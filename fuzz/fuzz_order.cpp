@@ -2,12 +2,10 @@
 // words as its line, every word as written (a quoted span whole); loading keeps every quoted
 // word byte for byte; and the check of the lines as a move, against the example report,
 // finishes with every message of the grammar in the order of its words.
-#include "core/check/check_driver.h"
-#include "core/move/move_file.h"
 #include "core/move/order.h"
 #include "core/move/order_line.h"
-#include "core/report/report_reader.h"
 #include "core/report/text_file.h"
+#include "example_game.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -27,17 +25,6 @@ using orv::move::Order;
                  static_cast<int>(line.size()), line.data(), static_cast<int>(got.size()),
                  got.data());
     std::abort();
-}
-
-std::unique_ptr<orv::report::Game> ExampleGame() {
-    auto game = std::make_unique<orv::report::Game>();
-    orv::report::LoadReport(*game, ORV_EXAMPLES_DIR "/turn12.txt");
-    game->tribeName = "Vikings";
-    if (game->map.width == 0 || !orv::report::SelectCurrentTribe(*game)) {
-        std::fprintf(stderr, "the example report did not load\n");
-        std::abort();
-    }
-    return game;
 }
 
 bool SameWords(const Order& a, const Order& b) {
@@ -81,16 +68,12 @@ void CheckLine(std::string_view line, const orv::move::GrammarContext& context) 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const std::unique_ptr<orv::report::Game> example = ExampleGame();
+    static const std::unique_ptr<orv::report::Game> example = orv::fuzzing::ExampleGame();
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     const orv::move::GrammarContext context = orv::check::GrammarContextOf(*example);
     for (const std::string& line : orv::report::SplitLines(text)) {
         CheckLine(line, context);
     }
-    orv::move::MoveList move;
-    move.form = orv::move::DisplayForm::Raw;
-    if (orv::move::LoadMoveFromText(move, text).Ok()) {
-        (void)orv::check::CheckReportText(orv::check::CheckMove(move, *example));
-    }
+    orv::fuzzing::CheckAsMove(*example, text);
     return 0;
 }

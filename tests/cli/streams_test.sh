@@ -21,9 +21,6 @@ if [ -w /dev/full ]; then
     said=$("$cli" map "$report" 2>&1 >/dev/full)
     expect "full standard output" 2 \
         "orvmove-cli: standard output could not be written: No space left on device" $? "$said"
-    said=$("$cli" check "$report" --tribe "Vikings" "$move" 2>&1 >/dev/full)
-    status=$?
-    [ $status -eq 2 ] || { echo "FAIL: check into a full output: exit $status"; fail=1; }
 else
     echo "skipped: /dev/full is not writable on this machine"
 fi

@@ -119,30 +119,6 @@ class DialogTest : public QObject {
         QCOMPARE(dialog->findChild<QLineEdit*>(u"EditDirection"_s)->text(), u"N N E"_s);
     }
 
-    // A dialog opened for another command hides the parts that command has not, whatever
-    // the earlier use left, and every caption it shows is whole and inside the window.
-    void partsShownPerCommand() {
-        Dialogs d;
-        using enum CommandKind;
-        for (const auto& [before, kind, part] :
-             {std::tuple{MoveThroughLand, RaidProvince, "GroupBoxTactic"},
-              {PlaceUnits, EspionageEnemyProvince, "ComboBoxType2"},
-              {CedeProvince, ChangeTerrainType, "ComboBoxPlayer"}}) {
-            QVERIFY(d.Open(before)->findChild<QWidget*>(QLatin1String(part))->isVisible());
-            CommandDialogBase* dialog = d.Open(kind);
-            QVERIFY2(!dialog->findChild<QWidget*>(QLatin1String(part))->isVisible(), part);
-            for (auto* shown : dialog->findChildren<QWidget*>()) {
-                if (shown->isVisible() && (qobject_cast<QLabel*>(shown) != nullptr ||
-                                           qobject_cast<QAbstractButton*>(shown) != nullptr)) {
-                    QVERIFY2(shown->width() >= shown->sizeHint().width() &&
-                                 dialog->rect().contains(
-                                     QRect(shown->mapTo(dialog, QPoint()), shown->size())),
-                             qPrintable(shown->objectName()));
-                }
-            }
-        }
-    }
-
     // The player field of the alliance and the cession dialog: a picked or completed entry
     // "3 - Vikings" keeps its number, on leaving the field as on OK by Enter.
     void playerFieldKeepsTheNumber() {

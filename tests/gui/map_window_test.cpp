@@ -153,23 +153,6 @@ class MapWindowTest : public QObject {
         QVERIFY(f.map->Canvas()->Drawing().preview.empty());
         QVERIFY(f.map->StatusLabel()->isHidden());
     }
-
-    // Open at the close, open again at the next start with its size; closed, it stays closed.
-    void comesBackAtTheNextStart() {
-        QTemporaryDir config;
-        {
-            MapFixture f(config.path());
-            f.map->resize(640, 480);
-            f.form->close();
-        }
-        MainFixture again({}, config.path());
-        QVERIFY(again.form->GraphicalMap() != nullptr && again.form->GraphicalMap()->isVisible());
-        QCOMPARE(again.form->GraphicalMap()->size(), QSize(640, 480));
-        again.form->GraphicalMap()->close();
-        again.form->close();
-        const MainFixture third({}, config.path());
-        QVERIFY(third.form->GraphicalMap() == nullptr);
-    }
 };
 
 } // namespace

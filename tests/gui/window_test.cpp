@@ -1,6 +1,6 @@
 // The main window as a user drives it: the Move menu over the move file and the clipboard,
 // New and Reload, Check Move, the keys, the recent files and the window's size at the next
-// start, the text window, messages naming files, and the help pages.
+// start, messages naming files, and the help pages.
 
 #include "fixture.h"
 #include "gui/check_result.h"
@@ -171,28 +171,6 @@ class WindowTest : public QObject {
         LoadedMove again(config.path());
         QCOMPARE(again.form->size(), QSize(640, 520));
         QCOMPARE(again.form->menuRecent->actions().at(1)->text(), u"m8"_s);
-    }
-
-    // The map and the global options as text in one read-only window, closed by Escape or
-    // Ctrl+W.
-    void textWindowIsReadOnlyAndClosesWithEscape() {
-        LoadedMove f;
-        f.form->menuItemShowMapClick();
-        TextWindow* text = f.form->CheckResultWindow();
-        QCOMPARE(text->windowTitle(), u"Map (turn12.txt)"_s);
-        const QString map = text->Memo()->toPlainText();
-        QVERIFY(map.contains(u"~~~~~~~~~~"_s) && !map.contains(u'\r'));
-        QTest::keyClicks(text->Memo(), u"typed"_s);
-        QCOMPARE(text->Memo()->toPlainText(), map);
-        QApplication::setActiveWindow(text);
-        QTest::keyClick(text->Memo(), Qt::Key_Escape);
-        QVERIFY(text->isHidden());
-        f.form->menuItemShowOptionsClick();
-        QCOMPARE(text->Memo()->toPlainText().section(u'\n', 0, 0),
-                 u"Ships can be bought with gold: YES"_s);
-        QApplication::setActiveWindow(text);
-        QTest::keyClick(text->Memo(), Qt::Key_W, Qt::ControlModifier);
-        QVERIFY(text->isHidden());
     }
 
     // A file name is decoded as the file system writes it, an order text as Windows-1252:

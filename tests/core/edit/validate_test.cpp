@@ -1,4 +1,3 @@
-#include "core/edit/combo_choice.h"
 #include "core/edit/validate.h"
 #include "edit_fixtures.h"
 
@@ -191,26 +190,6 @@ TEST(ValidateOrderFields, WhatTheDialogsAcceptIsWellFormed) {
     }
     tryFields(CommandKind::ChangeTerrainType, ProvinceFields{"1", "1", ""});
     EXPECT_GT(accepted.size(), 200U);
-}
-
-TEST(AppendDirection, BuildsLettersSeparatedByBlanks) {
-    EXPECT_EQ(AppendDirection(AppendDirection(AppendDirection("", "North"), "North"), "East"),
-              "N N E");
-    EXPECT_EQ(AppendDirection("n", ""), "n ");
-}
-
-TEST(PlayerNumberText, KeepsThePartBeforeTheFirstBlank) {
-    EXPECT_EQ(PlayerNumberText("3 - Vikings of the North"), "3");
-    EXPECT_EQ(PlayerNumberText("12"), "12");
-    EXPECT_EQ(PlayerNumberText(" 4"), "");
-}
-
-TEST(SelectComboItem, MatchesTheWholeTextWithCase) {
-    const std::vector<std::string> types{"All", "Bowman", "Castle", "Bowman", ""};
-    EXPECT_EQ(SelectComboItem(types, "Bowman"), 1U);
-    EXPECT_EQ(SelectComboItem(types, ""), 4U);
-    EXPECT_EQ(SelectComboItem(types, "bowman"), std::nullopt);
-    EXPECT_EQ(SelectComboItem(types, "Bow"), std::nullopt);
 }
 
 } // namespace

@@ -156,6 +156,35 @@ TEST_F(MoveFile, MostRecentFileOfTheFolderIsLoaded) {
     EXPECT_EQ(move.fileName, newer);
 }
 
+// A move keeps the absolute name of its file, whatever the working folder; its stamp tells
+// a rewrite from a touch.
+TEST_F(MoveFile, NameAndStampOfTheFileRead) {
+    const fs::path file = Write("m.cmd", "BEGIN\r\nALL 3 2\r\nEND\r\n");
+    const fs::path here = fs::current_path();
+    fs::current_path(dir);
+    MoveList move;
+    const MoveResult read = LoadMove(move, fs::path("..") / dir.filename() / "." / "m.cmd");
+    fs::current_path(here);
+    ASSERT_TRUE(read.Ok() && read.stamp);
+    EXPECT_EQ(move.fileName, fs::canonical(file));
+    const auto later = fs::last_write_time(file) + std::chrono::seconds(5);
+    const std::pair<const char*, bool> cases[] = {
+        {"BEGIN\r\nALL 3 2\r\nEND\r\n", false}, // the same bytes, written again
+        {"BEGIN\r\nALL 4 2\r\nEND\r\n", true},  // as long, other bytes
+        {"BEGIN\r\nEND\r\n", true},
+    };
+    for (const auto& [bytes, changed] : cases) {
+        Write("m.cmd", bytes);
+        fs::last_write_time(file, later);
+        EXPECT_EQ(ChangedSince(*read.stamp), changed) << bytes;
+    }
+    const SaveResult saved = SaveMove(move);
+    ASSERT_TRUE(saved.ok && saved.stamp);
+    EXPECT_FALSE(ChangedSince(*saved.stamp));
+    fs::remove(file);
+    EXPECT_TRUE(ChangedSince(*saved.stamp));
+}
+
 // A named pipe (what a shell's <(...) gives) is read as a stream, not taken for a missing file.
 TEST_F(MoveFile, PipeIsReadAsAStream) {
     const fs::path pipe = dir / "move.fifo";
