@@ -93,7 +93,11 @@ void Load(bool fromFile, const std::string& path, std::string_view text) {
         }
         return;
     }
-    if (move.fileName != (fromFile ? fs::path(path) : before.fileName)) {
+    // A file gives its absolute name; pasted text is nobody's file.
+    const fs::path read(path);
+    const fs::path named =
+        fromFile ? fs::weakly_canonical(read.parent_path()) / read.filename() : fs::path();
+    if (move.fileName != named) {
         Fail("the move has the wrong name after a load", move);
     }
     CheckLoaded(move);
