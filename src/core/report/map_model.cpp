@@ -32,12 +32,6 @@ bool TMap::IsOnMap(std::int64_t x, std::int64_t y) const {
     return x >= 1 && x <= width && y >= 1 && y <= height;
 }
 
-Province* TMap::Cell(int x, int y) {
-    return IsInGrid(x, y)
-               ? &provinces_[static_cast<std::size_t>(x - 1)][static_cast<std::size_t>(y - 1)]
-               : nullptr;
-}
-
 const Province& TMap::At(int x, int y) const {
     return IsInGrid(x, y)
                ? provinces_[static_cast<std::size_t>(x - 1)][static_cast<std::size_t>(y - 1)]

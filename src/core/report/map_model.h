@@ -56,6 +56,13 @@ constexpr bool IsInGrid(std::int64_t x, std::int64_t y) {
     return x >= 1 && x <= MaxMapSize && y >= 1 && y <= MaxMapSize;
 }
 
+// Inline: the map reader asks for every cell of every cell line.
+inline Province* TMap::Cell(int x, int y) {
+    return IsInGrid(x, y)
+               ? &provinces_[static_cast<std::size_t>(x - 1)][static_cast<std::size_t>(y - 1)]
+               : nullptr;
+}
+
 // Adds without signed overflow: the result saturates at the 32-bit limits.
 std::int32_t SaturatingAdd(std::int32_t a, std::int64_t b);
 

@@ -33,6 +33,35 @@ bool HasApostrophe(std::string_view cell) {
     return cell.find('\'') != std::string_view::npos;
 }
 
+// Blanks, control characters and apostrophes: what CleanCell takes from a cell's ends.
+bool IsCellPadding(char c) {
+    constexpr unsigned char LastBlank = 32;
+    return static_cast<unsigned char>(c) <= LastBlank || c == '\'';
+}
+
+// The cell without its padding at either end, as a view into the line; CleanCell's text
+// but for apostrophes between words, which it turns into blanks.
+std::string_view CellCore(std::string_view cell) {
+    while (!cell.empty() && IsCellPadding(cell.front())) {
+        cell.remove_prefix(1);
+    }
+    while (!cell.empty() && IsCellPadding(cell.back())) {
+        cell.remove_suffix(1);
+    }
+    return cell;
+}
+
+// Sets text to CleanCell(cell), keeping the room text already has.
+void AssignCleanCell(std::string& text, std::string_view cell) {
+    text.assign(CellCore(cell));
+    std::replace(text.begin(), text.end(), '\'', ' ');
+}
+
+// Whether UpperAscii leaves the text as it stands.
+bool HasNoLowerCase(std::string_view text) {
+    return std::none_of(text.begin(), text.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+}
+
 // The number formed by the digits that end just before end (blanks before end skipped).
 std::int64_t DigitsBefore(std::string_view line, std::size_t end) {
     while (end > 0 && line[end - 1] == ' ') {
@@ -85,9 +114,9 @@ void ForEachCell(std::string_view line, int c0, int width, int y, TMap& map, App
 } // namespace
 
 std::string CleanCell(std::string_view cell) {
-    std::string text(cell);
-    std::replace(text.begin(), text.end(), '\'', ' ');
-    return std::string(TrimmedBlanks(text));
+    std::string text;
+    AssignCleanCell(text, cell);
+    return text;
 }
 
 void ReadTroops(std::string_view cell, Province& province) {
@@ -159,17 +188,19 @@ struct Strip {
     int last = 0;
 };
 
-// The five cell lines of one row: terrain, name, two troop lines and owner.
+// The five cell lines of one row: terrain, name, two troop lines and owner. Cells are read
+// in place: no terrain name holds a blank or an apostrophe, the troop notation passes over
+// both, and an owner cell with no lower-case letter is the same upper-cased.
 void ReadRow(LineCursor& reader, std::string_view terrainLine, Strip strip, int y, TMap& map) {
     ForEachCell(terrainLine, strip.first, strip.last, y, map,
                 [](Province& p, std::string_view cell) {
                     p.apostropheMark = p.apostropheMark || HasApostrophe(cell);
-                    if (const std::optional<Terrain> terrain = TerrainFromReport(CleanCell(cell))) {
+                    if (const std::optional<Terrain> terrain = TerrainFromReport(CellCore(cell))) {
                         p.terrain = *terrain;
                     }
                 });
     ForEachCell(reader.Next(), strip.first, strip.last, y, map,
-                [](Province& p, std::string_view cell) { p.nameLine = CleanCell(cell); });
+                [](Province& p, std::string_view cell) { AssignCleanCell(p.nameLine, cell); });
     ForEachCell(reader.Next(), strip.first, strip.last, y, map,
                 [](Province& p, std::string_view cell) {
                     p.apostropheMark = p.apostropheMark || HasApostrophe(cell);
@@ -179,21 +210,21 @@ void ReadRow(LineCursor& reader, std::string_view terrainLine, Strip strip, int 
                             p.statusLetter = static_cast<std::uint8_t>(status);
                         }
                     }
-                    ReadTroops(CleanCell(cell), p);
+                    ReadTroops(cell, p);
                 });
     ForEachCell(reader.Next(), strip.first, strip.last, y, map,
                 [](Province& p, std::string_view cell) {
                     p.apostropheMark = p.apostropheMark || HasApostrophe(cell);
-                    ReadTroops(CleanCell(cell), p);
+                    ReadTroops(cell, p);
                 });
     ForEachCell(reader.Next(), strip.first, strip.last, y, map,
                 [](Province& p, std::string_view cell) {
-                    const std::string text = CleanCell(cell);
-                    if (text == NoOwner) {
+                    const std::string_view owner = CellCore(cell);
+                    if (owner == NoOwner) {
                         p.owner.clear();
                     } else {
-                        p.owner = text;
-                        p.homeProvince = text == UpperAscii(text);
+                        AssignCleanCell(p.owner, cell);
+                        p.homeProvince = HasNoLowerCase(owner);
                     }
                 });
 }

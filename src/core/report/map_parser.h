@@ -18,7 +18,8 @@ bool HasMapFrame(std::string_view text);
 // Apostrophes become blanks, then blanks and control characters go from both ends.
 std::string CleanCell(std::string_view cell);
 
-// Applies the troop notation of one cleaned cell line to the province's report counts.
+// Applies the troop notation of one cell line to the province's report counts; blanks,
+// control characters and apostrophes are passed over, so the cell need not be cleaned.
 void ReadTroops(std::string_view cell, Province& province);
 
 } // namespace orv::report

@@ -81,6 +81,39 @@ TEST(MapParser, StatusLetterApostrophesAndTruncatedMetropolis) {
     EXPECT_EQ(map.At(1, 1).statusLetter, StatusLetterNone);
 }
 
+// Blanks, control characters and apostrophes at either end of a cell are no part of what it
+// says; apostrophes between its words read as blanks. Only the terrain and troop lines mark.
+TEST(MapParser, CellPaddingAndApostrophes) {
+    using enum Terrain;
+    const struct {
+        CellText cell;
+        const char* name;
+        const char* owner;
+        bool home;
+        Terrain terrain;
+        std::int32_t foot;
+        bool marked;
+    } cases[] = {
+        {{"'Hills'", "'Birka'", "'3F'", "", "'PICTS'"}, "Birka", "PICTS", true, Hills, 3, true},
+        {{"Hi'lls", "Old'Birka", "", "3'F", "Pic'ts"}, "Old Birka", "Pic ts", false, Sea, 3, true},
+        // \177 is no control character below 33: it stays.
+        {{"\1Forest", "\177Bir\1", "", "", "Picts\1"}, "\177Bir", "Picts", false, Forest, 0, false},
+        {{"Plains", "", "2F", "", ""}, "", "", true, Plains, 2, false},
+        {{"Plains", "\1", "", "", "~~~~'~~~~"}, "", "~~~~ ~~~~", true, Plains, 0, false},
+    };
+    for (const auto& c : cases) {
+        TMap map;
+        LoadMapFromText(map, Text(StripLines({{c.cell}})));
+        const Province& p = map.At(1, 1);
+        EXPECT_EQ(p.nameLine, c.name) << c.cell.name;
+        EXPECT_EQ(p.owner, c.owner) << c.cell.owner;
+        EXPECT_EQ(p.homeProvince, c.home) << c.cell.owner;
+        EXPECT_EQ(p.terrain, c.terrain) << c.cell.terrain;
+        EXPECT_EQ(p.troops[FootSoldiers], c.foot) << c.cell.troops1 << "|" << c.cell.troops2;
+        EXPECT_EQ(p.apostropheMark, c.marked) << c.cell.terrain;
+    }
+}
+
 // Isolation lines before the map mark provinces; free text about isolation, provinces off the
 // grid and lines after the map are passed over. A report without a frame gives an empty map.
 TEST(MapParser, IsolationLinesBeforeTheMapAndNoMap) {
