@@ -117,8 +117,10 @@ void ClearTribeList(Game& game) {
     game.currentTribe.reset();
 }
 
-void AddTribeRow(Game& game, std::string_view line) {
-    const std::vector<std::size_t> starts = WordStarts(line);
+namespace {
+
+// AddTribeRow with the row's words already found.
+void AddTribeWords(Game& game, std::string_view line, const std::vector<std::size_t>& starts) {
     const std::size_t w = starts.size();
     TribeElem tribe;
     tribe.number = w > 0 ? TextAsNumber(RunAt(line, starts[0])) : NotANumber;
@@ -139,6 +141,12 @@ void AddTribeRow(Game& game, std::string_view line) {
         tribe.name = JoinWords(line, starts, 1, w - 2);
     }
     game.tribes.push_back(std::move(tribe));
+}
+
+} // namespace
+
+void AddTribeRow(Game& game, std::string_view line) {
+    AddTribeWords(game, line, WordStarts(line));
 }
 
 bool SelectCurrentTribe(Game& game) {
@@ -182,13 +190,15 @@ bool ReadReportSections(Game& game, std::string_view text) {
     for (int skip = 0; skip < 3; ++skip) {
         lines.Next();
     }
+    // One list of word places serves every row.
+    std::vector<std::size_t> starts;
     while (!lines.AtEnd()) {
         const std::string_view line = lines.Next();
-        const std::vector<std::size_t> starts = WordStarts(line);
+        WordStarts(line, starts);
         if (starts.empty() || !IsNumber(RunAt(line, starts[0]))) {
             break;
         }
-        AddTribeRow(game, line);
+        AddTribeWords(game, line, starts);
     }
     return true;
 }

@@ -151,12 +151,17 @@ int WordCount(std::string_view line) {
 
 std::vector<std::size_t> WordStarts(std::string_view line) {
     std::vector<std::size_t> starts;
+    WordStarts(line, starts);
+    return starts;
+}
+
+void WordStarts(std::string_view line, std::vector<std::size_t>& starts) {
+    starts.clear();
     std::size_t p = SkipSeparators(line, 0);
     while (p < line.size()) {
         starts.push_back(p);
         p = SkipSeparators(line, SkipSpan(line, p));
     }
-    return starts;
 }
 
 std::vector<WordSpan> WordSpans(std::string_view line) {

@@ -49,6 +49,8 @@ std::int32_t TextAsNumber(std::string_view text);
 // Zero-based offsets of the first character of every word, in one pass over the line,
 // counted as WordAt counts them: element k is where WordAt(line, k + 1) begins.
 std::vector<std::size_t> WordStarts(std::string_view line);
+// The same into starts, which keeps its room for the next line.
+void WordStarts(std::string_view line, std::vector<std::size_t>& starts);
 
 // Where one word stands in its line, as zero-based offsets: the word begins at start; the
 // run of word characters WordAt gives ends at runEnd; the word as counted (a quoted span

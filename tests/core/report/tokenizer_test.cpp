@@ -24,10 +24,13 @@ TEST(Tokenizer, FindsWordsByNumber) {
         {"A \"b c d", 3, "", -1, 2},     // an unclosed quote swallows the rest
         {"\"a b\"c d", 2, "c", 6, 3},    // text after a closing quote is a word
     };
+    std::vector<std::size_t> reused; // holds the places of the case before
     for (const auto& c : cases) {
         EXPECT_EQ(WordAt(c.line, c.n), c.word) << c.line << " #" << c.n;
         EXPECT_EQ(WordPos(c.line, c.n), c.pos) << c.line << " #" << c.n;
         EXPECT_EQ(WordCount(c.line), c.count) << c.line;
+        WordStarts(c.line, reused);
+        EXPECT_EQ(reused, WordStarts(c.line)) << c.line;
         if (c.pos > 0 && c.n > 0) {
             EXPECT_EQ(WordStarts(c.line).at(static_cast<std::size_t>(c.n - 1)) + 1,
                       static_cast<std::size_t>(c.pos));
