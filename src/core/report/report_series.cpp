@@ -3,7 +3,9 @@
 #include "core/report/text_file.h"
 #include "core/report/tokenizer.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <optional>
 
 namespace orv::report {
 
@@ -33,6 +35,19 @@ std::vector<std::string> ListDirectory(const std::string& directory) {
         names.push_back(it->path().filename().string());
     }
     return names;
+}
+
+// The part of a directory entry between the series' file name prefix and its suffix; none
+// when the entry does not begin and end like the series.
+std::optional<std::string_view> MiddlePart(const ReportSeries& series, std::string_view name) {
+    const std::string_view head =
+        std::string_view(series.prefix).substr(FileNameStart(series.prefix));
+    const std::string_view tail = series.suffix;
+    if (name.size() < head.size() + tail.size() || !name.starts_with(head) ||
+        !name.ends_with(tail)) {
+        return std::nullopt;
+    }
+    return name.substr(head.size(), name.size() - head.size() - tail.size());
 }
 
 } // namespace
@@ -92,17 +107,10 @@ std::int32_t ChooseTurn(const std::vector<std::int32_t>& turns, std::int32_t cur
 
 std::vector<std::int32_t> SeriesTurns(const ReportSeries& series,
                                       const std::vector<std::string>& names) {
-    const std::string_view head =
-        std::string_view(series.prefix).substr(FileNameStart(series.prefix));
-    const std::string_view tail = series.suffix;
     std::vector<std::int32_t> turns;
     for (const std::string& name : names) {
-        const std::string_view n = name;
-        if (n.size() < head.size() + tail.size() || !n.starts_with(head) || !n.ends_with(tail)) {
-            continue;
-        }
-        const std::int32_t turn =
-            TextAsNumber(n.substr(head.size(), n.size() - head.size() - tail.size()));
+        const std::optional<std::string_view> middle = MiddlePart(series, name);
+        const std::int32_t turn = middle ? TextAsNumber(*middle) : NotANumber;
         if (turn != NotANumber) {
             turns.push_back(turn);
         }
@@ -110,17 +118,44 @@ std::vector<std::int32_t> SeriesTurns(const ReportSeries& series,
     return turns;
 }
 
+std::string SeriesName(const ReportSeries& series, const std::vector<std::string>& names,
+                       std::int32_t turn, std::size_t width) {
+    const std::string* best = nullptr;
+    std::size_t bestWidth = 0;
+    for (const std::string& name : names) {
+        const std::optional<std::string_view> middle = MiddlePart(series, name);
+        if (!middle || middle->empty() || !std::all_of(middle->begin(), middle->end(), IsDigit) ||
+            TextAsNumber(*middle) != turn) {
+            continue;
+        }
+        if (middle->size() == width) {
+            return name; // names of one width and one value are the same name
+        }
+        if (best == nullptr || middle->size() < bestWidth) {
+            best = &name;
+            bestWidth = middle->size();
+        }
+    }
+    return best == nullptr ? std::string() : *best;
+}
+
 std::string FindReport(const ReportSeries& series, const std::string& reportFileName,
                        FindMode mode) {
     const std::int32_t current =
         mode == FindMode::MostRecent ? 0 : TurnNumber(series, reportFileName);
     const std::string directory = series.prefix.substr(0, FileNameStart(series.prefix));
-    const std::int32_t chosen =
-        ChooseTurn(SeriesTurns(series, ListDirectory(directory)), current, mode);
+    const std::vector<std::string> names = ListDirectory(directory);
+    const std::int32_t chosen = ChooseTurn(SeriesTurns(series, names), current, mode);
     if (chosen == NotANumber) {
         return {};
     }
-    std::string path = series.prefix + std::to_string(chosen) + series.suffix;
+    const std::size_t outer = series.prefix.size() + series.suffix.size();
+    const std::size_t width = reportFileName.size() > outer ? reportFileName.size() - outer : 0;
+    const std::string name = SeriesName(series, names, chosen, width);
+    if (name.empty()) {
+        return {};
+    }
+    std::string path = directory + name;
     return FileExists(path) ? path : std::string();
 }
 

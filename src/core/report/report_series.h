@@ -48,8 +48,17 @@ std::int32_t ChooseTurn(const std::vector<std::int32_t>& turns, std::int32_t cur
 std::vector<std::int32_t> SeriesTurns(const ReportSeries& series,
                                       const std::vector<std::string>& names);
 
-// The path of the next, previous or most recent report of the series, or empty. The
-// current turn is that of reportFileName (not used for MostRecent).
+// The entry (a name without directory) that is the series' report of a turn: of the names
+// whose middle part is a run of decimal digits worth the turn, with leading zeros or not, the
+// one whose run is `width` digits long, else the one with the shortest run. Empty when no
+// name is worth the turn.
+std::string SeriesName(const ReportSeries& series, const std::vector<std::string>& names,
+                       std::int32_t turn, std::size_t width);
+
+// The path of the next, previous or most recent report of the series, or empty. Turns are
+// compared by value, whatever the width of their digits; among reports of the same turn the
+// one written as wide as reportFileName's number is taken, else the shortest (SeriesName).
+// The current turn is that of reportFileName (not used for MostRecent).
 std::string FindReport(const ReportSeries& series, const std::string& reportFileName,
                        FindMode mode);
 

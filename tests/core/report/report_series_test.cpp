@@ -67,11 +67,67 @@ TEST(SeriesTurns, PassesOverNamesOutsideTheSeries) {
 
 using SeriesFolder = fixtures::TempFolder;
 
-TEST_F(SeriesFolder, LeadingZerosFindNothing) {
-    const std::string t7 = Touch("turn007.txt");
-    Touch("turn008.txt");
-    EXPECT_EQ(FindReport(SplitReportName(t7), t7, FindMode::Next), "");
-    EXPECT_EQ(FindReport(SplitReportName(t7), t7, FindMode::MostRecent), "");
+// Turns are compared by value, whatever the width of their digits. Of two reports of one
+// turn, the one as wide as the current file's number is taken, else the shortest.
+TEST_F(SeriesFolder, TurnsWithLeadingZerosAreFoundByValue) {
+    using enum FindMode;
+    const struct {
+        std::vector<std::string> files;
+        const char* current;
+        FindMode mode;
+        const char* expected; // empty: none
+    } rows[] = {
+        {{"turn011.txt", "turn012.txt"}, "turn011.txt", Next, "turn012.txt"},
+        {{"turn009.txt", "turn010.txt"}, "turn009.txt", Next, "turn010.txt"},
+        {{"turn009.txt", "turn010.txt"}, "turn010.txt", Previous, "turn009.txt"},
+        {{"turn009.txt", "turn010.txt"}, "turn010.txt", Next, ""},
+        {{"turn99.txt", "turn100.txt"}, "turn99.txt", Next, "turn100.txt"},
+        {{"turn99.txt", "turn0100.txt"}, "turn99.txt", Next, "turn0100.txt"},
+        {{"turn99.txt", "turn0100.txt"}, "turn0100.txt", Previous, "turn99.txt"},
+        {{"turn099.txt", "turn0100.txt", "turn101.txt"}, "turn0100.txt", Next, "turn101.txt"},
+        {{"turn0011.txt", "turn9.txt", "turn10.txt"}, "turn9.txt", Next, "turn10.txt"},
+        {{"turn7.txt", "turn007.txt", "turn8.txt"}, "turn8.txt", Previous, "turn7.txt"},
+        {{"turn7.txt", "turn007.txt", "turn008.txt"}, "turn008.txt", Previous, "turn007.txt"},
+        {{"turn07.txt", "turn007.txt", "turn0008.txt"}, "turn0008.txt", Previous, "turn07.txt"},
+        {{"turn007.txt", "turn7.txt", "turn0008.txt"}, "turn0008.txt", Previous, "turn7.txt"},
+        {{"turn009.txt", "turn010.txt", "turn2.txt"}, "turn009.txt", MostRecent, "turn010.txt"},
+        {{"turn10.txt", "turn010.txt"}, "turn001.txt", MostRecent, "turn010.txt"},
+        {{"turn010.txt", "turn10.txt"}, "turn1.txt", MostRecent, "turn10.txt"},
+        {{"turn010.txt", "turn0010.txt"}, "turn1.txt", MostRecent, "turn010.txt"},
+    };
+    for (const auto& row : rows) {
+        std::filesystem::remove_all(dir);
+        std::filesystem::create_directories(dir);
+        for (const std::string& file : row.files) {
+            Touch(file);
+        }
+        const std::string current = (dir / row.current).string();
+        const std::string expected = *row.expected ? (dir / row.expected).string() : "";
+        EXPECT_EQ(FindReport(SplitReportName(current), current, row.mode), expected)
+            << ::testing::PrintToString(row.files) << " from " << row.current;
+    }
+}
+
+// Only a run of decimal digits names a report, whatever its width; other notations of the
+// turn number do not.
+TEST(SeriesName, PicksTheNameOfTheTurnByWidth) {
+    const ReportSeries series{"/r/turn", ".txt"};
+    const std::vector<std::string> names = {"turn 7.txt", "turn+7.txt", "turn$7.txt",
+                                            "turn.txt",   "turn7.doc",  "turn000000000000007.txt",
+                                            "turn07.txt", "turn17.txt"};
+    const struct {
+        std::int32_t turn;
+        std::size_t width;
+        const char* expected;
+    } rows[] = {
+        {7, 2, "turn07.txt"}, {7, 15, "turn000000000000007.txt"},
+        {7, 1, "turn07.txt"}, {17, 3, "turn17.txt"},
+        {0, 0, ""},           {8, 1, ""},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(SeriesName(series, names, row.turn, row.width), row.expected)
+            << row.turn << " in " << row.width << " digits";
+    }
 }
 
 TEST_F(SeriesFolder, NextTurnIsFoundInTheFolder) {
