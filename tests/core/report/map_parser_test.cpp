@@ -83,6 +83,7 @@ TEST(MapParser, StatusLetterApostrophesAndTruncatedMetropolis) {
 
 // Blanks, control characters and apostrophes at either end of a cell are no part of what it
 // says; apostrophes between its words read as blanks. Only the terrain and troop lines mark.
+// An owner with no lower-case letter is a home province.
 TEST(MapParser, CellPaddingAndApostrophes) {
     using enum Terrain;
     const struct {
@@ -95,10 +96,10 @@ TEST(MapParser, CellPaddingAndApostrophes) {
         bool marked;
     } cases[] = {
         {{"'Hills'", "'Birka'", "'3F'", "", "'PICTS'"}, "Birka", "PICTS", true, Hills, 3, true},
-        {{"Hi'lls", "Old'Birka", "", "3'F", "Pic'ts"}, "Old Birka", "Pic ts", false, Sea, 3, true},
+        {{"Hi'lls", "Old'Birka", "", "3'F", "PICT'a"}, "Old Birka", "PICT a", false, Sea, 3, true},
         // \177 is no control character below 33: it stays.
-        {{"\1Forest", "\177Bir\1", "", "", "Picts\1"}, "\177Bir", "Picts", false, Forest, 0, false},
-        {{"Plains", "", "2F", "", ""}, "", "", true, Plains, 2, false},
+        {{"\1Forest", "\177Bir\1", "", "", "PICTz\1"}, "\177Bir", "PICTz", false, Forest, 0, false},
+        {{"Plains", "", "2F", "'", ""}, "", "", true, Plains, 2, true},
         {{"Plains", "\1", "", "", "~~~~'~~~~"}, "", "~~~~ ~~~~", true, Plains, 0, false},
     };
     for (const auto& c : cases) {

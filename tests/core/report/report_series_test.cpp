@@ -20,6 +20,8 @@ TEST(ReportSeries, SplitsAroundTheLastDigitRunOfTheFileName) {
         {"C:\\game7\\turn.txt", "", ""},
         {"", "", ""},
         {"12.txt", "", ".txt"},
+        {"7.txt", "", ".txt"},
+        {"turn.txt", "", ""},
         {"/r/turn12", "/r/turn", ""},
         {"/r/turn12/", "", ""},
     };
@@ -128,6 +130,46 @@ TEST(SeriesName, PicksTheNameOfTheTurnByWidth) {
         EXPECT_EQ(SeriesName(series, names, row.turn, row.width), row.expected)
             << row.turn << " in " << row.width << " digits";
     }
+}
+
+// Stepping through a series written with leading zeros: each step names the report it
+// loads, the other direction's button comes on and the pressed one stays on while there is
+// a further report.
+TEST_F(SeriesFolder, StepsThroughLeadingZerosAndSetsTheButtons) {
+    const std::string t9 = Touch("turn009.txt");
+    const std::string t10 = Touch("turn010.txt");
+    const std::string t11 = Touch("turn011.txt");
+    const ReportSeries series = SplitReportName(t9);
+    SeriesButtons buttons;
+    UpdateSeriesButtons(series, t9, buttons);
+    EXPECT_TRUE(buttons.boxVisible);
+    EXPECT_TRUE(buttons.nextEnabled);
+    EXPECT_FALSE(buttons.previousEnabled);
+
+    const struct {
+        FindMode mode;
+        const std::string& found;
+        bool next, previous;
+    } steps[] = {
+        {FindMode::Next, t10, true, true},
+        {FindMode::Next, t11, false, true},
+        {FindMode::Previous, t10, true, true},
+        {FindMode::Previous, t9, true, false},
+    };
+    std::string current = t9;
+    for (const auto& step : steps) {
+        EXPECT_EQ(StepReport(series, current, step.mode, buttons), step.found);
+        EXPECT_EQ(current, step.found);
+        EXPECT_EQ(buttons.nextEnabled, step.next) << step.found;
+        EXPECT_EQ(buttons.previousEnabled, step.previous) << step.found;
+    }
+    // At the end nothing happens: the name and the buttons stay.
+    EXPECT_EQ(StepReport(series, current, FindMode::Previous, buttons), "");
+    EXPECT_EQ(current, t9);
+    EXPECT_TRUE(buttons.nextEnabled);
+
+    UpdateSeriesButtons(SplitReportName((dir / "turn.txt").string()), t9, buttons);
+    EXPECT_FALSE(buttons.boxVisible);
 }
 
 TEST_F(SeriesFolder, NextTurnIsFoundInTheFolder) {
