@@ -10,6 +10,8 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QShortcut>
@@ -117,8 +119,29 @@ void CommandDialogBase::ButtonOKClick() {
         }
         return;
     }
+    if (!KeepsTypedText()) {
+        return;
+    }
     Compose(fields);
     accept();
+}
+
+bool CommandDialogBase::KeepsTypedText() {
+    // Each field that holds characters a move file cannot hold asks on its own, so that
+    // the places it names are places in that field; No goes back to it.
+    for (QLineEdit* field : findChildren<QLineEdit*>()) {
+        if (!KeepsUnwritable(messages_, field->text(), false)) {
+            field->setFocus(Qt::OtherFocusReason);
+            return false;
+        }
+    }
+    for (QPlainTextEdit* field : findChildren<QPlainTextEdit*>()) {
+        if (!KeepsUnwritable(messages_, PlainTextOf(*field->document()), true)) {
+            field->setFocus(Qt::OtherFocusReason);
+            return false;
+        }
+    }
+    return true;
 }
 
 void CommandDialogBase::ButtonCancelClick() {

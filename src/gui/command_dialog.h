@@ -115,6 +115,9 @@ class CommandDialogBase : public QDialog {
 
   private:
     void Compose(const edit::OrderFields& fields);
+    // Whether the typed texts may go into the move: each field holding characters that
+    // would become "?" asks first.
+    bool KeepsTypedText();
 
     std::unique_ptr<Notifier> ownMessages_;
     Notifier& messages_;

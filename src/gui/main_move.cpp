@@ -162,12 +162,12 @@ void MainWindow::menuItemGetfromClipboardClick() {
         notifier_->Error(Text(move::NoPlainTextMessage));
         return;
     }
-    if (!MaybeSave()) {
+    const QString text = QGuiApplication::clipboard()->text();
+    if (!KeepsUnwritable(*notifier_, text, true) || !MaybeSave()) {
         return;
     }
     move::MoveList read = Move();
-    const move::MoveResult result =
-        move::LoadMoveFromText(read, ToText(QGuiApplication::clipboard()->text()));
+    const move::MoveResult result = move::LoadMoveFromText(read, ToText(text));
     ShowMessage(result.kind, result.message);
     if (result.Ok()) {
         // Nobody's file: the next save asks where the pasted orders go.

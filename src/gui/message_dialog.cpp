@@ -34,7 +34,7 @@ void MessageDialog::Configure(move::CommandKind, const edit::OrderFields& fields
 }
 
 edit::OrderFields MessageDialog::Fields() const {
-    return edit::MessageFields{ToText(Memo->toPlainText())};
+    return edit::MessageFields{ToText(PlainTextOf(*Memo->document()))};
 }
 
 QWidget* MessageDialog::FirstField() const {

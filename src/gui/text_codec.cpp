@@ -1,9 +1,11 @@
 #include "gui/text_codec.h"
 
+#include "core/report/code_page.h"
+#include "gui/services.h"
+
 #include <QByteArray>
 #include <QFile>
-#include <QStringDecoder>
-#include <QStringEncoder>
+#include <QTextDocument>
 
 namespace orv::gui {
 
@@ -16,17 +18,34 @@ QByteArray Bytes(std::string_view bytes) {
 } // namespace
 
 QString FromText(std::string_view bytes) {
-    QStringDecoder decoder("windows-1252");
-    if (!decoder.isValid()) {
-        return QString::fromLatin1(Bytes(bytes));
-    }
-    return decoder.decode(Bytes(bytes));
+    return QString::fromStdString(report::Utf8FromWindows1252(bytes));
 }
 
-std::string ToText(const QString& text) {
-    QStringEncoder encoder("windows-1252");
-    const QByteArray bytes = encoder.isValid() ? QByteArray(encoder.encode(text)) : text.toLatin1();
-    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+std::string ToText(const QString& text, std::vector<report::LostCharacter>* lost) {
+    return report::Windows1252FromUtf8(text.toStdString(), lost);
+}
+
+bool KeepsUnwritable(Notifier& messages, const QString& text, bool byLine) {
+    std::vector<report::LostCharacter> lost;
+    ToText(text, &lost);
+    return lost.empty() ||
+           messages.Confirm(QString::fromStdString(report::LostCharactersQuestion(lost, byLine)),
+                            true);
+}
+
+QString PlainTextOf(const QTextDocument& document) {
+    // toPlainText() would also turn no-break spaces into blanks; the raw text keeps them.
+    QString text = document.toRawText();
+    for (QChar& c : text) {
+        constexpr char16_t FrameStart = 0xFDD0;
+        constexpr char16_t FrameEnd = 0xFDD1;
+        const char16_t u = c.unicode();
+        if (u == QChar::ParagraphSeparator || u == QChar::LineSeparator || u == FrameStart ||
+            u == FrameEnd) {
+            c = QLatin1Char('\n');
+        }
+    }
+    return text;
 }
 
 QString FromPath(const std::filesystem::path& path) {
@@ -39,12 +58,9 @@ namespace {
 // no UTF-8 (written on a Latin-1 system, or unpacked from an old archive) byte for byte as
 // Latin-1, never with replacement marks.
 QString NameForMessage(const std::string& bytes) {
-    QStringDecoder utf8(QStringConverter::Utf8);
-    QString name = utf8(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
-    if (utf8.hasError()) {
-        name = QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
-    }
-    return name;
+    return report::IsUtf8(bytes)
+               ? QString::fromStdString(bytes)
+               : QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 
 } // namespace

@@ -6,7 +6,9 @@
 #include "gui/name_king_dialog.h"
 
 #include <QAbstractItemView>
+#include <QClipboard>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QWheelEvent>
 
 using namespace orv::gui::testing;
@@ -178,6 +180,34 @@ class DialogTest : public QObject {
         });
         dialog.ButtonOK->click();
         QCOMPARE(owner, static_cast<QWidget*>(&dialog));
+    }
+
+    // A message keeps its no-break spaces; a character the move file cannot hold asks
+    // first, No staying in the dialog and Yes writing "?" for it. The clipboard asks too.
+    void typedTextKeepsNoBreakSpacesAndAsksBeforeLosingCharacters() {
+        Dialogs d;
+        CommandDialogBase* dialog = d.Open(CommandKind::SendMessages);
+        auto* memo = dialog->findChild<QPlainTextEdit*>(u"Memo"_s);
+        memo->setPlainText(u"Hail\u00A0Odin\nto \u0142odz"_s);
+        d.notifier.answer = false;
+        dialog->ButtonOK->click();
+        QVERIFY(d.composed.empty());
+        QCOMPARE(QApplication::focusWidget(), memo);
+        QCOMPARE(d.notifier.questions,
+                 QStringList{u"The text holds characters that a move file cannot hold. They would "
+                             "become \"?\":\r\nline 2, column 4: \"\u0142\" (U+0142)\r\nGo on?"_s});
+        d.notifier.answer = true;
+        dialog->ButtonOK->click();
+        QCOMPARE(d.composed.back().second,
+                 OrderFields(edit::MessageFields{"Hail\xA0Odin\nto ?odz"}));
+
+        d.notifier.answer = false;
+        const std::size_t lines = d.form->Move().Size();
+        QApplication::clipboard()->setText(u"BEGIN\r\nALL 1 2\r\nEND\r\n\u0142\r\n"_s);
+        d.form->menuItemGetfromClipboardClick();
+        QCOMPARE(d.notifier.questions.size(), 3);
+        QVERIFY(d.notifier.questions.last().contains(u"line 4, column 1:"_s));
+        QCOMPARE(d.form->Move().Size(), lines);
     }
 };
 

@@ -1,69 +1,12 @@
 #include "core/cli/check_formats.h"
 
-#include <array>
 #include <cstdio>
 
 namespace orv::cli {
 
 namespace {
 
-// The code points and the UTF-8 bit patterns below are the encodings' own figures.
-// NOLINTBEGIN(readability-magic-numbers)
-
-// The code points of the bytes 0x80 to 0x9F in Windows-1252.
-constexpr std::array<char16_t, 32> HighControls = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-void AppendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
-// Well-formed UTF-8 only: no overlong forms, no surrogates, nothing above U+10FFFF, so a
-// name copied as it is leaves the JSON valid.
-bool IsUtf8(std::string_view bytes) {
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        const auto u = static_cast<unsigned char>(bytes[i]);
-        if (u < 0x80) {
-            continue;
-        }
-        std::size_t follow = 0;
-        if (u >= 0xC2 && u < 0xE0) {
-            follow = 1;
-        } else if (u >= 0xE0 && u < 0xF0) {
-            follow = 2;
-        } else if (u >= 0xF0 && u <= 0xF4) {
-            follow = 3;
-        } else {
-            return false;
-        }
-        // The range of the first continuation byte; the others run from 80 to BF.
-        const unsigned char low = u == 0xE0 ? 0xA0 : u == 0xF0 ? 0x90 : 0x80;
-        const unsigned char high = u == 0xED ? 0x9F : u == 0xF4 ? 0x8F : 0xBF;
-        for (std::size_t k = 0; k < follow; ++k) {
-            if (++i >= bytes.size()) {
-                return false;
-            }
-            const auto c = static_cast<unsigned char>(bytes[i]);
-            if (c < (k == 0 ? low : 0x80) || c > (k == 0 ? high : 0xBF)) {
-                return false;
-            }
-        }
-    }
-    return true;
-}
-
-// NOLINTEND(readability-magic-numbers)
+using report::IsUtf8;
 
 constexpr unsigned char Delete = 0x7F;
 
@@ -110,19 +53,6 @@ std::size_t FileLine(const move::MoveList& move, const check::Finding& finding) 
 }
 
 } // namespace
-
-std::string Utf8FromWindows1252(std::string_view bytes) {
-    constexpr unsigned char FirstHigh = 0x80; // the bytes that differ from Latin-1
-    std::string out;
-    out.reserve(bytes.size());
-    for (const char c : bytes) {
-        const auto u = static_cast<unsigned char>(c);
-        const bool high =
-            u >= FirstHigh && static_cast<std::size_t>(u - FirstHigh) < HighControls.size();
-        AppendUtf8(out, high ? HighControls[u - FirstHigh] : char32_t{u});
-    }
-    return out;
-}
 
 std::string GnuLines(std::string_view moveName, const move::MoveList& move,
                      const check::CheckResult& result) {

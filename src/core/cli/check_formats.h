@@ -5,6 +5,7 @@
 #include "core/check/check_driver.h"
 #include "core/move/move_file.h"
 #include "core/move/move_list.h"
+#include "core/report/code_page.h"
 
 #include <string>
 #include <string_view>
@@ -32,7 +33,6 @@ std::string GnuFailure(std::string_view moveName, const move::MoveResult& failur
 // The same as a JSON object on one line: "move", "error" (its lines joined by LF) and "line".
 std::string JsonFailure(std::string_view moveName, const move::MoveResult& failure);
 
-// Windows-1252 bytes as UTF-8 (the five bytes the code page leaves free keep their value).
-std::string Utf8FromWindows1252(std::string_view bytes);
+using report::Utf8FromWindows1252;
 
 } // namespace orv::cli
