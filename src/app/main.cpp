@@ -2,11 +2,15 @@
 
 #include "gui/main.h"
 
+#include "core/report/text_file.h"
 #include "orv_version.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QStandardPaths>
+#include <QStatusBar>
+#include <cstdlib>
+#include <string>
 #include <string_view>
 
 namespace {
@@ -53,6 +57,14 @@ int main(int argc, char* argv[]) {
         parser.process(text);
         return 0;
     }
+    // Without HOME the toolkit would put settings and drafts under "/": the system's user
+    // list names the folder then, and with none known the window says that nothing of the
+    // user's can be kept.
+    const std::string home = orv::report::UserFolder();
+    const char* variable = std::getenv("HOME");
+    if (!home.empty() && (variable == nullptr || home != variable)) {
+        setenv("HOME", home.c_str(), 1);
+    }
     QApplication app(argc, argv);
     QCommandLineParser parser;
     Describe(parser, QStringLiteral("OrvMove"));
@@ -64,10 +76,16 @@ int main(int argc, char* argv[]) {
 
     orv::gui::Environment env;
     env.programDir = QApplication::applicationDirPath();
-    env.configDir = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    env.dataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (!home.empty()) {
+        env.configDir = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+        env.dataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    }
     orv::gui::MainWindow form(env);
     form.show();
+    if (home.empty()) {
+        form.statusBar()->showMessage(QString::fromLatin1(orv::report::NoUserFolderMessage.data(),
+                                                          orv::report::NoUserFolderMessage.size()));
+    }
     if (!form.FormShow(arguments.mid(0, 1))) {
         return 0;
     }

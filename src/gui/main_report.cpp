@@ -2,6 +2,7 @@
 // report series buttons and the views of the game state: text map, graphical map, options.
 
 #include "core/edit/compose.h"
+#include "core/report/map_parser.h"
 #include "core/report/report_reader.h"
 #include "core/report/settings.h"
 #include "core/report/text_file.h"
@@ -23,6 +24,7 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTimer>
 #include <chrono>
 #include <utility>
@@ -140,6 +142,10 @@ bool MainWindow::LoadReport(const std::string& fileName) {
         notifier_->Error(FromMessage(result.message));
     }
     GameChanged();
+    // Said once for the load, and kept until the next message of the status line.
+    if (const std::string cut = report::MapCutMessage(state_.game.map); !cut.empty()) {
+        statusBar()->showMessage(FromText(cut));
+    }
     return true;
 }
 

@@ -46,6 +46,9 @@ class TMap {
 
     int width = 0;
     int height = 0;
+    // The size the report's map has, of which only the 50 x 50 grid is read.
+    std::int64_t reportWidth = 0;
+    std::int64_t reportHeight = 0;
 
   private:
     std::array<std::array<Province, MaxMapSize>, MaxMapSize> provinces_;

@@ -286,8 +286,19 @@ void LoadMapFromText(TMap& map, std::string_view text) {
         strip.first = strip.last + 1;
         firstStrip = false;
     }
+    map.reportWidth = width;
+    map.reportHeight = std::max<std::int64_t>(height, 0);
     map.width = static_cast<int>(std::min<std::int64_t>(width, MaxMapSize));
     map.height = static_cast<int>(std::clamp<std::int64_t>(height, 0, MaxMapSize));
+}
+
+std::string MapCutMessage(const TMap& map) {
+    if (map.reportWidth <= MaxMapSize && map.reportHeight <= MaxMapSize) {
+        return {};
+    }
+    return "The report's map is " + std::to_string(map.reportWidth) + " x " +
+           std::to_string(map.reportHeight) + " provinces; only " + std::to_string(map.width) +
+           " x " + std::to_string(map.height) + " of them are read.";
 }
 
 } // namespace orv::report

@@ -12,6 +12,10 @@ namespace orv::report {
 // Reads the map of the report's text into map.
 void LoadMapFromText(TMap& map, std::string_view text);
 
+// What the window's status line says when the report's map is wider or higher than the
+// 50 x 50 provinces read of it; empty for a map that fits.
+std::string MapCutMessage(const TMap& map);
+
 // Whether the text holds a map frame line at all.
 bool HasMapFrame(std::string_view text);
 

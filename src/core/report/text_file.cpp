@@ -2,11 +2,13 @@
 
 #include <cerrno>
 #include <chrono>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <new>
+#include <pwd.h>
 #include <random>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -366,6 +368,24 @@ std::string ShortLine(std::string_view line) {
     }
     constexpr std::size_t front = (MessageNameLength - 1) / 2;
     return CutInTheMiddle(line, front, MessageNameLength - 1 - front, "\x85");
+}
+
+std::string UserFolder() {
+    const char* home = std::getenv("HOME");
+    if (home != nullptr && home[0] == '/') {
+        return home;
+    }
+    // A record of the user list is small; the system says how much room one may need.
+    const long suggested = sysconf(_SC_GETPW_R_SIZE_MAX);
+    constexpr std::size_t UsualRoom = 16384;
+    std::vector<char> room(suggested > 0 ? static_cast<std::size_t>(suggested) : UsualRoom);
+    passwd entry{};
+    passwd* found = nullptr;
+    if (getpwuid_r(getuid(), &entry, room.data(), room.size(), &found) != 0 || found == nullptr ||
+        found->pw_dir == nullptr || found->pw_dir[0] != '/') {
+        return {};
+    }
+    return found->pw_dir;
 }
 
 } // namespace orv::report

@@ -79,4 +79,12 @@ std::string JoinCrLf(const std::vector<std::string>& lines);
 std::string ShortName(std::string_view fileName);
 std::string ShortLine(std::string_view line);
 
+// The user's home folder: HOME when it names an absolute folder, else the one the system's
+// user list gives for the user running the program, else empty (settings and drafts then
+// have no folder of the user's).
+std::string UserFolder();
+
+inline constexpr std::string_view NoUserFolderMessage =
+    "No home folder is known (HOME is not set): settings and drafts cannot be kept in it.";
+
 } // namespace orv::report

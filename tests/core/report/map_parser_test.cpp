@@ -156,6 +156,10 @@ TEST(MapParser, OversizedMapsStayInsideTheGrid) {
     EXPECT_EQ(map.height, 50);
     EXPECT_EQ(map.GetTerrain(50, 50), Terrain::Forest);
     EXPECT_FALSE(map.IsOnMap(51, 50));
+    EXPECT_EQ(MapCutMessage(map),
+              "The report's map is 120 x 60 provinces; only 50 x 50 of them are read.");
+    LoadMapFromText(map, Text(StripLines({std::vector<CellText>(50, Land("Forest", "", "", ""))})));
+    EXPECT_EQ(MapCutMessage(map), "");
 }
 
 TEST(MapParser, ShortAndOddLinesReadAsEmptyCells) {

@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <pwd.h>
+#include <unistd.h>
 
 namespace orv::report {
 namespace {
@@ -15,6 +17,23 @@ const std::string HelpTail =
     "online help";
 
 using SettingsFolder = fixtures::TempFolder;
+
+// Without a usable HOME the user's folder comes from the system's user list, never "/".
+TEST(UserFolder, HomeElseTheSystemsUserList) {
+    const char* saved = std::getenv("HOME");
+    const std::string keep = saved != nullptr ? saved : "";
+    const passwd* user = getpwuid(getuid());
+    ASSERT_NE(user, nullptr);
+    setenv("HOME", "/some/where", 1);
+    EXPECT_EQ(UserFolder(), "/some/where");
+    for (const char* value : {"", "relative"}) {
+        setenv("HOME", value, 1);
+        EXPECT_EQ(UserFolder(), user->pw_dir) << value;
+    }
+    unsetenv("HOME");
+    EXPECT_EQ(UserFolder(), user->pw_dir);
+    saved != nullptr ? setenv("HOME", keep.c_str(), 1) : unsetenv("HOME");
+}
 
 TEST_F(SettingsFolder, SeriesWithoutReportGivesTheLongMessage) {
     const std::string prefix = (dir / "turn").string();
