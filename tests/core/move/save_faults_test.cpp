@@ -5,12 +5,16 @@
 #include "core/move/move_file.h"
 #include "core/report/text_file.h"
 
+#include <cerrno>
 #include <chrono>
 #include <csignal>
+#include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
 #include <optional>
+#include <sys/mount.h>
 #include <sys/resource.h>
 
 namespace orv::move {
@@ -91,6 +95,31 @@ TEST_F(SaveFaults, RefusedSaveChangesNothing) {
     EXPECT_TRUE(fs::is_symlink(full) && fs::is_character_file(full));
     EXPECT_EQ(Read(readOnly), Old);
     EXPECT_EQ(Read(sized), Old);
+}
+
+// A real full file system: a tmpfs of two pages, where the old move takes one. Mounting
+// one takes the superuser's right to mount, which a container may not give.
+TEST_F(SaveFaults, FullFileSystemSaysSoAndKeepsTheOldFile) {
+    const fs::path small = dir / "small";
+    fs::create_directory(small);
+    if (::mount("orv-test", small.c_str(), "tmpfs", 0, "size=8k") != 0) {
+        GTEST_SKIP() << "no tmpfs could be mounted here: " << std::strerror(errno);
+    }
+    const std::string target = (small / "m.cmd").string();
+    { std::ofstream(target, std::ios::binary) << Old; }
+    std::string text = "BEGIN\r\n";
+    for (int i = 0; i < 1000; ++i) {
+        text += "LAND 12 7 FO 10 N E\r\n";
+    }
+    MoveList move;
+    ASSERT_TRUE(LoadMoveFromText(move, text + "END\r\n").Ok());
+    const SaveResult result = SaveMoveAs(move, target);
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.message.Bytes(),
+              "File " + target + " could not be written!\r\nNo space left on the device");
+    EXPECT_EQ(Read(target), Old);
+    EXPECT_EQ(std::distance(fs::directory_iterator(small), fs::directory_iterator()), 1);
+    ::umount2(small.c_str(), MNT_DETACH);
 }
 
 // A linked target is written through, stays a link and keeps its permission bits; a name
