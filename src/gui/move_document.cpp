@@ -83,8 +83,7 @@ void MoveDocument::ReplaceMove(const QString& text, move::MoveList move, bool sa
     Apply(text, [&move](move::MoveList& open, edit::Selection& line) {
         // A row number of the move before means nothing in this one.
         line.reset();
-        return std::optional<move::MoveEdit>(
-            move::Apply(open, move::MoveEdit::WholeMove(std::move(move))));
+        return std::optional<move::MoveEdit>(move::PutWholeMove(open, std::move(move)));
     });
     if (saved) {
         undo_->setClean();

@@ -64,7 +64,10 @@ MoveEdit Apply(MoveList& move, const MoveEdit& edit) {
     case MoveEdit::Kind::ReplaceMove:
         break;
     }
-    MoveList next = *edit.move;
+    return PutWholeMove(move, *edit.move);
+}
+
+MoveEdit PutWholeMove(MoveList& move, MoveList next) {
     next.form = move.form;
     next.folder = move.folder;
     std::swap(move, next);

@@ -42,4 +42,8 @@ struct MoveEdit {
 // Carries the edit out and returns the edit that undoes it.
 MoveEdit Apply(MoveList& move, const MoveEdit& edit);
 
+// The ReplaceMove edit with a move the caller gives away, so that a large move read from a
+// file is never copied on its way in; the display form and the folder stay the open move's.
+MoveEdit PutWholeMove(MoveList& move, MoveList next);
+
 } // namespace orv::move

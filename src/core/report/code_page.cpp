@@ -160,18 +160,26 @@ std::string LostCharactersQuestion(const std::vector<LostCharacter>& lost, bool 
     for (std::size_t k = 0; k < listed; ++k) {
         const LostCharacter& c = lost[k];
         if (byLine) {
-            text += "line " + std::to_string(c.line) + ", ";
+            text += "line ";
+            text += std::to_string(c.line);
+            text += ", ";
         }
-        text += "column " + std::to_string(c.column) + ": ";
+        text += "column ";
+        text += std::to_string(c.column);
+        text += ": ";
         if (c.codePoint != Replacement && c.codePoint >= ' ') {
             text += '"';
             AppendUtf8(text, c.codePoint);
             text += "\" ";
         }
-        text += "(" + CodeName(c.codePoint) + ")\r\n";
+        text += '(';
+        text += CodeName(c.codePoint);
+        text += ")\r\n";
     }
     if (lost.size() > listed) {
-        text += "and " + std::to_string(lost.size() - listed) + " more\r\n";
+        text += "and ";
+        text += std::to_string(lost.size() - listed);
+        text += " more\r\n";
     }
     text += "Go on?";
     return text;
