@@ -1,0 +1,115 @@
+#pragma once
+// What the layers of the map's picture share: their colours, sizes and the tiles an area
+// covers. For the painting files only.
+
+#include "core/mapview/map_drawing.h"
+#include "core/mapview/map_geometry.h"
+#include "gui/map_paint.h"
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <algorithm>
+#include <cstddef>
+
+namespace orv::gui::paint {
+
+using check::MoveKind;
+using mapview::Geometry;
+using mapview::MarkKind;
+using mapview::PathEnd;
+
+inline const QColor Background(236, 236, 230);
+inline const QColor OwnOutline(200, 20, 30);
+inline const QColor HomeColour(250, 200, 30);
+inline const QColor TownColour(90, 40, 30);
+inline const QColor GridColour(60, 60, 60, 90);
+inline const QColor IsolatedHatch(0, 0, 0, 110);
+inline const QColor HighlightColour(255, 230, 0, 200);
+inline const QColor FailureColour(220, 0, 0);
+// The end of a walk the check accepts though it stopped early: neutral, not an alarm.
+inline const QColor InfoColour(30, 90, 170);
+inline const QColor MarkBacking(255, 255, 255, 200);
+inline const QColor LandPathColour(30, 25, 20);
+inline const QColor SeaPathColour(255, 255, 255);
+inline const QColor RaidPathColour(190, 0, 120);
+inline const QColor PlacementBadge(30, 140, 60);
+inline const QColor OrderBadge(70, 70, 90);
+inline const QColor EspionageColour(20, 60, 150);
+// Troop figures stand on a pale backing above paths and badges.
+inline const QColor FigureBacking(255, 252, 240, 215);
+// The order being written: a dashed band under its path, the points left in bubbles.
+inline const QColor PreviewColour(255, 120, 0);
+
+// Side of the square blocks the report and figure layers are kept in, and how many blocks
+// of both layers are kept at most (about 40 MB).
+inline constexpr int BlockSide = 256;
+inline constexpr std::size_t MaxBlocks = 160;
+inline constexpr int SmallestFont = 7;
+// Outlines of a province are this part of its side, two pixels at least.
+inline constexpr int OutlineDivisor = 16;
+inline constexpr int PathWidthDivisor = 14;
+inline constexpr int FailureWidthDivisor = 20;
+inline constexpr double MarkCorner = 3.0;
+inline constexpr double PreviewDash = 1.2; // in widths of the band
+inline constexpr double PreviewGap = 0.8;
+
+inline QColor ColourOf(mapview::Rgb rgb) {
+    return {rgb.r, rgb.g, rgb.b};
+}
+
+inline QColor PathColour(MoveKind kind) {
+    switch (kind) {
+    case MoveKind::SeaMove:
+        return SeaPathColour;
+    case MoveKind::RaidMove:
+        return RaidPathColour;
+    case MoveKind::LandMove:
+        break;
+    }
+    return LandPathColour;
+}
+
+// Paths of different kinds through the same provinces run side by side.
+inline int PathOffset(MoveKind kind, int tile) {
+    switch (kind) {
+    case MoveKind::SeaMove:
+        return tile / 8;
+    case MoveKind::RaidMove:
+        return -tile / 8;
+    case MoveKind::LandMove:
+        break;
+    }
+    return 0;
+}
+
+inline int FontSize(int tile) {
+    return std::max(SmallestFont, tile / 6);
+}
+
+inline QFont TextFont(int pixelSize, bool bold) {
+    QFont font;
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
+}
+
+inline QRect TileRect(const Geometry& g, int x, int y) {
+    return {g.Left(x), g.Top(y), g.tile, g.tile};
+}
+
+// The provinces whose squares reach into area, as first and last column and row.
+struct TileSpan {
+    int firstX, lastX, firstY, lastY;
+    bool Empty() const { return firstX > lastX || firstY > lastY; }
+};
+
+inline TileSpan SpanOf(const Geometry& g, const QRect& area) {
+    const int t = g.tile;
+    return {std::max(1, (area.left() - g.margin) / t + 1),
+            std::min(g.width, (area.right() - g.margin) / t + 1),
+            std::max(1, (area.top() - g.margin) / t + 1),
+            std::min(g.height, (area.bottom() - g.margin) / t + 1)};
+}
+
+} // namespace orv::gui::paint
