@@ -41,7 +41,7 @@ namespace orv::gui {
 class OrderTextDialog;
 class RowListView;
 class MoveListModel;
-class ProblemListModel;
+class ProblemPanel;
 
 class DraftKeeper;
 class MoveDocument;
@@ -177,8 +177,6 @@ class MainWindow : public QMainWindow {
     void ButtonDeleteClick();
     // "Edit Order Text...": the selected order's raw words in the one-line order editor.
     void menuItemEditOrderTextClick();
-    void ProblemSelected();
-    void ProblemActivated();
     void NextProblem();
     void PreviousProblem();
 
@@ -229,8 +227,6 @@ class MainWindow : public QMainWindow {
     // document's current line.
     void ShowCurrentLine();
     void RunCheck();
-    void ShowProblems();
-    void StepProblem(int direction);
     bool SaveCurrent();
     bool SaveCurrentAs();
     QString ProposedMoveFile() const;
@@ -261,7 +257,6 @@ class MainWindow : public QMainWindow {
     MoveDocument* document_ = nullptr;
     OrderTextDialog* orderTextDialog_ = nullptr;
     DraftKeeper* draft_ = nullptr;
-    check::CheckResult check_;
     std::unique_ptr<QSettings> windowSettings_;
     bool quitConfirmed_ = false; // the save question was answered on the way out
 
@@ -323,7 +318,7 @@ class MainWindow : public QMainWindow {
     QPushButton* ButtonDelete = nullptr;
     QLabel* LabelMove = nullptr;
     RowListView* ListBoxProblems = nullptr;
-    QWidget* PanelProblems = nullptr;
+    ProblemPanel* PanelProblems = nullptr;
     QSplitter* SplitterMove = nullptr;
 
   private:
@@ -334,7 +329,6 @@ class MainWindow : public QMainWindow {
     mutable HelpWindow* helpWindow_ = nullptr;
     std::array<CommandDialogBase*, 7> commandDialogs_{};
     MoveListModel* moveModel_ = nullptr;
-    ProblemListModel* problemModel_ = nullptr;
     QStringListModel* commandsModel_ = nullptr;
     // Set while the move list follows the document, so that its selection signals are not
     // taken for the user's choice.

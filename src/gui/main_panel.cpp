@@ -4,6 +4,7 @@
 #include "gui/main.h"
 #include "gui/move_document.h"
 #include "gui/move_list_model.h"
+#include "gui/problem_panel.h"
 #include "gui/row_list_view.h"
 
 #include <QButtonGroup>
@@ -207,20 +208,8 @@ QWidget* MainWindow::BuildMoveArea(QWidget* central) {
     moveModel_ = new MoveListModel(*document_, ListBoxMove);
     moveModel_->SetMarkSize(markSize);
     ListBoxMove->setModel(moveModel_);
-    PanelProblems = new QWidget(SplitterMove);
-    PanelProblems->setObjectName(QStringLiteral("PanelProblems"));
-    auto* problemsCaption = new QLabel(QStringLiteral("Problems:"), PanelProblems);
-    ListBoxProblems = new RowListView(PanelProblems);
-    ListBoxProblems->setObjectName(QStringLiteral("ListBoxProblems"));
-    ListBoxProblems->setUniformItemSizes(false); // a problem's text may wrap
-    problemModel_ = new ProblemListModel(ListBoxProblems);
-    ListBoxProblems->setModel(problemModel_);
-    problemsCaption->setBuddy(ListBoxProblems);
-    auto* problemsLayout = new QVBoxLayout(PanelProblems);
-    problemsLayout->setContentsMargins(4, 2, 0, 0);
-    problemsLayout->setSpacing(1);
-    problemsLayout->addWidget(problemsCaption);
-    problemsLayout->addWidget(ListBoxProblems);
+    PanelProblems = new ProblemPanel(SplitterMove);
+    ListBoxProblems = PanelProblems->List();
     SplitterMove->addWidget(ListBoxMove);
     SplitterMove->addWidget(PanelProblems);
     SplitterMove->setStretchFactor(0, 3);
@@ -243,8 +232,14 @@ void MainWindow::ConnectPanel() {
     connect(ButtonMinus, &QPushButton::clicked, this, &MainWindow::ButtonMinusClick);
     connect(ButtonPlus, &QPushButton::clicked, this, &MainWindow::ButtonPlusClick);
     connect(ButtonDelete, &QPushButton::clicked, this, &MainWindow::ButtonDeleteClick);
-    connect(ListBoxProblems, &RowListView::RowChosen, this, &MainWindow::ProblemSelected);
-    connect(ListBoxProblems, &RowListView::RowActivated, this, &MainWindow::ProblemActivated);
+    connect(PanelProblems, &ProblemPanel::LineChosen, this,
+            [this](std::size_t line) { SelectLine(line); });
+    connect(PanelProblems, &ProblemPanel::LineActivated, this, [this](std::size_t line) {
+        SelectLine(line);
+        if (Move().IsOrderLine(line)) {
+            ButtonEditClick();
+        }
+    });
     // In the move list, Enter edits the selected order and Delete deletes it.
     for (const int key : {Qt::Key_Return, Qt::Key_Enter}) {
         auto* edit = new QShortcut(QKeySequence(key), ListBoxMove);

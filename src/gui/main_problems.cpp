@@ -1,14 +1,12 @@
-// The main window's live check: the check runs on every change of the move, the report or
-// the tribe, and its findings are listed below the move, marked on the order lines and
-// drawn on the map. Also the window's own settings (panels shown), kept apart from the
-// two-line settings file.
+// The main window's live check, run by the problem panel on every change of the move, the
+// report or the tribe: its findings are also marked on the order lines and drawn on the
+// map. Also the window's own settings (panels shown), kept apart from the two-line settings
+// file.
 
-#include "core/check/check_driver.h"
 #include "gui/main.h"
 #include "gui/map_window.h"
 #include "gui/move_list_model.h"
-#include "gui/row_list_view.h"
-#include "gui/text_codec.h"
+#include "gui/problem_panel.h"
 
 #include <QAction>
 #include <QApplication>
@@ -17,50 +15,16 @@
 namespace orv::gui {
 
 void MainWindow::RunCheck() {
-    check_ = check::CheckMove(Move(), state_.game);
-    ShowProblems();
-}
-
-void MainWindow::ShowProblems() {
-    following_ = true;
-    problemModel_->SetProblems(check::Problems(check_));
-    following_ = false;
-    moveModel_->SetFindings(check_);
-}
-
-void MainWindow::ProblemSelected() {
-    const int row = ListBoxProblems->currentRow();
-    if (row < 0 || following_) {
-        return;
-    }
-    SelectLine(problemModel_->LineOf(row));
-}
-
-void MainWindow::ProblemActivated() {
-    ProblemSelected();
-    if (Move().IsOrderLine(SelectedLine().value_or(0))) {
-        ButtonEditClick();
-    }
-}
-
-void MainWindow::StepProblem(int direction) {
-    const int count = ListBoxProblems->count();
-    if (count == 0) {
-        return;
-    }
-    const int current = ListBoxProblems->currentRow();
-    const int next =
-        current < 0 ? (direction > 0 ? 0 : count - 1) : (current + direction + count) % count;
-    ListBoxProblems->setCurrentRow(next);
-    ProblemSelected();
+    PanelProblems->Check(Move(), state_.game);
+    moveModel_->SetFindings(PanelProblems->Result());
 }
 
 void MainWindow::NextProblem() {
-    StepProblem(1);
+    PanelProblems->Step(1);
 }
 
 void MainWindow::PreviousProblem() {
-    StepProblem(-1);
+    PanelProblems->Step(-1);
 }
 
 QSettings& MainWindow::WindowSettings() {

@@ -15,6 +15,7 @@
 #include "gui/map_window.h"
 #include "gui/move_document.h"
 #include "gui/placement.h"
+#include "gui/problem_panel.h"
 #include "gui/text_codec.h"
 
 #include <QApplication>
@@ -325,7 +326,8 @@ void MainWindow::PickOnMap(std::function<void(int x, int y)> done, QWidget* over
 // Only an open map is drawn anew; its picture comes from the live check's result.
 void MainWindow::RefreshMapWindow() {
     if (formMap_ != nullptr && formMap_->isVisible()) {
-        mapview::Drawing drawing = mapview::BuildDrawing(state_.game, Move(), check_);
+        mapview::Drawing drawing =
+            mapview::BuildDrawing(state_.game, Move(), PanelProblems->Result());
         AddMapPreview(drawing);
         formMap_->SetDrawing(std::move(drawing));
         ShowSelectionOnMap();

@@ -7,6 +7,7 @@
 #include "gui/initialize.h"
 #include "gui/main.h"
 #include "gui/move_document.h"
+#include "gui/problem_panel.h"
 #include "gui/row_list_view.h"
 #include "gui_tests.h"
 
