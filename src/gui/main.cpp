@@ -5,6 +5,7 @@
 #include "gui/draft.h"
 #include "gui/help.h"
 #include "gui/initialize.h"
+#include "gui/map_follower.h"
 #include "gui/move_document.h"
 #include "gui/placement.h"
 #include "gui/text_codec.h"
@@ -66,7 +67,8 @@ MainWindow::MainWindow(Environment env, QWidget* parent)
     setMinimumSize(SmallestSize);
     ResizeWithinScreen(this, StartSize);
     CenterOnScreen(this);
-    connect(this, &MainWindow::StateShown, this, &MainWindow::RefreshMapWindow);
+    map_ = new MapFollower(this, *document_, state_.game, *PanelProblems);
+    connect(this, &MainWindow::StateShown, map_, &MapFollower::Refresh);
     RestoreWindowState();
     ShowRecentFiles();
 

@@ -50,6 +50,7 @@ class CommandDialogBase;
 class TextWindow;
 class TribeDialog;
 class MapWindow;
+class MapFollower;
 class HelpWindow;
 
 // Where the program lives and how it talks to the user; tests replace every part.
@@ -95,7 +96,7 @@ class MainWindow : public QMainWindow {
     AboutBox* AboutWindow() const { return aboutBox_; }
     HelpWindow* Help() const;
     // The graphical map; nullptr until "Show Graphical Map" first opened it.
-    MapWindow* GraphicalMap() const { return formMap_; }
+    MapWindow* GraphicalMap() const;
     // Opens the graphical map for the user to click one province; done receives its x and y.
     // For the command dialogs' province fields: the map then belongs to the dialog over, so
     // that the modal dialog leaves it open to the mouse.
@@ -239,14 +240,6 @@ class MainWindow : public QMainWindow {
     void BuildCommandDialogs();
     void ComposeFromDialog(move::CommandKind kind, const edit::OrderFields& fields);
     void EditOrderText(std::size_t line);
-    void RefreshMapWindow();
-    void ShowSelectionOnMap();
-    // The order a command dialog is writing, drawn on the map as it would go into the move;
-    // fields of no command (the dialog closed) take the preview away.
-    void PreviewOnMap(move::CommandKind kind, const edit::OrderFields& fields);
-    // The preview's paths, walked by the check in a copy of the move with the order put
-    // where OK would put it.
-    void AddMapPreview(mapview::Drawing& drawing) const;
 
     Environment env_;
     std::unique_ptr<Notifier> ownNotifier_;
@@ -325,7 +318,7 @@ class MainWindow : public QMainWindow {
     TribeDialog* formInitialize_ = nullptr;
     AboutBox* aboutBox_ = nullptr;
     TextWindow* formCheckResult_ = nullptr;
-    MapWindow* formMap_ = nullptr;
+    MapFollower* map_ = nullptr;
     mutable HelpWindow* helpWindow_ = nullptr;
     std::array<CommandDialogBase*, 7> commandDialogs_{};
     MoveListModel* moveModel_ = nullptr;
@@ -333,8 +326,6 @@ class MainWindow : public QMainWindow {
     // Set while the move list follows the document, so that its selection signals are not
     // taken for the user's choice.
     bool following_ = false;
-    // The command and fields of the order a dialog is writing, while the map previews it.
-    std::optional<std::pair<move::CommandKind, edit::OrderFields>> mapPreview_;
 };
 
 } // namespace orv::gui

@@ -9,6 +9,7 @@
 #include "core/edit/order_text.h"
 #include "gui/alliance_dialog.h"
 #include "gui/main.h"
+#include "gui/map_follower.h"
 #include "gui/message_dialog.h"
 #include "gui/move_document.h"
 #include "gui/movement_dialog.h"
@@ -58,11 +59,11 @@ void MainWindow::BuildCommandDialogs() {
     commandDialogs_[at(CommandDialog::Message)] = new MessageDialog(this, messages);
     for (CommandDialogBase* dialog : commandDialogs_) {
         dialog->SetComposer([this](move::CommandKind kind, const edit::OrderFields& fields) {
-            PreviewOnMap(kind, {}); // the order itself is drawn now, if any
+            map_->Preview(kind, {}); // the order itself is drawn now, if any
             ComposeFromDialog(kind, fields);
         });
         dialog->SetPreview([this](move::CommandKind kind, const edit::OrderFields& fields) {
-            PreviewOnMap(kind, fields);
+            map_->Preview(kind, fields);
         });
         dialog->SetValidation([this] {
             return edit::ValidationContext{check::GrammarContextOf(state_.game), Move().form};

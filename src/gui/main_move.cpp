@@ -11,6 +11,7 @@
 #include "gui/check_result.h"
 #include "gui/draft.h"
 #include "gui/main.h"
+#include "gui/map_follower.h"
 #include "gui/move_document.h"
 #include "gui/move_list_model.h"
 #include "gui/row_list_view.h"
@@ -96,7 +97,7 @@ void MainWindow::ShowCurrentLine() {
     ListBoxMove->setCurrentRow(line ? static_cast<int>(*line) : -1);
     following_ = false;
     UpdateCurrentGoods();
-    ShowSelectionOnMap();
+    map_->ShowSelection();
 }
 
 void MainWindow::UpdateCurrentGoods() {

@@ -4,6 +4,7 @@
 // file.
 
 #include "gui/main.h"
+#include "gui/map_follower.h"
 #include "gui/map_window.h"
 #include "gui/move_list_model.h"
 #include "gui/problem_panel.h"
@@ -48,8 +49,7 @@ void MainWindow::RestoreWindowState() {
     });
     restoreGeometry(settings.value(QStringLiteral("mainWindow")).toByteArray());
     if (settings.value(QStringLiteral("graphicalMapShown"), false).toBool()) {
-        formMap_ = new MapWindow(this);
-        formMap_->RestoreGeometry(settings);
+        map_->Made().RestoreGeometry(settings);
         menuItemShowGraphicalMapClick();
     }
 }
@@ -59,9 +59,9 @@ void MainWindow::SaveWindowState() {
     settings.setValue(QStringLiteral("problemListShown"), menuItemShowProblems->isChecked());
     settings.setValue(QStringLiteral("mainWindow"), saveGeometry());
     settings.setValue(QStringLiteral("graphicalMapShown"),
-                      formMap_ != nullptr && formMap_->isVisible());
-    if (formMap_ != nullptr) {
-        formMap_->SaveGeometry(settings);
+                      map_->Window() != nullptr && map_->Window()->isVisible());
+    if (map_->Window() != nullptr) {
+        map_->Window()->SaveGeometry(settings);
     }
     settings.sync();
 }

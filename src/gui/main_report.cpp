@@ -1,7 +1,6 @@
 // The main window's report side: start-up, the settings file, the tribe dialog, the
 // report series buttons and the views of the game state: text map, graphical map, options.
 
-#include "core/edit/compose.h"
 #include "core/report/map_parser.h"
 #include "core/report/report_reader.h"
 #include "core/report/settings.h"
@@ -12,6 +11,7 @@
 #include "gui/check_result.h"
 #include "gui/initialize.h"
 #include "gui/main.h"
+#include "gui/map_follower.h"
 #include "gui/map_window.h"
 #include "gui/move_document.h"
 #include "gui/placement.h"
@@ -23,49 +23,13 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
-#include <QPointer>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QTimer>
-#include <chrono>
 #include <utility>
 
 namespace orv::gui {
 
-namespace {
-
-// Time a window manager takes to frame and place a new window.
-constexpr std::chrono::milliseconds PlacedAfter(100);
-
-// Shows the map as a window of owner, where it keeps its place and size; a window of a
-// modal dialog takes input while the dialog is open.
-void ShowMapOver(MapWindow& map, QWidget* owner) {
-    if (map.parentWidget() == owner) {
-        map.show();
-        return;
-    }
-    const bool placed = map.isVisible();
-    const QPoint place = map.pos(); // of the frame, as move() takes it
-    const QSize size = map.size();
-    map.setParent(owner, Qt::Window);
-    map.resize(size);
-    map.show();
-    if (placed) {
-        // A window manager places the new window of a dialog by its own rule once it has
-        // framed it; then it goes back where it was.
-        auto* later = new QTimer(&map);
-        later->setSingleShot(true);
-        QObject::connect(later, &QTimer::timeout, &map, [&map, later, place] {
-            if (map.pos() != place) {
-                map.move(place);
-            }
-            later->deleteLater();
-        });
-        later->start(PlacedAfter);
-    }
-}
-
-} // namespace
+namespace {} // namespace
 
 std::vector<std::string> MainWindow::SettingsCandidates() const {
     std::vector<std::string> candidates{state_.programDir + report::SettingsFileName};
@@ -293,85 +257,15 @@ void MainWindow::menuItemShowMapClick() {
 }
 
 void MainWindow::menuItemShowGraphicalMapClick() {
-    if (formMap_ == nullptr) {
-        formMap_ = new MapWindow(this);
-    }
-    ShowMapOver(*formMap_, this); // back from a dialog's pick
-    RefreshMapWindow();
-    formMap_->raise();
-    formMap_->activateWindow();
+    map_->Show();
+}
+
+MapWindow* MainWindow::GraphicalMap() const {
+    return map_->Window();
 }
 
 void MainWindow::PickOnMap(std::function<void(int x, int y)> done, QWidget* over) {
-    if (formMap_ == nullptr) {
-        formMap_ = new MapWindow(this);
-    }
-    ShowMapOver(*formMap_, over != nullptr ? over : this);
-    RefreshMapWindow();
-    // A dialog closed while its pick is open takes the pick mode with it.
-    if (auto* dialog = qobject_cast<QDialog*>(over)) {
-        connect(dialog, &QDialog::finished, formMap_, &MapWindow::CancelPick, Qt::UniqueConnection);
-    }
-    // After the click the dialog comes back to the front, its fields filled.
-    formMap_->PickProvince(
-        [done = std::move(done), dialog = QPointer<QWidget>(over)](int x, int y) {
-            done(x, y);
-            if (dialog) {
-                dialog->raise();
-                dialog->activateWindow();
-            }
-        });
-}
-
-// Only an open map is drawn anew; its picture comes from the live check's result.
-void MainWindow::RefreshMapWindow() {
-    if (formMap_ != nullptr && formMap_->isVisible()) {
-        mapview::Drawing drawing =
-            mapview::BuildDrawing(state_.game, Move(), PanelProblems->Result());
-        AddMapPreview(drawing);
-        formMap_->SetDrawing(std::move(drawing));
-        ShowSelectionOnMap();
-    }
-}
-
-void MainWindow::PreviewOnMap(move::CommandKind kind, const edit::OrderFields& fields) {
-    // Nothing to walk before the start province is given.
-    const auto* movement = std::get_if<edit::MovementFields>(&fields);
-    const bool none = std::holds_alternative<std::monostate>(fields) ||
-                      kind == move::CommandKind::SendMessages ||
-                      (movement != nullptr && (movement->x.empty() || movement->y.empty()));
-    if (none && !mapPreview_) {
-        return;
-    }
-    if (none) {
-        mapPreview_.reset();
-    } else {
-        mapPreview_.emplace(kind, fields);
-    }
-    RefreshMapWindow();
-}
-
-void MainWindow::AddMapPreview(mapview::Drawing& drawing) const {
-    if (!mapPreview_) {
-        return;
-    }
-    move::MoveList copy = Move();
-    edit::Selection line = SelectedLine();
-    // Composed raw whatever the move's form: the check reads the raw order alone, and a
-    // half-written order still has a raw line, if not a sentence.
-    static_cast<void>(edit::PlaceOrderLine(
-        copy, line, document_->InsertMode(),
-        edit::ComposeOrder(mapPreview_->first, mapPreview_->second, move::DisplayForm::Raw)));
-    if (line) {
-        mapview::SetPreview(drawing, check::CheckMove(copy, state_.game), *line);
-    }
-}
-
-void MainWindow::ShowSelectionOnMap() {
-    if (formMap_ == nullptr) {
-        return;
-    }
-    formMap_->SetSelectedLine(document_->CurrentLine());
+    map_->Pick(std::move(done), over);
 }
 
 void MainWindow::menuItemShowOptionsClick() {
