@@ -39,18 +39,22 @@ TEST(CodePage, LostCharactersAreNamedWhereTheyStand) {
 }
 
 TEST(CodePage, QuestionListsTenPlacesAndCountsTheRest) {
-    std::vector<LostCharacter> lost = {{2, 7, 0x142}, {3, 1, 0xFFFD}, {3, 2, 0x1B}};
+    std::vector<LostCharacter> lost = {
+        {2, 7, 0x142}, {3, 1, 0xFFFD}, {3, 2, 0x1B}, {3, 3, 0x800}, {3, 4, 0x10000}};
     EXPECT_EQ(LostCharactersQuestion(lost, true),
               "The text holds characters that a move file cannot hold. They would become "
               "\"?\":\r\n"
               "line 2, column 7: \"\xC5\x82\" (U+0142)\r\n"
               "line 3, column 1: (U+FFFD)\r\n"
               "line 3, column 2: (U+001B)\r\n"
+              "line 3, column 3: \"\xE0\xA0\x80\" (U+0800)\r\n"
+              "line 3, column 4: \"\xF0\x90\x80\x80\" (U+10000)\r\n"
               "Go on?");
-    lost.assign(MaxListedCharacters + 2, {1, 4, 0x1F600});
+    lost.assign(MaxListedCharacters + 2, {1, 4, 0x10FFFF});
     const std::string question = LostCharactersQuestion(lost, false);
-    EXPECT_NE(question.find("\r\ncolumn 4: \"\xF0\x9F\x98\x80\" (U+1F600)\r\n"), std::string::npos);
-    EXPECT_NE(question.find("(U+1F600)\r\nand 2 more\r\nGo on?"), std::string::npos);
+    EXPECT_NE(question.find("\r\ncolumn 4: \"\xF4\x8F\xBF\xBF\" (U+10FFFF)\r\n"),
+              std::string::npos);
+    EXPECT_NE(question.find("(U+10FFFF)\r\nand 2 more\r\nGo on?"), std::string::npos);
     EXPECT_EQ(question.find("line"), std::string::npos);
 }
 
