@@ -38,23 +38,23 @@ constexpr int MoveMenuHelpContext = 360;
 } // namespace
 
 MainWindow::MainWindow(Environment env, QWidget* parent)
-    : QMainWindow(parent), env_(std::move(env)) {
+    : QMainWindow(parent), env_(std::move(env)),
+      ownNotifier_(env_.notifier == nullptr ? std::make_unique<MessageBoxNotifier>(this)
+                                            : std::unique_ptr<Notifier>()),
+      ownPicker_(env_.picker == nullptr ? std::make_unique<DialogFilePicker>(this)
+                                        : std::unique_ptr<FilePicker>()),
+      notifier_(env_.notifier != nullptr ? env_.notifier : ownNotifier_.get()),
+      picker_(env_.picker != nullptr ? env_.picker : ownPicker_.get()),
+      session_(new ReportSession(env_.programDir, env_.configDir, *notifier_, this)),
+      state_(session_->State()) {
     setObjectName(QStringLiteral("FormMain"));
     setWindowTitle(QStringLiteral("OrvMove[*]"));
-    if (env_.notifier == nullptr) {
-        ownNotifier_ = std::make_unique<MessageBoxNotifier>(this);
-    }
-    if (env_.picker == nullptr) {
-        ownPicker_ = std::make_unique<DialogFilePicker>(this);
-    }
-    notifier_ = env_.notifier != nullptr ? env_.notifier : ownNotifier_.get();
-    picker_ = env_.picker != nullptr ? env_.picker : ownPicker_.get();
-
-    QString dir = env_.programDir;
-    if (!dir.endsWith(QLatin1Char('/'))) {
-        dir += QLatin1Char('/');
-    }
-    state_.programDir = ToPath(dir);
+    connect(session_, &ReportSession::TitleChanged, this,
+            [this](const QString& title) { setWindowTitle(title + QStringLiteral("[*]")); });
+    connect(session_, &ReportSession::ButtonsChanged, this, &MainWindow::ApplySeriesButtons);
+    connect(session_, &ReportSession::GameChanged, this, &MainWindow::GameChanged);
+    connect(session_, &ReportSession::Said, this,
+            [this](const QString& note) { statusBar()->showMessage(note); });
 
     document_ = new MoveDocument(this);
     draft_ = new DraftKeeper(*document_, env_.dataDir, this);

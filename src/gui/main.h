@@ -9,6 +9,7 @@
 #include "core/move/move_list.h"
 #include "core/report/game.h"
 #include "core/report/report_series.h"
+#include "gui/report_session.h"
 #include "gui/services.h"
 
 #include <QMainWindow>
@@ -61,16 +62,6 @@ struct Environment {
     Notifier* notifier = nullptr; // none: message boxes
     FilePicker* picker = nullptr; // none: the toolkit's file dialogs
     std::function<void()> quit;   // none: leave the event loop
-};
-
-// The program's state beside the widgets.
-struct ProgramState {
-    std::string programDir; // ends in a separator
-    std::string reportFileName;
-    report::ReportSeries series;
-    report::SeriesButtons seriesButtons;
-    report::Game game;
-    bool commandLineReport = false; // the settings file is then neither read nor written
 };
 
 // The main window (the form of old called TFormMain).
@@ -207,14 +198,9 @@ class MainWindow : public QMainWindow {
     void OpenRecentFile(const QString& path);
     QAction* AddItem(QMenu* menu, const char* name, const char* caption);
     void ApplySeriesButtons();
-    // Loads a report; false, with the message shown and nothing changed, for a file that
-    // is no turn report.
-    bool LoadReport(const std::string& fileName);
     void ShowTribeGoods();
     // The report or the tribe changed: goods, check and views follow.
     void GameChanged();
-    void WriteSettings();
-    void Step(report::FindMode mode);
     // Ends the program after the save question; false when the user kept it open.
     bool Quit();
     // The tribe dialog after a report was loaded by a menu: Cancel ends the program, and
@@ -246,7 +232,8 @@ class MainWindow : public QMainWindow {
     std::unique_ptr<FilePicker> ownPicker_;
     Notifier* notifier_;
     FilePicker* picker_;
-    ProgramState state_;
+    ReportSession* session_;
+    ProgramState& state_; // the session's
     MoveDocument* document_ = nullptr;
     OrderTextDialog* orderTextDialog_ = nullptr;
     DraftKeeper* draft_ = nullptr;

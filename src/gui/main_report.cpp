@@ -29,57 +29,29 @@
 
 namespace orv::gui {
 
-namespace {} // namespace
-
 std::vector<std::string> MainWindow::SettingsCandidates() const {
-    std::vector<std::string> candidates{state_.programDir + report::SettingsFileName};
-    if (!env_.configDir.isEmpty()) {
-        candidates.push_back(ToPath(env_.configDir) + "/" + report::SettingsFileName);
-    }
-    return candidates;
+    return session_->SettingsCandidates();
 }
 
 bool MainWindow::FormShow(const QStringList& arguments) {
-    state_.reportFileName = arguments.isEmpty() ? std::string() : ToPath(arguments.first());
-    if (!state_.reportFileName.empty()) {
-        state_.commandLineReport = true;
-        state_.series = report::SplitReportName(state_.reportFileName);
-        state_.seriesButtons.boxVisible = !state_.series.prefix.empty();
-        ApplySeriesButtons();
-        LoadReport(state_.reportFileName);
+    const std::string named = arguments.isEmpty() ? std::string() : ToPath(arguments.first());
+    if (!named.empty()) {
+        session_->LoadFromCommandLine(named);
         menuItemline->setVisible(false);
         menuItemReinitialize->setVisible(false);
         if (!ShowTribeDialog(false)) {
             return false;
         }
-    } else if (state_.game.tribes.empty()) {
-        const std::string settings = report::FindSettingsFile(SettingsCandidates());
-        if (!settings.empty()) {
-            const report::TextFile file = report::ReadTextFile(settings);
-            report::SettingsRead read = report::ReadSettings(file.lines, state_.seriesButtons);
-            state_.reportFileName = read.reportFileName;
-            state_.game.tribeName = read.tribeName;
-            state_.series = read.series;
-            ApplySeriesButtons();
-            if (!read.message.Empty()) {
-                notifier_->Error(FromMessage(read.message));
-            }
-            if (report::FileExists(state_.reportFileName)) {
-                LoadReport(state_.reportFileName);
-            }
-            report::SelectCurrentTribe(state_.game);
-            GameChanged();
-        } else {
-            const QString chosen = ReportFileFromDialog();
-            if (chosen.isEmpty()) {
-                return false;
-            }
-            state_.reportFileName = ToPath(chosen);
-            state_.series = {};
-            LoadReport(state_.reportFileName);
-            if (!ShowTribeDialog(true)) {
-                return false;
-            }
+    } else if (state_.game.tribes.empty() && !session_->LoadFromSettings()) {
+        const QString chosen = ReportFileFromDialog();
+        if (chosen.isEmpty()) {
+            return false;
+        }
+        state_.reportFileName = ToPath(chosen);
+        session_->ForgetSeries();
+        session_->Load(state_.reportFileName);
+        if (!ShowTribeDialog(true)) {
+            return false;
         }
     }
     RadioGroupCommandsClick();
@@ -88,30 +60,6 @@ bool MainWindow::FormShow(const QStringList& arguments) {
 
 QString MainWindow::ReportFileFromDialog() {
     return picker_->OpenFileName(SelectReportTitle, QString(), DialogFilter(FileFilter));
-}
-
-bool MainWindow::LoadReport(const std::string& fileName) {
-    const report::ReportLoadResult result = report::LoadReport(state_.game, fileName);
-    if (result.status == report::ReportLoadStatus::NoReport) {
-        notifier_->Error(FromMessage(result.message));
-        return false;
-    }
-    state_.reportFileName = fileName;
-    setWindowTitle(FromMessage(result.title) + QStringLiteral("[*]"));
-    // Whatever loaded it, the buttons say whether the series goes on either way from here.
-    state_.series = report::SplitReportName(fileName);
-    state_.seriesButtons.boxVisible = !state_.series.prefix.empty();
-    report::UpdateSeriesButtons(state_.series, fileName, state_.seriesButtons);
-    ApplySeriesButtons();
-    if (!result.message.Empty()) {
-        notifier_->Error(FromMessage(result.message));
-    }
-    GameChanged();
-    // Said once for the load, and kept until the next message of the status line.
-    if (const std::string cut = report::MapCutMessage(state_.game.map); !cut.empty()) {
-        statusBar()->showMessage(FromText(cut));
-    }
-    return true;
 }
 
 void MainWindow::GameChanged() {
@@ -149,26 +97,8 @@ bool MainWindow::ShowTribeDialog(bool saveSettings) {
     if (formInitialize_->exec() != QDialog::Accepted) {
         return false;
     }
-    state_.game.tribeName = formInitialize_->ChosenTribeName();
-    report::SelectCurrentTribe(state_.game);
-    GameChanged();
-    if (saveSettings) {
-        WriteSettings();
-    }
+    session_->ChooseTribe(formInitialize_->ChosenTribeName(), saveSettings);
     return true;
-}
-
-void MainWindow::WriteSettings() {
-    const std::string written = report::WriteSettingsFile(
-        SettingsCandidates(), state_.reportFileName, state_.game.tribeName);
-    if (written.empty()) {
-        notifier_->Error(QStringLiteral("Cannot write the settings file ") +
-                         FromMessage(report::Message().Name(SettingsCandidates().front())) +
-                         QStringLiteral("."));
-    }
-    state_.series = report::SplitReportName(state_.reportFileName);
-    report::UpdateSeriesButtons(state_.series, state_.reportFileName, state_.seriesButtons);
-    ApplySeriesButtons();
 }
 
 void MainWindow::ApplySeriesButtons() {
@@ -201,53 +131,28 @@ void MainWindow::ChooseTribeOrQuit(bool saveSettings) {
 
 void MainWindow::menuItemReinitializeClick() {
     const QString chosen = ReportFileFromDialog();
-    if (chosen.isEmpty() || !LoadReport(ToPath(chosen))) {
+    if (chosen.isEmpty() || !session_->Load(ToPath(chosen))) {
         return;
     }
-    state_.series = {};
+    session_->ForgetSeries();
     ChooseTribeOrQuit(true);
 }
 
 void MainWindow::menuItemLoadReportClick() {
     const QString chosen = ReportFileFromDialog();
-    if (chosen.isEmpty() || !LoadReport(ToPath(chosen))) {
+    if (chosen.isEmpty() || !session_->Load(ToPath(chosen))) {
         return;
     }
-    state_.series = report::SplitReportName(state_.reportFileName);
-    state_.seriesButtons.boxVisible = !state_.series.prefix.empty();
-    ApplySeriesButtons();
+    session_->StartSeries();
     ChooseTribeOrQuit(false);
 }
 
-void MainWindow::Step(report::FindMode mode) {
-    // Stepped on copies: a file of the series that is no report changes nothing.
-    std::string name = state_.reportFileName;
-    report::SeriesButtons buttons = state_.seriesButtons;
-    const std::string found = report::StepReport(state_.series, name, mode, buttons);
-    if (found.empty()) {
-        return;
-    }
-    if (report::FileExists(found) && !LoadReport(found)) {
-        return;
-    }
-    state_.reportFileName = name;
-    state_.seriesButtons = buttons;
-    ApplySeriesButtons();
-    if (!report::FileExists(found)) {
-        notifier_->Error(
-            FromMessage(report::Message().Text("Report ").Name(found).Text(" not found!")));
-        return;
-    }
-    report::SelectCurrentTribe(state_.game);
-    GameChanged();
-}
-
 void MainWindow::ButtonNextClick() {
-    Step(report::FindMode::Next);
+    session_->Step(report::FindMode::Next);
 }
 
 void MainWindow::ButtonPreviousClick() {
-    Step(report::FindMode::Previous);
+    session_->Step(report::FindMode::Previous);
 }
 
 void MainWindow::menuItemShowMapClick() {
