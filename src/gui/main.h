@@ -41,7 +41,7 @@ namespace orv::gui {
 
 class OrderTextDialog;
 class RowListView;
-class MoveListModel;
+class MovePanel;
 class ProblemPanel;
 
 class DraftKeeper;
@@ -104,9 +104,6 @@ class MainWindow : public QMainWindow {
     HelpWindow* HelpAboveModal() const;
     void ShowHelpContext(int context);
 
-    // The move list shown anew from the move document: lines, label, "Save" and "Reload".
-    void ShowMove();
-
     // Asks "Save changes to the move?" when the move has unsaved edits and saves when asked
     // to; false when the user cancelled or the save failed, so the caller stops.
     bool MaybeSave();
@@ -163,7 +160,6 @@ class MainWindow : public QMainWindow {
     void ListBoxCommandsDblClick();
     void ButtonEditClick();
     void ListBoxMoveDblClick();
-    void ListBoxMoveClick(int row);
     void ButtonMinusClick();
     void ButtonPlusClick();
     void ButtonDeleteClick();
@@ -210,9 +206,6 @@ class MainWindow : public QMainWindow {
     void ShowMessage(move::MessageKind kind, const report::Message& message);
     // What the document said changed (MoveDocument::Aspect values), shown anew.
     void DocumentChanged(unsigned aspects);
-    // The move list's selection, the current goods and the map's selected line follow the
-    // document's current line.
-    void ShowCurrentLine();
     void RunCheck();
     bool SaveCurrent();
     bool SaveCurrentAs();
@@ -308,11 +301,8 @@ class MainWindow : public QMainWindow {
     MapFollower* map_ = nullptr;
     mutable HelpWindow* helpWindow_ = nullptr;
     std::array<CommandDialogBase*, 7> commandDialogs_{};
-    MoveListModel* moveModel_ = nullptr;
+    MovePanel* movePanel_ = nullptr;
     QStringListModel* commandsModel_ = nullptr;
-    // Set while the move list follows the document, so that its selection signals are not
-    // taken for the user's choice.
-    bool following_ = false;
 };
 
 } // namespace orv::gui

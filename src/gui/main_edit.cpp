@@ -173,20 +173,6 @@ void MainWindow::ListBoxMoveDblClick() {
     OpenCommandDialog(false);
 }
 
-void MainWindow::ListBoxMoveClick(int row) {
-    if (following_) {
-        return;
-    }
-    const edit::Selection clicked =
-        row < 0 ? edit::Selection() : edit::Selection(static_cast<std::size_t>(row));
-    const edit::Selection wanted = edit::SelectionAfterClick(Move(), clicked);
-    document_->SetCurrentLine(wanted);
-    if (wanted != clicked) {
-        // The document did not change, but the list shows the click: it goes back.
-        ShowCurrentLine();
-    }
-}
-
 void MainWindow::ButtonMinusClick() {
     ApplyListEdit(*this, QStringLiteral("Move Command Up"), &edit::MoveOrderUp);
 }

@@ -63,25 +63,13 @@ void MainWindow::ShowMessage(move::MessageKind kind, const report::Message& mess
     gui::ShowMessage(*notifier_, kind, FromMessage(message));
 }
 
-void MainWindow::ShowMove() {
-    const move::MoveList& move = Move();
-    LabelMove->setText(FromMessage(move.LabelText()));
-    // An unnamed move is saved through "Save As", so Save stays offered.
-    menuItemReload->setEnabled(move.CanSave());
-}
-
 void MainWindow::DocumentChanged(unsigned aspects) {
     if ((aspects & MoveDocument::Orders) != 0) {
-        following_ = true;
-        moveModel_->Reload();
-        following_ = false;
         RunCheck();
     }
     if ((aspects & (MoveDocument::Orders | MoveDocument::Identity)) != 0) {
-        ShowMove();
-    }
-    if ((aspects & (MoveDocument::Orders | MoveDocument::Current)) != 0) {
-        ShowCurrentLine();
+        // An unnamed move is saved through "Save As", so Save stays offered.
+        menuItemReload->setEnabled(Move().CanSave());
     }
     if ((aspects & MoveDocument::Modified) != 0) {
         setWindowModified(document_->IsModified());
@@ -89,15 +77,6 @@ void MainWindow::DocumentChanged(unsigned aspects) {
     if ((aspects & MoveDocument::Orders) != 0) {
         emit StateShown();
     }
-}
-
-void MainWindow::ShowCurrentLine() {
-    const edit::Selection line = document_->CurrentLine();
-    following_ = true;
-    ListBoxMove->setCurrentRow(line ? static_cast<int>(*line) : -1);
-    following_ = false;
-    UpdateCurrentGoods();
-    map_->ShowSelection();
 }
 
 void MainWindow::UpdateCurrentGoods() {

@@ -2,8 +2,10 @@
 // buttons, the move list and the problem list below it, and their keys.
 
 #include "gui/main.h"
+#include "gui/map_follower.h"
 #include "gui/move_document.h"
 #include "gui/move_list_model.h"
+#include "gui/move_panel.h"
 #include "gui/problem_panel.h"
 #include "gui/row_list_view.h"
 
@@ -203,11 +205,6 @@ QWidget* MainWindow::BuildMoveArea(QWidget* central) {
     SplitterMove->setChildrenCollapsible(false);
     ListBoxMove = new RowListView(SplitterMove);
     ListBoxMove->setObjectName(QStringLiteral("ListBoxMove"));
-    const int markSize = ListBoxMove->fontMetrics().height();
-    ListBoxMove->setIconSize(QSize(markSize, markSize));
-    moveModel_ = new MoveListModel(*document_, ListBoxMove);
-    moveModel_->SetMarkSize(markSize);
-    ListBoxMove->setModel(moveModel_);
     PanelProblems = new ProblemPanel(SplitterMove);
     ListBoxProblems = PanelProblems->List();
     SplitterMove->addWidget(ListBoxMove);
@@ -222,7 +219,13 @@ void MainWindow::ConnectPanel() {
     connect(ButtonPrevious, &QPushButton::clicked, this, &MainWindow::ButtonPreviousClick);
     connect(commandsForm, &QButtonGroup::idClicked, this, &MainWindow::RadioGroupCommandsClick);
     connect(displayForm, &QButtonGroup::idClicked, this, &MainWindow::RadioGroupDisplayClick);
-    connect(ListBoxMove, &RowListView::RowChosen, this, &MainWindow::ListBoxMoveClick);
+    movePanel_ = new MovePanel(*document_, LabelMove, ListBoxMove);
+    connect(movePanel_, &MovePanel::CurrentLineShown, this, [this] {
+        UpdateCurrentGoods();
+        if (map_ != nullptr) {
+            map_->ShowSelection();
+        }
+    });
     connect(ListBoxMove, &QAbstractItemView::doubleClicked, this, &MainWindow::ListBoxMoveDblClick);
     connect(ListBoxCommands, &QAbstractItemView::doubleClicked, this,
             &MainWindow::ListBoxCommandsDblClick);

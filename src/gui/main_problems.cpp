@@ -6,7 +6,7 @@
 #include "gui/main.h"
 #include "gui/map_follower.h"
 #include "gui/map_window.h"
-#include "gui/move_list_model.h"
+#include "gui/move_panel.h"
 #include "gui/problem_panel.h"
 
 #include <QAction>
@@ -17,7 +17,7 @@ namespace orv::gui {
 
 void MainWindow::RunCheck() {
     PanelProblems->Check(Move(), state_.game);
-    moveModel_->SetFindings(PanelProblems->Result());
+    movePanel_->SetFindings(PanelProblems->Result());
 }
 
 void MainWindow::NextProblem() {
