@@ -209,7 +209,7 @@ QModelIndex RowListView::moveCursor(CursorAction action, Qt::KeyboardModifiers) 
     const QModelIndex current = currentIndex();
     const int row = current.isValid() ? current.row() : -1;
     const int room = viewport()->height();
-    int next = row;
+    int next = 0;
     switch (action) {
     case MoveUp:
     case MovePrevious:
