@@ -1,6 +1,8 @@
 #pragma once
-// The main window: start-up, the menus, the report series, the tribe's goods and the move
-// list. It owns the program's whole state; the work behind its handlers is the core's.
+// The main window: start-up, the menus, the tribe's goods and the command buttons. It
+// connects the parts that each follow the move document or the report: the report session,
+// the move panel, the problem panel and the map follower; the work behind its handlers is
+// the core's.
 
 #include "core/check/check_driver.h"
 #include "core/edit/order_fields.h"
