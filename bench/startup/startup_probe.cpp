@@ -2,10 +2,10 @@
 // with the example report loaded, as at a later start: the settings file names the report
 // and the tribe, so no dialog opens. Prints milliseconds since process start.
 
+#include "example_settings.h"
 #include "gui/main.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
@@ -45,12 +45,9 @@ double MillisecondsSinceProcessStart() {
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QTemporaryDir programDir;
-    QFile settings(programDir.filePath(QStringLiteral("OrvMove.ini")));
-    if (!settings.open(QIODevice::WriteOnly)) {
+    if (!orv::bench::WriteExampleSettings(programDir.path())) {
         return 2;
     }
-    settings.write(QByteArray(ORV_EXAMPLES_DIR "/turn12.txt\r\nVikings\r\n"));
-    settings.close();
 
     orv::gui::Environment env;
     env.programDir = programDir.path();

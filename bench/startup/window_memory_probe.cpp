@@ -2,11 +2,11 @@
 // the empty window's peak: the window's lists hold no item per line, so the difference
 // stays small whatever the move's size. Prints both peaks and the difference in MB.
 
+#include "example_settings.h"
 #include "gui/main.h"
 #include "gui/row_list_view.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <fstream>
@@ -46,12 +46,9 @@ struct PrintingNotifier final : orv::gui::Notifier {
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QTemporaryDir folder;
-    QFile settings(folder.filePath(QStringLiteral("OrvMove.ini")));
-    if (!settings.open(QIODevice::WriteOnly)) {
+    if (!orv::bench::WriteExampleSettings(folder.path())) {
         return 2;
     }
-    settings.write(QByteArray(ORV_EXAMPLES_DIR "/turn12.txt\r\nVikings\r\n"));
-    settings.close();
     const std::size_t MoveBytes = (argc > 1 ? std::stoul(argv[1]) : 10) * 1024 * 1024;
     const QString movePath = folder.filePath(QStringLiteral("empty-lines.cmd"));
     {
