@@ -1,10 +1,13 @@
 #include "core/move/move_file.h"
 
+#include "core/report/report_series.h"
 #include "core/report/text_file.h"
 #include "core/report/tokenizer.h"
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <new>
 
 namespace orv::move {
@@ -146,6 +149,47 @@ report::Message FileMessage(const fs::path& path, std::string_view what) {
 }
 
 } // namespace
+
+bool LooksLikeMoveFile(const fs::path& path) {
+    std::error_code ec;
+    if (!fs::is_regular_file(path, ec)) {
+        return false;
+    }
+    // The first line that is not blank lies near the start of any move file.
+    constexpr std::size_t Look = 4096;
+    std::ifstream in(path, std::ios::binary);
+    std::string head(Look, '\0');
+    in.read(head.data(), static_cast<std::streamsize>(Look));
+    head.resize(static_cast<std::size_t>(in.gcount()));
+    for (report::LineCursor cursor(head); !cursor.AtEnd();) {
+        const std::string_view line = cursor.Next();
+        if (!report::WordAt(line, 1).empty()) {
+            return StartsWithBegin(line);
+        }
+    }
+    return false;
+}
+
+std::string ProposedMoveName(const std::string& moveFileName, const std::string& moveFolder,
+                             const std::string& reportFileName) {
+    const report::ReportSeries reports = report::SplitReportName(reportFileName);
+    const report::ReportSeries moves = report::SplitReportName(moveFileName);
+    const bool earlierTurn =
+        reports.IsSeries() && moves.IsSeries() &&
+        FileNameOnly(moves.prefix) == FileNameOnly(reports.prefix) &&
+        report::TurnNumber(moves, moveFileName) < report::TurnNumber(reports, reportFileName);
+    if (!moveFileName.empty() && !earlierTurn) {
+        return moveFileName;
+    }
+    if (reportFileName.empty()) {
+        return "move.cmd";
+    }
+    const std::string_view reportName = FileNameOnly(reportFileName);
+    std::string name(reportName.substr(0, std::min(reportName.size(), reportName.rfind('.'))));
+    name += ".cmd";
+    const std::string folder = moveFolder.empty() ? FolderOf(reportFileName) : moveFolder;
+    return folder.empty() ? name : (fs::path(folder) / name).string();
+}
 
 MoveResult LoadMove(MoveList& move, const fs::path& path) {
     move.folder = FolderOf(path.native());

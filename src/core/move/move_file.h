@@ -62,6 +62,18 @@ struct MoveResult {
 // Whatever happens, the file's folder becomes the move folder.
 MoveResult LoadMove(MoveList& move, const std::filesystem::path& path);
 
+// Whether a file given to the program is a move rather than a report: a regular file whose
+// first line that is not blank starts with the word BEGIN. Pipes are never taken for moves,
+// since looking would use up what they hold.
+bool LooksLikeMoveFile(const std::filesystem::path& path);
+
+// The file Save As proposes: the move's own name, except for the move of an earlier turn of
+// the report's series (turn11.cmd while turn12.txt is read), which would be written over;
+// then, as for a move without a name, the report's name with ".cmd" (the move answering
+// it), in the move's folder, else the report's. "move.cmd" without a report.
+std::string ProposedMoveName(const std::string& moveFileName, const std::string& moveFolder,
+                             const std::string& reportFileName);
+
 // Reads clipboard text: a text whose first line is no BEGIN line is searched for one as a
 // file is, and without one a BEGIN line is put before its first line. The move read has no
 // file name: pasted orders are saved only where the user says.

@@ -60,6 +60,7 @@ struct Game {
     GameOptions options;
     TMap map;
     std::string tribeName; // the tribe the user plays, as chosen or remembered
+    std::string gameMasterAddress; // where moves are mailed, when the report names it
 
     const TribeElem* CurrentTribe() const {
         return currentTribe && *currentTribe < tribes.size() ? &tribes[*currentTribe] : nullptr;

@@ -3,6 +3,9 @@
 #include "core/report/text_file.h"
 
 #include <filesystem>
+#include <string_view>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace orv::report {
 
@@ -55,6 +58,46 @@ SettingsRead ReadSettings(const std::vector<std::string>& lines, SeriesButtons& 
         buttons.boxVisible = false;
     }
     return read;
+}
+
+SettingsPlaces SettingsPlacesFor(bool portable, const std::string& programDir,
+                                 const std::string& configDir, const std::string& workingDir) {
+    const auto in = [](const std::string& folder) {
+        std::string path = folder;
+        if (!path.empty() && path.back() != '/') {
+            path += '/';
+        }
+        return path + SettingsFileName;
+    };
+    SettingsPlaces places;
+    if (portable) {
+        places.candidates.push_back(in(programDir));
+    }
+    if (!configDir.empty()) {
+        places.candidates.push_back(in(configDir));
+    }
+    if (!portable) {
+        for (const std::string& folder : {programDir, workingDir}) {
+            if (!folder.empty() && in(folder) != in(configDir)) {
+                places.imports.push_back(in(folder));
+            }
+        }
+    }
+    return places;
+}
+
+bool IsPortableProgramFolder(const std::filesystem::path& folder) {
+    const std::string path = folder.lexically_normal().generic_string();
+    for (const std::string_view system :
+         {"/usr", "/opt", "/bin", "/sbin", "/lib", "/snap", "/nix"}) {
+        if (path.starts_with(system) &&
+            (path.size() == system.size() || path[system.size()] == '/')) {
+            return false;
+        }
+    }
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode) &&
+           info.st_uid == ::geteuid() && ::access(path.c_str(), W_OK) == 0;
 }
 
 std::string FindSettingsFile(const std::vector<std::string>& candidates) {

@@ -6,6 +6,7 @@
 #include "core/report/message.h"
 #include "core/report/report_series.h"
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,6 +26,26 @@ struct SettingsRead {
 // Reads the settings file (already split into lines) and picks the most recent report of
 // its series. Buttons are switched as far as the series tells.
 SettingsRead ReadSettings(const std::vector<std::string>& lines, SeriesButtons& buttons);
+
+// Where the settings file is read and written.
+struct SettingsPlaces {
+    // Read from the first that exists, written to the first that can be written.
+    std::vector<std::string> candidates;
+    // Read when no candidate exists yet, and copied to the candidates at once, so each is
+    // read once and never written.
+    std::vector<std::string> imports;
+};
+
+// An unpacked build in a folder of the user's own keeps its settings beside the program
+// (portable); an installed one keeps them in the user's configuration folder only, and
+// takes a settings file left in the program folder or the working folder as an import.
+// configDir is empty when the user has no folder.
+SettingsPlaces SettingsPlacesFor(bool portable, const std::string& programDir,
+                                 const std::string& configDir, const std::string& workingDir);
+
+// Whether a program folder is the user's own: not in one of the system's folders (/usr,
+// /opt, /bin, /sbin, /lib, /snap, /nix), owned by the user running the program and writable.
+bool IsPortableProgramFolder(const std::filesystem::path& folder);
 
 // The first settings file that exists among the candidates (program folder first), or
 // empty when there is none.

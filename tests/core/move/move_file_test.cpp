@@ -200,5 +200,50 @@ TEST_F(MoveFile, PipeIsReadAsAStream) {
     EXPECT_EQ(move.RawText(), "BEGIN\r\nALL 3 2\r\nEND\r\n");
 }
 
+// What a file given alone to the program is: a move when its first line that is not blank
+// starts with BEGIN; a report, a missing file or a pipe otherwise.
+TEST_F(MoveFile, AFileGivenAloneIsAMoveWhenItStartsWithBegin) {
+    const std::pair<const char*, bool> files[] = {
+        {"BEGIN\r\nEND\r\n", true},
+        {"\r\n  \r\n\tbegin x\nEND", true},
+        {"Turn report\r\nBEGIN\r\n", false},
+        {"", false},
+        {"BEGINNING\r\n", false},
+    };
+    for (const auto& [bytes, isMove] : files) {
+        EXPECT_EQ(LooksLikeMoveFile(Write("f", bytes)), isMove) << bytes;
+    }
+    EXPECT_FALSE(LooksLikeMoveFile(dir / "missing"));
+    EXPECT_FALSE(LooksLikeMoveFile(dir));
+    const fs::path pipe = dir / "f.fifo";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_FALSE(LooksLikeMoveFile(pipe)); // looking would take what the pipe holds
+}
+
+// Save As never proposes last week's move: a move of an earlier turn of the series gives
+// way to the name answering the report read.
+TEST(ProposedMoveName, TheMovesOwnUnlessOfAnEarlierTurn) {
+    struct Case {
+        const char* move;
+        const char* folder;
+        const char* report;
+        const char* proposed;
+    };
+    const Case cases[] = {
+        {"/m/mine.cmd", "/m", "/r/turn12.txt", "/m/mine.cmd"},
+        {"/m/turn12.cmd", "/m", "/r/turn12.txt", "/m/turn12.cmd"},
+        {"/m/turn13.cmd", "/m", "/r/turn12.txt", "/m/turn13.cmd"},
+        {"/m/turn11.cmd", "/m", "/r/turn12.txt", "/m/turn12.cmd"},
+        {"/m/turn011.mov", "/m", "/r/turn012.txt", "/m/turn012.cmd"},
+        {"/m/game11.cmd", "/m", "/r/turn12.txt", "/m/game11.cmd"},
+        {"", "", "/r/turn12.txt", "/r/turn12.cmd"},
+        {"", "/m", "/r/my.report.txt", "/m/my.report.cmd"},
+        {"", "", "", "move.cmd"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ProposedMoveName(c.move, c.folder, c.report), c.proposed) << c.move;
+    }
+}
+
 } // namespace
 } // namespace orv::move

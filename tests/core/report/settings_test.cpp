@@ -100,6 +100,34 @@ TEST_F(SettingsFolder, WritesIntoTheFirstWritablePlaceAndReadsTheFirstExisting) 
     EXPECT_EQ(WriteSettingsFile({dir.string()}, "/r/t.txt", "T"), "");
 }
 
+// A build of the user's own keeps its settings beside it; an installed one only in the user's
+// folder, taking files left beside the program or in the working folder as imports.
+TEST(SettingsPlaces, PortableBesideTheProgramInstalledInTheUsersFolder) {
+    const SettingsPlaces portable =
+        SettingsPlacesFor(true, "/home/u/orv/", "/home/u/.config/O", "/w");
+    EXPECT_EQ(portable.candidates, (std::vector<std::string>{"/home/u/orv/OrvMove.ini",
+                                                             "/home/u/.config/O/OrvMove.ini"}));
+    EXPECT_TRUE(portable.imports.empty());
+    const SettingsPlaces installed =
+        SettingsPlacesFor(false, "/usr/games", "/home/u/.config/O", "/w");
+    EXPECT_EQ(installed.candidates, (std::vector<std::string>{"/home/u/.config/O/OrvMove.ini"}));
+    EXPECT_EQ(installed.imports,
+              (std::vector<std::string>{"/usr/games/OrvMove.ini", "/w/OrvMove.ini"}));
+    // Started in the configuration folder itself, or with no folder of the user's known.
+    EXPECT_EQ(SettingsPlacesFor(false, "/usr/games", "/c", "/c").imports,
+              (std::vector<std::string>{"/usr/games/OrvMove.ini"}));
+    EXPECT_TRUE(SettingsPlacesFor(false, "/usr/games", "", "").candidates.empty());
+}
+
+TEST_F(SettingsFolder, OnlyAFolderOfTheUsersOwnOutsideTheSystemIsPortable) {
+    EXPECT_TRUE(IsPortableProgramFolder(dir));
+    EXPECT_TRUE(IsPortableProgramFolder(dir / "."));
+    EXPECT_FALSE(IsPortableProgramFolder(dir / "missing"));
+    for (const char* system : {"/usr/games", "/usr/local/bin", "/opt/orvmove", "/bin", "/usr"}) {
+        EXPECT_FALSE(IsPortableProgramFolder(system)) << system;
+    }
+}
+
 TEST(TribeChoices, NumberPointBlankNameAndBack) {
     Game game;
     AddTribeRow(game, "3 Bold Tribe 1 2 3 4 5 6 7 8 9 10 11");
