@@ -2,16 +2,22 @@
 
 #include "gui/main.h"
 
+#include "core/move/move_file.h"
+#include "core/report/settings.h"
 #include "core/report/text_file.h"
+#include "gui/program_icon.h"
+#include "gui/text_codec.h"
 #include "orv_version.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace {
 
@@ -27,7 +33,8 @@ void Describe(QCommandLineParser& parser, const QString& name) {
     parser.addPositionalArgument(
         QStringLiteral("REPORT"),
         QStringLiteral("The turn report to open; without one, the newest report of the series "
-                       "remembered in the settings file."),
+                       "remembered in the settings file. A move file alone opens with that "
+                       "report."),
         QStringLiteral("[REPORT"));
     parser.addPositionalArgument(QStringLiteral("MOVE"),
                                  QStringLiteral("A move file to open with the report."),
@@ -74,8 +81,14 @@ int main(int argc, char* argv[]) {
         parser.showHelp(2);
     }
 
+    // The window's class and its icon in the task bar come from the desktop entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.orvmove.OrvMove"));
+    QApplication::setWindowIcon(orv::gui::ProgramIcon());
+
     orv::gui::Environment env;
     env.programDir = QApplication::applicationDirPath();
+    env.workingDir = QDir::currentPath();
+    env.portable = orv::report::IsPortableProgramFolder(orv::gui::ToPath(env.programDir));
     if (!home.empty()) {
         env.configDir = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
         env.dataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
@@ -86,12 +99,18 @@ int main(int argc, char* argv[]) {
         form.statusBar()->showMessage(QString::fromLatin1(orv::report::NoUserFolderMessage.data(),
                                                           orv::report::NoUserFolderMessage.size()));
     }
-    if (!form.FormShow(arguments.mid(0, 1))) {
+    // A move alone (a double click on a move file) opens with the report of the settings.
+    QStringList report = arguments.mid(0, 1);
+    QStringList move = arguments.mid(1, 1);
+    if (arguments.size() == 1 && orv::move::LooksLikeMoveFile(orv::gui::ToPath(arguments.at(0)))) {
+        std::swap(report, move);
+    }
+    if (!form.FormShow(report)) {
         return 0;
     }
     form.OfferDraft();
-    if (arguments.size() == 2) {
-        form.OpenMoveFile(arguments.at(1));
+    if (!move.isEmpty()) {
+        form.OpenMoveFile(move.at(0));
     }
     return QApplication::exec();
 }

@@ -1,5 +1,7 @@
 #include "gui/about.h"
 
+#include "orv_version.h"
+
 #include <QGridLayout>
 #include <QLabel>
 #include <QLocale>
@@ -71,7 +73,7 @@ AboutBox::AboutBox(QWidget* parent, MemoryInfo memory)
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("ProgramIcon"));
     picture->setPixmap(TitlePicture());
-    auto* version = new QLabel(QStringLiteral("V1.13"), this);
+    auto* version = new QLabel(QStringLiteral("V" ORV_VERSION), this);
     version->setObjectName(QStringLiteral("Version"));
     physMem_->setObjectName(QStringLiteral("PhysMem"));
     memInUse_->setObjectName(QStringLiteral("FreeRes"));

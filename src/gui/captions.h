@@ -16,10 +16,13 @@ inline const QString SaveMoveFileTitle = QStringLiteral("Save move file as");
 inline const QString CheckResultCaption = QStringLiteral("Check move result");
 inline const QString GlobalOptionsCaption = QStringLiteral("Global options");
 
-// The filters of the report and move file dialogs, as "caption|pattern|...".
-inline const QString FileFilter =
-    QStringLiteral("All files (*.*)|*.*|Command files (*.cmd)|*.cmd|Move files (*.mov)|*.mov|"
-                   "Text files (*.txt)|*.txt");
+// The filters of the move and report file dialogs, the first chosen at the start. "*"
+// shows files without a dot too.
+inline const QString MoveFileFilter =
+    QStringLiteral("Move files (*.cmd *.mov);;Command files (*.cmd);;Text files (*.txt);;"
+                   "All files (*)");
+inline const QString ReportFileFilter =
+    QStringLiteral("Turn reports (*.txt *.eml *.mbox);;All files (*)");
 
 // The caption of "Show Map": "Map (" + the report's file name without its folder + ")".
 inline QString MapCaption(std::string_view reportFileName) {

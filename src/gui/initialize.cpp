@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace orv::gui {
@@ -74,6 +75,12 @@ void TribeDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     comboBoxTribes_->setFocus(Qt::OtherFocusReason);
     comboBoxTribes_->lineEdit()->selectAll();
+    // Shown at start before any window of the program had the keyboard, the dialog asks for
+    // it, so the tribe can be typed without a click first.
+    QTimer::singleShot(0, this, [this] {
+        raise();
+        activateWindow();
+    });
 }
 
 std::string TribeDialog::ChosenTribeName() const {

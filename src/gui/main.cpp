@@ -25,6 +25,7 @@
 #include <QShortcut>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QUndoStack>
 #include <QVBoxLayout>
 
@@ -45,7 +46,11 @@ MainWindow::MainWindow(Environment env, QWidget* parent)
                                         : std::unique_ptr<FilePicker>()),
       notifier_(env_.notifier != nullptr ? env_.notifier : ownNotifier_.get()),
       picker_(env_.picker != nullptr ? env_.picker : ownPicker_.get()),
-      session_(new ReportSession(env_.programDir, env_.configDir, *notifier_, this)),
+      session_(new ReportSession(env_.programDir,
+                                 report::SettingsPlacesFor(env_.portable, ToPath(env_.programDir),
+                                                           ToPath(env_.configDir),
+                                                           ToPath(env_.workingDir)),
+                                 *notifier_, this)),
       state_(session_->State()) {
     setObjectName(QStringLiteral("FormMain"));
     setWindowTitle(QStringLiteral("OrvMove[*]"));

@@ -33,6 +33,8 @@ class QMenu;
 class QPushButton;
 class QRadioButton;
 class QSettings;
+class QTemporaryDir;
+class QUrl;
 class QSplitter;
 
 namespace orv::mapview {
@@ -59,12 +61,20 @@ class HelpWindow;
 // Where the program lives and how it talks to the user; tests replace every part.
 struct Environment {
     QString programDir;           // the executable's folder
-    QString configDir;            // the user's configuration folder, for a read-only program folder
+    QString configDir;            // the user's configuration folder
     QString dataDir;              // the user's data folder, for drafts of unsaved moves
     Notifier* notifier = nullptr; // none: message boxes
     FilePicker* picker = nullptr; // none: the toolkit's file dialogs
     std::function<void()> quit;   // none: leave the event loop
+    QString workingDir;   // where the program started: an old settings file there is imported
+    bool portable = true; // settings beside the program (an unpacked build of the user's own)
 };
+
+// How long the status line tells what the last action did.
+inline constexpr int StatusMs = 5000;
+
+// The mailto address of a new mail to address with subject and body.
+QUrl MoveMailUrl(const QString& address, const QString& subject, const QString& body);
 
 // The main window (the form of old called TFormMain).
 class MainWindow : public QMainWindow {
@@ -145,6 +155,7 @@ class MainWindow : public QMainWindow {
     void menuItemCheckMoveClick();
     void menuItemSaveClick();
     void menuItemSaveAsClick();
+    void menuItemSendMoveClick();
     void menuItemLoadMostRecentFileClick();
     void RadioGroupCommandsClick();
     void RadioGroupDisplayClick();
@@ -232,6 +243,7 @@ class MainWindow : public QMainWindow {
     MoveDocument* document_ = nullptr;
     OrderTextDialog* orderTextDialog_ = nullptr;
     DraftKeeper* draft_ = nullptr;
+    std::unique_ptr<QTemporaryDir> unkeptFolder_; // the window's settings when no folder is known
     std::unique_ptr<QSettings> windowSettings_;
     bool quitConfirmed_ = false; // the save question was answered on the way out
 
@@ -248,6 +260,7 @@ class MainWindow : public QMainWindow {
     QAction* menuItemEditOrderText = nullptr;
     QAction* menuItemSave = nullptr;
     QAction* menuItemSaveAs = nullptr;
+    QAction* menuItemSendMove = nullptr;
     QAction* menuItemLoadMostRecentFile = nullptr;
     QAction* menuItemQuit = nullptr;
     QAction* menuItemShowProblems = nullptr;

@@ -48,47 +48,51 @@ void MainWindow::BuildMoveMenu() {
     menuMove = menuBar()->addMenu(QStringLiteral("&Move"));
     menuMove->setObjectName(QStringLiteral("menuMove"));
     // Their captions name the step: "Undo Delete Command".
-    menuItemUndo = document_->UndoStack()->createUndoAction(this, QStringLiteral("Undo"));
+    menuItemUndo = document_->UndoStack()->createUndoAction(this, QStringLiteral("&Undo"));
     menuItemUndo->setObjectName(QStringLiteral("menuItemUndo"));
     menuItemUndo->setShortcuts(QKeySequence::Undo);
-    menuItemRedo = document_->UndoStack()->createRedoAction(this, QStringLiteral("Redo"));
+    menuItemRedo = document_->UndoStack()->createRedoAction(this, QStringLiteral("Re&do"));
     menuItemRedo->setObjectName(QStringLiteral("menuItemRedo"));
     menuItemRedo->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     menuMove->addAction(menuItemUndo);
     menuMove->addAction(menuItemRedo);
     menuMove->addSeparator();
-    menuItemNew = AddItem(menuMove, "menuItemNew", "New");
+    menuItemNew = AddItem(menuMove, "menuItemNew", "&New");
     menuItemNew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     menuMove->addSeparator();
-    menuItemGetfromClipboard = AddItem(menuMove, "menuItemGetfromClipboard", "Get from Clipboard");
-    menuItemPuttoClipboard = AddItem(menuMove, "menuItemPuttoClipboard", "Put to Clipboard");
+    menuItemGetfromClipboard = AddItem(menuMove, "menuItemGetfromClipboard", "&Get from Clipboard");
+    menuItemPuttoClipboard = AddItem(menuMove, "menuItemPuttoClipboard", "&Put to Clipboard");
+    // Ctrl+C and Ctrl+V stay with the text fields and lists; the whole move takes Shift too.
+    menuItemGetfromClipboard->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
+    menuItemPuttoClipboard->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     menuMove->addSeparator();
-    menuItemLoad = AddItem(menuMove, "menuItemLoad", "Load...");
+    menuItemLoad = AddItem(menuMove, "menuItemLoad", "&Load...");
     menuItemLoad->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    menuRecent = menuMove->addMenu(QStringLiteral("Recent Files"));
+    menuRecent = menuMove->addMenu(QStringLiteral("Recen&t Files"));
     menuRecent->setObjectName(QStringLiteral("menuRecent"));
-    menuItemReload = AddItem(menuMove, "menuItemReload", "Reload");
-    menuItemCheckMove = AddItem(menuMove, "menuItemCheckMove", "Check Move");
+    menuItemReload = AddItem(menuMove, "menuItemReload", "&Reload");
+    menuItemCheckMove = AddItem(menuMove, "menuItemCheckMove", "&Check Move");
     menuItemCheckMove->setShortcut(QKeySequence(Qt::Key_F9));
-    menuItemEditOrderText = AddItem(menuMove, "menuItemEditOrderText", "Edit Order Text...");
-    menuItemSave = AddItem(menuMove, "menuItemSave", "Save");
+    menuItemEditOrderText = AddItem(menuMove, "menuItemEditOrderText", "&Edit Order Text...");
+    menuItemSave = AddItem(menuMove, "menuItemSave", "&Save");
     menuItemSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    menuItemSaveAs = AddItem(menuMove, "menuItemSaveAs", "Save As...");
+    menuItemSaveAs = AddItem(menuMove, "menuItemSaveAs", "Save &As...");
     menuItemSaveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    menuItemSendMove = AddItem(menuMove, "menuItemSendMove", "Send &Move...");
     // Kept for its action only: nothing makes it visible.
     menuItemLoadMostRecentFile =
-        AddItem(menuMove, "menuItemLoadMostRecentFile", "Load Most Recent File");
+        AddItem(menuMove, "menuItemLoadMostRecentFile", "Load Most Recent F&ile");
     menuItemLoadMostRecentFile->setVisible(false);
     menuMove->addSeparator();
-    menuItemShowProblems = AddItem(menuMove, "menuItemShowProblems", "Show Problem List");
+    menuItemShowProblems = AddItem(menuMove, "menuItemShowProblems", "Show Pro&blem List");
     menuItemShowProblems->setCheckable(true);
-    menuItemNextProblem = AddItem(menuMove, "menuItemNextProblem", "Next Problem");
+    menuItemNextProblem = AddItem(menuMove, "menuItemNextProblem", "Ne&xt Problem");
     menuItemNextProblem->setShortcut(QKeySequence(Qt::Key_F8));
-    menuItemPreviousProblem = AddItem(menuMove, "menuItemPreviousProblem", "Previous Problem");
+    menuItemPreviousProblem = AddItem(menuMove, "menuItemPreviousProblem", "Pre&vious Problem");
     menuItemPreviousProblem->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F8));
     menuMove->addSeparator();
-    menuItemQuit = AddItem(menuMove, "menuItemQuit", "Quit");
+    menuItemQuit = AddItem(menuMove, "menuItemQuit", "&Quit");
     menuItemQuit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     menuMove->setDefaultAction(menuItemLoad);
 
@@ -104,6 +108,7 @@ void MainWindow::BuildMoveMenu() {
             &MainWindow::menuItemEditOrderTextClick);
     connect(menuItemSave, &QAction::triggered, this, &MainWindow::menuItemSaveClick);
     connect(menuItemSaveAs, &QAction::triggered, this, &MainWindow::menuItemSaveAsClick);
+    connect(menuItemSendMove, &QAction::triggered, this, &MainWindow::menuItemSendMoveClick);
     connect(menuItemLoadMostRecentFile, &QAction::triggered, this,
             &MainWindow::menuItemLoadMostRecentFileClick);
     connect(menuItemQuit, &QAction::triggered, this, &MainWindow::menuItemQuitClick);
@@ -114,15 +119,15 @@ void MainWindow::BuildMoveMenu() {
 void MainWindow::BuildReportMenu() {
     menuReport = menuBar()->addMenu(QStringLiteral("&Report"));
     menuReport->setObjectName(QStringLiteral("menuReport"));
-    menuItemLoadReport = AddItem(menuReport, "menuItemLoadReport", "Load...");
+    menuItemLoadReport = AddItem(menuReport, "menuItemLoadReport", "&Load...");
     menuReport->addSeparator();
-    menuItemShowMap = AddItem(menuReport, "menuItemShowMap", "Show Map");
+    menuItemShowMap = AddItem(menuReport, "menuItemShowMap", "Show &Map");
     menuItemShowGraphicalMap =
-        AddItem(menuReport, "menuItemShowGraphicalMap", "Show Graphical Map");
-    menuItemShowOptions = AddItem(menuReport, "menuItemShowOptions", "Show Global Options");
+        AddItem(menuReport, "menuItemShowGraphicalMap", "Show &Graphical Map");
+    menuItemShowOptions = AddItem(menuReport, "menuItemShowOptions", "Show Global &Options");
     menuItemline = menuReport->addSeparator();
     menuItemline->setObjectName(QStringLiteral("menuItemline"));
-    menuItemReinitialize = AddItem(menuReport, "menuItemReinitialize", "Reinitialize...");
+    menuItemReinitialize = AddItem(menuReport, "menuItemReinitialize", "&Reinitialize...");
     menuReport->setDefaultAction(menuItemLoadReport);
 
     connect(menuItemLoadReport, &QAction::triggered, this, &MainWindow::menuItemLoadReportClick);
@@ -137,13 +142,13 @@ void MainWindow::BuildReportMenu() {
 void MainWindow::BuildHelpMenu() {
     menuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
     menuHelp->setObjectName(QStringLiteral("menuHelp"));
-    menuItemIntroduction = AddItem(menuHelp, "menuItemIntroduction", "Introduction");
-    menuItemInitialisation = AddItem(menuHelp, "menuItemInitialisation", "Initialisation");
-    menuItemMenus = AddItem(menuHelp, "menuItemMenus", "Menus");
-    menuItemMoveEditor = AddItem(menuHelp, "menuItemMoveEditor", "Move Editor");
-    menuItemAuthor = AddItem(menuHelp, "menuItemAuthor", "Contacting the Author");
+    menuItemIntroduction = AddItem(menuHelp, "menuItemIntroduction", "&Introduction");
+    menuItemInitialisation = AddItem(menuHelp, "menuItemInitialisation", "I&nitialisation");
+    menuItemMenus = AddItem(menuHelp, "menuItemMenus", "&Menus");
+    menuItemMoveEditor = AddItem(menuHelp, "menuItemMoveEditor", "Move &Editor");
+    menuItemAuthor = AddItem(menuHelp, "menuItemAuthor", "&Contacting the Author");
     menuHelp->addSeparator();
-    About = AddItem(menuHelp, "About", "About");
+    About = AddItem(menuHelp, "About", "&About");
     menuHelp->setDefaultAction(menuItemIntroduction);
 
     const auto topic = [this](QAction* item, const char* name) {

@@ -34,9 +34,6 @@ namespace orv::gui {
 
 namespace {
 
-// How long the status line tells what the last action did.
-constexpr int StatusMs = 5000;
-
 QString Text(std::string_view text) {
     return FromText(text);
 }
@@ -184,8 +181,8 @@ void MainWindow::menuItemLoadClick() {
     if (!MaybeSave()) {
         return;
     }
-    const QString chosen = picker_->OpenFileName(SelectMoveFileTitle, FromPath(Move().folder),
-                                                 DialogFilter(FileFilter));
+    const QString chosen =
+        picker_->OpenFileName(SelectMoveFileTitle, FromPath(Move().folder), MoveFileFilter);
     if (!chosen.isEmpty()) {
         LoadMoveFile(QStringLiteral("Load"), ToPath(chosen));
     }
@@ -225,33 +222,30 @@ bool MainWindow::SaveCurrent() {
 }
 
 QString MainWindow::ProposedMoveFile() const {
-    // The move's own name, or one after the report's turn ("turn12.cmd") in the move folder.
-    if (!Move().fileName.empty()) {
-        return FromPath(Move().fileName);
-    }
-    const QFileInfo report(FromPath(state_.reportFileName));
-    const QString folder = Move().folder.empty() ? report.absolutePath() : FromPath(Move().folder);
-    const QString name = state_.reportFileName.empty()
-                             ? QStringLiteral("move.cmd")
-                             : report.completeBaseName() + QStringLiteral(".cmd");
-    return QDir(folder).filePath(name);
+    return FromPath(
+        move::ProposedMoveName(Move().fileName.string(), Move().folder, state_.reportFileName));
 }
 
 bool MainWindow::SaveCurrentAs() {
-    QString filter;
-    QString chosen = picker_->SaveFileName(SaveMoveFileTitle, ProposedMoveFile(),
-                                           DialogFilter(FileFilter), &filter);
-    if (chosen.isEmpty()) {
-        return false;
-    }
-    // A name typed without an extension under "Command files" gets the one it chose.
-    if (filter.startsWith(QStringLiteral("Command files")) &&
-        QFileInfo(chosen).suffix().isEmpty()) {
-        chosen += QStringLiteral(".cmd");
-    }
-    if (QFileInfo::exists(chosen) &&
-        !notifier_->Confirm(Text(move::ConfirmOverwriteMessage), true)) {
-        return false;
+    QString proposed = ProposedMoveFile();
+    QString chosen;
+    // "No" to writing over a file goes back to the dialog, at the name chosen.
+    for (;;) {
+        QString filter;
+        chosen = picker_->SaveFileName(SaveMoveFileTitle, proposed, MoveFileFilter, &filter);
+        if (chosen.isEmpty()) {
+            return false;
+        }
+        // A name typed without an extension under a filter of moves gets ".cmd".
+        if (QFileInfo(chosen).suffix().isEmpty() &&
+            !filter.startsWith(QStringLiteral("All files"))) {
+            chosen += QStringLiteral(".cmd");
+        }
+        if (!QFileInfo::exists(chosen) ||
+            notifier_->Confirm(Text(move::ConfirmOverwriteMessage), true)) {
+            break;
+        }
+        proposed = chosen;
     }
     move::MoveList named = Move();
     const move::SaveResult result = move::SaveMoveAs(named, ToPath(chosen));

@@ -79,13 +79,15 @@ void MainWindow::BuildPanel() {
     auto* central = new QWidget(this);
     auto* panel = new QWidget(central);
     panel->setObjectName(QStringLiteral("PanelTop"));
-    constexpr int PanelHeight = 265;
-    panel->setFixedHeight(PanelHeight);
+    // As high as the switches, the goods and the command buttons need at the font in use;
+    // the commands list takes that height and scrolls, and the move list the rest.
+    panel->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 
     ListBoxCommands = new RowListView(panel);
     ListBoxCommands->setObjectName(QStringLiteral("ListBoxCommands"));
     commandsModel_ = new QStringListModel(ListBoxCommands);
     ListBoxCommands->setModel(commandsModel_);
+    ListBoxCommands->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
     auto* commandsCaption = new QLabel(QStringLiteral("Commands:"), panel);
     LabelMove = new QLabel(QStringLiteral("Your Move:"), panel);
     LabelMove->setObjectName(QStringLiteral("LabelMove"));

@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QSettings>
+#include <QTemporaryDir>
 
 namespace orv::gui {
 
@@ -30,8 +31,15 @@ void MainWindow::PreviousProblem() {
 
 QSettings& MainWindow::WindowSettings() {
     if (!windowSettings_) {
-        const QString folder =
-            env_.configDir.isEmpty() ? QApplication::applicationDirPath() : env_.configDir;
+        // Beside the program only for a build of the user's own; with no folder of the user's
+        // known, the window's settings last for this run only.
+        QString folder = !env_.configDir.isEmpty() ? env_.configDir
+                         : env_.portable           ? QApplication::applicationDirPath()
+                                                   : QString();
+        if (folder.isEmpty()) {
+            unkeptFolder_ = std::make_unique<QTemporaryDir>();
+            folder = unkeptFolder_->path();
+        }
         windowSettings_ = std::make_unique<QSettings>(folder + QStringLiteral("/OrvMove.conf"),
                                                       QSettings::IniFormat);
     }

@@ -24,6 +24,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSettings>
 #include <QStatusBar>
 #include <utility>
 
@@ -59,7 +60,7 @@ bool MainWindow::FormShow(const QStringList& arguments) {
 }
 
 QString MainWindow::ReportFileFromDialog() {
-    return picker_->OpenFileName(SelectReportTitle, QString(), DialogFilter(FileFilter));
+    return picker_->OpenFileName(SelectReportTitle, QString(), ReportFileFilter);
 }
 
 void MainWindow::GameChanged() {
@@ -91,13 +92,32 @@ void MainWindow::ShowTribeGoods() {
     ShowGoodsValue(LabelCWoodVal, tribe->Wood());
 }
 
+namespace {
+
+// The window settings' key of the tribe last played with a report's series (with a report
+// of no series, with that report): the series' name pattern, kept byte for byte.
+QString SeriesTribeKey(const std::string& reportFileName) {
+    const report::ReportSeries series = report::SplitReportName(reportFileName);
+    const std::string pattern =
+        series.IsSeries() ? series.prefix + '*' + series.suffix : reportFileName;
+    return QStringLiteral("seriesTribes/") +
+           QString::fromLatin1(QByteArray::fromStdString(pattern).toBase64(
+               QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals));
+}
+
+} // namespace
+
 bool MainWindow::ShowTribeDialog(bool saveSettings) {
-    formInitialize_->Fill(report::TribeChoices(state_.game), state_.game.tribeName);
+    const QString key = SeriesTribeKey(state_.reportFileName);
+    const QByteArray remembered = WindowSettings().value(key).toByteArray();
+    formInitialize_->Fill(report::TribeChoices(state_.game),
+                          remembered.isEmpty() ? state_.game.tribeName : remembered.toStdString());
     CenterOnScreen(formInitialize_);
     if (formInitialize_->exec() != QDialog::Accepted) {
         return false;
     }
     session_->ChooseTribe(formInitialize_->ChosenTribeName(), saveSettings);
+    WindowSettings().setValue(key, QByteArray::fromStdString(state_.game.tribeName));
     return true;
 }
 

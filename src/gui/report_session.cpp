@@ -11,22 +11,14 @@
 
 namespace orv::gui {
 
-ReportSession::ReportSession(const QString& programDir, QString configDir, Notifier& messages,
-                             QObject* parent)
-    : QObject(parent), configDir_(std::move(configDir)), messages_(messages) {
+ReportSession::ReportSession(const QString& programDir, report::SettingsPlaces places,
+                             Notifier& messages, QObject* parent)
+    : QObject(parent), places_(std::move(places)), messages_(messages) {
     QString dir = programDir;
     if (!dir.endsWith(QLatin1Char('/'))) {
         dir += QLatin1Char('/');
     }
     state_.programDir = ToPath(dir);
-}
-
-std::vector<std::string> ReportSession::SettingsCandidates() const {
-    std::vector<std::string> candidates{state_.programDir + report::SettingsFileName};
-    if (!configDir_.isEmpty()) {
-        candidates.push_back(ToPath(configDir_) + "/" + report::SettingsFileName);
-    }
-    return candidates;
 }
 
 void ReportSession::LoadFromCommandLine(const std::string& fileName) {
@@ -37,11 +29,20 @@ void ReportSession::LoadFromCommandLine(const std::string& fileName) {
 }
 
 bool ReportSession::LoadFromSettings() {
-    const std::string settings = report::FindSettingsFile(SettingsCandidates());
+    std::string settings = report::FindSettingsFile(places_.candidates);
+    const bool imported = settings.empty();
+    if (imported) {
+        settings = report::FindSettingsFile(places_.imports);
+    }
     if (settings.empty()) {
         return false;
     }
     const report::TextFile file = report::ReadTextFile(settings);
+    if (imported && !file.lines.empty()) {
+        // Taken over as it stands, so the old file is read this once and never written.
+        report::WriteSettingsFile(places_.candidates, file.lines[0],
+                                  file.lines.size() > 1 ? file.lines[1] : std::string());
+    }
     report::SettingsRead read = report::ReadSettings(file.lines, state_.seriesButtons);
     state_.reportFileName = read.reportFileName;
     state_.game.tribeName = read.tribeName;

@@ -6,6 +6,7 @@
 
 #include "core/report/game.h"
 #include "core/report/report_series.h"
+#include "core/report/settings.h"
 
 #include <QObject>
 #include <QString>
@@ -29,9 +30,8 @@ struct ProgramState {
 class ReportSession : public QObject {
     Q_OBJECT
   public:
-    // configDir: the user's configuration folder, the second place of the settings file;
-    // none when the user has no folder.
-    ReportSession(const QString& programDir, QString configDir, Notifier& messages,
+    // places: where the settings file is read and written.
+    ReportSession(const QString& programDir, report::SettingsPlaces places, Notifier& messages,
                   QObject* parent);
 
     const ProgramState& State() const { return state_; }
@@ -39,7 +39,7 @@ class ReportSession : public QObject {
 
     // The settings files, in the order they are read; writing takes the first that can be
     // written.
-    std::vector<std::string> SettingsCandidates() const;
+    const std::vector<std::string>& SettingsCandidates() const { return places_.candidates; }
 
     // The report named on the command line, loaded (the settings file is then left alone).
     void LoadFromCommandLine(const std::string& fileName);
@@ -72,7 +72,7 @@ class ReportSession : public QObject {
 
   private:
     ProgramState state_;
-    QString configDir_;
+    report::SettingsPlaces places_;
     Notifier& messages_;
 };
 

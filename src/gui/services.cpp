@@ -82,13 +82,4 @@ void ShowGoodsValue(QLabel* label, std::int32_t value) {
     label->setStyleSheet(value < 0 ? QStringLiteral("color: red;") : QString());
 }
 
-QString DialogFilter(const QString& pipeSeparated) {
-    const QStringList parts = pipeSeparated.split(QLatin1Char('|'));
-    QStringList captions;
-    for (qsizetype i = 0; i < parts.size(); i += 2) {
-        captions.append(parts[i]);
-    }
-    return captions.join(QStringLiteral(";;"));
-}
-
 } // namespace orv::gui

@@ -83,8 +83,4 @@ void ShowMessage(Notifier& notifier, move::MessageKind kind, const QString& text
 // A figure of gold or wood on a label, in red below zero.
 void ShowGoodsValue(QLabel* label, std::int32_t value);
 
-// The filter list as the move and report dialogs write it ("caption|pattern|..."), in the
-// toolkit's notation ("caption;;caption").
-QString DialogFilter(const QString& pipeSeparated);
-
 } // namespace orv::gui

@@ -68,7 +68,7 @@ class EditTest : public QObject {
         QTest::mouseClick(f.form->ButtonEdit, Qt::LeftButton);
         QCOMPARE(f.MoveLines(), Split("BEGIN|LAND 3 4 U FO 5 BO 4 N E|END"));
         // The edit and the new order are one step each.
-        QCOMPARE(f.form->menuItemUndo->text(), u"Undo Edit Command"_s);
+        QCOMPARE(f.form->menuItemUndo->text(), u"&Undo Edit Command"_s);
         f.form->menuItemUndo->trigger();
         f.form->menuItemUndo->trigger();
         QCOMPARE(f.MoveLines(), Split("BEGIN|END"));
@@ -131,7 +131,7 @@ class EditTest : public QObject {
         QVERIFY(!f.form->isWindowModified());
         f.Delete(1);
         QVERIFY(f.form->isWindowModified());
-        QCOMPARE(f.form->menuItemUndo->text(), u"Undo Delete Command"_s);
+        QCOMPARE(f.form->menuItemUndo->text(), u"&Undo Delete Command"_s);
         f.ShowRaw(true); // no edit
         f.form->menuItemUndo->trigger();
         QCOMPARE(f.MoveLines(), Split("BEGIN|ALL 2 1|PLA 99 99 FO |NAME Harald|END|hi"));
@@ -142,7 +142,7 @@ class EditTest : public QObject {
         QCOMPARE(f.ReadFile(f.moveFile),
                  QByteArray("BEGIN\r\nPLA 99 99 FO \r\nNAME Harald\r\nEND\r\nhi\r\n"));
         f.LoadMove("other.cmd", "BEGIN\r\nEND\r\n"); // a whole move in place is one step too
-        QCOMPARE(f.form->menuItemUndo->text(), u"Undo Load"_s);
+        QCOMPARE(f.form->menuItemUndo->text(), u"&Undo Load"_s);
         f.form->menuItemUndo->trigger();
         QCOMPARE(f.MoveLines(), Split("BEGIN|PLA 99 99 FO |NAME Harald|END|hi"));
     }
@@ -274,7 +274,7 @@ class EditTest : public QObject {
         QCOMPARE(f.MoveLines(), Split("BEGIN|land 3 3 FO two NE|END"));
         QCOMPARE(Lines(f.form->ListBoxProblems).first(),
                  u"Line 1: Troop count two is not a positive number!"_s);
-        QCOMPARE(f.form->menuItemUndo->text(), u"Undo Edit Order Text"_s);
+        QCOMPARE(f.form->menuItemUndo->text(), u"&Undo Edit Order Text"_s);
         f.form->menuItemUndo->trigger();
         QCOMPARE(f.MoveLines(), Split("BEGIN|LAND 3 3 FO 1 BO 1 HO 1 GE 1 N|END"));
 

@@ -59,7 +59,8 @@ struct RecordingNotifier final : Notifier {
 };
 
 struct ScriptedPicker final : FilePicker {
-    QString nextFile; // empty: the user cancels
+    QString nextFile;       // empty: the user cancels; a save dialog answers it once
+    QStringList laterFiles; // the save dialog's answers after nextFile
     QString nextFilter = u"All files (*.*)"_s;
     QStringList titles, folders;
     QString OpenFileName(const QString& title, const QString& folder, const QString&) override {
@@ -72,7 +73,9 @@ struct ScriptedPicker final : FilePicker {
         titles.append(title);
         folders.append(proposed);
         *filter = nextFilter;
-        return nextFile;
+        const QString chosen = nextFile;
+        nextFile = laterFiles.isEmpty() ? QString() : laterFiles.takeFirst();
+        return chosen;
     }
 };
 
@@ -122,14 +125,18 @@ struct MainFixture {
     std::unique_ptr<MainWindow> form;
 
     // The folders of another run, when given: its drafts and its window settings.
-    explicit MainFixture(const QString& dataFolder = {}, const QString& configFolder = {})
+    // portable: false for an installed build.
+    explicit MainFixture(const QString& dataFolder = {}, const QString& configFolder = {},
+                         bool portable = true)
         : form(std::make_unique<MainWindow>(
               Environment{.programDir = programDir.path(),
                           .configDir = configFolder.isEmpty() ? configDir.path() : configFolder,
                           .dataDir = dataFolder.isEmpty() ? dataDir.path() : dataFolder,
                           .notifier = &notifier,
                           .picker = &picker,
-                          .quit = [this] { ++quits; }})) {}
+                          .quit = [this] { ++quits; },
+                          .workingDir = work.path(),
+                          .portable = portable})) {}
 
     QString SettingsPath() const { return programDir.filePath(u"OrvMove.ini"_s); }
 

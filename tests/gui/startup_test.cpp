@@ -66,6 +66,55 @@ class StartupTest : public QObject {
         QVERIFY(f.notifier.errors.isEmpty());
     }
 
+    // An installed build reads a settings file left beside the program or in the working
+    // folder once, as an import, and from then on keeps its settings in the user's folder.
+    void installedBuildImportsOldSettingsAndNeverWritesBesideTheProgram() {
+        QTemporaryDir config;
+        for (const bool besideTheProgram : {true, false}) {
+            QDir(config.path()).removeRecursively();
+            MainFixture f({}, config.path(), false);
+            const QString report = f.CopyReport(u"turn12.txt"_s);
+            const QByteArray old = report.toLocal8Bit() + "\r\nPicts\r\n";
+            const QString left =
+                besideTheProgram ? f.SettingsPath() : f.work.filePath(u"OrvMove.ini"_s);
+            f.WriteFile(left, old);
+            QVERIFY(f.form->FormShow({}));
+            QCOMPARE(f.form->GroupBoxTribe->title(), u"Tribe Picts"_s);
+            const QString kept = config.filePath(u"OrvMove.ini"_s);
+            QCOMPARE(f.ReadFile(kept), old);
+            f.picker.nextFile = f.CopyReport(u"turn13.txt"_s);
+            f.AnswerTribeDialog(true, u"3. Vikings"_s);
+            f.form->menuItemReinitializeClick();
+            QCOMPARE(f.ReadFile(kept), f.picker.nextFile.toLocal8Bit() + "\r\nVikings\r\n");
+            QCOMPARE(f.ReadFile(left), old);
+            f.form->close();
+            QCOMPARE(QDir(f.programDir.path()).entryList(QDir::Files),
+                     besideTheProgram ? QStringList{u"OrvMove.ini"_s} : QStringList());
+        }
+    }
+
+    // The tribe dialog starts on the tribe last played with the report's series, also for a
+    // report named on the command line; a report of another series starts on the first.
+    void theTribeDialogProposesTheTribeOfTheSeries() {
+        QTemporaryDir config;
+        QTemporaryDir reports;
+        const auto report = [&reports](const QString& name) {
+            QFile::copy(Example("turn12.txt"), reports.filePath(name));
+            return reports.filePath(name);
+        };
+        {
+            MainFixture f({}, config.path());
+            QVERIFY(f.StartWith(report(u"turn12.txt"_s), u"2. Sons of Odin"_s));
+        }
+        MainFixture next({}, config.path());
+        QVERIFY(next.StartWith(report(u"turn13.txt"_s)));
+        QCOMPARE(next.tribeShown, u"2. Sons of Odin"_s);
+        QCOMPARE(next.form->GroupBoxTribe->title(), u"Tribe Sons of Odin"_s);
+        MainFixture other({}, config.path());
+        QVERIFY(other.StartWith(report(u"game13.txt"_s)));
+        QCOMPARE(other.tribeShown, u"1. Black Company"_s);
+    }
+
     void reinitializeWritesTheSettingsAndCancelEndsTheProgram() {
         MainFixture f;
         f.StartAsVikings();

@@ -7,8 +7,12 @@
 #include "gui/help.h"
 #include "gui/text_codec.h"
 
+#include <QDesktopServices>
 #include <QMenu>
+#include <QMenuBar>
 #include <QStatusBar>
+#include <QUrl>
+#include <QUrlQuery>
 
 using namespace orv::gui::testing;
 
@@ -25,6 +29,15 @@ struct LoadedMove : MainFixture {
         QApplication::setActiveWindow(form.get());
     }
     QString Status() const { return form->statusBar()->currentMessage(); }
+};
+
+// Takes the addresses the program would open instead of starting a program for them.
+class UrlRecorder : public QObject {
+    Q_OBJECT
+  public:
+    QList<QUrl> urls;
+  public slots:
+    void Open(const QUrl& url) { urls.append(url); }
 };
 
 class WindowTest : public QObject {
@@ -58,12 +71,14 @@ class WindowTest : public QObject {
         f.picker.nextFilter = u"Command files (*.cmd)"_s;
         f.notifier.answer = false;
         f.form->menuItemSaveAsClick();
-        QCOMPARE(f.picker.folders.last(),
-                 f.work.filePath(u"turn12.cmd"_s)); // the last file's folder
+        // "No" to writing over it went back to the dialog, at the name chosen; then Cancel.
+        QCOMPARE(f.picker.folders.mid(f.picker.folders.size() - 2),
+                 QStringList({f.work.filePath(u"turn12.cmd"_s), mine}));
         QCOMPARE(f.notifier.questions.last(),
                  u"File exists already!\r\nDo you want to overwrite?"_s);
         QCOMPARE(f.ReadFile(mine), QByteArray("keep"));
         f.notifier.answer = true;
+        f.picker.nextFile = mine;
         f.form->menuItemSaveAsClick();
         QCOMPARE(QString::fromLatin1(f.ReadFile(mine)), text);
         QCOMPARE(f.form->LabelMove->text(), u"Your Move (mine.cmd):"_s);
@@ -129,6 +144,8 @@ class WindowTest : public QObject {
         QTest::keyClick(f.form->ListBoxMove, Qt::Key_Insert);
         QTRY_COMPARE(inserted.size(), 1);
         const std::pair<QKeyCombination, QAction*> keys[] = {
+            {Qt::CTRL | Qt::SHIFT | Qt::Key_C, f.form->menuItemPuttoClipboard},
+            {Qt::CTRL | Qt::SHIFT | Qt::Key_V, f.form->menuItemGetfromClipboard},
             {Qt::CTRL | Qt::Key_S, f.form->menuItemSave},
             {Qt::CTRL | Qt::SHIFT | Qt::Key_S, f.form->menuItemSaveAs},
             {Qt::CTRL | Qt::Key_O, f.form->menuItemLoad},
@@ -143,6 +160,69 @@ class WindowTest : public QObject {
             QTest::keyClick(f.form->ListBoxMove, key.key(), key.keyboardModifiers());
             QVERIFY2(triggered.size() == 1, qPrintable(action->text()));
         }
+    }
+
+    // Every item of every menu has its own letter within its menu.
+    void everyMenuItemHasAMnemonicOfItsOwn() {
+        LoadedMove f;
+        for (QAction* top : f.form->menuBar()->actions()) {
+            QVERIFY2(top->text().contains(u'&'), qPrintable(top->text()));
+            QSet<QChar> letters;
+            for (const QAction* item : top->menu()->actions()) {
+                if (item->isSeparator() || item->parent() == f.form->menuRecent) {
+                    continue;
+                }
+                const qsizetype amp = item->text().indexOf(u'&');
+                QVERIFY2(amp >= 0 && amp + 1 < item->text().size(), qPrintable(item->text()));
+                const QChar letter = item->text().at(amp + 1).toLower();
+                QVERIFY2(!letters.contains(letter), qPrintable(item->text()));
+                letters.insert(letter);
+            }
+        }
+    }
+
+    // The switches, goods and buttons above the move list take the height their text needs
+    // at a large font; nothing of them is cut.
+    void thePanelGrowsWithTheFont() {
+        const QFont keep = QApplication::font();
+        QFont large = keep;
+        large.setPointSize(keep.pointSize() * 2);
+        QApplication::setFont(large);
+        LoadedMove f;
+        f.form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.form.get()));
+        // As small as the window lets itself be made (the test screen is smaller).
+        f.form->resize(f.form->minimumSizeHint());
+        QTRY_COMPARE(f.form->size(), f.form->minimumSizeHint());
+        const QList<QWidget*> parts{f.form->LabelSFoodVal, f.form->LabelCWoodVal,
+                                    f.form->ButtonDelete, f.form->ButtonPrevious};
+        for (const QWidget* label : parts) {
+            QVERIFY2(label->height() >= label->sizeHint().height(),
+                     qPrintable(label->objectName()));
+            QVERIFY(label->window()->rect().contains(
+                label->mapTo(label->window(), QPoint(0, label->height() - 1))));
+        }
+        QApplication::setFont(keep);
+    }
+
+    // "Send Move..." hands the move's text to the mail program, after the save question.
+    void sendMoveOpensAMailWithTheMove() {
+        LoadedMove f;
+        f.LoadMove("send.cmd", "BEGIN\r\nALL 1 2\r\nEND\r\nHi & bye?\r\n");
+        UrlRecorder mail;
+        QDesktopServices::setUrlHandler(u"mailto"_s, &mail, "Open");
+        f.form->menuItemSendMoveClick();
+        QCOMPARE(mail.urls.size(), 1);
+        const QUrlQuery query(mail.urls.first());
+        QCOMPARE(query.queryItemValue(u"subject"_s, QUrl::FullyDecoded),
+                 u"Move of Vikings (send.cmd)"_s);
+        QCOMPARE(query.queryItemValue(u"body"_s, QUrl::FullyDecoded),
+                 u"BEGIN\r\nALL 1 2\r\nEND\r\nHi & bye?\r\n"_s);
+        f.form->Document()->ReplaceMove(u"Load"_s, f.form->Move(), false); // unsaved now
+        f.notifier.saveAnswer = SaveChoice::Cancel;
+        f.form->menuItemSendMoveClick();
+        QCOMPARE(mail.urls.size(), 1);
+        QDesktopServices::unsetUrlHandler(u"mailto"_s);
     }
 
     // The recent files: the newest first, eight at most, one that is gone dropped when
