@@ -6,7 +6,6 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QPlainTextEdit>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace orv::gui {
@@ -33,24 +32,24 @@ TextWindow::TextWindow(QWidget* parent)
     // The text is to be read and copied, not typed in; Escape and Ctrl+W close the window.
     memo_->setReadOnly(true);
     memo_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    for (const QKeySequence& key :
-         {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
-        auto* close = new QShortcut(key, this);
-        close->setContext(Qt::WindowShortcut);
-        connect(close, &QShortcut::activated, this, &QWidget::close);
-    }
+    CloseOnEscape(this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(memo_);
 }
 
-void TextWindow::ShowTextWindow(std::string_view text, const QString& caption) {
+void TextWindow::KeepPlaces(QSettings& settings, const QWidget* home) {
+    places_ = new PlaceKeeper(this, settings, QStringLiteral("textWindow/checkResult"), home);
+}
+
+void TextWindow::ShowTextWindow(std::string_view text, const QString& caption,
+                                const QString& placeKey) {
     setWindowTitle(caption);
     memo_->setPlainText(FromCrLfText(text));
-    if (!placed_ && parentWidget() != nullptr) {
-        // First shown over the middle of the main window; later where the user left it.
-        CenterOver(this, parentWidget());
-        placed_ = true;
+    if (places_ != nullptr) {
+        places_->SetKey(placeKey);
+        places_->Show();
+        return;
     }
     show();
     raise();

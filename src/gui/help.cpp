@@ -1,5 +1,7 @@
 #include "gui/help.h"
 
+#include "gui/placement.h"
+
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QTextBrowser>
@@ -100,6 +102,8 @@ HelpWindow::HelpWindow(QWidget* parent)
     connect(contents, &QPushButton::clicked, this, [this] { browser_->setSource(QUrl(Contents)); });
     back->setEnabled(false);
 
+    CloseOnEscape(this);
+
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(contents);
     buttons->addWidget(back);
@@ -117,11 +121,19 @@ bool HelpWindow::ShowContext(int context) {
     return ShowUrl(HelpContextUrl(context));
 }
 
+void HelpWindow::KeepPlace(QSettings& settings, const QWidget* home) {
+    place_ = new PlaceKeeper(this, settings, QStringLiteral("helpWindow"), home);
+}
+
 bool HelpWindow::ShowUrl(const std::optional<QString>& url) {
     browser_->setSource(QUrl(url.value_or(Contents)));
-    show();
-    raise();
-    activateWindow();
+    if (place_ != nullptr) {
+        place_->Show();
+    } else {
+        show();
+        raise();
+        activateWindow();
+    }
     return url.has_value();
 }
 

@@ -7,7 +7,11 @@
 
 class QTextBrowser;
 
+class QSettings;
+
 namespace orv::gui {
+
+class PlaceKeeper;
 
 // The resource page (with anchor) of a topic name or a context number; none when unknown.
 std::optional<QString> HelpTopicUrl(const QString& topic);
@@ -25,9 +29,13 @@ class HelpWindow : public QWidget {
 
     QTextBrowser* Browser() const { return browser_; }
 
+    // The window's size and place are kept in settings from one start to the next.
+    void KeepPlace(QSettings& settings, const QWidget* home);
+
   private:
     bool ShowUrl(const std::optional<QString>& url);
     QTextBrowser* browser_;
+    PlaceKeeper* place_ = nullptr;
 };
 
 } // namespace orv::gui

@@ -82,6 +82,7 @@ MainWindow::MainWindow(Environment env, QWidget* parent)
     formInitialize_ = new TribeDialog(this);
     aboutBox_ = new AboutBox(this);
     formCheckResult_ = new TextWindow(this);
+    formCheckResult_->KeepPlaces(WindowSettings(), this);
     connect(formInitialize_, &TribeDialog::HelpRequested, this, &MainWindow::ShowHelpContext);
     connect(aboutBox_, &AboutBox::HelpRequested, this, &MainWindow::ShowHelpContext);
     BuildCommandDialogs();
@@ -101,7 +102,9 @@ MainWindow::~MainWindow() = default;
 
 HelpWindow* MainWindow::Help() const {
     if (helpWindow_ == nullptr) {
-        helpWindow_ = new HelpWindow(const_cast<MainWindow*>(this));
+        auto* self = const_cast<MainWindow*>(this);
+        helpWindow_ = new HelpWindow(self);
+        helpWindow_->KeepPlace(self->WindowSettings(), self);
     }
     return helpWindow_;
 }

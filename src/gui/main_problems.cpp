@@ -3,10 +3,13 @@
 // map. Also the window's own settings (panels shown), kept apart from the two-line settings
 // file.
 
+#include "gui/check_result.h"
+#include "gui/help.h"
 #include "gui/main.h"
 #include "gui/map_follower.h"
 #include "gui/map_window.h"
 #include "gui/move_panel.h"
+#include "gui/placement.h"
 #include "gui/problem_panel.h"
 
 #include <QAction>
@@ -56,6 +59,7 @@ void MainWindow::RestoreWindowState() {
         WindowSettings().setValue(QStringLiteral("problemListShown"), shown);
     });
     restoreGeometry(settings.value(QStringLiteral("mainWindow")).toByteArray());
+    KeepOnScreen(this, nullptr);
     if (settings.value(QStringLiteral("graphicalMapShown"), false).toBool()) {
         map_->Made().RestoreGeometry(settings);
         menuItemShowGraphicalMapClick();
@@ -63,6 +67,12 @@ void MainWindow::RestoreWindowState() {
 }
 
 void MainWindow::SaveWindowState() {
+    // Hidden now, the text and help windows keep their places before the settings are
+    // written.
+    formCheckResult_->hide();
+    if (helpWindow_ != nullptr) {
+        helpWindow_->hide();
+    }
     QSettings& settings = WindowSettings();
     settings.setValue(QStringLiteral("problemListShown"), menuItemShowProblems->isChecked());
     settings.setValue(QStringLiteral("mainWindow"), saveGeometry());

@@ -178,7 +178,8 @@ void MainWindow::ButtonPreviousClick() {
 void MainWindow::menuItemShowMapClick() {
     const BusyCursor busy;
     formCheckResult_->ShowTextWindow(report::ShowMapText(state_.game.map),
-                                     MapCaption(state_.reportFileName));
+                                     MapCaption(state_.reportFileName),
+                                     QStringLiteral("textWindow/map"));
 }
 
 void MainWindow::menuItemShowGraphicalMapClick() {
@@ -195,7 +196,7 @@ void MainWindow::PickOnMap(std::function<void(int x, int y)> done, QWidget* over
 
 void MainWindow::menuItemShowOptionsClick() {
     formCheckResult_->ShowTextWindow(report::ShowGlobalOptionsText(state_.game.options),
-                                     GlobalOptionsCaption);
+                                     GlobalOptionsCaption, QStringLiteral("textWindow/options"));
 }
 
 } // namespace orv::gui

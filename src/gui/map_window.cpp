@@ -232,6 +232,7 @@ void MapWindow::SaveGeometry(QSettings& settings) const {
 
 void MapWindow::RestoreGeometry(const QSettings& settings) {
     restoreGeometry(settings.value(GeometryKey).toByteArray());
+    KeepOnScreen(this, parentWidget());
 }
 
 void MapWindow::ZoomIn() {
@@ -283,11 +284,13 @@ void MapWindow::keyPressEvent(QKeyEvent* event) {
         FitToWindow();
         return;
     case Qt::Key_Escape:
+        // Escape ends a pick first, and closes the map when nothing is being picked.
         if (pickDone_) {
             CancelPick();
-            return;
+        } else {
+            close();
         }
-        break;
+        return;
     default:
         break;
     }

@@ -253,6 +253,49 @@ class WindowTest : public QObject {
         QCOMPARE(again.form->menuRecent->actions().at(1)->text(), u"m8"_s);
     }
 
+    // The text window keeps a place for each kind of text, the help window its own, from one
+    // start to the next; a place off every screen comes back onto the screen. Escape and
+    // Ctrl+W close them.
+    void textWindowsKeepTheirOwnPlacesOnScreen() {
+        QTemporaryDir config;
+        const QRect checkPlace(30, 40, 500, 300);
+        const QRect optionsPlace(60, 20, 420, 260);
+        {
+            LoadedMove f(config.path());
+            TextWindow* text = f.form->CheckResultWindow();
+            f.form->menuItemShowOptionsClick();
+            text->setGeometry(optionsPlace);
+            f.SetMove({"ESP 99 99", "END"});
+            f.form->menuItemCheckMoveClick();
+            QVERIFY(text->isVisible());
+            text->setGeometry(checkPlace);
+            QApplication::setActiveWindow(text);
+            QTest::keyClick(text->Memo(), Qt::Key_Escape);
+            QVERIFY(!text->isVisible());
+            f.form->menuItemShowOptionsClick();
+            QCOMPARE(text->geometry(), optionsPlace);
+            QApplication::setActiveWindow(text);
+            QTest::keyClick(text->Memo(), Qt::Key_W, Qt::ControlModifier);
+            QVERIFY(!text->isVisible());
+            f.form->ShowHelpTopic(u"menus"_s);
+            f.form->Help()->move(9000, 9000);
+            f.form->setGeometry(8000, 8000, 640, 520);
+            f.form->close();
+        }
+        LoadedMove again(config.path());
+        again.SetMove({"ESP 99 99", "END"});
+        const QRect screen = again.form->screen()->availableGeometry();
+        // Measured without the frame, which a window has only once it is shown.
+        QVERIFY(screen.contains(again.form->geometry()));
+        again.form->menuItemCheckMoveClick();
+        QCOMPARE(again.form->CheckResultWindow()->geometry(), checkPlace);
+        again.form->ShowHelpTopic(u"menus"_s);
+        QVERIFY(screen.contains(again.form->Help()->geometry()));
+        QApplication::setActiveWindow(again.form->Help());
+        QTest::keyClick(again.form->Help()->Browser(), Qt::Key_Escape);
+        QVERIFY(!again.form->Help()->isVisible());
+    }
+
     // A file name is decoded as the file system writes it, an order text as Windows-1252:
     // both right in one message.
     void messagesDecodeEachPartByItsRule() {
