@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  libgtest-dev googletest libbenchmark-dev
+  libgtest-dev googletest libbenchmark-dev libcli11-dev
   qt6-base-dev libgl1-mesa-dev
   clang clang-format clang-tidy
   xvfb xauth imagemagick

@@ -2,6 +2,7 @@
 // with a report loaded, a tribe chosen and the move open.
 #include "core/check/check_driver.h"
 #include "core/check/goods.h"
+#include "core/cli/arguments.h"
 #include "core/cli/check_formats.h"
 #include "core/cli/cli_app.h"
 #include "core/cli/loading.h"
@@ -18,68 +19,99 @@ namespace {
 
 struct MoveArgs {
     std::string report;
-    std::optional<std::string> tribe;
+    std::string tribe;
     std::vector<std::string> moves;
-    std::optional<std::string> line; // goods only
+    std::optional<std::int64_t> line; // goods only
     move::DisplayForm form = move::DisplayForm::Natural;
     CheckFormat format = CheckFormat::Text;
+    bool allowUnknownTribe = false;
 };
 
-// Reads REPORT --tribe NAME MOVE... [--line N] [--form natural|raw] [--format F] in any
-// order after REPORT; false on anything else. `check` takes several moves and --format,
-// `goods` one move and --line.
-bool ParseMoveArgs(const std::vector<std::string>& args, bool goods, MoveArgs& parsed) {
-    if (args.empty() || args[0].rfind("--", 0) == 0) {
-        return false;
+// The arguments of goods and check: REPORT --tribe NAME MOVE... [--form natural|raw],
+// options anywhere. `check` takes several moves and --format, `goods` one move and --line.
+void AddMoveArgs(CommandLine& command, bool goods, MoveArgs& parsed) {
+    CLI::App& app = command.App();
+    command.AddReport(parsed.report);
+    app.add_option("--tribe", parsed.tribe, "The tribe you play, as the General Report names it")
+        ->required()
+        ->type_name("NAME");
+    if (goods) {
+        // One move: a second one is a word too many.
+        app.add_option_function<std::string>(
+               "MOVE", [&parsed](const std::string& move) { parsed.moves = {move}; },
+               "The move file, or - for standard input")
+            ->required()
+            ->type_name("");
+    } else {
+        app.add_option("MOVE", parsed.moves, "The move files; - stands for standard input")
+            ->required()
+            ->type_name("");
     }
-    parsed.report = args[0];
-    for (std::size_t i = 1; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (arg == "--tribe" && hasValue && !parsed.tribe) {
-            parsed.tribe = args[++i];
-        } else if (arg == "--line" && goods && hasValue && !parsed.line) {
-            parsed.line = args[++i];
-        } else if (arg == "--form" && hasValue) {
-            const std::string& value = args[++i];
-            if (value != "natural" && value != "raw") {
-                return false;
-            }
-            parsed.form = value == "raw" ? move::DisplayForm::Raw : move::DisplayForm::Natural;
-        } else if (arg == "--format" && !goods && hasValue) {
-            const std::string& value = args[++i];
-            if (value == "text") {
-                parsed.format = CheckFormat::Text;
-            } else if (value == "gnu") {
-                parsed.format = CheckFormat::Gnu;
-            } else if (value == "json") {
-                parsed.format = CheckFormat::Json;
-            } else {
-                return false;
-            }
-        } else if ((goods ? parsed.moves.empty() : true) &&
-                   (arg == "-" || arg.rfind("--", 0) != 0)) {
-            parsed.moves.push_back(arg);
-        } else {
-            return false;
-        }
+    command.AddForm("--form", parsed.form,
+                    "The display form the move is read in (default natural)");
+    app.add_flag("--allow-unknown-tribe", parsed.allowUnknownTribe,
+                 "Go on from 0 gold and 0 wood when the report has no tribe NAME");
+    if (goods) {
+        app.add_option_function<std::string>(
+               "--line",
+               [&parsed](const std::string& value) { parsed.line = report::TextAsNumber(value); },
+               "The list line whose goods are shown, from 0 for BEGIN (default the last)")
+            ->check([](const std::string& value) {
+                return report::IsNumber(value) && report::TextAsNumber(value) >= 0
+                           ? std::string()
+                           : "\"" + value + "\" is no line number (0 for BEGIN, 1, 2, ...)";
+            })
+            ->type_name("N");
+        return;
     }
-    const bool oneStandardInput = std::count(parsed.moves.begin(), parsed.moves.end(), "-") <= 1;
-    return parsed.tribe.has_value() && !parsed.moves.empty() && oneStandardInput;
+    app.add_option_function<std::string>(
+           "--format",
+           [&parsed](const std::string& value) {
+               parsed.format = value == "gnu"    ? CheckFormat::Gnu
+                               : value == "json" ? CheckFormat::Json
+                                                 : CheckFormat::Text;
+           },
+           "How the findings are printed (default text)")
+        ->check(CLI::IsMember({"text", "gnu", "json"}).description(""))
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast)
+        ->type_name("text|gnu|json");
+}
+
+// Reads the arguments; the exit code when the work ends.
+std::optional<int> ParseMoveArgs(CommandLine& command, const std::vector<std::string>& args,
+                                 Streams io, MoveArgs& parsed) {
+    if (const std::optional<int> ended = command.Parse(args, io)) {
+        return ended;
+    }
+    if (std::count(parsed.moves.begin(), parsed.moves.end(), "-") > 1) {
+        return command.Refuse(io, "MOVE: standard input \"-\" can be read only once");
+    }
+    return std::nullopt;
 }
 
 // Loads the report and chooses the tribe as the editor does; the exit code when the work
 // ends.
-std::optional<int> LoadGame(const MoveArgs& args, Streams io, report::Game& game) {
+std::optional<int> LoadGame(const MoveArgs& args, const CommandLine& command, Streams io,
+                            report::Game& game) {
     int code = ExitDone;
     if (!LoadReportForCli(args.report, io, game, code)) {
         return code;
     }
-    game.tribeName = *args.tribe;
-    if (!report::SelectCurrentTribe(game)) {
-        io.err << "Warning: no tribe named \"" << *args.tribe
-               << "\" in the report; the goods start from 0 gold and 0 wood.\n";
+    game.tribeName = args.tribe;
+    if (report::SelectCurrentTribe(game)) {
+        return std::nullopt;
     }
+    // A mistyped name would check the move against nobody's goods. A report without a
+    // tribe table (already said) names no tribe at all, so the work goes on as in the editor.
+    if (!args.allowUnknownTribe && !game.tribes.empty()) {
+        return command.Refuse(io,
+                              "--tribe: no tribe named \"" + args.tribe +
+                                  "\" in the report (--allow-unknown-tribe starts the goods "
+                                  "from 0 gold and 0 wood)",
+                              false);
+    }
+    io.err << "Warning: no tribe named \"" << args.tribe
+           << "\" in the report; the goods start from 0 gold and 0 wood.\n";
     return std::nullopt;
 }
 
@@ -110,7 +142,7 @@ int CheckOne(const MoveArgs& args, const std::string& source, const report::Game
         io.out << GnuLines(source, moveList, result);
         return code;
     case CheckFormat::Json:
-        io.out << JsonDocument(source, *args.tribe, moveList, result);
+        io.out << JsonDocument(source, args.tribe, moveList, result);
         return code;
     case CheckFormat::Text:
         break;
@@ -135,14 +167,15 @@ int CheckOne(const MoveArgs& args, const std::string& source, const report::Game
 } // namespace
 
 int RunGoods(const std::vector<std::string>& args, Streams io) {
+    CommandLine command("goods", "Prints the gold and the wood the tribe NAME has left after a "
+                                 "line of the move list, as \"Current Goods:\" shows them.");
     MoveArgs parsed;
-    if (!ParseMoveArgs(args, true, parsed) ||
-        (parsed.line &&
-         (!report::IsNumber(*parsed.line) || report::TextAsNumber(*parsed.line) < 0))) {
-        return Usage(io);
+    AddMoveArgs(command, true, parsed);
+    if (const std::optional<int> ended = ParseMoveArgs(command, args, io, parsed)) {
+        return *ended;
     }
     report::Game game;
-    if (const std::optional<int> code = LoadGame(parsed, io, game)) {
+    if (const std::optional<int> code = LoadGame(parsed, command, io, game)) {
         return *code;
     }
     move::MoveList moveList;
@@ -152,7 +185,7 @@ int RunGoods(const std::vector<std::string>& args, Streams io) {
         return ExitFailure;
     }
     const auto size = static_cast<std::int64_t>(moveList.Size());
-    const std::int64_t selected = parsed.line ? report::TextAsNumber(*parsed.line) : size - 1;
+    const std::int64_t selected = parsed.line.value_or(size - 1);
     if (selected >= size) {
         io.err << "The move has no line " << selected << " (lines 0 to " << size - 1 << ").\n";
         return ExitFailure;
@@ -163,12 +196,15 @@ int RunGoods(const std::vector<std::string>& args, Streams io) {
 }
 
 int RunCheck(const std::vector<std::string>& args, Streams io) {
+    CommandLine command("check", "Checks each MOVE against the report for the tribe NAME, as "
+                                 "\"Check Move\" does.");
     MoveArgs parsed;
-    if (!ParseMoveArgs(args, false, parsed)) {
-        return Usage(io);
+    AddMoveArgs(command, false, parsed);
+    if (const std::optional<int> ended = ParseMoveArgs(command, args, io, parsed)) {
+        return *ended;
     }
     report::Game game;
-    if (const std::optional<int> code = LoadGame(parsed, io, game)) {
+    if (const std::optional<int> code = LoadGame(parsed, command, io, game)) {
         return *code;
     }
     // Each move gets its result; the exit status is the worst of them.

@@ -5,6 +5,7 @@
 
 #include <istream>
 #include <ostream>
+#include <utility>
 
 namespace orv::cli {
 
@@ -25,25 +26,20 @@ std::string ReadStandardInput(Streams io, std::string& text) {
     }
 }
 
-namespace {
-
-constexpr std::string_view UsageText =
-    "usage: orvmove-cli tribes REPORT\n"
-    "       orvmove-cli options REPORT\n"
-    "       orvmove-cli map REPORT\n"
-    "       orvmove-cli convert [--to natural|raw] MOVE\n"
-    "       orvmove-cli goods REPORT --tribe NAME MOVE [--line N] [--form natural|raw]\n"
-    "       orvmove-cli check REPORT --tribe NAME MOVE... [--form natural|raw]\n"
-    "                         [--format text|gnu|json]\n"
-    "       orvmove-cli --help | --version\n"
-    "MOVE may be \"-\" for standard input.\n";
-
-} // namespace
-
 int Usage(Streams io) {
-    io.err << UsageText;
+    io.err << UsageText();
     return ExitFailure;
 }
+
+namespace {
+
+// An error in the arguments before any command: the word it is about, then the usage.
+int Refuse(Streams io, const std::string& message) {
+    io.err << "orvmove-cli: " << message << '\n';
+    return Usage(io);
+}
+
+} // namespace
 
 int RunCli(const std::vector<std::string>& args, Streams io) {
     if (args.empty()) {
@@ -51,33 +47,27 @@ int RunCli(const std::vector<std::string>& args, Streams io) {
     }
     const std::vector<std::string> rest(args.begin() + 1, args.end());
     const std::string& command = args.front();
-    if ((command == "--help" || command == "-h") && rest.empty()) {
-        io.out << UsageText;
+    if (command == "--help" || command == "-h" || command == "--version") {
+        if (!rest.empty()) {
+            return Refuse(io, command + " takes no argument: \"" + rest.front() + "\"");
+        }
+        if (command == "--version") {
+            io.out << "orvmove-cli " << ORV_VERSION << '\n';
+        } else {
+            io.out << UsageText();
+        }
         return ExitDone;
     }
-    if (command == "--version" && rest.empty()) {
-        io.out << "orvmove-cli " << ORV_VERSION << '\n';
-        return ExitDone;
+    using Command = int (*)(const std::vector<std::string>&, Streams);
+    constexpr std::pair<std::string_view, Command> Commands[] = {
+        {"tribes", RunTribes},   {"options", RunOptions}, {"map", RunMap},
+        {"convert", RunConvert}, {"goods", RunGoods},     {"check", RunCheck}};
+    for (const auto& [name, run] : Commands) {
+        if (command == name) {
+            return run(rest, io);
+        }
     }
-    if (command == "tribes") {
-        return RunTribes(rest, io);
-    }
-    if (command == "options") {
-        return RunOptions(rest, io);
-    }
-    if (command == "map") {
-        return RunMap(rest, io);
-    }
-    if (command == "convert") {
-        return RunConvert(rest, io);
-    }
-    if (command == "goods") {
-        return RunGoods(rest, io);
-    }
-    if (command == "check") {
-        return RunCheck(rest, io);
-    }
-    return Usage(io);
+    return Refuse(io, "unknown command \"" + command + "\"");
 }
 
 } // namespace orv::cli

@@ -34,6 +34,9 @@ void WriteLines(std::ostream& out, const std::string& text);
 // why it cannot be read (or is too large), or empty when it was read.
 std::string ReadStandardInput(Streams io, std::string& text);
 
+// The synopsis of every command, as --help prints it.
+std::string UsageText();
+
 // Writes the usage text to the error stream and returns ExitFailure.
 int Usage(Streams io);
 

@@ -1,4 +1,5 @@
 // The subcommand that shows a move file as the editor's move list shows it.
+#include "core/cli/arguments.h"
 #include "core/cli/cli_app.h"
 #include "core/cli/loading.h"
 #include "core/move/move_file.h"
@@ -10,28 +11,17 @@
 namespace orv::cli {
 
 int RunConvert(const std::vector<std::string>& args, Streams io) {
+    CommandLine line("convert",
+                     "Prints the move list of MOVE as the editor shows it in a display form.");
     move::DisplayForm form = move::DisplayForm::Natural;
     std::string source;
-    bool haveSource = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--to" && i + 1 < args.size()) {
-            const std::string& value = args[++i];
-            if (value == "natural") {
-                form = move::DisplayForm::Natural;
-            } else if (value == "raw") {
-                form = move::DisplayForm::Raw;
-            } else {
-                return Usage(io);
-            }
-        } else if (!haveSource && (args[i] == "-" || args[i].rfind("--", 0) != 0)) {
-            source = args[i];
-            haveSource = true;
-        } else {
-            return Usage(io);
-        }
-    }
-    if (!haveSource) {
-        return Usage(io);
+    line.AddForm("--to", form, "The display form (default natural)");
+    line.App()
+        .add_option("MOVE", source, "The move file, or - for standard input")
+        ->required()
+        ->type_name("");
+    if (const std::optional<int> ended = line.Parse(args, io)) {
+        return *ended;
     }
 
     move::MoveList moveList;

@@ -1,4 +1,5 @@
 // The subcommands that show what the editor reads from a turn report.
+#include "core/cli/arguments.h"
 #include "core/cli/cli_app.h"
 #include "core/cli/loading.h"
 #include "core/report/views.h"
@@ -9,14 +10,19 @@ namespace orv::cli {
 
 namespace {
 
-// Loads the one report argument; false (with the exit code in code) when the work ends.
-bool LoadSingleReport(const std::vector<std::string>& args, Streams io, report::Game& game,
+// Reads the one report argument and loads the report; false (with the exit code in code)
+// when the work ends.
+bool LoadSingleReport(std::string_view command, const std::string& what,
+                      const std::vector<std::string>& args, Streams io, report::Game& game,
                       int& code) {
-    if (args.size() != 1) {
-        code = Usage(io);
+    CommandLine line(command, what);
+    std::string report;
+    line.AddReport(report);
+    if (const std::optional<int> ended = line.Parse(args, io)) {
+        code = *ended;
         return false;
     }
-    return LoadReportForCli(args[0], io, game, code);
+    return LoadReportForCli(report, io, game, code);
 }
 
 } // namespace
@@ -24,7 +30,10 @@ bool LoadSingleReport(const std::vector<std::string>& args, Streams io, report::
 int RunTribes(const std::vector<std::string>& args, Streams io) {
     report::Game game;
     int code = ExitDone;
-    if (!LoadSingleReport(args, io, game, code)) {
+    if (!LoadSingleReport("tribes",
+                          "Prints one line for each row of the report's General Report table: "
+                          "number, name, gold, wood and food, separated by tabs.",
+                          args, io, game, code)) {
         return code;
     }
     for (const report::TribeElem& t : game.tribes) {
@@ -37,7 +46,9 @@ int RunTribes(const std::vector<std::string>& args, Streams io) {
 int RunOptions(const std::vector<std::string>& args, Streams io) {
     report::Game game;
     int code = ExitDone;
-    if (!LoadSingleReport(args, io, game, code)) {
+    if (!LoadSingleReport("options",
+                          "Prints the game's global options as \"Show Global Options\" shows them.",
+                          args, io, game, code)) {
         return code;
     }
     WriteLines(io.out, report::ShowGlobalOptionsText(game.options));
@@ -47,7 +58,8 @@ int RunOptions(const std::vector<std::string>& args, Streams io) {
 int RunMap(const std::vector<std::string>& args, Streams io) {
     report::Game game;
     int code = ExitDone;
-    if (!LoadSingleReport(args, io, game, code)) {
+    if (!LoadSingleReport("map", "Prints the report's map as \"Show Map\" shows it.", args, io,
+                          game, code)) {
         return code;
     }
     WriteLines(io.out, report::ShowMapText(game.map));

@@ -60,7 +60,9 @@ struct Game {
     GameOptions options;
     TMap map;
     std::string tribeName; // the tribe the user plays, as chosen or remembered
-    std::string gameMasterAddress; // where moves are mailed, when the report names it
+    // Where moves go: the Reply-To, else the From address of a report saved from a mail;
+    // empty for a plain report, whose text names no address.
+    std::string gameMasterAddress;
 
     const TribeElem* CurrentTribe() const {
         return currentTribe && *currentTribe < tribes.size() ? &tribes[*currentTribe] : nullptr;

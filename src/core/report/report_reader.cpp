@@ -1,5 +1,6 @@
 #include "core/report/report_reader.h"
 
+#include "core/report/mail_text.h"
 #include "core/report/map_parser.h"
 #include "core/report/text_file.h"
 #include "core/report/tokenizer.h"
@@ -203,8 +204,54 @@ bool ReadReportSections(Game& game, std::string_view text) {
     return true;
 }
 
+namespace {
+
+bool HoldsReport(std::string_view text) {
+    for (LineCursor lines(text); !lines.AtEnd();) {
+        if (IsGeneralReportHeading(lines.Next())) {
+            return true;
+        }
+    }
+    return HasMapFrame(text);
+}
+
+// The part of a mail the report is read from. A mailbox holds its mails oldest first, so
+// the last message that holds a report is the newest turn; within a message the first
+// part that holds one (the text, or an attachment after a covering note). When no part
+// holds a report, the first text part of the last message, which then reads as no report.
+MailTextPart* ReportPart(std::vector<MailTextPart>& parts) {
+    MailTextPart* chosen = nullptr;
+    for (MailTextPart& part : parts) {
+        if ((chosen == nullptr || part.message != chosen->message) && HoldsReport(part.text)) {
+            chosen = &part;
+        }
+    }
+    if (chosen != nullptr) {
+        return chosen;
+    }
+    for (MailTextPart& part : parts) {
+        if (chosen == nullptr || part.message != chosen->message) {
+            chosen = &part;
+        }
+    }
+    return chosen;
+}
+
+} // namespace
+
 ReportLoadResult LoadReportText(Game& game, std::string_view text) {
     ReportLoadResult result;
+    // A mail saved with its header is read as the decoded text of its report part.
+    std::string mailText;
+    std::string gameMasterAddress;
+    if (LooksLikeMail(text)) {
+        std::vector<MailTextPart> parts = MailTextParts(text);
+        if (MailTextPart* part = ReportPart(parts)) {
+            mailText = std::move(part->text);
+            gameMasterAddress = std::move(part->replyAddress);
+        }
+        text = mailText;
+    }
     // Read into a new game first: a file that is no report leaves the shown one as it was.
     const auto read = std::make_unique<Game>();
     read->options = game.options;
@@ -215,6 +262,7 @@ ReportLoadResult LoadReportText(Game& game, std::string_view text) {
         return result;
     }
     LoadMapFromText(read->map, text);
+    read->gameMasterAddress = std::move(gameMasterAddress);
     if (!tribes) {
         result.status = ReportLoadStatus::NoGeneralReport;
         result.message = "Section \"General Report\" not found!";

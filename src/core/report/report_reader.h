@@ -34,7 +34,10 @@ Message ReportTitle(const std::filesystem::path& fileName);
 // the game as it was.
 ReportLoadResult LoadReport(Game& game, const std::filesystem::path& fileName);
 
-// The same, from the text already read (no message for NoReport, which names the file).
+// The same, from the file's bytes already read (no message for NoReport, which names the
+// file). A report saved from a mail (one message or a mailbox) is read from its decoded
+// text, and the game master's address is the mail's; a mail without a report in a text
+// part is no report.
 ReportLoadResult LoadReportText(Game& game, std::string_view text);
 
 // Reads the game settings block and the General Report table from the report's text into

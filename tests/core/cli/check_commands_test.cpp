@@ -20,15 +20,16 @@ TEST(GoodsCommand, ShowsTheGoodsAtTheSelectedLine) {
         const char* err = "";
     };
     // Vikings start with 2400 gold and 520 wood; line 1 buys a foot soldier, a ship and a
-    // castle. An unknown tribe starts from nothing.
+    // castle. An unknown tribe, when allowed, starts from nothing.
     for (const Row& row :
          {Row{{"Vikings", moveFile}, "2382 510\n"},
           Row{{"Vikings", moveFile, "--line", "0"}, "2400 520\n"},
           Row{{"Vikings", moveFile, "--form", "natural", "--line", "3"}, "2382 510\n"},
+          Row{{"Vikings", moveFile, "--line=0", "--form=raw"}, "2400 520\n"},
           Row{{"Picts", "-", "--line", "2"},
               "972 250\n",
               "BEGIN\r\nPLA 5 1 HO\r\nPLA 5 2 SH 6 2 BO\r\nEND\r\n"},
-          Row{{"vikings", moveFile},
+          Row{{"vikings", moveFile, "--allow-unknown-tribe"},
               "-18 -10\n",
               "",
               "Warning: no tribe named \"vikings\" in the report; the goods start from 0 gold "
@@ -46,6 +47,22 @@ TEST(GoodsCommand, ShowsTheGoodsAtTheSelectedLine) {
     EXPECT_EQ(beyond.code, ExitFailure);
     EXPECT_EQ(beyond.out, "");
     EXPECT_EQ(beyond.err, "The move has no line 17 (lines 0 to 16).\n");
+}
+
+// A mistyped tribe would check against nobody's goods; a report without a tribe table
+// names no tribe, so there the work goes on.
+TEST(CheckCommand, UnknownTribeEndsTheWork) {
+    const CliRun unknown = RunWith({"check", report, "--tribe=vikings", moveFile});
+    EXPECT_EQ(unknown.code, ExitFailure);
+    EXPECT_EQ(unknown.out, "");
+    EXPECT_EQ(unknown.err, "orvmove-cli check: --tribe: no tribe named \"vikings\" in the report "
+                           "(--allow-unknown-tribe starts the goods from 0 gold and 0 wood)\n");
+    const CliRun noTable =
+        RunWith({"check", ORV_TEST_DATA_DIR "/no_general_report.txt", "--tribe", "Vikings", "-"},
+                "BEGIN\nEND\n");
+    EXPECT_EQ(noTable.code, ExitDone);
+    EXPECT_EQ(noTable.err, "Section \"General Report\" not found!\nWarning: no tribe named "
+                           "\"Vikings\" in the report; the goods start from 0 gold and 0 wood.\n");
 }
 
 // The report text itself is the check's; the command writes it with LF line ends.

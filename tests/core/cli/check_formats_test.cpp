@@ -97,8 +97,9 @@ TEST(CheckFormats, GnuLinesPointAtTheLinesOfTheFile) {
                        "-:5: error: Unknown troop type \"x\\\xE9!\n"
                        "-:5: error: Illegal province coordinates!\n");
     // The goods entry points at END.
-    const CliRun goods = RunWith({"check", report, "--tribe", "nobody", "-", "--format", "gnu"},
-                                 "x\nBEGIN\nPLA 5 1 SH\nEND\n");
+    const CliRun goods = RunWith(
+        {"check", report, "--tribe", "nobody", "-", "--format=gnu", "--allow-unknown-tribe"},
+        "x\nBEGIN\nPLA 5 1 SH\nEND\n");
     EXPECT_EQ(goods.out, "-:3: error: You don't own province 5/1!\n-:4: error: Not enough wood!\n");
 }
 

@@ -63,7 +63,6 @@ TEST(Arguments, WrongArgumentsGiveTheUsage) {
              {"goods", Example, "--tribe", "Vikings", Move, "--form", "Raw"},
              {"check", Example, "--tribe", "Vikings", Move, "--line", "1"},
              {"check", "--tribe", "Vikings", Move},
-             {"check", "--form", "raw", Example, "--tribe", "Vikings", Move},
              {"check", Example, "--tribe", "Vikings", Move, "--format", "xml"},
              {"check", Example, "--tribe", "Vikings", "-", "-"},
              {"goods", Example, "--tribe", "Vikings", Move, Move},
@@ -81,6 +80,53 @@ TEST(Arguments, WrongArgumentsGiveTheUsage) {
     EXPECT_EQ(help.code, ExitDone);
     EXPECT_TRUE(help.out.starts_with("usage: orvmove-cli tribes REPORT\n"));
     EXPECT_EQ(RunWith({"--version"}).out, "orvmove-cli " ORV_VERSION "\n");
+}
+
+// The error names the argument it is about, before the usage of its command (of all of
+// them when there is none).
+TEST(Arguments, ErrorsNameTheArgument) {
+    const std::pair<std::vector<std::string>, std::string> rows[] = {
+        {{"map", Example, "extra"}, " map: The following argument was not expected: extra"},
+        {{"frobnicate"}, ": unknown command \"frobnicate\""},
+        {{"--version", "x"}, ": --version takes no argument: \"x\""},
+        {{"goods", Example, Move}, " goods: --tribe is required"},
+        {{"goods", Example, "--tribe=Vikings", Move, "--line=-1"},
+         " goods: --line: \"-1\" is no line number (0 for BEGIN, 1, 2, ...)"},
+        {{"check", Example, "--tribe", "Vikings", Move, "--format=xml"},
+         " check: --format: xml not in {text,gnu,json}"},
+        {{"check", Example, "--tribe", "Vikings", "-", "-"},
+         " check: MOVE: standard input \"-\" can be read only once"},
+    };
+    for (const auto& [args, said] : rows) {
+        const CliRun r = RunWith(args);
+        EXPECT_EQ(r.code, ExitFailure) << said;
+        EXPECT_EQ(r.out, "");
+        const std::string command = said.starts_with(" ") ? args.front() : "tribes";
+        EXPECT_TRUE(
+            r.err.starts_with("orvmove-cli" + said + "\nusage: orvmove-cli " + command + " REPORT"))
+            << r.err;
+    }
+}
+
+// Every command has its own help, on standard output, wherever --help stands.
+TEST(Arguments, EachCommandHasItsHelp) {
+    for (const char* command : {"tribes", "options", "map", "convert", "goods", "check"}) {
+        for (const std::vector<std::string>& args :
+             {std::vector<std::string>{command, "--help"}, {command, Example, "-h"}}) {
+            const CliRun r = RunWith(args);
+            EXPECT_EQ(r.code, ExitDone) << command;
+            EXPECT_NE(r.out.find(std::string("Usage: orvmove-cli ") + command + " "),
+                      std::string::npos)
+                << r.out;
+            EXPECT_EQ(r.err, "");
+        }
+    }
+}
+
+// A report saved from a mail reads as the report itself.
+TEST(ReportCommands, MailReportReadsAsItsText) {
+    EXPECT_EQ(RunWith({"tribes", ORV_TEST_DATA_DIR "/turn12-base64.eml"}).out,
+              RunWith({"tribes", Example}).out);
 }
 
 } // namespace

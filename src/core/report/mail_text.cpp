@@ -1,0 +1,559 @@
+#include "core/report/mail_text.h"
+
+#include "core/report/code_page.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <utility>
+
+namespace orv::report {
+
+namespace {
+
+constexpr std::size_t None = std::string_view::npos;
+
+// Multipart parts and attached messages nest a few levels in real mails; deeper ones are
+// passed over, so that each level's scan of its body keeps the reading linear.
+constexpr int MaxDepth = 8;
+
+// One line of a mail: its text without the line end, and where the next line starts.
+struct MailLine {
+    std::string_view text;
+    std::size_t next = 0;
+};
+
+MailLine LineFrom(std::string_view bytes, std::size_t at) {
+    std::size_t end = bytes.find('\n', at);
+    const std::size_t next = end == None ? bytes.size() : end + 1;
+    if (end == None) {
+        end = bytes.size();
+    }
+    std::string_view text = bytes.substr(at, end - at);
+    while (!text.empty() && text.back() == '\r') {
+        text.remove_suffix(1);
+    }
+    return {text, next};
+}
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+std::string_view Trim(std::string_view text) {
+    while (!text.empty() && (IsBlank(text.front()) || text.front() == '\r')) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && (IsBlank(text.back()) || text.back() == '\r')) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+std::string Lower(std::string_view text) {
+    std::string lower(text);
+    for (char& c : lower) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+    }
+    return lower;
+}
+
+// The length of the field name that begins the line ("Subject" of "Subject: x"); 0 when
+// the line is no header field.
+std::size_t FieldNameLength(std::string_view line) {
+    constexpr char Last = '~';
+    std::size_t n = 0;
+    while (n < line.size() && line[n] > ' ' && line[n] <= Last && line[n] != ':') {
+        ++n;
+    }
+    return n < line.size() && line[n] == ':' ? n : 0;
+}
+
+bool IsKnownField(std::string_view lowerName) {
+    constexpr std::array<std::string_view, 13> Known = {
+        "from",         "to",           "cc",          "subject",  "date",
+        "mime-version", "content-type", "message-id",  "received", "return-path",
+        "reply-to",     "sender",       "delivered-to"};
+    for (const std::string_view name : Known) {
+        if (lowerName == name) {
+            return true;
+        }
+    }
+    return false;
+}
+
+struct Field {
+    std::string name; // lower case
+    std::string value;
+};
+
+// A message or a part: its header fields, unfolded, and its body.
+struct Entity {
+    std::vector<Field> fields;
+    std::string_view body;
+
+    std::string_view Value(std::string_view lowerName) const {
+        for (const Field& field : fields) {
+            if (field.name == lowerName) {
+                return field.value;
+            }
+        }
+        return {};
+    }
+};
+
+// The header ends at the first empty line. A line that is neither a field nor the
+// continuation of one ends it too and starts the body, so no text is lost to a broken
+// header; a part without any header field is all body.
+Entity ReadEntity(std::string_view bytes) {
+    Entity entity;
+    std::size_t at = 0;
+    while (at < bytes.size()) {
+        const MailLine line = LineFrom(bytes, at);
+        if (line.text.empty()) {
+            at = line.next;
+            break;
+        }
+        if (IsBlank(line.text.front()) && !entity.fields.empty()) {
+            entity.fields.back().value += line.text;
+        } else if (const std::size_t n = FieldNameLength(line.text); n > 0) {
+            entity.fields.push_back({Lower(line.text.substr(0, n)), {}});
+            entity.fields.back().value = line.text.substr(n + 1);
+        } else {
+            break;
+        }
+        at = line.next;
+    }
+    for (Field& field : entity.fields) {
+        field.value = std::string(Trim(field.value));
+    }
+    entity.body = bytes.substr(at);
+    return entity;
+}
+
+// "text/plain" of "Text/Plain; charset=utf-8".
+std::string MediaType(std::string_view contentType) {
+    return Lower(Trim(contentType.substr(0, contentType.find(';'))));
+}
+
+// A parameter's value ("boundary" of "multipart/mixed; boundary=\"b1\""), unquoted;
+// empty when the field has none.
+std::string Parameter(std::string_view field, std::string_view lowerName) {
+    std::size_t at = field.find(';');
+    while (at != None) {
+        ++at;
+        const std::size_t eq = field.find_first_of("=;", at);
+        if (eq == None || field[eq] == ';') {
+            at = eq;
+            continue;
+        }
+        const std::string name = Lower(Trim(field.substr(at, eq - at)));
+        at = eq + 1;
+        while (at < field.size() && IsBlank(field[at])) {
+            ++at;
+        }
+        std::string value;
+        if (at < field.size() && field[at] == '"') {
+            for (++at; at < field.size() && field[at] != '"'; ++at) {
+                if (field[at] == '\\' && at + 1 < field.size()) {
+                    ++at;
+                }
+                value += field[at];
+            }
+            at = field.find(';', at);
+        } else {
+            const std::size_t end = field.find(';', at);
+            value = Trim(field.substr(at, end == None ? None : end - at));
+            at = end;
+        }
+        if (name == lowerName) {
+            return value;
+        }
+    }
+    return {};
+}
+
+bool EndsWithCaseless(std::string_view text, std::string_view lowerTail) {
+    return text.size() >= lowerTail.size() &&
+           Lower(text.substr(text.size() - lowerTail.size())) == lowerTail;
+}
+
+// Reports come as the mail's text, as a text attachment, or as a file attached without a
+// type of its own.
+bool IsTextPart(const Entity& entity, std::string_view type) {
+    if (type.empty() || type == "text/plain") {
+        return true;
+    }
+    if (type != "application/octet-stream") {
+        return false;
+    }
+    std::string name = Parameter(entity.Value("content-type"), "name");
+    if (name.empty()) {
+        name = Parameter(entity.Value("content-disposition"), "filename");
+    }
+    return EndsWithCaseless(name, ".txt");
+}
+
+// The bytes of a part, from after its boundary line to before the line end of the next.
+std::string_view PartBetween(std::string_view body, std::size_t start, std::size_t next) {
+    std::size_t end = next;
+    if (end > start && body[end - 1] == '\n') {
+        --end;
+    }
+    while (end > start && body[end - 1] == '\r') {
+        --end;
+    }
+    return body.substr(start, end - start);
+}
+
+// The parts of a multipart body; the preamble and the epilogue are dropped, and a body
+// cut before its closing boundary keeps its last part.
+std::vector<std::string_view> BodyParts(std::string_view body, std::string_view boundary) {
+    std::vector<std::string_view> parts;
+    std::size_t partStart = None;
+    for (std::size_t at = 0; at < body.size();) {
+        const std::size_t lineStart = at;
+        const MailLine line = LineFrom(body, at);
+        at = line.next;
+        if (!line.text.starts_with("--") || !line.text.substr(2).starts_with(boundary)) {
+            continue;
+        }
+        std::string_view after = line.text.substr(2 + boundary.size());
+        const bool closing = after.starts_with("--");
+        if (closing) {
+            after.remove_prefix(2);
+        }
+        if (!Trim(after).empty()) {
+            continue; // a longer boundary, of another level
+        }
+        if (partStart != None) {
+            parts.push_back(PartBetween(body, partStart, lineStart));
+        }
+        if (closing) {
+            return parts;
+        }
+        partStart = at;
+    }
+    if (partStart != None && partStart < body.size()) {
+        parts.push_back(body.substr(partStart));
+    }
+    return parts;
+}
+
+struct Walk {
+    std::vector<MailTextPart>& parts;
+    std::size_t message;
+
+    void Message(std::string_view bytes, const std::string& outerAddress, int depth);
+    void Part(const Entity& entity, const std::string& address, int depth);
+};
+
+void Walk::Message(std::string_view bytes, const std::string& outerAddress, int depth) {
+    const Entity entity = ReadEntity(bytes);
+    std::string address = MailAddress(entity.Value("reply-to"));
+    if (address.empty()) {
+        address = MailAddress(entity.Value("from"));
+    }
+    Part(entity, address.empty() ? outerAddress : address, depth);
+}
+
+void Walk::Part(const Entity& entity, const std::string& address, int depth) {
+    const std::string_view contentType = entity.Value("content-type");
+    const std::string type = MediaType(contentType);
+    if (type.starts_with("multipart/")) {
+        const std::string boundary = Parameter(contentType, "boundary");
+        if (depth < MaxDepth && !boundary.empty()) {
+            for (const std::string_view part : BodyParts(entity.body, boundary)) {
+                Part(ReadEntity(part), address, depth + 1);
+            }
+        }
+        return;
+    }
+    if (type == "message/rfc822") {
+        // A forwarded report answers to the one who sent it first.
+        if (depth < MaxDepth) {
+            Message(entity.body, address, depth + 1);
+        }
+        return;
+    }
+    if (!IsTextPart(entity, type)) {
+        return;
+    }
+    const std::string encoding = Lower(Trim(entity.Value("content-transfer-encoding")));
+    std::string decoded;
+    if (encoding == "base64") {
+        std::optional<std::string> bytes = DecodeBase64(entity.body);
+        if (!bytes) {
+            return;
+        }
+        decoded = std::move(*bytes);
+    } else if (encoding == "quoted-printable") {
+        decoded = DecodeQuotedPrintable(entity.body);
+    } else {
+        decoded = entity.body;
+    }
+    parts.push_back(
+        {message, Windows1252FromCharset(decoded, Parameter(contentType, "charset")), address});
+}
+
+// A mailbox separates its messages by "From " lines at its start or after an empty line;
+// a body line "From ..." that the mail client left unquoted is told apart by the header
+// field that has to follow a separator.
+bool IsSeparator(std::string_view bytes, const MailLine& line, bool afterEmpty) {
+    return afterEmpty && line.text.starts_with("From ") &&
+           FieldNameLength(LineFrom(bytes, line.next).text) > 0;
+}
+
+// The messages of a mailbox without their "From " lines; a single message is itself.
+std::vector<std::string_view> Messages(std::string_view bytes) {
+    if (!bytes.starts_with("From ")) {
+        return {bytes};
+    }
+    std::vector<std::string_view> messages;
+    std::size_t start = None;
+    bool afterEmpty = true;
+    for (std::size_t at = 0; at < bytes.size();) {
+        const std::size_t lineStart = at;
+        const MailLine line = LineFrom(bytes, at);
+        at = line.next;
+        if (IsSeparator(bytes, line, afterEmpty)) {
+            if (start != None) {
+                messages.push_back(bytes.substr(start, lineStart - start));
+            }
+            start = at;
+        }
+        afterEmpty = line.text.empty();
+    }
+    if (start != None) {
+        messages.push_back(bytes.substr(start));
+    }
+    return messages;
+}
+
+int HexValue(char c) {
+    constexpr int Ten = 10;
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + Ten;
+    }
+    if (c >= 'a' && c <= 'f') {
+        return c - 'a' + Ten;
+    }
+    return -1;
+}
+
+int Base64Value(char c) {
+    constexpr int Letters = 26;
+    constexpr int Digits = 2 * Letters;
+    constexpr int Plus = Digits + 10;
+    if (c >= 'A' && c <= 'Z') {
+        return c - 'A';
+    }
+    if (c >= 'a' && c <= 'z') {
+        return c - 'a' + Letters;
+    }
+    if (c >= '0' && c <= '9') {
+        return c - '0' + Digits;
+    }
+    if (c == '+') {
+        return Plus;
+    }
+    return c == '/' ? Plus + 1 : -1;
+}
+
+// ISO-8859-15 differs from Latin-1 in eight places, all of them characters that
+// Windows-1252 has elsewhere.
+// NOLINTBEGIN(readability-magic-numbers)
+constexpr std::array<std::pair<unsigned char, unsigned char>, 8> Latin9Moves = {{
+    {0xA4, 0x80}, // euro sign
+    {0xA6, 0x8A}, // S with caron
+    {0xA8, 0x9A}, // s with caron
+    {0xB4, 0x8E}, // Z with caron
+    {0xB8, 0x9E}, // z with caron
+    {0xBC, 0x8C}, // ligature OE
+    {0xBD, 0x9C}, // ligature oe
+    {0xBE, 0x9F}, // Y with diaeresis
+}};
+// NOLINTEND(readability-magic-numbers)
+
+} // namespace
+
+bool LooksLikeMail(std::string_view bytes) {
+    std::size_t at = bytes.starts_with("From ") ? LineFrom(bytes, 0).next : 0;
+    bool known = false;
+    for (bool first = true; at < bytes.size(); first = false) {
+        const MailLine line = LineFrom(bytes, at);
+        if (line.text.empty()) {
+            return known;
+        }
+        if (!IsBlank(line.text.front()) || first) {
+            const std::size_t n = FieldNameLength(line.text);
+            if (n == 0) {
+                return false;
+            }
+            known = known || IsKnownField(Lower(line.text.substr(0, n)));
+        }
+        at = line.next;
+    }
+    return false;
+}
+
+std::vector<MailTextPart> MailTextParts(std::string_view bytes) {
+    std::vector<MailTextPart> parts;
+    const std::vector<std::string_view> messages = Messages(bytes);
+    for (std::size_t m = 0; m < messages.size(); ++m) {
+        Walk{parts, m}.Message(messages[m], {}, 0);
+    }
+    return parts;
+}
+
+std::string DecodeQuotedPrintable(std::string_view encoded) {
+    std::string out;
+    out.reserve(encoded.size());
+    for (std::size_t i = 0; i < encoded.size(); ++i) {
+        if (encoded[i] != '=') {
+            out += encoded[i];
+            continue;
+        }
+        // A soft line break may carry blanks that the mail's way added before its line end.
+        std::size_t j = i + 1;
+        while (j < encoded.size() && IsBlank(encoded[j])) {
+            ++j;
+        }
+        if (j == encoded.size() || encoded[j] == '\r' || encoded[j] == '\n') {
+            while (j < encoded.size() && encoded[j] == '\r') {
+                ++j;
+            }
+            if (j < encoded.size() && encoded[j] == '\n') {
+                ++j;
+            }
+            i = j - 1;
+            continue;
+        }
+        constexpr int Sixteen = 16;
+        const int high = i + 2 < encoded.size() ? HexValue(encoded[i + 1]) : -1;
+        const int low = high >= 0 ? HexValue(encoded[i + 2]) : -1;
+        if (low >= 0) {
+            out += static_cast<char>(high * Sixteen + low);
+            i += 2;
+        } else {
+            out += '=';
+        }
+    }
+    return out;
+}
+
+std::optional<std::string> DecodeBase64(std::string_view encoded) {
+    std::string out;
+    out.reserve(encoded.size() / 4 * 3 + 2);
+    constexpr unsigned Byte = 0xFF;
+    std::uint32_t bits = 0;
+    int count = 0;
+    bool padded = false;
+    for (const char c : encoded) {
+        if (IsBlank(c) || c == '\r' || c == '\n') {
+            continue;
+        }
+        if (c == '=') {
+            padded = true;
+            continue;
+        }
+        const int value = Base64Value(c);
+        if (value < 0 || padded) {
+            return std::nullopt;
+        }
+        bits = (bits << 6) | static_cast<std::uint32_t>(value);
+        if (++count == 4) {
+            out += static_cast<char>((bits >> 16) & Byte);
+            out += static_cast<char>((bits >> 8) & Byte);
+            out += static_cast<char>(bits & Byte);
+            bits = 0;
+            count = 0;
+        }
+    }
+    if (count == 1) {
+        return std::nullopt;
+    }
+    if (count == 2) {
+        out += static_cast<char>((bits >> 4) & Byte);
+    } else if (count == 3) {
+        out += static_cast<char>((bits >> 10) & Byte);
+        out += static_cast<char>((bits >> 2) & Byte);
+    }
+    return out;
+}
+
+std::string Windows1252FromCharset(std::string_view bytes, std::string_view charset) {
+    const std::string name = Lower(Trim(charset));
+    if (name == "utf-8" || name == "utf8") {
+        std::string_view text = bytes;
+        if (text.starts_with("\xEF\xBB\xBF")) {
+            text.remove_prefix(3);
+        }
+        return IsUtf8(text) ? Windows1252FromUtf8(text) : std::string(bytes);
+    }
+    std::string out(bytes);
+    if (name == "iso-8859-15" || name == "iso8859-15" || name == "latin-9" || name == "latin9") {
+        for (char& c : out) {
+            for (const auto& [from, to] : Latin9Moves) {
+                if (static_cast<unsigned char>(c) == from) {
+                    c = static_cast<char>(to);
+                }
+            }
+        }
+    }
+    return out;
+}
+
+std::string MailAddress(std::string_view fieldValue) {
+    // Display names and comments may hold anything, angle brackets and "@" included.
+    std::string plain;
+    int comments = 0;
+    bool quoted = false;
+    for (std::size_t i = 0; i < fieldValue.size(); ++i) {
+        const char c = fieldValue[i];
+        if ((quoted || comments > 0) && c == '\\') {
+            ++i;
+        } else if (quoted) {
+            quoted = c != '"';
+        } else if (c == '(') {
+            ++comments;
+        } else if (c == ')' && comments > 0) {
+            --comments;
+        } else if (comments == 0) {
+            quoted = c == '"';
+            plain += quoted ? ' ' : c;
+        }
+    }
+    std::string_view address;
+    const std::size_t open = plain.find('<');
+    const std::size_t close = open == None ? None : plain.find('>', open);
+    if (close != None) {
+        address = Trim(std::string_view(plain).substr(open + 1, close - open - 1));
+    } else {
+        const std::string_view words = plain;
+        for (std::size_t at = 0; at < words.size();) {
+            const std::size_t start = words.find_first_not_of(" \t,;:", at);
+            const std::size_t end = words.find_first_of(" \t,;:", start);
+            const std::string_view word = words.substr(start == None ? words.size() : start,
+                                                       end == None ? None : end - start);
+            if (word.find('@') != None) {
+                address = word;
+                break;
+            }
+            at = end;
+        }
+    }
+    constexpr char Delete = 0x7F;
+    const bool plainAddress =
+        address.find('@') != None && std::all_of(address.begin(), address.end(), [](char c) {
+            return static_cast<unsigned char>(c) > ' ' && c != '<' && c != '>' && c != Delete;
+        });
+    return plainAddress ? std::string(address) : std::string();
+}
+
+} // namespace orv::report
