@@ -222,6 +222,14 @@ class WindowTest : public QObject {
         f.notifier.saveAnswer = SaveChoice::Cancel;
         f.form->menuItemSendMoveClick();
         QCOMPARE(mail.urls.size(), 1);
+        // A report saved from the game master's mail says where the move goes.
+        MainFixture mailed;
+        QVERIFY(mailed.StartWith(QStringLiteral(ORV_TEST_DATA_DIR "/turn12-base64.eml"),
+                                 u"3. Vikings"_s));
+        mailed.form->menuItemSendMoveClick();
+        QCOMPARE(mail.urls.size(), 2);
+        QCOMPARE(mail.urls.last().path(), u"moves@northmarch.example"_s);
+        QCOMPARE(QUrlQuery(mail.urls.last()).queryItemValue(u"subject"_s), u"Move of Vikings"_s);
         QDesktopServices::unsetUrlHandler(u"mailto"_s);
     }
 
