@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   libgtest-dev googletest libbenchmark-dev libcli11-dev
-  qt6-base-dev libgl1-mesa-dev
+  qt6-base-dev qt6-svg-dev libgl1-mesa-dev
   clang clang-format clang-tidy
   xvfb xauth imagemagick
   dpkg-dev desktop-file-utils appstream groff-base

@@ -1,19 +1,25 @@
 #include "gui/map_window.h"
 
+#include "gui/map_export.h"
 #include "gui/map_paint.h"
 #include "gui/placement.h"
 #include "gui/text_codec.h"
 
 #include <QEvent>
+#include <QFileDialog>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSettings>
+#include <QShortcut>
 #include <QToolButton>
 #include <QToolTip>
 #include <QVBoxLayout>
@@ -95,6 +101,18 @@ MapWindow::MapWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     button("ButtonZoomIn", "Zoom In (+)", &MapWindow::ZoomIn);
     button("ButtonZoomOut", "Zoom Out (-)", &MapWindow::ZoomOut);
     button("ButtonFit", "Fit (0)", &MapWindow::FitToWindow);
+    button("ButtonPrint", "Print Map...", &MapWindow::PrintClick);
+    button("ButtonExport", "Export Map as SVG/PNG...", &MapWindow::ExportClick);
+    const auto key = [this](QKeySequence sequence, auto slot) {
+        auto* shortcut = new QShortcut(sequence, this);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, slot);
+    };
+    key(QKeySequence::Print, &MapWindow::PrintClick);
+    key(QKeySequence(Qt::CTRL | Qt::Key_E), &MapWindow::ExportClick);
+    key(QKeySequence(Qt::CTRL | Qt::Key_W), &QWidget::close);
+    key(QKeySequence::ZoomIn, &MapWindow::ZoomIn);
+    key(QKeySequence::ZoomOut, &MapWindow::ZoomOut);
     auto* legend = new QLabel(
         QStringLiteral("Land: black line \u00b7 Sea: white line \u00b7 Raid: dashed purple "
                        "\u00b7 red circle: path fails \u00b7 blue i: troops end there "
@@ -233,6 +251,30 @@ void MapWindow::SaveGeometry(QSettings& settings) const {
 void MapWindow::RestoreGeometry(const QSettings& settings) {
     restoreGeometry(settings.value(GeometryKey).toByteArray());
     KeepOnScreen(this, parentWidget());
+}
+
+void MapWindow::PrintClick() {
+    QPrinter printer;
+    printer.setPageOrientation(canvas_->width() > canvas_->height() ? QPageLayout::Landscape
+                                                                    : QPageLayout::Portrait);
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(QStringLiteral("Print Map"));
+    if (dialog.exec() == QDialog::Accepted &&
+        !PrintMap(canvas_->Drawing(), canvas_->SelectedLine(), printer)) {
+        QMessageBox::warning(this, QStringLiteral("OrvMove"),
+                             QStringLiteral("The map could not be printed."));
+    }
+}
+
+void MapWindow::ExportClick() {
+    const QString path =
+        QFileDialog::getSaveFileName(this, QStringLiteral("Export Map"), QStringLiteral("map.svg"),
+                                     QStringLiteral("SVG images (*.svg);;PNG images (*.png)"));
+    if (!path.isEmpty() && !ExportMap(canvas_->Drawing(), canvas_->SelectedLine(), path)) {
+        QMessageBox::warning(this, QStringLiteral("OrvMove"),
+                             QStringLiteral("The map could not be written to ") + path +
+                                 QStringLiteral("."));
+    }
 }
 
 void MapWindow::ZoomIn() {

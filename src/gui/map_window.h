@@ -101,6 +101,9 @@ class MapWindow : public QWidget {
     void ZoomIn();
     void ZoomOut();
     void FitToWindow();
+    // "Print Map..." and "Export Map as SVG/PNG...": the whole map, as the window shows it.
+    void PrintClick();
+    void ExportClick();
 
     MapCanvas* Canvas() const { return canvas_; }
     // The check's messages for the selected line, below the map.

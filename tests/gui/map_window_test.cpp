@@ -3,9 +3,11 @@
 // dialogs, previewing the order being written, and coming back at the next start.
 
 #include "fixture.h"
+#include "gui/map_export.h"
 #include "gui/map_window.h"
 #include "gui/movement_dialog.h"
 
+#include <QPrinter>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QToolButton>
@@ -72,6 +74,28 @@ class MapWindowTest : public QObject {
         QCOMPARE(f.map->MessagesLabel()->text(), u"Ship moves beyond map boundaries!"_s);
         QVERIFY(!f.map->MessagesLabel()->isHidden());
         QVERIFY(!f.map->Canvas()->grab().isNull());
+    }
+
+    // The whole map printed on one page and written as SVG or PNG, with the move's paths;
+    // Escape closes the map.
+    void printedAndExportedWhole() {
+        MapFixture f;
+        QTemporaryDir out;
+        const mapview::Drawing& drawing = f.map->Canvas()->Drawing();
+        QVERIFY(ExportMap(drawing, 1, out.filePath(u"map.png"_s)));
+        const QImage png(out.filePath(u"map.png"_s));
+        QCOMPARE(png.width(), 2 * mapview::DefaultMargin + 40 * drawing.width);
+        QVERIFY(ExportMap(drawing, 1, out.filePath(u"map.SVG"_s)));
+        QVERIFY(f.ReadFile(out.filePath(u"map.SVG"_s)).contains("<svg"));
+        QVERIFY(!ExportMap(drawing, 1, out.filePath(u"no/such/folder/map.png"_s)));
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(out.filePath(u"map.pdf"_s));
+        QVERIFY(PrintMap(drawing, std::nullopt, printer));
+        QVERIFY(f.ReadFile(out.filePath(u"map.pdf"_s)).startsWith("%PDF"));
+        QApplication::setActiveWindow(f.map);
+        QTest::keyClick(f.map, Qt::Key_Escape);
+        QVERIFY(!f.map->isVisible());
     }
 
     // Zoomed in and scrolled to the far corner, the rulers stay where they were and number
