@@ -38,6 +38,8 @@ case $depends in *"libc6 ("*) ;; *) fail "no computed dependencies" ;; esac
 expected=(
     usr/bin/orvmove-cli
     usr/share/man/man6/orvmove-cli.6.gz
+    usr/share/doc/orvmove/copyright
+    usr/share/doc/orvmove/changelog.gz
 )
 if [ "$editor" = 1 ]; then
     case $depends in *libqt6widgets6*) ;; *) fail "Qt 6 Widgets missing from Depends" ;; esac
@@ -56,6 +58,10 @@ for f in "${expected[@]}"; do
     [ -f "$scratch/root/$f" ] || fail "$f is not in the package"
 done
 gzip -t "$scratch/root/usr/share/man/man6/"*.gz
+# The newest changelog entry is this version's.
+zcat "$scratch/root/usr/share/doc/orvmove/changelog.gz" > "$scratch/changelog"
+logged=$(dpkg-parsechangelog -l "$scratch/changelog" -S Version)
+[ "$logged" = "$version" ] || fail "the changelog's newest entry is $logged, not $version"
 
 cli=$scratch/root/usr/bin/orvmove-cli
 tribes=$("$cli" tribes "$examples/turn12.txt") || fail "tribes exited with $?"
