@@ -15,7 +15,7 @@ fail() {
 }
 
 if [ "$1" = version ]; then
-    out=$("$2/root/usr/bin/orvmove-cli" --version) || fail "--version exited with $?"
+    out=$("$2/root/usr/games/orvmove-cli" --version) || fail "--version exited with $?"
     [ "$out" = "orvmove-cli $3" ] || fail "--version printed '$out'"
     exit 0
 fi
@@ -36,7 +36,7 @@ case $depends in *"libc6 ("*) ;; *) fail "no computed dependencies" ;; esac
 
 # The files a player needs, under /usr. The editor and its desktop files are built with Qt.
 expected=(
-    usr/bin/orvmove-cli
+    usr/games/orvmove-cli
     usr/share/man/man6/orvmove-cli.6.gz
     usr/share/doc/orvmove/copyright
     usr/share/doc/orvmove/changelog.gz
@@ -44,7 +44,7 @@ expected=(
 if [ "$editor" = 1 ]; then
     case $depends in *libqt6widgets6*) ;; *) fail "Qt 6 Widgets missing from Depends" ;; esac
     expected+=(
-        usr/bin/orvmove
+        usr/games/orvmove
         usr/share/man/man6/orvmove.6.gz
         usr/share/applications/io.github.orvmove.OrvMove.desktop
         usr/share/metainfo/io.github.orvmove.OrvMove.metainfo.xml
@@ -63,7 +63,7 @@ zcat "$scratch/root/usr/share/doc/orvmove/changelog.gz" > "$scratch/changelog"
 logged=$(dpkg-parsechangelog -l "$scratch/changelog" -S Version)
 [ "$logged" = "$version" ] || fail "the changelog's newest entry is $logged, not $version"
 
-cli=$scratch/root/usr/bin/orvmove-cli
+cli=$scratch/root/usr/games/orvmove-cli
 tribes=$("$cli" tribes "$examples/turn12.txt") || fail "tribes exited with $?"
 grep -qx $'3\tVikings\t2400\t520\t880' <<< "$tribes" || fail "tribes printed: $tribes"
 [ "$("$cli" check "$examples/turn12.txt" --tribe Vikings "$examples/turn12.cmd")" = \
