@@ -10,6 +10,7 @@ packages=(
   clang clang-format clang-tidy
   xvfb xauth imagemagick
   dpkg-dev desktop-file-utils appstream groff-base
+  lintian
 )
 
 missing=()
