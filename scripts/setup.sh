@@ -11,6 +11,7 @@ packages=(
   xvfb xauth imagemagick
   dpkg-dev desktop-file-utils appstream groff-base
   lintian
+  librsvg2-bin  # redrawing the icons
 )
 
 missing=()

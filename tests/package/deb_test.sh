@@ -51,6 +51,9 @@ if [ "$editor" = 1 ]; then
         usr/share/icons/hicolor/scalable/apps/orvmove.svg
         usr/share/doc/orvmove/help/introduction.html
     )
+    for size in 16 32 48 64 128 256; do
+        expected+=(usr/share/icons/hicolor/${size}x$size/apps/orvmove.png)
+    done
 fi
 dpkg -x "$deb" "$scratch/root"
 rm -rf "$scratch/out/_CPack_Packages"
