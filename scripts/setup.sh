@@ -10,7 +10,7 @@ packages=(
   clang clang-format clang-tidy
   xvfb xauth imagemagick
   dpkg-dev desktop-file-utils appstream groff-base
-  lintian
+  lintian xdg-utils libglib2.0-bin shared-mime-info
   librsvg2-bin  # redrawing the icons
 )
 

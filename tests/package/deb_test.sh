@@ -48,6 +48,7 @@ if [ "$editor" = 1 ]; then
         usr/share/man/man6/orvmove.6.gz
         usr/share/applications/io.github.orvmove.OrvMove.desktop
         usr/share/metainfo/io.github.orvmove.OrvMove.metainfo.xml
+        usr/share/mime/packages/orvmove.xml
         usr/share/icons/hicolor/scalable/apps/orvmove.svg
         usr/share/doc/orvmove/help/introduction.html
     )
