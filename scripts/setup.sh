@@ -11,7 +11,7 @@ packages=(
   xvfb xauth imagemagick
   dpkg-dev desktop-file-utils appstream groff-base
   lintian xdg-utils libglib2.0-bin shared-mime-info
-  librsvg2-bin  # redrawing the icons
+  librsvg2-bin openbox xdotool  # redrawing the icons and the screenshot
 )
 
 missing=()
