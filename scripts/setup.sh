@@ -10,7 +10,7 @@ packages=(
   clang clang-format clang-tidy
   xvfb xauth imagemagick
   dpkg-dev desktop-file-utils appstream groff-base
-  lintian xdg-utils libglib2.0-bin shared-mime-info
+  lintian debootstrap xdg-utils libglib2.0-bin shared-mime-info
   librsvg2-bin openbox xdotool  # redrawing the icons and the screenshot
 )
 
