@@ -10,6 +10,8 @@ packages=(
   clang clang-format clang-tidy
   xvfb xauth imagemagick
   dpkg-dev desktop-file-utils appstream groff-base
+  lintian debootstrap xdg-utils libglib2.0-bin shared-mime-info
+  librsvg2-bin openbox xdotool  # redrawing the icons and the screenshot
 )
 
 missing=()

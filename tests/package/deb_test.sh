@@ -15,7 +15,7 @@ fail() {
 }
 
 if [ "$1" = version ]; then
-    out=$("$2/root/usr/bin/orvmove-cli" --version) || fail "--version exited with $?"
+    out=$("$2/root/usr/games/orvmove-cli" --version) || fail "--version exited with $?"
     [ "$out" = "orvmove-cli $3" ] || fail "--version printed '$out'"
     exit 0
 fi
@@ -36,19 +36,25 @@ case $depends in *"libc6 ("*) ;; *) fail "no computed dependencies" ;; esac
 
 # The files a player needs, under /usr. The editor and its desktop files are built with Qt.
 expected=(
-    usr/bin/orvmove-cli
+    usr/games/orvmove-cli
     usr/share/man/man6/orvmove-cli.6.gz
+    usr/share/doc/orvmove/copyright
+    usr/share/doc/orvmove/changelog.gz
 )
 if [ "$editor" = 1 ]; then
     case $depends in *libqt6widgets6*) ;; *) fail "Qt 6 Widgets missing from Depends" ;; esac
     expected+=(
-        usr/bin/orvmove
+        usr/games/orvmove
         usr/share/man/man6/orvmove.6.gz
         usr/share/applications/io.github.orvmove.OrvMove.desktop
         usr/share/metainfo/io.github.orvmove.OrvMove.metainfo.xml
+        usr/share/mime/packages/orvmove.xml
         usr/share/icons/hicolor/scalable/apps/orvmove.svg
         usr/share/doc/orvmove/help/introduction.html
     )
+    for size in 16 32 48 64 128 256; do
+        expected+=(usr/share/icons/hicolor/${size}x$size/apps/orvmove.png)
+    done
 fi
 dpkg -x "$deb" "$scratch/root"
 rm -rf "$scratch/out/_CPack_Packages"
@@ -56,8 +62,12 @@ for f in "${expected[@]}"; do
     [ -f "$scratch/root/$f" ] || fail "$f is not in the package"
 done
 gzip -t "$scratch/root/usr/share/man/man6/"*.gz
+# The newest changelog entry is this version's.
+zcat "$scratch/root/usr/share/doc/orvmove/changelog.gz" > "$scratch/changelog"
+logged=$(dpkg-parsechangelog -l "$scratch/changelog" -S Version)
+[ "$logged" = "$version" ] || fail "the changelog's newest entry is $logged, not $version"
 
-cli=$scratch/root/usr/bin/orvmove-cli
+cli=$scratch/root/usr/games/orvmove-cli
 tribes=$("$cli" tribes "$examples/turn12.txt") || fail "tribes exited with $?"
 grep -qx $'3\tVikings\t2400\t520\t880' <<< "$tribes" || fail "tribes printed: $tribes"
 [ "$("$cli" check "$examples/turn12.txt" --tribe Vikings "$examples/turn12.cmd")" = \
