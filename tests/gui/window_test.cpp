@@ -5,6 +5,7 @@
 #include "fixture.h"
 #include "gui/check_result.h"
 #include "gui/help.h"
+#include "gui/program_icon.h"
 #include "gui/text_codec.h"
 
 #include <QDesktopServices>
@@ -160,6 +161,13 @@ class WindowTest : public QObject {
             QTest::keyClick(f.form->ListBoxMove, key.key(), key.keyboardModifiers());
             QVERIFY2(triggered.size() == 1, qPrintable(action->text()));
         }
+    }
+
+    // The program's icon is built in, at every size the desktop asks for.
+    void theProgramsIconIsBuiltIn() {
+        const QIcon icon = ProgramIcon();
+        QVERIFY(!icon.isNull());
+        QCOMPARE(icon.pixmap(QSize(48, 48)).size(), QSize(48, 48));
     }
 
     // Every item of every menu has its own letter within its menu.
