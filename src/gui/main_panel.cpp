@@ -100,7 +100,7 @@ void MainWindow::BuildPanel() {
     auto* left = new QVBoxLayout;
     left->setSpacing(2);
     left->addWidget(commandsCaption);
-    left->addWidget(ListBoxCommands);
+    left->addWidget(ListBoxCommands, 1);
     auto* columns = new QHBoxLayout;
     columns->setSpacing(6);
     columns->addLayout(left, 1);
