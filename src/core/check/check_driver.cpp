@@ -33,6 +33,11 @@ Finding OrderLimitFinding(const move::MoveList& move, std::int32_t limit) {
     return {FindingKind::OrderLimit, move.EndLineIndex(), {}, {std::move(message)}};
 }
 
+// The state the check starts from.
+CheckState StartState(const report::Game& game, MoveChanges& changes) {
+    return CheckState{MoveMap(game.map, changes), game.options, TribeKey(game.tribeName), {}};
+}
+
 } // namespace
 
 std::string QuotedOrderLine(std::string_view shownLine) {
@@ -101,11 +106,8 @@ CheckResult CheckMove(const move::MoveList& move, const report::Game& game) {
     if (static_cast<std::int64_t>(endIndex) - 1 > game.options.maxOrdersPerMove) {
         result.findings.push_back(OrderLimitFinding(move, game.options.maxOrdersPerMove));
     }
-    CheckState state{MoveMap(game.map, result.changes),
-                     game.options,
-                     TribeKey(game.tribeName),
-                     {},
-                     &result.traces};
+    CheckState state = StartState(game, result.changes);
+    state.traces = &result.traces;
     const move::GrammarContext grammar = GrammarContextOf(game);
     std::optional<Finding> shortage;
     move::Order order;
@@ -137,6 +139,21 @@ CheckResult CheckMove(const move::MoveList& move, const report::Game& game) {
     result.outcome =
         result.findings.empty() ? CheckOutcome::MoveSeemsCorrect : CheckOutcome::ErrorsFound;
     return result;
+}
+
+LineState StateAtLine(const move::MoveList& move, const report::Game& game, std::size_t line) {
+    LineState reached;
+    CheckState state = StartState(game, reached.changes);
+    const std::size_t end = std::min(line, move.EndLineIndex());
+    move::Order order;
+    Messages messages;
+    for (std::size_t i = 1; i < end; ++i) {
+        order.Read(move.Order(i).raw);
+        CheckOrder(order, state, messages);
+        messages.clear();
+    }
+    reached.placedLandUnits = std::move(state.placedLandUnits);
+    return reached;
 }
 
 std::string CheckReportText(const CheckResult& result) {

@@ -74,6 +74,17 @@ Messages GrammarMessages(const move::Order& order, const move::GrammarContext& c
 // form the move is shown in.
 CheckResult CheckMove(const move::MoveList& move, const report::Game& game);
 
+// The check's working state when it reaches a line of the move: what the orders above it
+// have booked and earmarked.
+struct LineState {
+    MoveChanges changes;
+    PlacedLandUnits placedLandUnits;
+};
+
+// Checks the orders above line as CheckMove does (every order when line lies at or after
+// "END") and returns the state they leave for it.
+LineState StateAtLine(const move::MoveList& move, const report::Game& game, std::size_t line);
+
 // The text of the check report: one entry per message, each headed by its line and order;
 // empty when there is nothing to report.
 std::string CheckReportText(const CheckResult& result);

@@ -16,6 +16,10 @@ bool IsIsolatedOutsideTown(const MoveMap& map, int x, int y) {
     return map.IsIsolated(x, y) && !report::IsTown(map.GetTerrain(x, y));
 }
 
+bool IsolationHoldsTroops(const MoveMap& map, int x, int y) {
+    return IsIsolatedOutsideTown(map, x, y) && map.GetGenerals(x, y) == 0;
+}
+
 std::string ProvinceText(const move::Order& order, int k) {
     std::string text(order.Word(k));
     text += '/';

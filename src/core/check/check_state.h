@@ -55,6 +55,10 @@ bool IsOwned(const CheckState& state, int x, int y);
 // Isolated, unless the province is a town terrain.
 bool IsIsolatedOutsideTown(const MoveMap& map, int x, int y);
 
+// Isolated, unless a general stands there or it is a town terrain: troops cannot march or
+// sail out of it.
+bool IsolationHoldsTroops(const MoveMap& map, int x, int y);
+
 // The x word and the y word at k and k + 1 as written, joined by "/".
 std::string ProvinceText(const move::Order& order, int k);
 

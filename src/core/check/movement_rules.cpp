@@ -224,8 +224,7 @@ void CheckSeaMove(const move::Order& order, CheckState& state, Messages& message
     if (!ReadStart(order, map, x, y, messages)) {
         return;
     }
-    if (map.IsIsolated(x, y) && IsOwned(state, x, y) && map.GetGenerals(x, y) == 0 &&
-        !report::IsTown(map.GetTerrain(x, y))) {
+    if (IsOwned(state, x, y) && IsolationHoldsTroops(map, x, y)) {
         messages.emplace_back(IsolatedMessage);
         return;
     }
@@ -286,8 +285,7 @@ void CheckLandMove(const move::Order& order, CheckState& state, Messages& messag
     if (!IsOwned(state, x, y) && !atSea) {
         // A foreign start province is reported, but the troops are still tested and moved.
         messages.push_back(NotOwnedMessage(order, 2));
-    } else if (map.IsIsolated(x, y) && map.GetGenerals(x, y) == 0 &&
-               !report::IsTown(map.GetTerrain(x, y))) {
+    } else if (IsolationHoldsTroops(map, x, y)) {
         messages.emplace_back(IsolatedMessage);
         return;
     }

@@ -39,7 +39,7 @@ constexpr std::size_t GeneralsIndex = 3;
 
 // Move points at the start: ships have ten; a general gives an army three, foot soldiers or
 // bowmen without one two, others three.
-int StartBudget(MoveKind kind, const MovingCounts& counts) {
+int BudgetFor(MoveKind kind, const MovingCounts& counts) {
     if (kind == MoveKind::SeaMove) {
         return 10;
     }
@@ -49,8 +49,9 @@ int StartBudget(MoveKind kind, const MovingCounts& counts) {
     return counts[FootIndex] > 0 || counts[BowmenIndex] > 0 ? 2 : 3;
 }
 
-// Reads the counts from the slots and takes them out of the start province.
-MovingCounts TakeOutOfStart(MoveMap& map, int x, int y, const TroopSlots& slots) {
+// Reads the counts from the slots: the last pair of a code wins, and with "AT" every kind
+// not given that the start province holds moves whole.
+MovingCounts CountsOf(const MoveMap& map, int x, int y, const TroopSlots& slots) {
     MovingCounts counts{};
     counts.fill(-1);
     for (std::size_t k = 0; k < movingKinds.size(); ++k) {
@@ -72,13 +73,21 @@ MovingCounts TakeOutOfStart(MoveMap& map, int x, int y, const TroopSlots& slots)
         if (counts[k] == -1) {
             counts[k] = 0;
         }
+    }
+    return counts;
+}
+
+// Reads the counts from the slots and takes them out of the start province.
+MovingCounts TakeOutOfStart(MoveMap& map, int x, int y, const TroopSlots& slots) {
+    const MovingCounts counts = CountsOf(map, x, y, slots);
+    for (std::size_t k = 0; k < movingKinds.size(); ++k) {
         map.Add(x, y, movingKinds[k].kind, Negated(counts[k]), false);
     }
     return counts;
 }
 
 // The province one step in a direction leads to; a word of no direction stays.
-MapPoint Step(MapPoint at, char direction) {
+MapPoint StepTo(MapPoint at, char direction) {
     switch (direction) {
     case 'E':
         return {at.x + 1, at.y};
@@ -98,32 +107,22 @@ WalkEnd FollowPath(const MoveMap& map, MapPoint start, MoveKind kind, std::strin
                    int budget, PathTrace* trace) {
     WalkEnd end{PathResult::PathOk, start};
     for (const std::size_t word : report::WordStarts(path)) {
-        if (budget < 1) {
+        if (!CanStep(budget)) {
             end.result = PathResult::PathOutOfPoints;
             break;
         }
-        end.at = Step(end.at, path[word]);
+        const Step step = TakeStep(map, end.at, path[word], kind);
+        end.at = step.to;
         ++end.steps;
-        const auto record = [trace, &end](int left) {
-            if (trace != nullptr) {
-                trace->points.push_back(end.at);
-                trace->pointsLeft.push_back(std::max(0, left));
-            }
-        };
-        if (!map.IsOnMap(end.at.x, end.at.y)) {
-            record(budget);
-            end.result = PathResult::PathOffMap;
+        budget -= step.cost;
+        if (trace != nullptr) {
+            trace->points.push_back(end.at);
+            trace->pointsLeft.push_back(std::max(0, budget));
+        }
+        if (step.stop) {
+            end.result = *step.stop;
             break;
         }
-        const report::Terrain terrain = map.GetTerrain(end.at.x, end.at.y);
-        const bool sea = terrain == report::Terrain::Sea;
-        if (sea != (kind == MoveKind::SeaMove)) {
-            record(budget);
-            end.result = sea ? PathResult::PathEnteredSea : PathResult::PathBlockedByLand;
-            break;
-        }
-        budget -= report::InfoOf(terrain).moveCost;
-        record(budget);
     }
     return end;
 }
@@ -147,6 +146,26 @@ std::int32_t TroopsIn(const MoveMap& map, int x, int y, TroopKind kind) {
     }
 }
 
+Step TakeStep(const MoveMap& map, MapPoint at, char direction, MoveKind kind) {
+    Step step{StepTo(at, direction), 0, std::nullopt};
+    if (!map.IsOnMap(step.to.x, step.to.y)) {
+        step.stop = PathResult::PathOffMap;
+        return step;
+    }
+    const report::Terrain terrain = map.GetTerrain(step.to.x, step.to.y);
+    const bool sea = terrain == report::Terrain::Sea;
+    if (sea != (kind == MoveKind::SeaMove)) {
+        step.stop = sea ? PathResult::PathEnteredSea : PathResult::PathBlockedByLand;
+        return step;
+    }
+    step.cost = report::InfoOf(terrain).moveCost;
+    return step;
+}
+
+int StartBudget(const MoveMap& map, int x, int y, MoveKind kind, const TroopSlots& slots) {
+    return BudgetFor(kind, CountsOf(map, x, y, slots));
+}
+
 PathResult WalkPath(MoveMap& map, int x, int y, MoveKind kind, std::string_view path,
                     const TroopSlots& slots, PathTrace* trace) {
     return WalkPathTo(map, x, y, kind, path, slots, trace).result;
@@ -159,7 +178,7 @@ WalkEnd WalkPathTo(MoveMap& map, int x, int y, MoveKind kind, std::string_view p
         trace->kind = kind;
         trace->points.assign(1, MapPoint{x, y});
     }
-    const int budget = StartBudget(kind, counts);
+    const int budget = BudgetFor(kind, counts);
     if (trace != nullptr) {
         trace->pointsLeft.assign(1, budget);
     }

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -66,6 +67,27 @@ struct WalkEnd {
 // What the province holds of a kind that moves, after the orders checked so far (0 for
 // castles, which never move).
 std::int32_t TroopsIn(const MoveMap& map, int x, int y, report::TroopKind kind);
+
+// Whether a walk with this many move points left may take one more step; the last step
+// may spend more points than are left.
+constexpr bool CanStep(int pointsLeft) {
+    return pointsLeft >= 1;
+}
+
+// One step of a walk: the province a direction word leads to, and either the move points
+// entering it costs or the result that ends the walk there.
+struct Step {
+    MapPoint to;
+    int cost = 0;                   // 0 when the step ends the walk
+    std::optional<PathResult> stop; // PathOffMap, PathEnteredSea or PathBlockedByLand
+};
+
+// The step a direction word (by its first character) takes from at for a kind of movement.
+Step TakeStep(const MoveMap& map, MapPoint at, char direction, MoveKind kind);
+
+// The move points a walk of these slots from (x, y) starts with; "AT" counts what the
+// province holds after the orders checked so far.
+int StartBudget(const MoveMap& map, int x, int y, MoveKind kind, const TroopSlots& slots);
 
 // Walks path (direction words separated by blanks) from (x, y), which the caller has
 // checked to be on the map. The map's changes and earmarks record the result; trace, when
