@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <string_view>
 #include <utility>
 
 namespace orv::report {
@@ -332,37 +333,31 @@ std::vector<std::string_view> Messages(std::string_view bytes) {
     return messages;
 }
 
+// The value of each byte as a digit of an alphabet, -1 for a byte outside it; folding also
+// takes the lower-case letters for the upper-case ones.
+constexpr std::array<signed char, 256> DigitValues(std::string_view alphabet, bool folding) {
+    std::array<signed char, 256> values{};
+    values.fill(-1);
+    for (std::size_t i = 0; i < alphabet.size(); ++i) {
+        const char c = alphabet[i];
+        values[static_cast<unsigned char>(c)] = static_cast<signed char>(i);
+        if (folding && c >= 'A' && c <= 'Z') {
+            values[static_cast<unsigned char>(c - 'A' + 'a')] = static_cast<signed char>(i);
+        }
+    }
+    return values;
+}
+
+constexpr auto HexDigits = DigitValues("0123456789ABCDEF", true);
+constexpr auto Base64Digits =
+    DigitValues("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/", false);
+
 int HexValue(char c) {
-    constexpr int Ten = 10;
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + Ten;
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + Ten;
-    }
-    return -1;
+    return HexDigits[static_cast<unsigned char>(c)];
 }
 
 int Base64Value(char c) {
-    constexpr int Letters = 26;
-    constexpr int Digits = 2 * Letters;
-    constexpr int Plus = Digits + 10;
-    if (c >= 'A' && c <= 'Z') {
-        return c - 'A';
-    }
-    if (c >= 'a' && c <= 'z') {
-        return c - 'a' + Letters;
-    }
-    if (c >= '0' && c <= '9') {
-        return c - '0' + Digits;
-    }
-    if (c == '+') {
-        return Plus;
-    }
-    return c == '/' ? Plus + 1 : -1;
+    return Base64Digits[static_cast<unsigned char>(c)];
 }
 
 // ISO-8859-15 differs from Latin-1 in eight places, all of them characters that
