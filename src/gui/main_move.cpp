@@ -26,6 +26,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMimeData>
+#include <QRegularExpression>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QStringListModel>
@@ -236,10 +237,11 @@ bool MainWindow::SaveCurrentAs() {
         if (chosen.isEmpty()) {
             return false;
         }
-        // A name typed without an extension under a filter of moves gets ".cmd".
-        if (QFileInfo(chosen).suffix().isEmpty() &&
-            !filter.startsWith(QStringLiteral("All files"))) {
-            chosen += QStringLiteral(".cmd");
+        // A name typed without an extension gets the first one of the filter chosen.
+        static const QRegularExpression FirstExtension(QStringLiteral("\\*(\\.\\w+)"));
+        const QRegularExpressionMatch extension = FirstExtension.match(filter);
+        if (QFileInfo(chosen).suffix().isEmpty() && extension.hasMatch()) {
+            chosen += extension.captured(1);
         }
         if (!QFileInfo::exists(chosen) ||
             notifier_->Confirm(Text(move::ConfirmOverwriteMessage), true)) {

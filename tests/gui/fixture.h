@@ -61,7 +61,7 @@ struct RecordingNotifier final : Notifier {
 struct ScriptedPicker final : FilePicker {
     QString nextFile;       // empty: the user cancels; a save dialog answers it once
     QStringList laterFiles; // the save dialog's answers after nextFile
-    QString nextFilter = u"All files (*.*)"_s;
+    QString nextFilter = u"All files (*)"_s;
     QStringList titles, folders;
     QString OpenFileName(const QString& title, const QString& folder, const QString&) override {
         titles.append(title);
