@@ -1,0 +1,111 @@
+#include "core/plan/planned_order.h"
+
+#include "core/edit/read_back.h"
+#include "core/move/codes.h"
+#include "core/move/order.h"
+#include "core/report/tokenizer.h"
+
+#include <charconv>
+#include <cstdint>
+
+namespace orv::plan {
+
+namespace {
+
+std::optional<std::int32_t> NumberOf(std::string_view text) {
+    const std::string_view digits = report::TrimmedBlanks(text);
+    std::int32_t value = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (digits.empty() || error != std::errc() || end != digits.data() + digits.size()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+} // namespace
+
+move::CommandKind CommandOf(check::MoveKind kind) {
+    switch (kind) {
+    case check::MoveKind::SeaMove:
+        return move::CommandKind::MoveThroughSea;
+    case check::MoveKind::RaidMove:
+        return move::CommandKind::RaidProvince;
+    case check::MoveKind::LandMove:
+        break;
+    }
+    return move::CommandKind::MoveThroughLand;
+}
+
+std::optional<check::MoveKind> MoveKindOf(move::CommandKind kind) {
+    switch (kind) {
+    case move::CommandKind::MoveThroughLand:
+        return check::MoveKind::LandMove;
+    case move::CommandKind::MoveThroughSea:
+        return check::MoveKind::SeaMove;
+    case move::CommandKind::RaidProvince:
+        return check::MoveKind::RaidMove;
+    default:
+        return std::nullopt;
+    }
+}
+
+std::optional<Movement> MovementOf(move::CommandKind kind, const edit::MovementFields& fields) {
+    const std::optional<check::MoveKind> moveKind = MoveKindOf(kind);
+    const std::optional<std::int32_t> x = NumberOf(fields.x);
+    const std::optional<std::int32_t> y = NumberOf(fields.y);
+    if (!moveKind || !x || !y) {
+        return std::nullopt;
+    }
+    Movement movement{*moveKind, *x, *y, {}, {}};
+    if (*moveKind == check::MoveKind::LandMove && !fields.tactic.empty()) {
+        movement.tactic = move::TacticCode(fields.tactic);
+    }
+    // The groups as the composed order lists them: "All" in the first for all troops, else
+    // each group with a count.
+    std::size_t slot = 0;
+    for (std::size_t i = 0; i < fields.troops.size(); ++i) {
+        const edit::Troop& troop = fields.troops[i];
+        if (i == 0 && troop.type == "All") {
+            movement.troops[slot++] = {"AT", 0};
+            continue;
+        }
+        if (report::TrimmedBlanks(troop.number).empty()) {
+            continue;
+        }
+        const std::optional<std::int32_t> count = NumberOf(troop.number);
+        if (!count) {
+            return std::nullopt;
+        }
+        movement.troops[slot++] = {move::TroopCode(troop.type), *count};
+    }
+    return movement;
+}
+
+std::optional<std::string> Repathed(const report::Game& game, const move::MoveList& move,
+                                    std::size_t line, int x, int y) {
+    if (!move.IsOrderLine(line)) {
+        return std::nullopt;
+    }
+    const std::optional<edit::EditedOrder> read = edit::ReadMoveOrder(move, line);
+    const auto* fields = read ? std::get_if<edit::MovementFields>(&read->fields) : nullptr;
+    const std::optional<Movement> movement =
+        fields != nullptr ? MovementOf(read->kind, *fields) : std::nullopt;
+    if (!movement) {
+        return std::nullopt;
+    }
+    const Reach reach = ReachOf(game, move, line, *movement);
+    const std::optional<PlannedPath> path = CheapestPath(reach, x, y);
+    if (!path || path->steps == 0) {
+        return std::nullopt;
+    }
+    const move::Order order(move.RawLine(line));
+    std::string text;
+    for (int word = 1; word < order.DirectionsBegin() && word <= order.Size(); ++word) {
+        text += order.Written(word);
+        text += ' ';
+    }
+    text += path->directions;
+    return text;
+}
+
+} // namespace orv::plan
