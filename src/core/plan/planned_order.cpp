@@ -1,5 +1,6 @@
 #include "core/plan/planned_order.h"
 
+#include "core/check/check_state.h"
 #include "core/edit/read_back.h"
 #include "core/move/codes.h"
 #include "core/move/order.h"
@@ -106,6 +107,40 @@ std::optional<std::string> Repathed(const report::Game& game, const move::MoveLi
     }
     text += path->directions;
     return text;
+}
+
+std::vector<move::CommandKind> ProvinceCommands(const report::Game& game, int x, int y) {
+    using move::CommandKind;
+    const report::TMap& map = game.map;
+    if (!map.IsOnMap(x, y)) {
+        return {};
+    }
+    const bool land = map.GetTerrain(x, y) != report::Terrain::Sea;
+    const std::string owner = map.GetOwner(x, y);
+    const bool own = !owner.empty() && owner == check::TribeKey(game.tribeName);
+    std::vector<CommandKind> commands;
+    if (own) {
+        const auto has = [&](report::TroopKind kind) { return map.Troops(x, y, kind) > 0; };
+        if (has(report::FootSoldiers) || has(report::Bowmen) || has(report::Horsemen) ||
+            has(report::Generals)) {
+            commands.insert(commands.end(),
+                            {CommandKind::MoveThroughLand, CommandKind::RaidProvince});
+        }
+        if (has(report::Ships)) {
+            commands.push_back(CommandKind::MoveThroughSea);
+        }
+    }
+    if (land && own) {
+        commands.insert(commands.end(), {CommandKind::PlaceUnits, CommandKind::GiveDefensiveOrders,
+                                         CommandKind::NameProvince});
+        if (game.options.buildOrderActive) {
+            commands.push_back(CommandKind::ChangeTerrainType);
+        }
+        commands.push_back(CommandKind::CedeProvince);
+    } else if (land) {
+        commands.push_back(CommandKind::EspionageEnemyProvince);
+    }
+    return commands;
 }
 
 } // namespace orv::plan

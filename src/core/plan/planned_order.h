@@ -1,7 +1,8 @@
 #pragma once
 // Between the map's planning and the move: the movement a command dialog's fields describe,
-// and an order of the move given a new path to another province, the cheapest its troops
-// can walk there from the state the check meets at its line.
+// an order of the move given a new path to another province, the cheapest its troops can
+// walk there from the state the check meets at its line, and the commands a province's
+// menu offers.
 
 #include "core/edit/order_fields.h"
 #include "core/move/catalogue.h"
@@ -12,6 +13,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace orv::plan {
 
@@ -29,5 +31,11 @@ std::optional<Movement> MovementOf(move::CommandKind kind, const edit::MovementF
 // movement, (x, y) is its own start or out of its reach.
 std::optional<std::string> Repathed(const report::Game& game, const move::MoveList& move,
                                     std::size_t line, int x, int y);
+
+// The commands that fit a province, each to be opened with it filled in, in this order:
+// the movements from an own province with land units (ships for the sea), then placing,
+// defending, naming, changing its terrain (while the game takes BUILD orders) and ceding an
+// own land province; spying on a land province not the user's. None off the map.
+std::vector<move::CommandKind> ProvinceCommands(const report::Game& game, int x, int y);
 
 } // namespace orv::plan

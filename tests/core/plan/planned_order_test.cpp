@@ -58,5 +58,27 @@ TEST(PlannedOrder, RepathedTakesTheCheapestPathFromTheStateAtItsLine) {
     }
 }
 
+TEST(PlannedOrder, AProvincesMenuOffersTheCommandsThatFitIt) {
+    using C = CommandKind;
+    check::testing::World w({"~..", "..."});
+    w.Own(2, 1).Troops(2, 1, report::Bowmen, 1).Troops(2, 1, report::Ships, 1);
+    w.Own(3, 1).Troops(3, 1, report::Ships, 2).Foreign(1, 2).Troops(1, 2, report::Horsemen, 4);
+    w.Troops(1, 1, report::Ships, 3);
+    const std::vector<C> ownLand{C::PlaceUnits, C::GiveDefensiveOrders, C::NameProvince,
+                                 C::ChangeTerrainType, C::CedeProvince};
+    std::vector<C> armed{C::MoveThroughLand, C::RaidProvince, C::MoveThroughSea};
+    armed.insert(armed.end(), ownLand.begin(), ownLand.end());
+    std::vector<C> fleet{C::MoveThroughSea};
+    fleet.insert(fleet.end(), ownLand.begin(), ownLand.end());
+    EXPECT_EQ(ProvinceCommands(w.game, 2, 1), armed);
+    EXPECT_EQ(ProvinceCommands(w.game, 3, 1), fleet);
+    EXPECT_EQ(ProvinceCommands(w.game, 1, 2), std::vector<C>{C::EspionageEnemyProvince});
+    EXPECT_EQ(ProvinceCommands(w.game, 2, 2), std::vector<C>{C::EspionageEnemyProvince});
+    EXPECT_EQ(ProvinceCommands(w.game, 1, 1), std::vector<C>{}); // nobody's sea
+    EXPECT_EQ(ProvinceCommands(w.game, 4, 1), std::vector<C>{});
+    w.game.options.buildOrderActive = false;
+    EXPECT_EQ(ProvinceCommands(w.game, 3, 1).size(), fleet.size() - 1);
+}
+
 } // namespace
 } // namespace orv::plan
