@@ -1,7 +1,9 @@
 #include "gui/main.h"
 
+#include "core/edit/order_text.h"
 #include "gui/about.h"
 #include "gui/check_result.h"
+#include "gui/command_dialog.h"
 #include "gui/draft.h"
 #include "gui/help.h"
 #include "gui/initialize.h"
@@ -74,6 +76,19 @@ MainWindow::MainWindow(Environment env, QWidget* parent)
     CenterOnScreen(this);
     map_ = new MapFollower(this, *document_, state_.game, *PanelProblems);
     connect(this, &MainWindow::StateShown, map_, &MapFollower::Refresh);
+    map_->SetActions(MapActions{
+        [this](move::CommandKind kind, const edit::OrderFields& fields, edit::InsertMode mode) {
+            document_->SetInsertMode(mode);
+            CommandDialog(move::InfoOf(kind).dialog)->ShowCommand(CommandsForm(), kind, fields);
+        },
+        [this](std::size_t line, const std::string& raw) {
+            document_->Apply(QStringLiteral("Edit Command"),
+                             [line, &raw](move::MoveList& move, edit::Selection& selected) {
+                                 selected = line;
+                                 return edit::ReplaceOrderText(move, line, raw);
+                             });
+        },
+        [this](std::size_t line) { SelectLine(line); }});
     RestoreWindowState();
     ShowRecentFiles();
 

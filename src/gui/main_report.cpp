@@ -64,6 +64,9 @@ QString MainWindow::ReportFileFromDialog() {
 }
 
 void MainWindow::GameChanged() {
+    if (map_ != nullptr) {
+        map_->GameChanged();
+    }
     ShowTribeGoods();
     RunCheck();
     if (SelectedLine()) {

@@ -2,6 +2,8 @@
 #include "gui/map_window.h"
 #include "gui/text_codec.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QEvent>
 #include <QHelpEvent>
 #include <QMouseEvent>
@@ -131,6 +133,11 @@ void MapCanvas::SetSelectedLine(std::optional<std::size_t> line) {
     }
 }
 
+void MapCanvas::SetPlan(PlanPicture plan) {
+    plan_ = std::move(plan);
+    update();
+}
+
 void MapCanvas::SetTileSize(int tile) {
     geometry_.tile = tile;
     resize(geometry_.PixelWidth(), geometry_.PixelHeight());
@@ -143,7 +150,39 @@ QPoint MapCanvas::CentreOf(int x, int y) const {
 
 void MapCanvas::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    PaintMap(painter, drawing_, geometry_, event->rect(), selectedLine_, cache_);
+    PaintMap(painter, drawing_, geometry_, event->rect(), selectedLine_, cache_, &plan_);
+}
+
+std::optional<std::size_t> MapCanvas::PathEndingIn(int x, int y) const {
+    std::optional<std::size_t> found;
+    for (const mapview::Arrow& arrow : drawing_.arrows) {
+        const check::MapPoint end = arrow.points.back();
+        if (arrow.points.size() > 1 && end.x == x && end.y == y) {
+            if (arrow.line == selectedLine_) {
+                return arrow.line;
+            }
+            found = found ? found : arrow.line;
+        }
+    }
+    return found;
+}
+
+QString MapCanvas::FindingsAt(int x, int y) const {
+    QStringList lines;
+    for (const FindingMark& finding : plan_.findings) {
+        if (finding.at.x == x && finding.at.y == y) {
+            lines.append(FromText(finding.text));
+        }
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+void MapCanvas::Hover(std::optional<check::MapPoint> at) {
+    const check::MapPoint now = at.value_or(check::MapPoint{0, 0});
+    if (now.x != hovered_.x || now.y != hovered_.y) {
+        hovered_ = now;
+        emit ProvinceHovered(now.x, now.y);
+    }
 }
 
 bool MapCanvas::event(QEvent* event) {
@@ -151,11 +190,31 @@ bool MapCanvas::event(QEvent* event) {
         const auto* help = static_cast<QHelpEvent*>(event);
         const std::optional<check::MapPoint> at =
             geometry_.ProvinceAt(help->pos().x(), help->pos().y());
-        const std::string details = at ? mapview::ProvinceDetails(drawing_, at->x, at->y) : "";
-        if (details.empty()) {
+        QString details =
+            at ? FromText(mapview::ProvinceDetails(drawing_, at->x, at->y)) : QString();
+        if (at && !details.isEmpty()) {
+            const QString findings = FindingsAt(at->x, at->y);
+            if (!findings.isEmpty()) {
+                details += QLatin1Char('\n') + findings;
+            }
+            if (plan_.threats) {
+                const std::span<const std::uint16_t> armies = plan_.threats->ArmiesAt(at->x, at->y);
+                QStringList from;
+                for (const std::uint16_t i : armies) {
+                    const plan::Army& army = plan_.threats->Armies()[i];
+                    from.append(QStringLiteral("%1/%2").arg(army.at.x).arg(army.at.y));
+                }
+                if (!from.isEmpty()) {
+                    details += QStringLiteral("\nWithin reach of %1 foreign land units from %2")
+                                   .arg(plan_.threats->TroopsAt(at->x, at->y))
+                                   .arg(from.join(QStringLiteral(", ")));
+                }
+            }
+        }
+        if (details.isEmpty()) {
             QToolTip::hideText();
         } else {
-            QToolTip::showText(help->globalPos(), FromText(details), this);
+            QToolTip::showText(help->globalPos(), details, this);
         }
         return true;
     }
@@ -168,20 +227,74 @@ void MapCanvas::mousePressEvent(QMouseEvent* event) {
         return;
     }
     dragFrom_ = event->globalPosition().toPoint();
-    const QPoint pos = event->position().toPoint();
-    if (const std::optional<check::MapPoint> at = geometry_.ProvinceAt(pos.x(), pos.y())) {
-        emit ProvinceClicked(at->x, at->y);
-    }
+    pressedAt_ = event->position().toPoint();
+    dragged_ = false;
+    const std::optional<check::MapPoint> at = geometry_.ProvinceAt(pressedAt_.x(), pressedAt_.y());
+    pathDragged_ = at ? PathEndingIn(at->x, at->y) : std::nullopt;
 }
 
 void MapCanvas::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint pos = event->position().toPoint();
+    Hover(geometry_.ProvinceAt(pos.x(), pos.y()));
     if ((event->buttons() & Qt::LeftButton) == 0) {
         QWidget::mouseMoveEvent(event);
+        return;
+    }
+    if (!dragged_ && (pos - pressedAt_).manhattanLength() < QApplication::startDragDistance()) {
+        return;
+    }
+    dragged_ = true;
+    // Dragging a path's end moves the end; dragging elsewhere moves the map.
+    if (pathDragged_) {
+        setCursor(Qt::ClosedHandCursor);
         return;
     }
     const QPoint now = event->globalPosition().toPoint();
     emit Dragged(now - dragFrom_);
     dragFrom_ = now;
+}
+
+void MapCanvas::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mouseReleaseEvent(event);
+        return;
+    }
+    const QPoint pos = event->position().toPoint();
+    const std::optional<check::MapPoint> at = geometry_.ProvinceAt(pos.x(), pos.y());
+    const std::optional<std::size_t> line = std::exchange(pathDragged_, std::nullopt);
+    const std::optional<check::MapPoint> from =
+        geometry_.ProvinceAt(pressedAt_.x(), pressedAt_.y());
+    if (line && dragged_) {
+        unsetCursor();
+        if (at && from && (at->x != from->x || at->y != from->y)) {
+            emit PathEndDropped(*line, at->x, at->y);
+        }
+        return;
+    }
+    if (dragged_ || !at) {
+        return;
+    }
+    for (const FindingMark& finding : plan_.findings) {
+        if (finding.at.x == at->x && finding.at.y == at->y &&
+            FindingMarkRect(geometry_, finding).contains(pos)) {
+            emit FindingClicked(finding.line);
+            return;
+        }
+    }
+    emit ProvinceClicked(at->x, at->y);
+}
+
+void MapCanvas::contextMenuEvent(QContextMenuEvent* event) {
+    if (const std::optional<check::MapPoint> at =
+            geometry_.ProvinceAt(event->pos().x(), event->pos().y())) {
+        emit ProvinceMenuRequested(at->x, at->y, event->globalPos());
+        event->accept();
+    }
+}
+
+void MapCanvas::leaveEvent(QEvent* event) {
+    Hover(std::nullopt);
+    QWidget::leaveEvent(event);
 }
 
 void MapCanvas::wheelEvent(QWheelEvent* event) {

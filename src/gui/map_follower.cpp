@@ -2,14 +2,22 @@
 
 #include "core/check/check_driver.h"
 #include "core/edit/compose.h"
+#include "core/edit/read_back.h"
 #include "core/mapview/map_drawing.h"
+#include "core/plan/planned_order.h"
+#include "core/plan/problem_places.h"
+#include "core/plan/threat.h"
 #include "gui/map_window.h"
 #include "gui/move_document.h"
 #include "gui/problem_panel.h"
+#include "gui/text_codec.h"
 
 #include <QDialog>
+#include <QMenu>
 #include <QPointer>
+#include <QScrollArea>
 #include <QTimer>
+#include <algorithm>
 #include <chrono>
 
 namespace orv::gui {
@@ -47,6 +55,15 @@ void ShowMapOver(MapWindow& map, QWidget* owner) {
     }
 }
 
+// What the check says about the planned order whatever its path, on one line.
+QString SaidAbout(const plan::Reach& reach) {
+    QStringList said;
+    for (const std::string& message : reach.orderMessages) {
+        said.append(FromText(message).trimmed());
+    }
+    return said.join(QLatin1Char(' '));
+}
+
 } // namespace
 
 MapFollower::MapFollower(QWidget* owner, const MoveDocument& document, const report::Game& game,
@@ -56,6 +73,7 @@ MapFollower::MapFollower(QWidget* owner, const MoveDocument& document, const rep
 MapWindow& MapFollower::Made() {
     if (map_ == nullptr) {
         map_ = new MapWindow(owner_);
+        Connect(*map_);
     }
     return *map_;
 }
@@ -92,6 +110,7 @@ void MapFollower::Refresh() {
         AddPreview(drawing);
         map_->SetDrawing(std::move(drawing));
         ShowSelection();
+        UpdatePlan();
     }
 }
 
@@ -129,9 +148,275 @@ void MapFollower::AddPreview(mapview::Drawing& drawing) const {
 }
 
 void MapFollower::ShowSelection() {
-    if (map_ != nullptr) {
-        map_->SetSelectedLine(document_.CurrentLine());
+    if (map_ == nullptr) {
+        return;
     }
+    const edit::Selection line = document_.CurrentLine();
+    map_->SetSelectedLine(line);
+    if (!map_->isVisible()) {
+        return;
+    }
+    // A selected movement is planned with its own troops; a plan of another line ends.
+    const std::optional<edit::EditedOrder> read = line && document_.Move().IsOrderLine(*line)
+                                                      ? edit::ReadMoveOrder(document_.Move(), *line)
+                                                      : std::nullopt;
+    const auto* fields = read ? std::get_if<edit::MovementFields>(&read->fields) : nullptr;
+    if (fields != nullptr && plan::MovementOf(read->kind, *fields)) {
+        if (!plan_ || plan_->order != line) {
+            StartPlan({read->kind, *fields}, line);
+        }
+    } else if (plan_ && plan_->order) {
+        EndPlan();
+    } else if (plan_) {
+        UpdatePlan(); // a new order would go elsewhere now
+    }
+}
+
+void MapFollower::GameChanged() {
+    EndPlan();
+    if (threatsShown_) {
+        ShowThreats(true);
+    }
+}
+
+void MapFollower::Connect(MapWindow& map) {
+    MapCanvas* canvas = map.Canvas();
+    connect(&map, &MapWindow::ProvinceChosen, this, &MapFollower::ProvinceChosen);
+    connect(&map, &MapWindow::PlanChoiceChanged, this, [this] {
+        if (plan_) {
+            plan_->choice = map_->Choice();
+            UpdatePlan();
+        }
+    });
+    connect(&map, &MapWindow::PlanClosed, this, &MapFollower::EndPlan);
+    connect(&map, &MapWindow::ThreatsToggled, this, &MapFollower::ShowThreats);
+    connect(canvas, &MapCanvas::ProvinceHovered, this, &MapFollower::ProvinceHovered);
+    connect(canvas, &MapCanvas::ProvinceMenuRequested, this, &MapFollower::ProvinceMenu);
+    connect(canvas, &MapCanvas::PathEndDropped, this, &MapFollower::PathEndDropped);
+    connect(canvas, &MapCanvas::FindingClicked, this, [this](std::size_t line) {
+        if (actions_.selectLine) {
+            actions_.selectLine(line);
+        }
+    });
+}
+
+// Where the plan's order stands, or where a new order would go: below the current line.
+std::size_t MapFollower::PlanLine() const {
+    if (plan_ && plan_->order) {
+        return *plan_->order;
+    }
+    const move::MoveList& move = document_.Move();
+    const edit::Selection line = document_.CurrentLine();
+    return line ? std::clamp<std::size_t>(*line + 1, 1, move.EndLineIndex()) : move.EndLineIndex();
+}
+
+void MapFollower::StartPlan(const PlanChoice& choice, std::optional<std::size_t> order) {
+    plan_ = Plan{choice, order, {}};
+    const int x = std::atoi(choice.fields.x.c_str());
+    const int y = std::atoi(choice.fields.y.c_str());
+    mapview::TroopCounts available{};
+    if (game_.map.IsOnMap(x, y)) {
+        available = game_.map.At(x, y).troops;
+    }
+    map_->ShowPlanBar(choice, available);
+    plan_->choice = map_->Choice();
+    UpdatePlan();
+}
+
+void MapFollower::EndPlan() {
+    plan_.reset();
+    if (map_ == nullptr) {
+        return;
+    }
+    map_->HidePlanBar();
+    PlanPicture& picture = map_->Canvas()->EditPlan();
+    picture.reach.reset();
+    picture.path.reset();
+    map_->Canvas()->update();
+}
+
+void MapFollower::UpdatePlan() {
+    if (map_ == nullptr || !map_->isVisible()) {
+        return;
+    }
+    PlanPicture& picture = map_->Canvas()->EditPlan();
+    const move::MoveList& move = document_.Move();
+    // The findings on their provinces, a province's in the order of the list.
+    const check::CheckResult& result = problems_.Result();
+    const std::vector<check::Problem> problems = check::Problems(result);
+    const std::vector<std::optional<check::MapPoint>> places =
+        plan::ProblemProvinces(game_, move, result);
+    picture.findings.clear();
+    for (std::size_t i = 0; i < problems.size() && i < places.size(); ++i) {
+        if (places[i]) {
+            const bool town = report::IsTown(game_.map.GetTerrain(places[i]->x, places[i]->y));
+            picture.findings.push_back({*places[i], problems[i].line, problems[i].text, town});
+        }
+    }
+    std::stable_sort(picture.findings.begin(), picture.findings.end(),
+                     [](const FindingMark& a, const FindingMark& b) {
+                         return std::pair(a.at.y, a.at.x) < std::pair(b.at.y, b.at.x);
+                     });
+    picture.path.reset();
+    const std::optional<plan::Movement> movement =
+        plan_ ? plan::MovementOf(plan_->choice.kind, plan_->choice.fields) : std::nullopt;
+    if (movement) {
+        plan_->reach = plan::ReachOf(game_, move, PlanLine(), *movement);
+        picture.reach = plan_->reach;
+        map_->SetPlanStatus(SaidAbout(plan_->reach));
+    } else {
+        picture.reach.reset();
+    }
+    map_->Canvas()->update();
+}
+
+void MapFollower::ProvinceChosen(int x, int y) {
+    if (plan_ && plan_->reach.walks) {
+        check::MapPoint target{x, y};
+        for (const plan::Landing& landing : plan_->reach.landings) {
+            if (landing.at.x == x && landing.at.y == y && !plan_->reach.Reachable(x, y)) {
+                target = landing.from; // the ships go where the troops can land from
+            }
+        }
+        const std::optional<plan::PlannedPath> path =
+            plan::CheapestPath(plan_->reach, target.x, target.y);
+        if (path && path->steps > 0 && actions_.openDialog) {
+            edit::MovementFields fields = plan_->choice.fields;
+            fields.direction = path->directions;
+            const move::CommandKind kind = plan_->choice.kind;
+            const edit::InsertMode mode =
+                plan_->order ? edit::InsertMode::Replace : edit::InsertMode::Below;
+            actions_.openDialog(kind, fields, mode);
+            return;
+        }
+    }
+    const std::vector<move::CommandKind> commands = plan::ProvinceCommands(game_, x, y);
+    const auto offers = [&commands](move::CommandKind kind) {
+        return std::find(commands.begin(), commands.end(), kind) != commands.end();
+    };
+    const move::CommandKind kind = offers(move::CommandKind::MoveThroughLand)
+                                       ? move::CommandKind::MoveThroughLand
+                                       : move::CommandKind::MoveThroughSea;
+    if (offers(kind)) {
+        edit::MovementFields fields;
+        fields.x = std::to_string(x);
+        fields.y = std::to_string(y);
+        fields.troops[0].type = "All";
+        StartPlan({kind, fields}, std::nullopt);
+    } else if (plan_) {
+        map_->SetPlanStatus(QStringLiteral("%1/%2 is out of reach.").arg(x).arg(y));
+    }
+}
+
+void MapFollower::ProvinceHovered(int x, int y) {
+    if (map_ == nullptr) {
+        return;
+    }
+    PlanPicture& picture = map_->Canvas()->EditPlan();
+    const bool had = picture.path.has_value();
+    picture.path.reset();
+    QString status;
+    // While a path's end is dragged, its order's new path; else the plan's.
+    const std::optional<std::size_t> dragged = map_->Canvas()->DraggedPath();
+    std::optional<plan::Reach> draggedReach;
+    if (dragged) {
+        const std::optional<edit::EditedOrder> read =
+            edit::ReadMoveOrder(document_.Move(), *dragged);
+        const auto* fields = read ? std::get_if<edit::MovementFields>(&read->fields) : nullptr;
+        if (const std::optional<plan::Movement> movement =
+                fields != nullptr ? plan::MovementOf(read->kind, *fields) : std::nullopt) {
+            draggedReach = plan::ReachOf(game_, document_.Move(), *dragged, *movement);
+        }
+    }
+    const plan::Reach* reach = draggedReach ? &*draggedReach : plan_ ? &plan_->reach : nullptr;
+    if (reach != nullptr && reach->walks && (x != 0 || y != 0)) {
+        const std::optional<plan::PlannedPath> path = plan::CheapestPath(*reach, x, y);
+        if (path && path->steps > 0) {
+            status = QStringLiteral("Path to %1/%2: %3 (%4 move points, %5 steps)")
+                         .arg(x)
+                         .arg(y)
+                         .arg(FromText(path->directions))
+                         .arg(path->cost)
+                         .arg(path->steps);
+            picture.path = path;
+        } else if (!path) {
+            status = QStringLiteral("%1/%2 is out of reach.").arg(x).arg(y);
+        }
+    }
+    if (status.isEmpty() && plan_) {
+        status = SaidAbout(plan_->reach);
+    }
+    if (plan_ || dragged) {
+        map_->SetPlanStatus(status);
+    }
+    if (had || picture.path) {
+        map_->Canvas()->update();
+    }
+}
+
+void MapFollower::ProvinceMenu(int x, int y, QPoint globalPos) {
+    const std::vector<move::CommandKind> commands = plan::ProvinceCommands(game_, x, y);
+    if (commands.empty() || !actions_.openDialog) {
+        return;
+    }
+    QMenu menu(map_);
+    menu.setObjectName(QStringLiteral("PopupMenuProvince"));
+    menu.addSection(QStringLiteral("Province %1/%2").arg(x).arg(y));
+    const std::string at[] = {std::to_string(x), std::to_string(y)};
+    for (const move::CommandKind kind : commands) {
+        QAction* action = menu.addAction(QString::fromLatin1(move::InfoOf(kind).naturalCaption) +
+                                         QStringLiteral("..."));
+        connect(action, &QAction::triggered, this, [this, kind, &at] {
+            edit::OrderFields fields;
+            switch (move::InfoOf(kind).dialog) {
+            case move::CommandDialog::Movement: {
+                edit::MovementFields f{at[0], at[1], {}, {}, {}};
+                f.troops[0].type = "All";
+                fields = f;
+                break;
+            }
+            case move::CommandDialog::ProvinceGroups: {
+                edit::ProvinceGroups f;
+                f.groups[0] = {at[0], at[1], {}};
+                fields = f;
+                break;
+            }
+            case move::CommandDialog::NameProvince:
+                fields = edit::NamingFields{at[0], at[1], {}};
+                break;
+            default:
+                fields = edit::ProvinceFields{at[0], at[1], {}};
+                break;
+            }
+            actions_.openDialog(kind, fields, edit::InsertMode::Below);
+        });
+    }
+    menu.exec(globalPos);
+}
+
+void MapFollower::PathEndDropped(std::size_t line, int x, int y) {
+    if (const std::optional<std::string> raw =
+            plan::Repathed(game_, document_.Move(), line, x, y)) {
+        if (actions_.rewriteOrder) {
+            actions_.rewriteOrder(line, *raw);
+        }
+    } else if (map_ != nullptr) {
+        map_->SetPlanStatus(QStringLiteral("%1/%2 is out of reach of this order.").arg(x).arg(y));
+    }
+}
+
+void MapFollower::ShowThreats(bool shown) {
+    threatsShown_ = shown;
+    if (map_ == nullptr) {
+        return;
+    }
+    PlanPicture& picture = map_->Canvas()->EditPlan();
+    if (shown) {
+        picture.threats = plan::Threats(game_);
+    } else {
+        picture.threats.reset();
+    }
+    map_->Canvas()->update();
 }
 
 } // namespace orv::gui

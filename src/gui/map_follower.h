@@ -2,14 +2,22 @@
 // The graphical map as the main window keeps it: opened on demand, drawn anew from the
 // live check's result whenever the game state is shown anew, the document's current line
 // marked, the order a command dialog is writing previewed, and clicks picked for a dialog.
+// Moves are planned on it: the reach of the troops of a province or of the selected
+// movement, a click on a reached province for the order, a path's end dragged to another
+// province, a province's own commands on its menu, where foreign troops could strike, and
+// the check's findings on their provinces.
 
 #include "core/edit/order_fields.h"
 #include "core/move/catalogue.h"
+#include "core/plan/reach.h"
 #include "core/report/game.h"
+#include "gui/map_window.h"
 
 #include <QObject>
+#include <cstddef>
 #include <functional>
 #include <optional>
+#include <string>
 #include <utility>
 
 class QWidget;
@@ -20,9 +28,17 @@ struct Drawing;
 
 namespace orv::gui {
 
-class MapWindow;
 class MoveDocument;
 class ProblemPanel;
+
+// What the map asks of the main window.
+struct MapActions {
+    // Opens the command's dialog with the fields for an order placed as mode says.
+    std::function<void(move::CommandKind, const edit::OrderFields&, edit::InsertMode)> openDialog;
+    // Puts the raw text in place of the order at the line, as one step that can be undone.
+    std::function<void(std::size_t line, const std::string& raw)> rewriteOrder;
+    std::function<void(std::size_t line)> selectLine;
+};
 
 class MapFollower : public QObject {
     Q_OBJECT
@@ -45,10 +61,33 @@ class MapFollower : public QObject {
     void Preview(move::CommandKind kind, const edit::OrderFields& fields);
     // An open map drawn anew.
     void Refresh();
-    // The document's current line marked on the map.
+    // The document's current line marked on the map; a selected movement is planned.
     void ShowSelection();
+    void SetActions(MapActions actions) { actions_ = std::move(actions); }
+    // Another report or tribe: what was worked out from the last one goes.
+    void GameChanged();
 
   private:
+    // A movement planned on the map: its choice of troops, the order it comes from (a
+    // selected movement) and the reach at the line the order stands or would go.
+    struct Plan {
+        PlanChoice choice;
+        std::optional<std::size_t> order;
+        plan::Reach reach;
+    };
+
+    void Connect(MapWindow& map);
+    void StartPlan(const PlanChoice& choice, std::optional<std::size_t> order);
+    void EndPlan();
+    // The reach and the findings of the move as it stands, on the canvas.
+    void UpdatePlan();
+    std::size_t PlanLine() const;
+    void ProvinceChosen(int x, int y);
+    void ProvinceHovered(int x, int y);
+    void ProvinceMenu(int x, int y, QPoint globalPos);
+    void PathEndDropped(std::size_t line, int x, int y);
+    void ShowThreats(bool shown);
+
     // The preview's paths, walked by the check in a copy of the move with the order put
     // where OK would put it.
     void AddPreview(mapview::Drawing& drawing) const;
@@ -59,6 +98,9 @@ class MapFollower : public QObject {
     const ProblemPanel& problems_;
     MapWindow* map_ = nullptr;
     std::optional<std::pair<move::CommandKind, edit::OrderFields>> preview_;
+    MapActions actions_;
+    std::optional<Plan> plan_;
+    bool threatsShown_ = false;
 };
 
 } // namespace orv::gui

@@ -2,6 +2,7 @@
 
 #include "gui/map_paint_move.h"
 #include "gui/map_paint_parts.h"
+#include "gui/map_paint_plan.h"
 #include "gui/text_codec.h"
 
 #include <QFont>
@@ -276,7 +277,8 @@ void PaintCache::DrawLayer(QPainter& painter, Layer layer, const mapview::Drawin
 }
 
 void PaintMap(QPainter& painter, const mapview::Drawing& drawing, const Geometry& g,
-              const QRect& area, std::optional<std::size_t> selectedLine, PaintCache& cache) {
+              const QRect& area, std::optional<std::size_t> selectedLine, PaintCache& cache,
+              const PlanPicture* plan) {
     if (g.tile <= 0) {
         painter.fillRect(area, Background);
         return;
@@ -284,16 +286,25 @@ void PaintMap(QPainter& painter, const mapview::Drawing& drawing, const Geometry
     FillOutside(painter, g, area);
     cache.StartRedraw();
     cache.DrawLayer(painter, PaintCache::Layer::Report, drawing, g, area);
+    if (plan != nullptr) {
+        PaintPlan(painter, PlanLayer::Shading, *plan, g, area);
+    }
     // Smooth paths cost more than the tiles on a small zoom, where they gain little.
     painter.setRenderHint(QPainter::Antialiasing, g.tile >= TextTileSize);
     PaintArrows(painter, drawing, g, area, selectedLine);
     PaintPreviewPaths(painter, drawing, g);
+    if (plan != nullptr) {
+        PaintPlan(painter, PlanLayer::Path, *plan, g, area);
+    }
     PaintMarks(painter, drawing, g, area, selectedLine, cache);
     if (g.tile >= TextTileSize) {
         cache.DrawLayer(painter, PaintCache::Layer::Figures, drawing, g, area);
     }
     painter.setRenderHint(QPainter::Antialiasing, true);
     PaintPreviewNotes(painter, drawing, g, cache);
+    if (plan != nullptr) {
+        PaintPlan(painter, PlanLayer::Marks, *plan, g, area);
+    }
     painter.setRenderHint(QPainter::Antialiasing, false);
 }
 

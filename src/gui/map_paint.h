@@ -66,10 +66,13 @@ class PaintCache {
     std::uint64_t redraws_ = 0;
 };
 
+struct PlanPicture;
+
 // Paints the part of the map inside area; selectedLine's orders stand out, the drawing's
-// preview above all.
+// preview above all; what is planned on the map, if given, in its layers.
 void PaintMap(QPainter& painter, const mapview::Drawing& drawing, const mapview::Geometry& geometry,
-              const QRect& area, std::optional<std::size_t> selectedLine, PaintCache& cache);
+              const QRect& area, std::optional<std::size_t> selectedLine, PaintCache& cache,
+              const PlanPicture* plan = nullptr);
 
 // Whether two drawings show the same report layer: their tiles look the same.
 bool SameReportLayer(const mapview::Drawing& a, const mapview::Drawing& b);

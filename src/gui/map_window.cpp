@@ -1,10 +1,13 @@
 #include "gui/map_window.h"
 
+#include "core/move/codes.h"
 #include "gui/map_export.h"
 #include "gui/map_paint.h"
 #include "gui/placement.h"
 #include "gui/text_codec.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QEvent>
 #include <QFileDialog>
 #include <QHelpEvent>
@@ -20,6 +23,8 @@
 #include <QScrollBar>
 #include <QSettings>
 #include <QShortcut>
+#include <QSignalBlocker>
+#include <QSpinBox>
 #include <QToolButton>
 #include <QToolTip>
 #include <QVBoxLayout>
@@ -35,6 +40,19 @@ const QString MapCaption = QStringLiteral("Graphical Map");
 const QString PickCaption = QStringLiteral("Graphical Map - click a province (Esc cancels)");
 const QString PickHint = QStringLiteral("Click a province for the dialog; Escape cancels.");
 const QString GeometryKey = QStringLiteral("graphicalMap");
+const QString PlanHint = QStringLiteral(
+    "Click a shaded province for the order, or another province of yours; Escape ends the plan.");
+
+// The troops the plan bar counts, in the order of its spin boxes, by their codes and the
+// kinds of the report's troop counts.
+constexpr std::array<std::string_view, 5> PlanCodes{"FO", "BO", "HO", "GE", "SH"};
+constexpr std::array<int, 5> PlanKinds{report::FootSoldiers, report::Bowmen, report::Horsemen,
+                                       report::Generals, report::Ships};
+constexpr std::array<move::CommandKind, 3> PlanCommands{move::CommandKind::MoveThroughLand,
+                                                        move::CommandKind::RaidProvince,
+                                                        move::CommandKind::MoveThroughSea};
+// An order names three groups of troops at most.
+constexpr int MostGroups = 3;
 
 // A scroll area with room at its top and left edge for the rulers, which follow the view
 // whenever it changes its size (also when a scroll bar comes or goes).
@@ -103,6 +121,15 @@ MapWindow::MapWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     button("ButtonFit", "Fit (0)", &MapWindow::FitToWindow);
     button("ButtonPrint", "Print Map...", &MapWindow::PrintClick);
     button("ButtonExport", "Export Map as SVG/PNG...", &MapWindow::ExportClick);
+    threats_ = new QToolButton(this);
+    threats_->setObjectName(QStringLiteral("ButtonThreats"));
+    threats_->setText(QStringLiteral("Threats"));
+    threats_->setToolTip(
+        QStringLiteral("Hatches in red where foreign troops could strike next turn"));
+    threats_->setCheckable(true);
+    threats_->setFocusPolicy(Qt::NoFocus);
+    connect(threats_, &QToolButton::toggled, this, &MapWindow::ThreatsToggled);
+    bar->addWidget(threats_);
     const auto key = [this](QKeySequence sequence, auto slot) {
         auto* shortcut = new QShortcut(sequence, this);
         shortcut->setContext(Qt::WindowShortcut);
@@ -118,7 +145,7 @@ MapWindow::MapWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
                        "\u00b7 red circle: path fails \u00b7 blue i: troops end there "
                        "\u00b7 eye: espionage \u00b7 orange dashes: order being written "
                        "\u00b7 red frame: yours \u00b7 house: home \u00b7 hatched: isolated "
-                       "\u00b7 dark square: town"),
+                       "\u00b7 dark square: town \u00b7 red corner: findings"),
         this);
     legend->setObjectName(QStringLiteral("LabelLegend"));
     legend->setWordWrap(true);
@@ -139,6 +166,7 @@ MapWindow::MapWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addLayout(bar);
+    layout->addWidget(BuildPlanBar());
     layout->addWidget(scroll_, 1);
     layout->addWidget(messages_);
     layout->addWidget(status_);
@@ -147,6 +175,133 @@ MapWindow::MapWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(canvas_, &MapCanvas::ProvinceClicked, this, &MapWindow::ProvinceClick);
     connect(canvas_, &MapCanvas::ZoomRequested, this, &MapWindow::Zoom);
     connect(canvas_, &MapCanvas::Dragged, this, &MapWindow::ScrollBy);
+}
+
+QWidget* MapWindow::BuildPlanBar() {
+    planBar_ = new QWidget(this);
+    planBar_->setObjectName(QStringLiteral("PanelPlan"));
+    // Two rows, so that the bar needs no more width than the map's own buttons.
+    auto* rows = new QVBoxLayout(planBar_);
+    rows->setContentsMargins(6, 2, 4, 2);
+    rows->setSpacing(2);
+    auto* row = new QHBoxLayout;
+    auto* counts = new QHBoxLayout;
+    rows->addLayout(row);
+    rows->addLayout(counts);
+    planStart_ = new QLabel(planBar_);
+    planStart_->setObjectName(QStringLiteral("LabelPlanStart"));
+    row->addWidget(planStart_);
+    planKind_ = new QComboBox(planBar_);
+    planKind_->setObjectName(QStringLiteral("ComboBoxPlanKind"));
+    for (const move::CommandKind kind : PlanCommands) {
+        planKind_->addItem(QString::fromLatin1(move::InfoOf(kind).naturalCaption));
+    }
+    row->addWidget(planKind_);
+    planAll_ = new QCheckBox(QStringLiteral("&All troops"), planBar_);
+    planAll_->setObjectName(QStringLiteral("CheckBoxPlanAll"));
+    row->addWidget(planAll_);
+    for (std::size_t i = 0; i < PlanCodes.size(); ++i) {
+        auto* spin = new QSpinBox(planBar_);
+        spin->setObjectName(QStringLiteral("SpinPlan") + QString::fromLatin1(PlanCodes[i]));
+        spin->setPrefix(QString::fromLatin1(move::TroopName(PlanCodes[i], true)) +
+                        QStringLiteral(": "));
+        counts->addWidget(spin);
+        planTroops_[i] = spin;
+        connect(spin, &QSpinBox::valueChanged, this, &MapWindow::PlanTroopsEdited);
+    }
+    counts->addStretch(1);
+    auto* key =
+        new QLabel(QStringLiteral("blue: in reach \u00b7 green: where they land"), planBar_);
+    key->setObjectName(QStringLiteral("LabelPlanLegend"));
+    row->addWidget(key);
+    row->addStretch(1);
+    auto* close = new QToolButton(planBar_);
+    close->setObjectName(QStringLiteral("ButtonPlanClose"));
+    close->setText(QStringLiteral("End Plan"));
+    close->setFocusPolicy(Qt::NoFocus);
+    connect(close, &QToolButton::clicked, this, &MapWindow::PlanClosed);
+    row->addWidget(close);
+    connect(planKind_, &QComboBox::currentIndexChanged, this, &MapWindow::PlanTroopsEdited);
+    connect(planAll_, &QCheckBox::toggled, this, &MapWindow::PlanTroopsEdited);
+    planBar_->hide();
+    return planBar_;
+}
+
+void MapWindow::ShowPlanBar(const PlanChoice& choice, const mapview::TroopCounts& available) {
+    choice_ = choice;
+    const edit::MovementFields& f = choice.fields;
+    planStart_->setText(QStringLiteral("Troops of %1/%2:").arg(FromText(f.x), FromText(f.y)));
+    const auto* kind = std::find(PlanCommands.begin(), PlanCommands.end(), choice.kind);
+    {
+        const QSignalBlocker blockKind(planKind_);
+        const QSignalBlocker blockAll(planAll_);
+        planKind_->setCurrentIndex(
+            kind == PlanCommands.end() ? 0 : static_cast<int>(kind - PlanCommands.begin()));
+        planAll_->setChecked(f.troops[0].type == "All");
+        for (std::size_t i = 0; i < PlanCodes.size(); ++i) {
+            const QSignalBlocker blockSpin(planTroops_[i]);
+            int named = 0;
+            for (const edit::Troop& troop : f.troops) {
+                if (troop.type != "All" && move::TroopCode(troop.type) == PlanCodes[i]) {
+                    named = FromText(troop.number).trimmed().toInt();
+                }
+            }
+            planTroops_[i]->setRange(
+                0, std::max(named, available[static_cast<std::size_t>(PlanKinds[i])]));
+            planTroops_[i]->setValue(named);
+        }
+    }
+    // The spin boxes' states, without a signal: the caller has the choice.
+    filling_ = true;
+    PlanTroopsEdited();
+    filling_ = false;
+    planBar_->show();
+}
+
+void MapWindow::HidePlanBar() {
+    planBar_->hide();
+    planStatus_.clear();
+    ShowStatus();
+}
+
+bool MapWindow::PlanBarShown() const {
+    return !planBar_->isHidden();
+}
+
+PlanChoice MapWindow::Choice() const {
+    return choice_;
+}
+
+void MapWindow::SetPlanStatus(const QString& text) {
+    planStatus_ = text;
+    ShowStatus();
+}
+
+// The choice read from the bar: all troops, or the first three kinds counted.
+void MapWindow::PlanTroopsEdited() {
+    const bool all = planAll_->isChecked();
+    edit::MovementFields& f = choice_.fields;
+    f.troops = {};
+    int groups = 0;
+    if (all) {
+        f.troops[0].type = "All";
+        ++groups;
+    }
+    for (std::size_t i = 0; i < PlanCodes.size(); ++i) {
+        QSpinBox* spin = planTroops_[i];
+        // All troops leave room for the ships that carry them by sea.
+        const bool counted = !all || PlanCodes[i] == "SH";
+        spin->setEnabled(counted && (groups < MostGroups || spin->value() > 0));
+        if (counted && spin->value() > 0 && groups < MostGroups) {
+            f.troops[static_cast<std::size_t>(groups++)] = {std::to_string(spin->value()),
+                                                            move::TroopName(PlanCodes[i], false)};
+        }
+    }
+    const int kind = planKind_->currentIndex();
+    choice_.kind = PlanCommands[static_cast<std::size_t>(std::clamp(kind, 0, 2))];
+    if (!filling_) {
+        emit PlanChoiceChanged();
+    }
 }
 
 void MapWindow::SetDrawing(mapview::Drawing drawing) {
@@ -181,6 +336,8 @@ void MapWindow::ShowStatus() {
     QString text;
     if (pickDone_) {
         text = PickHint;
+    } else if (canvas_->Drawing().preview.empty() && PlanBarShown()) {
+        text = planStatus_.isEmpty() ? PlanHint : planStatus_;
     } else {
         const mapview::Drawing& drawing = canvas_->Drawing();
         QStringList parts;
@@ -230,6 +387,7 @@ void MapWindow::CancelPick() {
 
 void MapWindow::ProvinceClick(int x, int y) {
     if (!pickDone_) {
+        emit ProvinceChosen(x, y);
         return;
     }
     // Taken out first, so that the call may start another pick.
@@ -326,9 +484,11 @@ void MapWindow::keyPressEvent(QKeyEvent* event) {
         FitToWindow();
         return;
     case Qt::Key_Escape:
-        // Escape ends a pick first, and closes the map when nothing is being picked.
+        // Escape ends a pick first, then a plan, and closes the map when neither is on.
         if (pickDone_) {
             CancelPick();
+        } else if (PlanBarShown()) {
+            emit PlanClosed();
         } else {
             close();
         }

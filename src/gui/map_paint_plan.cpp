@@ -1,0 +1,184 @@
+#include "gui/map_paint_plan.h"
+
+#include "gui/map_paint_parts.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+
+namespace orv::gui {
+
+namespace {
+
+using namespace paint;
+
+const QColor ReachWash(0, 160, 255, 70);
+const QColor ReachEdge(0, 110, 220);
+const QColor LandingWash(40, 190, 70, 110);
+const QColor ThreatHatch(210, 0, 0, 150);
+const QColor ThreatOwnEdge(210, 0, 0);
+const QColor FindingFill(210, 0, 0);
+
+// The reach: every reachable province washed in blue, the start framed, the coasts the
+// ships land on washed in green; a walk that would end on entering a province (a land
+// movement stepping into the sea) hatches it.
+void PaintReach(QPainter& painter, const plan::Reach& reach, const Geometry& g, const TileSpan& s) {
+    if (!reach.walks) {
+        return;
+    }
+    for (int y = s.firstY; y <= s.lastY; ++y) {
+        for (int x = s.firstX; x <= s.lastX; ++x) {
+            const plan::ReachCell& cell = reach.At(x, y);
+            if (cell.cost < 0) {
+                continue;
+            }
+            const QRect r = TileRect(g, x, y);
+            painter.fillRect(r,
+                             cell.ends ? QBrush(ReachWash, Qt::Dense4Pattern) : QBrush(ReachWash));
+        }
+    }
+    for (const plan::Landing& landing : reach.landings) {
+        painter.fillRect(TileRect(g, landing.at.x, landing.at.y), LandingWash);
+    }
+    const int w = std::max(2, g.tile / 10);
+    painter.setPen(QPen(ReachEdge, w));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(TileRect(g, reach.start.x, reach.start.y).adjusted(w / 2, w / 2, -w, -w));
+}
+
+void PaintThreats(QPainter& painter, const plan::ThreatMap& threats, const Geometry& g,
+                  const TileSpan& s) {
+    const int w = std::max(2, g.tile / 12);
+    for (int y = s.firstY; y <= s.lastY; ++y) {
+        for (int x = s.firstX; x <= s.lastX; ++x) {
+            if (threats.ArmiesAt(x, y).empty()) {
+                continue;
+            }
+            const QRect r = TileRect(g, x, y);
+            painter.fillRect(r, QBrush(ThreatHatch, Qt::FDiagPattern));
+            painter.setPen(QPen(ThreatOwnEdge, w, Qt::DashLine));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(r.adjusted(w, w, -w, -w));
+        }
+    }
+}
+
+QPolygonF PathLine(const plan::PlannedPath& path, const Geometry& g) {
+    QPolygonF line;
+    for (const check::MapPoint& p : path.points) {
+        line << QPointF(g.Left(p.x) + g.tile / 2.0, g.Top(p.y) + g.tile / 2.0);
+    }
+    return line;
+}
+
+// The path under the pointer in the colour of the order being written.
+void PaintHoverPath(QPainter& painter, const plan::PlannedPath& path, const Geometry& g) {
+    if (path.points.size() < 2) {
+        return;
+    }
+    const QPolygonF line = PathLine(path, g);
+    const double width = std::max(3.0, g.tile / 8.0);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    QPen pen(PreviewColour, width, Qt::DashLine, Qt::RoundCap, Qt::RoundJoin);
+    pen.setDashPattern({PreviewDash, PreviewGap});
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPolyline(line);
+    painter.setBrush(PreviewColour);
+    painter.setPen(Qt::NoPen);
+    painter.drawEllipse(line.last(), width, width);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+}
+
+// The move points the path costs, above its end's square.
+void PaintPathCost(QPainter& painter, const plan::PlannedPath& path, const Geometry& g) {
+    if (path.points.size() < 2) {
+        return;
+    }
+    const QPolygonF line = PathLine(path, g);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    const QString cost = QString::number(path.cost);
+    QFont font = TextFont(FontSize(std::max(g.tile, TextTileSize)), true);
+    painter.setFont(font);
+    const QFontMetrics metrics(font);
+    const QSizeF size(metrics.horizontalAdvance(cost) + 8, metrics.height() + 2);
+    // Above the end's square, so that it covers neither the end nor its figures.
+    QRectF box(
+        QPointF(line.last().x() - size.width() / 2, g.Top(path.points.back().y) - size.height()),
+        size);
+    box.moveTop(std::max(0.0, box.top()));
+    painter.setPen(QPen(PreviewColour, 2));
+    painter.setBrush(Qt::white);
+    painter.drawRoundedRect(box, MarkCorner, MarkCorner);
+    painter.setPen(Qt::black);
+    painter.drawText(box, Qt::AlignCenter, cost);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+}
+
+void PaintFindings(QPainter& painter, const std::vector<FindingMark>& findings, const Geometry& g,
+                   const QRect& area) {
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    check::MapPoint last{0, 0};
+    for (const FindingMark& finding : findings) {
+        if (finding.at.x == last.x && finding.at.y == last.y) {
+            continue; // one mark for a province's findings
+        }
+        last = finding.at;
+        const QRect box = FindingMarkRect(g, finding);
+        if (box.isEmpty() || !box.intersects(area)) {
+            continue;
+        }
+        // A flag in the corner: it covers less of the province than a badge would.
+        const QPolygon flag(
+            {box.topLeft(), box.topRight() + QPoint(1, 0), box.bottomRight() + QPoint(1, 1)});
+        painter.setPen(QPen(Qt::white, 1));
+        painter.setBrush(FindingFill);
+        painter.drawPolygon(flag);
+    }
+    painter.setRenderHint(QPainter::Antialiasing, false);
+}
+
+} // namespace
+
+QRect FindingMarkRect(const Geometry& g, const FindingMark& mark) {
+    const int x = mark.at.x;
+    const int y = mark.at.y;
+    if (x < 1 || y < 1 || x > g.width || y > g.height || g.tile <= 0) {
+        return {};
+    }
+    const int side = std::clamp(g.tile / 3, 6, 16);
+    // The town's mark is as wide as a sixth of the side, two pixels from the edge.
+    const int town = mark.town ? std::max(4, g.tile / 6) + 3 : 0;
+    return {g.Left(x) + g.tile - side - town, g.Top(y) + 1, side, side};
+}
+
+void PaintPlan(QPainter& painter, PlanLayer layer, const PlanPicture& plan, const Geometry& g,
+               const QRect& area) {
+    if (g.tile <= 0) {
+        return;
+    }
+    const TileSpan s = SpanOf(g, area);
+    switch (layer) {
+    case PlanLayer::Shading:
+        if (plan.threats && !s.Empty()) {
+            PaintThreats(painter, *plan.threats, g, s);
+        }
+        if (plan.reach && !s.Empty()) {
+            PaintReach(painter, *plan.reach, g, s);
+        }
+        break;
+    case PlanLayer::Path:
+        if (plan.path) {
+            PaintHoverPath(painter, *plan.path, g);
+        }
+        break;
+    case PlanLayer::Marks:
+        PaintFindings(painter, plan.findings, g, area);
+        if (plan.path) {
+            PaintPathCost(painter, *plan.path, g);
+        }
+        break;
+    }
+}
+
+} // namespace orv::gui

@@ -1,0 +1,48 @@
+#pragma once
+// What the map shows while a move is planned on it, above the report and the move: the
+// provinces the chosen troops reach this turn and the coasts their ships land them on, the
+// cheapest path to the province under the pointer with the move points it costs, where
+// foreign troops could strike, and a mark on every province a finding of the check is about.
+
+#include "core/mapview/map_geometry.h"
+#include "core/plan/reach.h"
+#include "core/plan/threat.h"
+
+#include <QRect>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+class QPainter;
+
+namespace orv::gui {
+
+// A problem of the live check on the province it is about.
+struct FindingMark {
+    check::MapPoint at;
+    std::size_t line = 0; // the move line it belongs to
+    std::string text;     // as the problem list shows it
+    bool town = false;    // the province's town mark takes its top right corner
+};
+
+struct PlanPicture {
+    std::optional<plan::Reach> reach;
+    std::optional<plan::PlannedPath> path; // to the province under the pointer
+    std::optional<plan::ThreatMap> threats;
+    std::vector<FindingMark> findings;
+};
+
+// The plan in three layers, so that it covers no troop figure: the shading of the reach and
+// the threats above the report, the path under the pointer above the move's paths, and the
+// findings marks and the path's cost above the figures.
+enum class PlanLayer : std::uint8_t { Shading, Path, Marks };
+void PaintPlan(QPainter& painter, PlanLayer layer, const PlanPicture& plan,
+               const mapview::Geometry& geometry, const QRect& area);
+
+// Where a province's findings mark is drawn, and is clicked: in its top right corner, left
+// of a town's mark.
+QRect FindingMarkRect(const mapview::Geometry& geometry, const FindingMark& mark);
+
+} // namespace orv::gui
