@@ -336,7 +336,7 @@ void MapWindow::ShowStatus() {
     QString text;
     if (pickDone_) {
         text = PickHint;
-    } else if (canvas_->Drawing().preview.empty() && PlanBarShown()) {
+    } else if (canvas_->Drawing().preview.empty() && (PlanBarShown() || !planStatus_.isEmpty())) {
         text = planStatus_.isEmpty() ? PlanHint : planStatus_;
     } else {
         const mapview::Drawing& drawing = canvas_->Drawing();

@@ -7,9 +7,13 @@
 #include "gui/map_window.h"
 #include "gui/movement_dialog.h"
 
+#include <QCheckBox>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QPrinter>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QToolButton>
 
 using namespace orv::gui::testing;
@@ -33,6 +37,21 @@ struct MapFixture : MainFixture {
     void Click(int x, int y) const {
         QTest::mouseClick(map->Canvas(), Qt::LeftButton, {}, map->Canvas()->CentreOf(x, y));
     }
+    // Presses the left button on one province, moves to the other with it held and lets go.
+    void Drag(int x1, int y1, int x2, int y2) const {
+        MapCanvas* canvas = map->Canvas();
+        const auto send = [canvas](QEvent::Type type, QPoint at, Qt::MouseButtons held) {
+            QMouseEvent event(type, at, canvas->mapToGlobal(at),
+                              type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, held,
+                              Qt::NoModifier);
+            QApplication::sendEvent(canvas, &event);
+        };
+        const QPoint to = canvas->CentreOf(x2, y2);
+        send(QEvent::MouseButtonPress, canvas->CentreOf(x1, y1), Qt::LeftButton);
+        send(QEvent::MouseMove, to, Qt::LeftButton);
+        send(QEvent::MouseButtonRelease, to, Qt::NoButton);
+    }
+    QString Line(int i) const { return MoveLines().value(i); }
     // Opens a command dialog for a new order of the kind and acts in it.
     void InDialog(move::CommandKind kind, std::function<void(CommandDialogBase*)> act) {
         MainFixture::InDialog(std::move(act));
@@ -176,6 +195,101 @@ class MapWindowTest : public QObject {
         QVERIFY2(status.startsWith(u"Order being written: "_s), qPrintable(status));
         QVERIFY(f.map->Canvas()->Drawing().preview.empty());
         QVERIFY(f.map->StatusLabel()->isHidden());
+    }
+
+    // A click on an own province plans its troops: the provinces they reach are shaded,
+    // the troops chosen beside the map change the reach, the path under the pointer is
+    // drawn with its cost, and a click on a reached province opens the movement dialog
+    // with start, troops and path filled; OK puts the order in, undo takes it out.
+    void plansAMovementByClicks() {
+        MapFixture f;
+        f.form->SelectLine(2);
+        QVERIFY(!f.map->PlanBarShown());
+        f.Click(3, 4);
+        QVERIFY(f.map->PlanBarShown());
+        const auto& plan = f.map->Canvas()->Plan();
+        QVERIFY(plan.reach && plan.reach->walks && plan.reach->Reachable(4, 4));
+        QCOMPARE(plan.reach->start, (check::MapPoint{3, 4}));
+        f.map->PlanAllTroops()->setChecked(false);
+        f.map->PlanTroops(0)->setValue(1); // one foot soldier
+        QCOMPARE(f.map->Choice().fields.troops[0], (edit::Troop{"1", "Foot soldier"}));
+        QTest::mouseMove(f.map->Canvas(), f.map->Canvas()->CentreOf(4, 4));
+        QVERIFY(plan.path && plan.path->points.back() == (check::MapPoint{4, 4}));
+        QVERIFY2(f.map->StatusLabel()->text().startsWith(u"Path to 4/4: E ("_s),
+                 qPrintable(f.map->StatusLabel()->text()));
+        edit::OrderFields filled;
+        f.MainFixture::InDialog([&filled](CommandDialogBase* dialog) {
+            filled = dialog->Fields();
+            dialog->ButtonOK->click();
+        });
+        f.Click(4, 4);
+        QCOMPARE(std::get<edit::MovementFields>(filled),
+                 (edit::MovementFields{"3", "4", "", {{{"1", "Foot soldier"}, {}, {}}}, "E"}));
+        QCOMPARE(f.Line(3), u"LAND 3 4 FO 1 E"_s);
+        // The new order is selected: the map plans it with its own troops.
+        QCOMPARE(f.map->Choice().fields.troops[0].number, "1");
+        f.form->menuItemUndo->trigger();
+        QCOMPARE(f.Line(3), u"END"_s);
+        QTest::keyClick(f.map, Qt::Key_Escape);
+        QVERIFY(!f.map->PlanBarShown() && !plan.reach);
+    }
+
+    // Dragging the end of an order's path to another province gives the order the cheapest
+    // path there, as one step undo takes back; a province out of reach leaves it alone.
+    void dragsThePathsEndToRewriteTheOrder() {
+        MapFixture f;
+        f.Drag(4, 4, 4, 5);
+        QCOMPARE(f.Line(1), u"LAND 3 4 FO 2 S E"_s);
+        f.Drag(4, 5, 12, 8);
+        QCOMPARE(f.Line(1), u"LAND 3 4 FO 2 S E"_s);
+        QCOMPARE(f.map->StatusLabel()->text(), u"12/8 is out of reach of this order."_s);
+        f.form->menuItemUndo->trigger();
+        QCOMPARE(f.Line(1), u"LAND 3 4 FO 2 E"_s);
+        // Dragging elsewhere moves the map, and changes no order.
+        f.Drag(8, 8, 7, 7);
+        QCOMPARE(f.Line(1), u"LAND 3 4 FO 2 E"_s);
+    }
+
+    // A right click offers the province's own commands, each opening its dialog with the
+    // province filled; the check's findings are marked on their provinces, a click on the
+    // mark selects the order; the threats of foreign troops are shown when asked for.
+    void aProvinceOffersItsCommandsAndFindings() {
+        MapFixture f;
+        QStringList offered;
+        edit::OrderFields filled;
+        QTimer::singleShot(0, f.map, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu != nullptr);
+            for (QAction* action : menu->actions()) {
+                offered.append(action->text());
+            }
+            f.MainFixture::InDialog(
+                [&filled](CommandDialogBase* dialog) { filled = dialog->Fields(); });
+            menu->actions().at(4)->trigger();
+            menu->close();
+        });
+        MapCanvas* canvas = f.map->Canvas();
+        QContextMenuEvent event(QContextMenuEvent::Mouse, canvas->CentreOf(3, 4),
+                                canvas->mapToGlobal(canvas->CentreOf(3, 4)));
+        QApplication::sendEvent(canvas, &event);
+        QCOMPARE(offered, (QStringList{u"Province 3/4"_s, u"Move Through Land..."_s,
+                                       u"Raid Province..."_s, u"Place Units..."_s,
+                                       u"Give Defensive Orders..."_s, u"Name Province..."_s,
+                                       u"Change Terrain Type..."_s, u"Cede Province..."_s}));
+        QCOMPARE(std::get<edit::ProvinceGroups>(filled).groups[0],
+                 (edit::ProvinceGroup{"3", "4", ""}));
+
+        f.SetMove({"LAND 3 4 FO 2 E", "PLA 3 3 FO", "RAID 3 4 HO 5 N", "END"});
+        f.form->SelectLine(1);
+        const auto& findings = canvas->Plan().findings;
+        QVERIFY(!findings.empty() && findings[0].at == (check::MapPoint{3, 4}));
+        QTest::mouseClick(canvas, Qt::LeftButton, {},
+                          FindingMarkRect(canvas->Geometry(), findings[0]).center());
+        QCOMPARE(f.form->SelectedLine(), std::optional<std::size_t>(3));
+        f.map->ThreatsButton()->click();
+        QVERIFY(canvas->Plan().threats && !canvas->Plan().threats->Armies().empty());
+        f.map->ThreatsButton()->click();
+        QVERIFY(!canvas->Plan().threats);
     }
 };
 
