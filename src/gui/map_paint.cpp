@@ -287,14 +287,14 @@ void PaintMap(QPainter& painter, const mapview::Drawing& drawing, const Geometry
     cache.StartRedraw();
     cache.DrawLayer(painter, PaintCache::Layer::Report, drawing, g, area);
     if (plan != nullptr) {
-        PaintPlan(painter, PlanLayer::Shading, *plan, g, area);
+        PaintPlan(painter, PlanLayer::Shading, *plan, drawing, g, area);
     }
     // Smooth paths cost more than the tiles on a small zoom, where they gain little.
     painter.setRenderHint(QPainter::Antialiasing, g.tile >= TextTileSize);
     PaintArrows(painter, drawing, g, area, selectedLine);
     PaintPreviewPaths(painter, drawing, g);
     if (plan != nullptr) {
-        PaintPlan(painter, PlanLayer::Path, *plan, g, area);
+        PaintPlan(painter, PlanLayer::Path, *plan, drawing, g, area);
     }
     PaintMarks(painter, drawing, g, area, selectedLine, cache);
     if (g.tile >= TextTileSize) {
@@ -303,7 +303,7 @@ void PaintMap(QPainter& painter, const mapview::Drawing& drawing, const Geometry
     painter.setRenderHint(QPainter::Antialiasing, true);
     PaintPreviewNotes(painter, drawing, g, cache);
     if (plan != nullptr) {
-        PaintPlan(painter, PlanLayer::Marks, *plan, g, area);
+        PaintPlan(painter, PlanLayer::Marks, *plan, drawing, g, area);
     }
     painter.setRenderHint(QPainter::Antialiasing, false);
 }

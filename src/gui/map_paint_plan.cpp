@@ -15,8 +15,8 @@ using namespace paint;
 const QColor ReachWash(0, 160, 255, 70);
 const QColor ReachEdge(0, 110, 220);
 const QColor LandingWash(40, 190, 70, 110);
-const QColor ThreatHatch(210, 0, 0, 150);
-const QColor ThreatOwnEdge(210, 0, 0);
+const QColor ThreatOwn(210, 0, 0, 230);
+const QColor ThreatOther(210, 0, 0, 70);
 const QColor FindingFill(210, 0, 0);
 
 // The reach: every reachable province washed in blue, the start framed, the coasts the
@@ -46,19 +46,18 @@ void PaintReach(QPainter& painter, const plan::Reach& reach, const Geometry& g, 
     painter.drawRect(TileRect(g, reach.start.x, reach.start.y).adjusted(w / 2, w / 2, -w, -w));
 }
 
-void PaintThreats(QPainter& painter, const plan::ThreatMap& threats, const Geometry& g,
-                  const TileSpan& s) {
-    const int w = std::max(2, g.tile / 12);
+// Provinces foreign troops could strike: the user's own hatched boldly, since they may need
+// defending, others faintly.
+void PaintThreats(QPainter& painter, const plan::ThreatMap& threats,
+                  const mapview::Drawing& drawing, const Geometry& g, const TileSpan& s) {
     for (int y = s.firstY; y <= s.lastY; ++y) {
         for (int x = s.firstX; x <= s.lastX; ++x) {
-            if (threats.ArmiesAt(x, y).empty()) {
+            const mapview::Tile* tile = drawing.TileAt(x, y);
+            if (tile == nullptr || threats.ArmiesAt(x, y).empty()) {
                 continue;
             }
-            const QRect r = TileRect(g, x, y);
-            painter.fillRect(r, QBrush(ThreatHatch, Qt::FDiagPattern));
-            painter.setPen(QPen(ThreatOwnEdge, w, Qt::DashLine));
-            painter.setBrush(Qt::NoBrush);
-            painter.drawRect(r.adjusted(w, w, -w, -w));
+            painter.fillRect(TileRect(g, x, y),
+                             QBrush(tile->own ? ThreatOwn : ThreatOther, Qt::BDiagPattern));
         }
     }
 }
@@ -152,8 +151,8 @@ QRect FindingMarkRect(const Geometry& g, const FindingMark& mark) {
     return {g.Left(x) + g.tile - side - town, g.Top(y) + 1, side, side};
 }
 
-void PaintPlan(QPainter& painter, PlanLayer layer, const PlanPicture& plan, const Geometry& g,
-               const QRect& area) {
+void PaintPlan(QPainter& painter, PlanLayer layer, const PlanPicture& plan,
+               const mapview::Drawing& drawing, const Geometry& g, const QRect& area) {
     if (g.tile <= 0) {
         return;
     }
@@ -161,7 +160,7 @@ void PaintPlan(QPainter& painter, PlanLayer layer, const PlanPicture& plan, cons
     switch (layer) {
     case PlanLayer::Shading:
         if (plan.threats && !s.Empty()) {
-            PaintThreats(painter, *plan.threats, g, s);
+            PaintThreats(painter, *plan.threats, drawing, g, s);
         }
         if (plan.reach && !s.Empty()) {
             PaintReach(painter, *plan.reach, g, s);

@@ -4,6 +4,7 @@
 // cheapest path to the province under the pointer with the move points it costs, where
 // foreign troops could strike, and a mark on every province a finding of the check is about.
 
+#include "core/mapview/map_drawing.h"
 #include "core/mapview/map_geometry.h"
 #include "core/plan/reach.h"
 #include "core/plan/threat.h"
@@ -39,7 +40,8 @@ struct PlanPicture {
 // findings marks and the path's cost above the figures.
 enum class PlanLayer : std::uint8_t { Shading, Path, Marks };
 void PaintPlan(QPainter& painter, PlanLayer layer, const PlanPicture& plan,
-               const mapview::Geometry& geometry, const QRect& area);
+               const mapview::Drawing& drawing, const mapview::Geometry& geometry,
+               const QRect& area);
 
 // Where a province's findings mark is drawn, and is clicked: in its top right corner, left
 // of a town's mark.

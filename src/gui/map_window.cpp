@@ -125,7 +125,8 @@ MapWindow::MapWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     threats_->setObjectName(QStringLiteral("ButtonThreats"));
     threats_->setText(QStringLiteral("Threats"));
     threats_->setToolTip(
-        QStringLiteral("Hatches in red where foreign troops could strike next turn"));
+        QStringLiteral("Hatches in red where foreign troops could strike next turn, boldly "
+                       "where they could strike yours"));
     threats_->setCheckable(true);
     threats_->setFocusPolicy(Qt::NoFocus);
     connect(threats_, &QToolButton::toggled, this, &MapWindow::ThreatsToggled);
