@@ -150,9 +150,10 @@ MapWindow::MapWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
         this);
     legend->setObjectName(QStringLiteral("LabelLegend"));
     legend->setWordWrap(true);
-    constexpr int LegendWidth = 120;
-    legend->setMinimumWidth(LegendWidth);
-    bar->addWidget(legend, 1);
+    legend->setContentsMargins(6, 2, 6, 2);
+    // Below the map, as wide as the window: beside the buttons it took many lines at a
+    // large font.
+    bar->addStretch(1);
     messages_ = new QLabel(this);
     messages_->setObjectName(QStringLiteral("LabelMapMessages"));
     messages_->setStyleSheet(QStringLiteral("color: #c00000;"));
@@ -169,6 +170,7 @@ MapWindow::MapWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->addLayout(bar);
     layout->addWidget(BuildPlanBar());
     layout->addWidget(scroll_, 1);
+    layout->addWidget(legend);
     layout->addWidget(messages_);
     layout->addWidget(status_);
     constexpr QSize StartSize(900, 700);
@@ -224,7 +226,12 @@ QWidget* MapWindow::BuildPlanBar() {
     row->addWidget(close);
     connect(planKind_, &QComboBox::currentIndexChanged, this, &MapWindow::PlanTroopsEdited);
     connect(planAll_, &QCheckBox::toggled, this, &MapWindow::PlanTroopsEdited);
-    planBar_->hide();
+    for (QWidget* control : planBar_->findChildren<QWidget*>()) {
+        QSizePolicy policy = control->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        control->setSizePolicy(policy);
+    }
+    SetPlanning(false);
     return planBar_;
 }
 
@@ -256,17 +263,27 @@ void MapWindow::ShowPlanBar(const PlanChoice& choice, const mapview::TroopCounts
     filling_ = true;
     PlanTroopsEdited();
     filling_ = false;
-    planBar_->show();
+    SetPlanning(true);
 }
 
 void MapWindow::HidePlanBar() {
-    planBar_->hide();
+    SetPlanning(false);
     planStatus_.clear();
     ShowStatus();
 }
 
-bool MapWindow::PlanBarShown() const {
-    return !planBar_->isHidden();
+// The bar stays in its place when nothing is planned, so that the map does not move under
+// the pointer when a plan starts or ends; its controls wait for a plan.
+void MapWindow::SetPlanning(bool planning) {
+    planning_ = planning;
+    if (!planning) {
+        planStart_->setText(QStringLiteral("Click a province of yours to plan its troops."));
+    }
+    for (QWidget* control : planBar_->findChildren<QWidget*>()) {
+        if (control != planStart_) {
+            control->setVisible(planning);
+        }
+    }
 }
 
 PlanChoice MapWindow::Choice() const {
@@ -337,7 +354,7 @@ void MapWindow::ShowStatus() {
     QString text;
     if (pickDone_) {
         text = PickHint;
-    } else if (canvas_->Drawing().preview.empty() && (PlanBarShown() || !planStatus_.isEmpty())) {
+    } else if (canvas_->Drawing().preview.empty() && (Planning() || !planStatus_.isEmpty())) {
         text = planStatus_.isEmpty() ? PlanHint : planStatus_;
     } else {
         const mapview::Drawing& drawing = canvas_->Drawing();
@@ -488,7 +505,7 @@ void MapWindow::keyPressEvent(QKeyEvent* event) {
         // Escape ends a pick first, then a plan, and closes the map when neither is on.
         if (pickDone_) {
             CancelPick();
-        } else if (PlanBarShown()) {
+        } else if (Planning()) {
             emit PlanClosed();
         } else {
             close();

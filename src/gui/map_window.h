@@ -143,10 +143,10 @@ class MapWindow : public QWidget {
     void SaveGeometry(QSettings& settings) const;
     // The plan bar above the map: the start province, the kind of movement and the troops
     // whose reach the map shows, each count up to what the province holds (or the order
-    // names); hidden when nothing is planned.
+    // names); a hint alone when nothing is planned.
     void ShowPlanBar(const PlanChoice& choice, const mapview::TroopCounts& available);
     void HidePlanBar();
-    bool PlanBarShown() const;
+    bool Planning() const { return planning_; }
     PlanChoice Choice() const;
     // What the plan under the pointer would give, in the status line.
     void SetPlanStatus(const QString& text);
@@ -186,6 +186,7 @@ class MapWindow : public QWidget {
 
   private:
     QWidget* BuildPlanBar();
+    void SetPlanning(bool planning);
     void PlanTroopsEdited();
     void Zoom(int steps, QPoint anchor);
     void ScrollBy(QPoint delta);
@@ -208,6 +209,7 @@ class MapWindow : public QWidget {
     QToolButton* threats_ = nullptr;
     PlanChoice choice_;
     bool filling_ = false; // the bar is being set from a choice
+    bool planning_ = false;
     QString planStatus_;
     std::function<void(int, int)> pickDone_;
 };

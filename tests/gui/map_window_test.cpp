@@ -204,9 +204,9 @@ class MapWindowTest : public QObject {
     void plansAMovementByClicks() {
         MapFixture f;
         f.form->SelectLine(2);
-        QVERIFY(!f.map->PlanBarShown());
+        QVERIFY(!f.map->Planning());
         f.Click(3, 4);
-        QVERIFY(f.map->PlanBarShown());
+        QVERIFY(f.map->Planning());
         const auto& plan = f.map->Canvas()->Plan();
         QVERIFY(plan.reach && plan.reach->walks && plan.reach->Reachable(4, 4));
         QCOMPARE(plan.reach->start, (check::MapPoint{3, 4}));
@@ -231,7 +231,7 @@ class MapWindowTest : public QObject {
         f.form->menuItemUndo->trigger();
         QCOMPARE(f.Line(3), u"END"_s);
         QTest::keyClick(f.map, Qt::Key_Escape);
-        QVERIFY(!f.map->PlanBarShown() && !plan.reach);
+        QVERIFY(!f.map->Planning() && !plan.reach);
     }
 
     // Dragging the end of an order's path to another province gives the order the cheapest
