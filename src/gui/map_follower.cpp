@@ -301,7 +301,12 @@ void MapFollower::ProvinceChosen(int x, int y) {
         edit::MovementFields fields;
         fields.x = std::to_string(x);
         fields.y = std::to_string(y);
-        fields.troops[0].type = "All";
+        // All land units over land; by sea, all the ships there, which carry no land units.
+        if (kind == move::CommandKind::MoveThroughLand) {
+            fields.troops[0].type = "All";
+        } else {
+            fields.troops[0] = {std::to_string(game_.map.Troops(x, y, report::Ships)), "Ship"};
+        }
         StartPlan({kind, fields}, std::nullopt);
     } else if (plan_) {
         map_->SetPlanStatus(QStringLiteral("%1/%2 is out of reach.").arg(x).arg(y));

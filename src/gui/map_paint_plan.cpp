@@ -13,16 +13,18 @@ namespace {
 using namespace paint;
 
 const QColor ReachWash(0, 160, 255, 70);
+const QColor SeaReachWash(255, 255, 255, 110);
 const QColor ReachEdge(0, 110, 220);
 const QColor LandingWash(40, 190, 70, 110);
 const QColor ThreatOwn(210, 0, 0, 230);
 const QColor ThreatOther(210, 0, 0, 70);
 const QColor FindingFill(210, 0, 0);
 
-// The reach: every reachable province washed in blue, the start framed, the coasts the
-// ships land on washed in green; a walk that would end on entering a province (a land
+// The reach: every reachable province washed in blue (the sea in white), the start framed, the
+// coasts the ships land on washed in green; a walk that would end on entering a province (a land
 // movement stepping into the sea) hatches it.
-void PaintReach(QPainter& painter, const plan::Reach& reach, const Geometry& g, const TileSpan& s) {
+void PaintReach(QPainter& painter, const plan::Reach& reach, const mapview::Drawing& drawing,
+                const Geometry& g, const TileSpan& s) {
     if (!reach.walks) {
         return;
     }
@@ -32,9 +34,11 @@ void PaintReach(QPainter& painter, const plan::Reach& reach, const Geometry& g, 
             if (cell.cost < 0) {
                 continue;
             }
-            const QRect r = TileRect(g, x, y);
-            painter.fillRect(r,
-                             cell.ends ? QBrush(ReachWash, Qt::Dense4Pattern) : QBrush(ReachWash));
+            const mapview::Tile* tile = drawing.TileAt(x, y);
+            // Blue would not show on the sea.
+            const QColor wash = tile != nullptr && tile->sea ? SeaReachWash : ReachWash;
+            painter.fillRect(TileRect(g, x, y),
+                             cell.ends ? QBrush(wash, Qt::Dense4Pattern) : QBrush(wash));
         }
     }
     for (const plan::Landing& landing : reach.landings) {
@@ -163,7 +167,7 @@ void PaintPlan(QPainter& painter, PlanLayer layer, const PlanPicture& plan,
             PaintThreats(painter, *plan.threats, drawing, g, s);
         }
         if (plan.reach && !s.Empty()) {
-            PaintReach(painter, *plan.reach, g, s);
+            PaintReach(painter, *plan.reach, drawing, g, s);
         }
         break;
     case PlanLayer::Path:

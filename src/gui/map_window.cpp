@@ -213,8 +213,8 @@ QWidget* MapWindow::BuildPlanBar() {
         connect(spin, &QSpinBox::valueChanged, this, &MapWindow::PlanTroopsEdited);
     }
     counts->addStretch(1);
-    auto* key =
-        new QLabel(QStringLiteral("blue: in reach \u00b7 green: where they land"), planBar_);
+    auto* key = new QLabel(
+        QStringLiteral("blue (white at sea): in reach \u00b7 green: where they land"), planBar_);
     key->setObjectName(QStringLiteral("LabelPlanLegend"));
     row->addWidget(key);
     row->addStretch(1);
@@ -297,6 +297,15 @@ void MapWindow::SetPlanStatus(const QString& text) {
 
 // The choice read from the bar: all troops, or the first three kinds counted.
 void MapWindow::PlanTroopsEdited() {
+    const move::CommandKind kind =
+        PlanCommands[static_cast<std::size_t>(std::clamp(planKind_->currentIndex(), 0, 2))];
+    QSpinBox* ships = planTroops_.back();
+    // Ships carry a sea movement: turning to the sea takes them all unless some are counted.
+    if (kind == move::CommandKind::MoveThroughSea && choice_.kind != kind && ships->value() == 0) {
+        const QSignalBlocker block(ships);
+        ships->setValue(ships->maximum());
+    }
+    choice_.kind = kind;
     const bool all = planAll_->isChecked();
     edit::MovementFields& f = choice_.fields;
     f.troops = {};
@@ -315,8 +324,7 @@ void MapWindow::PlanTroopsEdited() {
                                                             move::TroopName(PlanCodes[i], false)};
         }
     }
-    const int kind = planKind_->currentIndex();
-    choice_.kind = PlanCommands[static_cast<std::size_t>(std::clamp(kind, 0, 2))];
+
     if (!filling_) {
         emit PlanChoiceChanged();
     }
