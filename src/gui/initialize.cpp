@@ -4,6 +4,7 @@
 #include "gui/text_codec.h"
 
 #include <QComboBox>
+#include <QCompleter>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,6 +32,11 @@ TribeDialog::TribeDialog(QWidget* parent)
     comboBoxTribes_->setObjectName(QStringLiteral("ComboBoxTribes"));
     comboBoxTribes_->setEditable(true);
     comboBoxTribes_->setInsertPolicy(QComboBox::NoInsert);
+    // Completion in a list below the field: inline completion took the whole selected entry
+    // for a completion, and the first Return accepted it instead of pressing OK.
+    // The entries begin with their number, so a typed part of a name matches anywhere.
+    comboBoxTribes_->completer()->setCompletionMode(QCompleter::PopupCompletion);
+    comboBoxTribes_->completer()->setFilterMode(Qt::MatchContains);
     constexpr int TribeFieldWidth = 260;
     comboBoxTribes_->setMinimumWidth(TribeFieldWidth);
 

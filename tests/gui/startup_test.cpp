@@ -113,6 +113,18 @@ class StartupTest : public QObject {
         MainFixture other({}, config.path());
         QVERIFY(other.StartWith(report(u"game13.txt"_s)));
         QCOMPARE(other.tribeShown, u"1. Black Company"_s);
+
+        // One Return takes the tribe shown: the field's completion claims no key of its own.
+        TribeDialog dialog;
+        dialog.Fill({"1. Black Company", "2. Sons of Odin"}, "Sons of Odin");
+        QTimer::singleShot(0, &dialog, [&dialog] {
+            QTest::keyClick(dialog.ComboBoxTribes()->lineEdit(), Qt::Key_Return);
+            if (dialog.isVisible()) {
+                dialog.done(QDialog::Rejected);
+            }
+        });
+        QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+        QCOMPARE(dialog.ChosenTribeName(), "Sons of Odin");
     }
 
     void reinitializeWritesTheSettingsAndCancelEndsTheProgram() {
