@@ -39,4 +39,29 @@ for type in application/x-orvmove-report application/x-orvmove-move; do
     app=$(xdg-mime query default "$type")
     [ "$app" = io.github.orvmove.OrvMove.desktop ] || fail "$type opens with '$app'"
 done
+
+# A double-click in a file manager opens the file through gio, as this does: the desktop
+# entry's command, here a stand-in that writes down what it was given, gets the file. Under
+# a virtual display when one can be started, as on a desktop.
+mkdir -p "$scratch/bin"
+cat > "$scratch/bin/orvmove" << 'EOF_STUB'
+#!/bin/sh
+printf '%s\n' "$@" >> "$ORV_OPENED"
+EOF_STUB
+chmod +x "$scratch/bin/orvmove"
+export PATH=$scratch/bin:$PATH ORV_OPENED=$scratch/opened
+display=()
+if command -v xvfb-run > /dev/null; then
+    display=(xvfb-run -a)
+fi
+for file in "$examples/turn12.txt" "$examples/turn12.cmd"; do
+    rm -f "$ORV_OPENED"
+    "${display[@]}" gio open "$file"
+    for _ in $(seq 50); do
+        [ -s "$ORV_OPENED" ] && break
+        sleep 0.1
+    done
+    got=$(cat "$ORV_OPENED" 2> /dev/null || true)
+    [ "$got" = "$(realpath "$file")" ] || fail "gio open $file started the editor with '$got'"
+done
 echo "ok: file types"
