@@ -146,7 +146,8 @@ MapWindow::MapWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
                        "\u00b7 red circle: path fails \u00b7 blue i: troops end there "
                        "\u00b7 eye: espionage \u00b7 orange dashes: order being written "
                        "\u00b7 red frame: yours \u00b7 house: home \u00b7 hatched: isolated "
-                       "\u00b7 dark square: town \u00b7 red corner: findings"),
+                       "\u00b7 dark square: town \u00b7 red corner: findings \u00b7 blue (white "
+                       "at sea): reach of the planned troops \u00b7 green: where they land"),
         this);
     legend->setObjectName(QStringLiteral("LabelLegend"));
     legend->setWordWrap(true);
@@ -213,10 +214,6 @@ QWidget* MapWindow::BuildPlanBar() {
         connect(spin, &QSpinBox::valueChanged, this, &MapWindow::PlanTroopsEdited);
     }
     counts->addStretch(1);
-    auto* key = new QLabel(
-        QStringLiteral("blue (white at sea): in reach \u00b7 green: where they land"), planBar_);
-    key->setObjectName(QStringLiteral("LabelPlanLegend"));
-    row->addWidget(key);
     row->addStretch(1);
     auto* close = new QToolButton(planBar_);
     close->setObjectName(QStringLiteral("ButtonPlanClose"));

@@ -14,6 +14,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSpinBox>
+#include <QTemporaryDir>
 #include <QToolButton>
 
 using namespace orv::gui::testing;
@@ -195,6 +196,20 @@ class MapWindowTest : public QObject {
         QVERIFY2(status.startsWith(u"Order being written: "_s), qPrintable(status));
         QVERIFY(f.map->Canvas()->Drawing().preview.empty());
         QVERIFY(f.map->StatusLabel()->isHidden());
+    }
+
+    // A map open at the end comes back open at the next start, where it was and as large.
+    void comesBackAtTheNextStart() {
+        QTemporaryDir config;
+        const QRect place(40, 30, 640, 430);
+        {
+            MapFixture f(config.path());
+            f.map->setGeometry(place);
+            f.form->close();
+        }
+        MapFixture next(config.path(), false);
+        QVERIFY(next.map != nullptr && next.map->isVisible());
+        QCOMPARE(next.map->geometry(), place);
     }
 
     // A click on an own province plans its troops: the provinces they reach are shaded,
