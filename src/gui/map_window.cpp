@@ -105,6 +105,48 @@ MapWindow::MapWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     columns_ = new MapRuler(Qt::Horizontal, canvas_, scroll_);
     rows_ = new MapRuler(Qt::Vertical, canvas_, scroll_);
     scroll->SetRulers(columns_, rows_);
+    QLayout* bar = BuildButtons();
+    auto* legend = new QLabel(
+        QStringLiteral("Land: black line \u00b7 Sea: white line \u00b7 Raid: dashed purple "
+                       "\u00b7 red circle: path fails \u00b7 blue i: troops end there "
+                       "\u00b7 eye: espionage \u00b7 orange dashes: order being written "
+                       "\u00b7 red frame: yours \u00b7 house: home \u00b7 hatched: isolated "
+                       "\u00b7 dark square: town \u00b7 red corner: findings \u00b7 blue (white "
+                       "at sea): reach of the planned troops \u00b7 green: where they land"),
+        this);
+    legend->setObjectName(QStringLiteral("LabelLegend"));
+    legend->setWordWrap(true);
+    legend->setContentsMargins(6, 2, 6, 2);
+    // Below the map, as wide as the window: beside the buttons it took many lines at a
+    // large font.
+    messages_ = new QLabel(this);
+    messages_->setObjectName(QStringLiteral("LabelMapMessages"));
+    messages_->setStyleSheet(QStringLiteral("color: #c00000;"));
+    messages_->setContentsMargins(6, 2, 6, 2);
+    messages_->hide();
+    status_ = new QLabel(this);
+    status_->setObjectName(QStringLiteral("LabelMapStatus"));
+    status_->setContentsMargins(6, 2, 6, 2);
+    status_->setWordWrap(true);
+    status_->hide();
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addLayout(bar);
+    layout->addWidget(BuildPlanBar());
+    layout->addWidget(scroll_, 1);
+    layout->addWidget(legend);
+    layout->addWidget(messages_);
+    layout->addWidget(status_);
+    constexpr QSize StartSize(900, 700);
+    ResizeWithinScreen(this, StartSize);
+    connect(canvas_, &MapCanvas::ProvinceClicked, this, &MapWindow::ProvinceClick);
+    connect(canvas_, &MapCanvas::ZoomRequested, this, &MapWindow::Zoom);
+    connect(canvas_, &MapCanvas::Dragged, this, &MapWindow::ScrollBy);
+}
+
+// The buttons above the map, and the keys of the window.
+QLayout* MapWindow::BuildButtons() {
     auto* bar = new QHBoxLayout;
     bar->setContentsMargins(4, 2, 4, 2);
     bar->setSpacing(4);
@@ -131,7 +173,7 @@ MapWindow::MapWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     threats_->setFocusPolicy(Qt::NoFocus);
     connect(threats_, &QToolButton::toggled, this, &MapWindow::ThreatsToggled);
     bar->addWidget(threats_);
-    const auto key = [this](QKeySequence sequence, auto slot) {
+    const auto key = [this](const QKeySequence& sequence, auto slot) {
         auto* shortcut = new QShortcut(sequence, this);
         shortcut->setContext(Qt::WindowShortcut);
         connect(shortcut, &QShortcut::activated, this, slot);
@@ -141,44 +183,8 @@ MapWindow::MapWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     key(QKeySequence(Qt::CTRL | Qt::Key_W), &QWidget::close);
     key(QKeySequence::ZoomIn, &MapWindow::ZoomIn);
     key(QKeySequence::ZoomOut, &MapWindow::ZoomOut);
-    auto* legend = new QLabel(
-        QStringLiteral("Land: black line \u00b7 Sea: white line \u00b7 Raid: dashed purple "
-                       "\u00b7 red circle: path fails \u00b7 blue i: troops end there "
-                       "\u00b7 eye: espionage \u00b7 orange dashes: order being written "
-                       "\u00b7 red frame: yours \u00b7 house: home \u00b7 hatched: isolated "
-                       "\u00b7 dark square: town \u00b7 red corner: findings \u00b7 blue (white "
-                       "at sea): reach of the planned troops \u00b7 green: where they land"),
-        this);
-    legend->setObjectName(QStringLiteral("LabelLegend"));
-    legend->setWordWrap(true);
-    legend->setContentsMargins(6, 2, 6, 2);
-    // Below the map, as wide as the window: beside the buttons it took many lines at a
-    // large font.
     bar->addStretch(1);
-    messages_ = new QLabel(this);
-    messages_->setObjectName(QStringLiteral("LabelMapMessages"));
-    messages_->setStyleSheet(QStringLiteral("color: #c00000;"));
-    messages_->setContentsMargins(6, 2, 6, 2);
-    messages_->hide();
-    status_ = new QLabel(this);
-    status_->setObjectName(QStringLiteral("LabelMapStatus"));
-    status_->setContentsMargins(6, 2, 6, 2);
-    status_->setWordWrap(true);
-    status_->hide();
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addLayout(bar);
-    layout->addWidget(BuildPlanBar());
-    layout->addWidget(scroll_, 1);
-    layout->addWidget(legend);
-    layout->addWidget(messages_);
-    layout->addWidget(status_);
-    constexpr QSize StartSize(900, 700);
-    ResizeWithinScreen(this, StartSize);
-    connect(canvas_, &MapCanvas::ProvinceClicked, this, &MapWindow::ProvinceClick);
-    connect(canvas_, &MapCanvas::ZoomRequested, this, &MapWindow::Zoom);
-    connect(canvas_, &MapCanvas::Dragged, this, &MapWindow::ScrollBy);
+    return bar;
 }
 
 QWidget* MapWindow::BuildPlanBar() {

@@ -20,6 +20,7 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QLayout;
 class QSpinBox;
 class QToolButton;
 class QScrollArea;
@@ -185,6 +186,7 @@ class MapWindow : public QWidget {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
+    QLayout* BuildButtons();
     QWidget* BuildPlanBar();
     void SetPlanning(bool planning);
     void PlanTroopsEdited();
