@@ -162,8 +162,15 @@ void MapFollower::ShowSelection() {
                                                       : std::nullopt;
     const auto* fields = read ? std::get_if<edit::MovementFields>(&read->fields) : nullptr;
     if (fields != nullptr && plan::MovementOf(read->kind, *fields)) {
-        if (!plan_ || plan_->order != line) {
-            StartPlan({read->kind, *fields}, line);
+        // Planned anew when the order itself changed, not when only its path did or the
+        // troops were chosen anew beside the map.
+        PlanChoice ordered{read->kind, *fields};
+        ordered.fields.direction.clear();
+        if (!plan_ || plan_->order != line || plan_->ordered.kind != ordered.kind ||
+            plan_->ordered.fields != ordered.fields) {
+            StartPlan(ordered, line);
+        } else {
+            UpdatePlan();
         }
     } else if (plan_ && plan_->order) {
         EndPlan();
@@ -211,7 +218,7 @@ std::size_t MapFollower::PlanLine() const {
 }
 
 void MapFollower::StartPlan(const PlanChoice& choice, std::optional<std::size_t> order) {
-    plan_ = Plan{choice, order, {}};
+    plan_ = Plan{choice, order, {}, choice};
     const int x = std::atoi(choice.fields.x.c_str());
     const int y = std::atoi(choice.fields.y.c_str());
     mapview::TroopCounts available{};

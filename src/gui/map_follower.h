@@ -74,6 +74,7 @@ class MapFollower : public QObject {
         PlanChoice choice;
         std::optional<std::size_t> order;
         plan::Reach reach;
+        PlanChoice ordered; // the order's own choice, when planned from an order
     };
 
     void Connect(MapWindow& map);
