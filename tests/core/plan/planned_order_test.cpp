@@ -22,8 +22,10 @@ TEST(PlannedOrder, MovementOfTheFieldsListsTheTroopsAsTheOrderDoes) {
     EXPECT_EQ(order(CommandKind::MoveThroughLand,
                     fields("2", {T{"", "All"}, T{"", ""}, T{"", ""}}, "Frontal assault")),
               "LAND 2 3 F AT N");
+    // A raid takes no tactic.
     EXPECT_EQ(order(CommandKind::RaidProvince,
-                    fields("2", {T{"4", "Horseman"}, T{"", "Bowman"}, T{"1", "General"}})),
+                    fields("2", {T{"4", "Horseman"}, T{"", "Bowman"}, T{"1", "General"}},
+                           "Frontal assault")),
               "RAID 2 3 HO 4 GE 1 N");
     EXPECT_EQ(order(CommandKind::MoveThroughSea,
                     fields("2", {T{"1", "Ship"}, T{"", "All"}, T{"2", "Foot Soldier"}})),
