@@ -8,6 +8,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPainter>
 #include <QRect>
 #include <algorithm>
 #include <cstddef>
@@ -103,6 +104,16 @@ struct TileSpan {
     int firstX, lastX, firstY, lastY;
     bool Empty() const { return firstX > lastX || firstY > lastY; }
 };
+
+// Fills rect in bands of a few rows: a blend of more rows at once goes to the raster engine's
+// thread pool, whose hand-over costs more than such a fill.
+inline void FillInRows(QPainter& painter, const QRect& rect, const QBrush& brush) {
+    constexpr int Band = 64;
+    for (int top = rect.top(); top <= rect.bottom(); top += Band) {
+        painter.fillRect(
+            QRect(rect.left(), top, rect.width(), std::min(Band, rect.bottom() - top + 1)), brush);
+    }
+}
 
 inline TileSpan SpanOf(const Geometry& g, const QRect& area) {
     const int t = g.tile;
