@@ -174,7 +174,9 @@ int EyeWidth(int height) {
 }
 
 std::string CountText(std::size_t counted) {
-    return "+" + std::to_string(counted);
+    std::string text(1, '+');
+    text += std::to_string(counted);
+    return text;
 }
 
 // The badges' and the note's sizes, in the small bold font from TextTileSize, as small
