@@ -173,5 +173,43 @@ TEST(TileLayout, BadgesThatDoNotFitAreCounted) {
     EXPECT_EQ(l.count, (Box{27, 26, 14, 8}));
 }
 
+// What fits exactly is kept: badges that fill a row, badge rows and a note that fill the
+// room left, a note shrunk to half its height; the owner goes below the corner marks when
+// not even its initials fit beside them.
+TEST(TileLayout, WhatFitsExactlyIsKept) {
+    TileContent c = Usual(); // texts end at 41, the inner square at 52, 48 wide
+    c.badgeWidths = {23, 24};
+    EXPECT_EQ(LayOutTile(c).badges, (std::vector<Box>{{4, 44, 23, 8}, {28, 44, 24, 8}}));
+    c.badgeHeight = 5; // two rows and the gap between them fill the 11 rows left
+    c.badgeWidths = {48, 48};
+    EXPECT_EQ(LayOutTile(c).badges, (std::vector<Box>{{4, 47, 48, 5}, {4, 41, 48, 5}}));
+
+    c.badgeWidths.clear();
+    c.noteWidth = 12;
+    c.noteHeight = 11;
+    TileLayout l = LayOutTile(c);
+    EXPECT_EQ(l.note, (Box{22, 41, 12, 11}));
+    EXPECT_TRUE(l.noteReplaces.Empty());
+    c.nameWidth = 0;
+    c.ownerWidth = 0;
+    c.noteHeight = 2 * (52 - 22); // below the troop lines: half of it
+    EXPECT_EQ(LayOutTile(c).note.height, 30);
+    ++c.noteHeight;
+    EXPECT_TRUE(LayOutTile(c).note.Empty());
+
+    c = Usual();
+    c.town = true;
+    c.initialsWidth = 29; // 28 between the corners
+    l = LayOutTile(c);
+    EXPECT_FALSE(l.initials);
+    EXPECT_EQ(l.owner, (Box{9, 13, 37, 10}));
+    c.ownerWidth = 28;
+    EXPECT_EQ(LayOutTile(c).owner, (Box{14, 4, 28, 10}));
+    c.ownerWidth = 60;
+    l = LayOutTile(c);
+    EXPECT_TRUE(l.initials);
+    EXPECT_EQ(l.owner, (Box{13, 13, 29, 10}));
+}
+
 } // namespace
 } // namespace orv::mapview
