@@ -3,9 +3,13 @@
 // window shows at the usual zoom, and the whole map at that zoom. A redraw after an edit
 // finds the report's layers kept from the one before; the first redraw after a zoom or a new
 // report paints them too. Also the time of building the picture's model from the game and
-// the move.
+// the move. The example report with its move of every kind of order, fitted and at the usual
+// zoom, as the README's run command shows it.
 #include "../full_size_game.h"
 #include "core/mapview/map_drawing.h"
+#include "core/mapview/map_geometry.h"
+#include "core/move/move_file.h"
+#include "core/report/report_reader.h"
 #include "gui/map_paint.h"
 
 #include <QApplication>
@@ -32,6 +36,20 @@ const orv::mapview::Drawing& Picture() {
 // The report alone, without the move.
 const orv::mapview::Drawing& ReportOnly() {
     static const orv::mapview::Drawing drawing = Draw(FullSizeGame(), orv::move::MoveList{});
+    return drawing;
+}
+
+// The example turn with the move that walks every kind of path.
+const orv::mapview::Drawing& Example() {
+    static const orv::mapview::Drawing drawing = [] {
+        orv::report::Game game;
+        orv::report::LoadReport(game, ORV_EXAMPLES_DIR "/turn12.txt");
+        game.tribeName = "Vikings";
+        orv::report::SelectCurrentTribe(game);
+        orv::move::MoveList move;
+        orv::move::LoadMove(move, ORV_EXAMPLES_DIR "/turn12-paths.cmd");
+        return Draw(game, move);
+    }();
     return drawing;
 }
 
@@ -84,6 +102,19 @@ void BM_RedrawWholeMapAtUsualZoom(benchmark::State& state) {
     Redraw(state, 56, QSize());
 }
 BENCHMARK(BM_RedrawWholeMapAtUsualZoom)->Unit(benchmark::kMillisecond);
+
+// The example's 12 x 8 provinces fitted into the window: large tiles, every text shown.
+void BM_RedrawExampleFittedAfterZoom(benchmark::State& state) {
+    const orv::mapview::Drawing& drawing = Example();
+    Redraw(state, orv::mapview::FitTileSize(900, 900, drawing.width, drawing.height, 24),
+           QSize(900, 900), drawing, Layers::Repainted);
+}
+BENCHMARK(BM_RedrawExampleFittedAfterZoom)->Unit(benchmark::kMillisecond);
+
+void BM_RedrawExampleAtUsualZoomAfterZoom(benchmark::State& state) {
+    Redraw(state, 56, QSize(900, 700), Example(), Layers::Repainted);
+}
+BENCHMARK(BM_RedrawExampleAtUsualZoomAfterZoom)->Unit(benchmark::kMillisecond);
 
 void BM_BuildDrawing(benchmark::State& state) {
     const orv::report::Game game = FullSizeGame();

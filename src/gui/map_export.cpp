@@ -12,8 +12,8 @@ namespace orv::gui {
 
 namespace {
 
-// Large enough for the texts of every province.
-constexpr int ExportTileSize = 40;
+// The usual zoom: large enough for the texts of every province and a row of badges.
+constexpr int ExportTileSize = mapview::DefaultTileSize;
 
 mapview::Geometry ExportGeometry(const mapview::Drawing& drawing) {
     mapview::Geometry geometry;
@@ -23,9 +23,11 @@ mapview::Geometry ExportGeometry(const mapview::Drawing& drawing) {
     return geometry;
 }
 
+// Painted once, straight onto the device: an SVG file or a printer gets shapes and text, and
+// no image keeps blocks that are never drawn again.
 void Paint(QPainter& painter, const mapview::Drawing& drawing,
            std::optional<std::size_t> selectedLine, const mapview::Geometry& geometry) {
-    PaintCache cache;
+    PaintCache cache(false);
     const QRect all(0, 0, geometry.PixelWidth(), geometry.PixelHeight());
     painter.fillRect(all, Qt::white);
     PaintMap(painter, drawing, geometry, all, selectedLine, cache);

@@ -1,7 +1,7 @@
 #pragma once
 // The graphical map on paper and in files: the whole map, with the move's paths and marks,
 // printed on one page or written as an SVG or PNG image, at a size where every province
-// shows its troops and owner as text.
+// shows its troops and owner as text; on paper and in SVG as shapes and text.
 
 #include "core/mapview/map_drawing.h"
 

@@ -256,8 +256,10 @@ void MapFollower::UpdatePlan() {
     picture.findings.clear();
     for (std::size_t i = 0; i < problems.size() && i < places.size(); ++i) {
         if (places[i]) {
-            const bool town = report::IsTown(game_.map.GetTerrain(places[i]->x, places[i]->y));
-            picture.findings.push_back({*places[i], problems[i].line, problems[i].text, town});
+            const check::MapPoint at = *places[i];
+            picture.findings.push_back({at, problems[i].line, problems[i].text,
+                                        report::IsTown(game_.map.GetTerrain(at.x, at.y)),
+                                        game_.map.IsHomeProvince(at.x, at.y)});
         }
     }
     std::stable_sort(picture.findings.begin(), picture.findings.end(),

@@ -20,53 +20,7 @@ namespace {
 
 using namespace paint;
 
-// --- The report layer --------------------------------------------------------------------
-
-void PaintTileMarks(QPainter& painter, const mapview::Tile& tile, const QRect& r, int t,
-                    PaintCache& cache) {
-    if (tile.isolated) {
-        painter.fillRect(r, QBrush(IsolatedHatch, Qt::BDiagPattern));
-    }
-    const int badge = std::max(4, t / 6);
-    if (tile.town) {
-        const QRect mark(r.right() - badge - 2, r.top() + 2, badge, badge);
-        painter.fillRect(mark.adjusted(-1, -1, 1, 1), Qt::white);
-        painter.fillRect(mark, TownColour);
-    }
-    if (tile.home) {
-        painter.drawImage(r.left() + 2, r.top() + 2, cache.HomeMark(badge));
-    }
-    if (tile.own) {
-        // Four filled bands: far cheaper than a stroked outline on thousands of tiles.
-        const int w = std::max(2, t / OutlineDivisor);
-        const QRect in = r.adjusted(1, 1, 0, 0);
-        painter.fillRect(in.left(), in.top(), in.width(), w, OwnOutline);
-        painter.fillRect(in.left(), in.bottom() - w + 1, in.width(), w, OwnOutline);
-        painter.fillRect(in.left(), in.top(), w, in.height(), OwnOutline);
-        painter.fillRect(in.right() - w + 1, in.top(), w, in.height(), OwnOutline);
-    }
-}
-
-// Where a tile's text lines start: below the marks along its top edge.
-int TextTop(const QRect& r) {
-    return r.top() + r.height() / 8;
-}
-
-void PaintOwner(QPainter& painter, const mapview::Tile& tile, const QRect& r, int pixelSize,
-                PaintCache& cache) {
-    if (tile.owner.empty()) {
-        return;
-    }
-    painter.setPen(tile.sea ? Qt::white : Qt::black);
-    // Clear of the house and the town square in the top corners.
-    const int corners = tile.home || tile.town ? 2 * (std::max(4, r.width() / 6) + 2) : 0;
-    const int room = r.width() - 4 - corners;
-    const QStaticText& owner = cache.Text(tile.owner, pixelSize);
-    const QStaticText& shown =
-        owner.size().width() > room ? cache.Text(tile.initials, pixelSize) : owner;
-    painter.drawStaticText(r.left() + (r.width() - static_cast<int>(shown.size().width())) / 2,
-                           TextTop(r), shown);
-}
+// --- What the layers share --------------------------------------------------------------
 
 // Calls paint(tile, rect) for every tile of the span, rect in the image's coordinates.
 template <typename Paint>
@@ -81,18 +35,96 @@ void ForEachTile(const mapview::Drawing& drawing, const Geometry& g, const TileS
     }
 }
 
+// The layout of a tile's own texts and marks, without the move.
+mapview::TileLayout TextLayout(const mapview::Tile& tile, const std::array<std::string, 2>& troops,
+                               const TileFonts& fonts, PaintCache& cache) {
+    return mapview::LayOutTile(TextContent(tile, troops, fonts, cache));
+}
+
+// --- The report layer --------------------------------------------------------------------
+
+// Diagonal lines as the hatch pattern draws them, for a device that wants shapes.
+void DrawHatch(QPainter& painter, const QRect& r) {
+    constexpr int Spacing = 8;
+    painter.setPen(QPen(IsolatedHatch, 1));
+    const int first = r.left() + r.top();
+    const int last = r.right() + r.bottom();
+    for (int c = first + Spacing - first % Spacing; c <= last; c += Spacing) {
+        const int x0 = std::max(r.left(), c - r.bottom());
+        const int x1 = std::min(r.right(), c - r.top());
+        painter.drawLine(x0, c - x0, x1, c - x1);
+    }
+}
+
+void DrawHomeMark(QPainter& painter, const QRect& box, PaintCache& cache) {
+    if (cache.InBlocks()) {
+        painter.drawImage(box.topLeft(), cache.HomeMark(box.width() - 1));
+        return;
+    }
+    const int side = box.width() - 1;
+    const QPolygon house({QPoint(0, side / 2), QPoint(side / 2, 0), QPoint(side, side / 2),
+                          QPoint(side, side), QPoint(0, side)});
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(HomeColour);
+    painter.drawPolygon(house.translated(box.topLeft()));
+}
+
+void PaintTileMarks(QPainter& painter, const mapview::Tile& tile, const QRect& r, int t,
+                    const mapview::TileLayout& layout, PaintCache& cache) {
+    if (tile.isolated) {
+        if (cache.InBlocks()) {
+            FillInRows(painter, r, QBrush(IsolatedHatch, Qt::BDiagPattern));
+        } else {
+            DrawHatch(painter, r);
+        }
+    }
+    if (tile.town) {
+        const QRect mark = ToRect(layout.town, r.topLeft());
+        painter.fillRect(mark, Qt::white);
+        painter.fillRect(mark.adjusted(1, 1, -1, -1), TownColour);
+    }
+    if (tile.home) {
+        DrawHomeMark(painter, ToRect(layout.home, r.topLeft()), cache);
+    }
+    if (tile.own) {
+        // Four filled bands: far cheaper than a stroked outline on thousands of tiles.
+        const int w = OutlineWidth(t);
+        const QRect in = r.adjusted(1, 1, 0, 0);
+        painter.fillRect(in.left(), in.top(), in.width(), w, OwnOutline);
+        painter.fillRect(in.left(), in.bottom() - w + 1, in.width(), w, OwnOutline);
+        painter.fillRect(in.left(), in.top(), w, in.height(), OwnOutline);
+        painter.fillRect(in.right() - w + 1, in.top(), w, in.height(), OwnOutline);
+    }
+}
+
+void PaintOwnerAndName(QPainter& painter, const mapview::Tile& tile, const QRect& r,
+                       const mapview::TileLayout& layout, const TileFonts& fonts,
+                       PaintCache& cache) {
+    if (!layout.owner.Empty()) {
+        painter.setPen(tile.sea ? Qt::white : Qt::black);
+        DrawFitted(painter, layout.initials ? tile.initials : tile.owner,
+                   ToRect(layout.owner, r.topLeft()), fonts.plainSize, TextStyle::Plain, 0, cache);
+    }
+    if (!layout.name.Empty()) {
+        painter.setPen(tile.sea ? QColor(Qt::white) : NameColour);
+        DrawFitted(painter, tile.name, ToRect(layout.name, r.topLeft()), fonts.smallSize,
+                   TextStyle::Name, 0, cache);
+    }
+}
+
 void PaintGrid(QPainter& painter, const Geometry& g, const TileSpan& s, QPoint origin) {
-    // The grid as whole lines rather than an outline per tile.
-    painter.setPen(GridColour);
+    // Whole lines rather than an outline per tile. The columns are filled in short pieces:
+    // the raster engine hands a blend of more than about a hundred rows to its thread pool,
+    // and on a busy machine the waiting for it costs far more than the few pixels.
     const int top = g.Top(s.firstY) - origin.y();
     const int bottom = g.Top(s.lastY + 1) - origin.y();
     const int left = g.Left(s.firstX) - origin.x();
     const int right = g.Left(s.lastX + 1) - origin.x();
     for (int x = s.firstX; x <= s.lastX + 1; ++x) {
-        painter.drawLine(g.Left(x) - origin.x(), top, g.Left(x) - origin.x(), bottom);
+        FillInRows(painter, QRect(g.Left(x) - origin.x(), top, 1, bottom - top + 1), GridColour);
     }
     for (int y = s.firstY; y <= s.lastY + 1; ++y) {
-        painter.drawLine(left, g.Top(y) - origin.y(), right, g.Top(y) - origin.y());
+        painter.fillRect(QRect(left, g.Top(y) - origin.y(), right - left + 1, 1), GridColour);
     }
 }
 
@@ -106,41 +138,38 @@ void PaintReport(QPainter& painter, const mapview::Drawing& drawing, const Geome
     if (s.Empty()) {
         return;
     }
-    const int pixelSize = FontSize(g.tile);
-    const bool withText = g.tile >= TextTileSize;
-    painter.setFont(TextFont(pixelSize, false));
+    const TileFonts& fonts = cache.Fonts(g.tile);
     ForEachTile(drawing, g, s, origin, [&](const mapview::Tile& tile, const QRect& r) {
         painter.fillRect(r, ColourOf(tile.colour));
-        PaintTileMarks(painter, tile, r, g.tile, cache);
-        if (withText) {
-            PaintOwner(painter, tile, r, pixelSize, cache);
-        }
+        const mapview::TileLayout layout =
+            TextLayout(tile, mapview::TroopLines(tile.troops), fonts, cache);
+        PaintTileMarks(painter, tile, r, g.tile, layout, cache);
+        PaintOwnerAndName(painter, tile, r, layout, fonts, cache);
     });
     PaintGrid(painter, g, s, origin);
 }
 
 // --- The figure layer --------------------------------------------------------------------
 
-// The troop lines below the owner's line, centred, on a backing just as large as they are.
+// The troop lines where the tile's layout puts them, on a backing just as large.
 void PaintFigures(QPainter& painter, const mapview::Drawing& drawing, const Geometry& g,
                   const QRect& area, QPoint origin, PaintCache& cache) {
     const TileSpan s = SpanOf(g, area);
-    const int pixelSize = FontSize(g.tile);
-    const QFont font = TextFont(pixelSize, false);
-    painter.setFont(font);
-    const int lineHeight = QFontMetrics(font).height();
+    const TileFonts& fonts = cache.Fonts(g.tile);
     painter.setPen(Qt::black);
     ForEachTile(drawing, g, s, origin, [&](const mapview::Tile& tile, const QRect& r) {
-        int top = TextTop(r) + lineHeight;
-        for (const std::string& line : mapview::TroopLines(tile.troops)) {
-            if (!line.empty() && top + lineHeight <= r.bottom() + 2) {
-                const QStaticText& text = cache.Text(line, pixelSize);
-                const int width = static_cast<int>(text.size().width());
-                const int left = r.left() + (r.width() - width) / 2;
-                painter.fillRect(QRect(left - 2, top, width + 4, lineHeight), FigureBacking);
-                painter.drawStaticText(left, top, text);
+        const std::array<std::string, 2> troops = mapview::TroopLines(tile.troops);
+        if (troops[0].empty() && troops[1].empty()) {
+            return;
+        }
+        const mapview::TileLayout layout = TextLayout(tile, troops, fonts, cache);
+        for (std::size_t i = 0; i < troops.size(); ++i) {
+            if (!layout.troops[i].Empty()) {
+                const QRect box = ToRect(layout.troops[i], r.topLeft());
+                painter.fillRect(box, FigureBacking);
+                DrawFitted(painter, troops[i], box.adjusted(TroopPadding, 0, -TroopPadding, 0),
+                           fonts.plainSize, TextStyle::Plain, fonts.troopTextTop, cache);
             }
-            top += lineHeight;
         }
     });
 }
@@ -179,24 +208,77 @@ bool SameGeometry(const Geometry& a, const Geometry& b) {
 bool SameLook(const mapview::Tile& a, const mapview::Tile& b) {
     return a.colour == b.colour && a.sea == b.sea && a.town == b.town && a.home == b.home &&
            a.isolated == b.isolated && a.own == b.own && a.owner == b.owner &&
-           a.initials == b.initials && a.troops == b.troops;
+           a.initials == b.initials && a.name == b.name && a.troops == b.troops;
 }
 
 } // namespace
 
-const QStaticText& PaintCache::Text(const std::string& bytes, int pixelSize, bool bold) {
-    if (pixelSize != textSize_) {
-        texts_.clear();
-        boldTexts_.clear();
-        textSize_ = pixelSize;
+PaintCache::Texts& PaintCache::TextsOf(int pixelSize, TextStyle style) {
+    Texts& texts = texts_[static_cast<std::size_t>(style)];
+    if (pixelSize != texts.pixelSize) {
+        texts.whole.clear();
+        texts.fitted.clear();
+        texts.pixelSize = pixelSize;
     }
-    auto [it, added] = (bold ? boldTexts_ : texts_).try_emplace(bytes);
+    return texts;
+}
+
+namespace {
+
+QStaticText Prepared(const QString& text, int pixelSize, TextStyle style) {
+    QStaticText laidOut(text);
+    laidOut.setTextFormat(Qt::PlainText);
+    laidOut.prepare(QTransform(), TextFont(pixelSize, style));
+    return laidOut;
+}
+
+} // namespace
+
+const QStaticText& PaintCache::Text(const std::string& bytes, int pixelSize, TextStyle style) {
+    auto [it, added] = TextsOf(pixelSize, style).whole.try_emplace(bytes);
     if (added) {
-        it->second.setText(FromText(bytes));
-        it->second.setTextFormat(Qt::PlainText);
-        it->second.prepare(QTransform(), TextFont(pixelSize, bold));
+        it->second = Prepared(FromText(bytes), pixelSize, style);
     }
     return it->second;
+}
+
+const QStaticText& PaintCache::Fitted(const std::string& bytes, int pixelSize, TextStyle style,
+                                      int width) {
+    const QStaticText& whole = Text(bytes, pixelSize, style);
+    if (whole.size().width() <= width) {
+        return whole;
+    }
+    std::string key = std::to_string(width);
+    key += ' ';
+    key += bytes;
+    auto [it, added] = TextsOf(pixelSize, style).fitted.try_emplace(std::move(key));
+    if (added) {
+        const QFontMetrics metrics(TextFont(pixelSize, style));
+        it->second =
+            Prepared(metrics.elidedText(FromText(bytes), Qt::ElideRight, width), pixelSize, style);
+    }
+    return it->second;
+}
+
+const TileFonts& PaintCache::Fonts(int tile) {
+    if (fonts_.tile == tile) {
+        return fonts_;
+    }
+    fonts_.tile = tile;
+    fonts_.plainSize = FontSize(tile);
+    fonts_.smallSize = SmallFontSize(tile);
+    const QFontMetrics plain(TextFont(fonts_.plainSize, TextStyle::Plain));
+    const QFontMetrics name(TextFont(fonts_.smallSize, TextStyle::Name));
+    const QFontMetrics bold(TextFont(fonts_.smallSize, TextStyle::Bold));
+    fonts_.ownerHeight = plain.height();
+    // A pixel above the capitals, two below.
+    fonts_.troopHeight = static_cast<int>(plain.capHeight()) + 3;
+    fonts_.troopTextTop = 1 + static_cast<int>(plain.capHeight()) - plain.ascent();
+    fonts_.nameHeight = name.height();
+    // Two pixels above and below, room for the odd small letter's tail.
+    fonts_.badgeHeight = static_cast<int>(bold.capHeight()) + 4;
+    fonts_.badgeTextTop = 2 + static_cast<int>(bold.capHeight()) - bold.ascent();
+    return fonts_;
 }
 
 const QImage& PaintCache::HomeMark(int side) {
@@ -247,6 +329,16 @@ const QImage& PaintCache::BlockImage(Layer layer, int column, int row,
 
 void PaintCache::DrawLayer(QPainter& painter, Layer layer, const mapview::Drawing& drawing,
                            const Geometry& geometry, const QRect& area) {
+    if (!inBlocks_) {
+        painter.save();
+        if (layer == Layer::Report) {
+            PaintReport(painter, drawing, geometry, area, QPoint(0, 0), *this);
+        } else {
+            PaintFigures(painter, drawing, geometry, area, QPoint(0, 0), *this);
+        }
+        painter.restore();
+        return;
+    }
     const qreal ratio = painter.device() != nullptr ? painter.device()->devicePixelRatio() : 1.0;
     if (!SameGeometry(geometry, layerGeometry_) || ratio != layerRatio_) {
         blocks_.clear();
@@ -276,6 +368,50 @@ void PaintCache::DrawLayer(QPainter& painter, Layer layer, const mapview::Drawin
     }
 }
 
+namespace paint {
+
+mapview::TileContent TextContent(const mapview::Tile& tile,
+                                 const std::array<std::string, 2>& troops, const TileFonts& fonts,
+                                 PaintCache& cache) {
+    mapview::TileContent c;
+    const int t = fonts.tile;
+    c.side = t;
+    c.inset = TileInset(t);
+    c.corner = CornerMarkSide(t);
+    c.home = tile.home;
+    c.town = tile.town;
+    if (t < TextTileSize) {
+        return c;
+    }
+    const auto width = [&cache](const std::string& text, int pixelSize, TextStyle style) {
+        return text.empty()
+                   ? 0
+                   : static_cast<int>(std::ceil(cache.Text(text, pixelSize, style).size().width()));
+    };
+    c.ownerWidth = width(tile.owner, fonts.plainSize, TextStyle::Plain);
+    c.initialsWidth = width(tile.initials, fonts.plainSize, TextStyle::Plain);
+    c.ownerHeight = fonts.ownerHeight;
+    for (std::size_t i = 0; i < troops.size(); ++i) {
+        const int w = width(troops[i], fonts.plainSize, TextStyle::Plain);
+        c.troopWidths[i] = w > 0 ? w + 2 * TroopPadding : 0;
+    }
+    c.troopHeight = fonts.troopHeight;
+    c.nameWidth = width(tile.name, fonts.smallSize, TextStyle::Name);
+    c.nameHeight = fonts.nameHeight;
+    return c;
+}
+
+void DrawFitted(QPainter& painter, const std::string& text, const QRect& box, int pixelSize,
+                TextStyle style, int textTop, PaintCache& cache) {
+    const QStaticText& shown = cache.Fitted(text, pixelSize, style, box.width());
+    painter.setFont(TextFont(pixelSize, style));
+    painter.drawStaticText(
+        box.left() + (box.width() - static_cast<int>(std::ceil(shown.size().width()))) / 2,
+        box.top() + textTop, shown);
+}
+
+} // namespace paint
+
 void PaintMap(QPainter& painter, const mapview::Drawing& drawing, const Geometry& g,
               const QRect& area, std::optional<std::size_t> selectedLine, PaintCache& cache,
               const PlanPicture* plan) {
@@ -289,6 +425,7 @@ void PaintMap(QPainter& painter, const mapview::Drawing& drawing, const Geometry
     if (plan != nullptr) {
         PaintPlan(painter, PlanLayer::Shading, *plan, drawing, g, area);
     }
+    const MoveLabels labels = LayOutMoveLabels(drawing, g, area, selectedLine, cache);
     // Smooth paths cost more than the tiles on a small zoom, where they gain little.
     painter.setRenderHint(QPainter::Antialiasing, g.tile >= TextTileSize);
     PaintArrows(painter, drawing, g, area, selectedLine);
@@ -296,12 +433,12 @@ void PaintMap(QPainter& painter, const mapview::Drawing& drawing, const Geometry
     if (plan != nullptr) {
         PaintPlan(painter, PlanLayer::Path, *plan, drawing, g, area);
     }
-    PaintMarks(painter, drawing, g, area, selectedLine, cache);
+    PaintBadges(painter, drawing, labels, cache);
     if (g.tile >= TextTileSize) {
         cache.DrawLayer(painter, PaintCache::Layer::Figures, drawing, g, area);
     }
     painter.setRenderHint(QPainter::Antialiasing, true);
-    PaintPreviewNotes(painter, drawing, g, cache);
+    PaintPreviewNotes(painter, labels, cache);
     if (plan != nullptr) {
         PaintPlan(painter, PlanLayer::Marks, *plan, drawing, g, area);
     }

@@ -1,12 +1,15 @@
 #include "gui/map_paint_move.h"
 
+#include "gui/map_paint.h"
 #include "gui/map_paint_parts.h"
-#include "gui/text_codec.h"
 
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygon>
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <string>
 #include <vector>
 
 namespace orv::gui::paint {
@@ -145,98 +148,194 @@ void PaintArrows(QPainter& painter, const mapview::Drawing& drawing, const Geome
 namespace {
 
 QColor BadgeColour(MarkKind kind) {
-    return kind == MarkKind::Placement ? PlacementBadge : OrderBadge;
+    switch (kind) {
+    case MarkKind::Placement:
+        return PlacementBadge;
+    case MarkKind::Espionage:
+        return EspionageColour;
+    default:
+        return OrderBadge;
+    }
 }
 
 // An eye: the province is spied on.
 void PaintEye(QPainter& painter, const QRect& box, bool selected) {
     painter.setPen(QPen(Qt::black, 1));
     painter.setBrush(selected ? HighlightColour : Qt::white);
-    painter.drawEllipse(box);
+    painter.drawEllipse(QRectF(box).adjusted(0.5, 0.5, -0.5, -0.5));
     const double iris = box.height() / 3.0;
     painter.setBrush(EspionageColour);
     painter.setPen(Qt::NoPen);
     painter.drawEllipse(QRectF(box).center(), iris, iris);
 }
 
-// Where the badges of one province go: along its bottom edge from the left, a row higher
-// when one is full; the espionage eye in the bottom right corner, its own place.
-struct BadgeRow {
-    int next = 0;       // left edge of the next badge, from the tile's left
-    int row = 0;        // rows filled below it
-    bool spied = false; // an espionage order names the province: room for the eye
-    bool eye = false;   // the eye is drawn
-};
+int EyeWidth(int height) {
+    return height * 3 / 2;
+}
 
-void PaintBadge(QPainter& painter, const mapview::Mark& mark, const QRect& tile, int height,
-                BadgeRow& place, bool selected, PaintCache& cache) {
-    const int gap = 2;
-    if (mark.kind == MarkKind::Espionage) {
-        const int width = height * 3 / 2;
-        if (!place.eye || selected) {
-            PaintEye(painter,
-                     QRect(tile.right() - width - gap, tile.bottom() - height - gap, width, height),
-                     selected);
-        }
-        place.eye = true;
-        return;
+std::string CountText(std::size_t counted) {
+    std::string text(1, '+');
+    text += std::to_string(counted);
+    return text;
+}
+
+// The badges' and the note's sizes, in the small bold font from TextTileSize, as small
+// squares below it.
+void MeasureMoveLabel(const mapview::Drawing& drawing, const TileFonts& fonts, MoveLabel& label,
+                      PaintCache& cache) {
+    mapview::TileContent& c = label.content;
+    const bool labelled = fonts.tile >= TextTileSize;
+    const int h = labelled ? fonts.badgeHeight : std::max(3, fonts.tile / 4);
+    const auto width = [&](const std::string& text) {
+        return static_cast<int>(
+                   std::ceil(cache.Text(text, fonts.smallSize, TextStyle::Bold).size().width())) +
+               2 * BadgePadding;
+    };
+    c.badgeHeight = h;
+    c.badgeWidths.reserve(label.badges.size());
+    for (const Badge& badge : label.badges) {
+        const mapview::Mark& mark = drawing.marks[badge.mark];
+        c.badgeWidths.push_back(!labelled                          ? h
+                                : mark.kind == MarkKind::Espionage ? EyeWidth(h)
+                                                                   : width(mark.label));
     }
-    const bool labelled = tile.width() >= TextTileSize;
-    const QStaticText* label =
-        labelled ? &cache.Text(mark.label, FontSize(tile.width()), true) : nullptr;
-    const int width = labelled ? static_cast<int>(label->size().width()) + 6 : height;
-    const int eyeRoom = place.spied ? height * 2 : 0;
-    if (place.next > 0 && place.next + width > tile.width() - eyeRoom) {
-        place.next = 0;
-        ++place.row;
+    c.countWidth = labelled ? width(CountText(label.badges.size())) : h;
+    if (label.pointsLeft) {
+        c.noteHeight = fonts.badgeHeight;
+        c.noteWidth = width(std::to_string(*label.pointsLeft));
     }
-    const QRect box(tile.left() + gap + place.next,
-                    tile.bottom() - (place.row + 1) * (height + 1) - gap + 1, width, height);
-    place.next += width + 1;
-    const QColor fill = selected ? HighlightColour : BadgeColour(mark.kind);
-    if (!labelled) {
-        painter.fillRect(box, fill);
-        return;
-    }
-    painter.setPen(QPen(Qt::black, 1));
-    painter.setBrush(fill);
-    painter.drawRoundedRect(box, MarkCorner, MarkCorner);
-    painter.setPen(selected ? Qt::black : Qt::white);
-    painter.drawStaticText(box.left() + 3,
-                           box.top() + (height - static_cast<int>(label->size().height())) / 2,
-                           *label);
 }
 
 } // namespace
 
-void PaintMarks(QPainter& painter, const mapview::Drawing& drawing, const Geometry& g,
-                const QRect& area, std::optional<std::size_t> selectedLine, PaintCache& cache) {
-    if (drawing.marks.empty()) {
-        return;
+MoveLabels LayOutMoveLabels(const mapview::Drawing& drawing, const Geometry& g, const QRect& area,
+                            std::optional<std::size_t> selectedLine, PaintCache& cache) {
+    MoveLabels labels;
+    if (drawing.marks.empty() && drawing.preview.empty()) {
+        return labels;
     }
-    const bool labelled = g.tile >= TextTileSize;
-    const QFont font = TextFont(FontSize(g.tile), true);
-    painter.setFont(font);
-    const int height = labelled ? QFontMetrics(font).height() + 2 : std::max(3, g.tile / 4);
-    std::vector<BadgeRow> places(static_cast<std::size_t>(g.width) *
-                                 static_cast<std::size_t>(g.height));
-    const auto placeOf = [&places, &g](const mapview::Mark& mark) -> BadgeRow* {
-        if (mark.at.x < 1 || mark.at.y < 1 || mark.at.x > g.width || mark.at.y > g.height) {
+    // Each province's place in labels, once it has one.
+    std::vector<std::size_t> at(drawing.tiles.size(), SIZE_MAX);
+    const auto labelAt = [&](check::MapPoint p) -> MoveLabel* {
+        const mapview::Tile* tile = drawing.TileAt(p.x, p.y);
+        const QRect rect = TileRect(g, p.x, p.y);
+        if (tile == nullptr || !rect.intersects(area)) {
             return nullptr;
         }
-        return &places[static_cast<std::size_t>(mark.at.y - 1) * static_cast<std::size_t>(g.width) +
-                       static_cast<std::size_t>(mark.at.x - 1)];
+        std::size_t& index = at[static_cast<std::size_t>(tile - drawing.tiles.data())];
+        if (index == SIZE_MAX) {
+            index = labels.size();
+            labels.emplace_back();
+            labels.back().tile = tile;
+            labels.back().rect = rect;
+        }
+        return &labels[index];
     };
-    for (const mapview::Mark& mark : drawing.marks) {
-        if (BadgeRow* place = placeOf(mark); place != nullptr) {
-            place->spied = place->spied || mark.kind == MarkKind::Espionage;
+    for (std::size_t i = 0; i < drawing.marks.size(); ++i) {
+        const mapview::Mark& mark = drawing.marks[i];
+        MoveLabel* label = labelAt(mark.at);
+        if (label == nullptr) {
+            continue;
+        }
+        const bool selected = selectedLine == mark.line;
+        if (mark.kind != MarkKind::Espionage || !label->eye) {
+            if (mark.kind == MarkKind::Espionage) {
+                label->eye = label->badges.size();
+            }
+            label->badges.push_back(Badge{i, selected});
+        } else {
+            label->badges[*label->eye].selected = label->badges[*label->eye].selected || selected;
         }
     }
-    for (const mapview::Mark& mark : drawing.marks) {
-        BadgeRow* place = placeOf(mark);
-        const QRect tile = TileRect(g, mark.at.x, mark.at.y);
-        if (place != nullptr && tile.intersects(area)) {
-            PaintBadge(painter, mark, tile, height, *place, selectedLine == mark.line, cache);
+    // The points left when the order leaves a province, the last time it passes.
+    for (const mapview::Arrow& arrow : drawing.preview) {
+        for (std::size_t i = 0; i < arrow.pointsLeft.size() && i < arrow.points.size(); ++i) {
+            if (MoveLabel* label = labelAt(arrow.points[i])) {
+                label->pointsLeft = arrow.pointsLeft[i];
+            }
+        }
+    }
+    const TileFonts& fonts = cache.Fonts(g.tile);
+    for (MoveLabel& label : labels) {
+        label.content =
+            TextContent(*label.tile, mapview::TroopLines(label.tile->troops), fonts, cache);
+        MeasureMoveLabel(drawing, fonts, label, cache);
+        label.layout = mapview::LayOutTile(label.content);
+        // Where the texts leave no row for a labelled badge, small squares still show that
+        // orders name the province.
+        if (!label.badges.empty() && label.layout.badges.empty() && label.layout.count.Empty() &&
+            fonts.tile >= TextTileSize) {
+            const int side = std::max(3, fonts.tile / 12);
+            label.content.badgeHeight = side;
+            std::fill(label.content.badgeWidths.begin(), label.content.badgeWidths.end(), side);
+            label.content.countWidth = side;
+            label.compact = true;
+            label.layout = mapview::LayOutTile(label.content);
+        }
+        for (std::size_t i = label.layout.badges.size(); i < label.badges.size(); ++i) {
+            label.countSelected = label.countSelected || label.badges[i].selected;
+        }
+    }
+    return labels;
+}
+
+namespace {
+
+// A rounded badge with its text in white, black when it stands out.
+void PaintLabelledBadge(QPainter& painter, const QRect& box, const std::string& text,
+                        const QColor& fill, const QColor& pen, const TileFonts& fonts,
+                        PaintCache& cache) {
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(fill);
+    painter.drawRoundedRect(QRectF(box).adjusted(0.5, 0.5, -0.5, -0.5), MarkCorner, MarkCorner);
+    painter.setPen(pen);
+    DrawFitted(painter, text, box.adjusted(BadgePadding, 0, -BadgePadding, 0), fonts.smallSize,
+               TextStyle::Bold, fonts.badgeTextTop, cache);
+}
+
+// The count of the badges left out as a small square with a plus where there is no text.
+void PaintCount(QPainter& painter, const MoveLabel& label, bool labelled, const TileFonts& fonts,
+                PaintCache& cache) {
+    const QRect box = ToRect(label.layout.count, label.rect.topLeft());
+    const QColor fill = label.countSelected ? HighlightColour : QColor(Qt::white);
+    if (labelled) {
+        PaintLabelledBadge(painter, box, CountText(label.layout.Counted(label.content)), fill,
+                           Qt::black, fonts, cache);
+        return;
+    }
+    painter.fillRect(box, OrderBadge);
+    const QPoint c = box.center();
+    painter.setPen(fill);
+    painter.drawLine(box.left() + 1, c.y(), box.right() - 1, c.y());
+    painter.drawLine(c.x(), box.top() + 1, c.x(), box.bottom() - 1);
+}
+
+} // namespace
+
+void PaintBadges(QPainter& painter, const mapview::Drawing& drawing, const MoveLabels& labels,
+                 PaintCache& cache) {
+    if (labels.empty()) {
+        return;
+    }
+    const TileFonts& fonts = cache.Fonts(labels.front().content.side);
+    for (const MoveLabel& label : labels) {
+        const bool labelled = fonts.tile >= TextTileSize && !label.compact;
+        for (std::size_t i = 0; i < label.layout.badges.size(); ++i) {
+            const Badge& badge = label.badges[i];
+            const mapview::Mark& mark = drawing.marks[badge.mark];
+            const QRect box = ToRect(label.layout.badges[i], label.rect.topLeft());
+            const QColor fill = badge.selected ? HighlightColour : BadgeColour(mark.kind);
+            if (mark.kind == MarkKind::Espionage && labelled) {
+                PaintEye(painter, box, badge.selected);
+            } else if (!labelled) {
+                painter.fillRect(box, fill);
+            } else {
+                PaintLabelledBadge(painter, box, mark.label, fill,
+                                   badge.selected ? Qt::black : Qt::white, fonts, cache);
+            }
+        }
+        if (!label.layout.count.Empty()) {
+            PaintCount(painter, label, labelled, fonts, cache);
         }
     }
 }
@@ -252,43 +351,35 @@ void PaintPreviewPaths(QPainter& painter, const mapview::Drawing& drawing, const
 }
 
 // Above everything, while the order is being written: the move points left in a bubble at
-// every province of its path and why it would stop beside its end.
-void PaintPreviewNotes(QPainter& painter, const mapview::Drawing& drawing, const Geometry& g,
-                       PaintCache& cache) {
-    const int pixelSize = FontSize(g.tile);
-    const QFont font = TextFont(pixelSize, true);
-    painter.setFont(font);
-    const QFontMetrics metrics(font);
-    for (const mapview::Arrow& arrow : drawing.preview) {
-        if (arrow.points.empty()) {
+// every province of its path, where the province's layout leaves room. Where the bubble
+// takes the place of the owner's or the province's name, that text yields to it. Why the
+// order would stop is told below the map.
+void PaintPreviewNotes(QPainter& painter, const MoveLabels& labels, PaintCache& cache) {
+    for (const MoveLabel& label : labels) {
+        if (!label.pointsLeft || label.layout.note.Empty()) {
             continue;
         }
-        const QPolygonF line = PathLine(arrow, g);
-        const double radius = std::max(6, metrics.height() * 2 / 3);
-        for (std::size_t i = 0; i < arrow.pointsLeft.size() && i < arrow.points.size(); ++i) {
-            const QPointF at = line[static_cast<qsizetype>(i)] + QPointF(radius, -radius);
-            painter.setPen(QPen(PreviewColour, 2));
-            painter.setBrush(Qt::white);
-            painter.drawEllipse(at, radius, radius);
-            painter.setPen(Qt::black);
-            const QStaticText& number =
-                cache.Text(std::to_string(arrow.pointsLeft[i]), pixelSize, true);
-            painter.drawStaticText(at - QPointF(number.size().width(), number.size().height()) / 2,
-                                   number);
+        const TileFonts& fonts = cache.Fonts(label.content.side);
+        const QPoint origin = label.rect.topLeft();
+        if (!label.layout.noteReplaces.Empty()) {
+            const QRect covered = ToRect(label.layout.noteReplaces, origin);
+            painter.fillRect(covered, ColourOf(label.tile->colour));
+            if (label.tile->isolated) {
+                painter.fillRect(covered, QBrush(IsolatedHatch, Qt::BDiagPattern));
+            }
         }
-        if (arrow.stop.empty()) {
-            continue;
-        }
-        const QString why = FromText(arrow.stop);
-        const QPointF end = line.last();
-        QRectF box(end.x() + radius * 2, end.y() + radius, metrics.horizontalAdvance(why) + 8,
-                   metrics.height() + 4);
-        // Kept inside the map's picture when the end lies near its right edge.
-        box.moveRight(std::min(box.right(), static_cast<double>(g.PixelWidth() - 2)));
-        painter.setPen(QPen(arrow.Failed() ? FailureColour : InfoColour, 1));
+        const QRect box = ToRect(label.layout.note, origin);
+        const double radius = box.height() / 2.0;
+        painter.setPen(QPen(PreviewColour, 1.5));
         painter.setBrush(Qt::white);
-        painter.drawRect(box);
-        painter.drawText(box, Qt::AlignCenter, why);
+        painter.drawRoundedRect(QRectF(box).adjusted(0.75, 0.75, -0.75, -0.75), radius, radius);
+        // Too small for the figure at the smallest zooms: the bubble alone marks the path.
+        if (box.height() >= fonts.badgeHeight) {
+            painter.setPen(Qt::black);
+            DrawFitted(painter, std::to_string(*label.pointsLeft),
+                       box.adjusted(BadgePadding, 0, -BadgePadding, 0), fonts.smallSize,
+                       TextStyle::Bold, fonts.badgeTextTop, cache);
+        }
     }
 }
 

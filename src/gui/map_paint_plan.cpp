@@ -20,6 +20,12 @@ const QColor ThreatOwn(210, 0, 0, 230);
 const QColor ThreatOther(210, 0, 0, 70);
 const QColor FindingFill(210, 0, 0);
 
+// A town's mark takes the top right corner, so the flag goes to the left, unless the home
+// mark is there; then it covers a corner of the town's mark.
+bool FlagOnTheLeft(const FindingMark& mark) {
+    return mark.town && !mark.home;
+}
+
 // The reach: every reachable province washed in blue (the sea in white), the start framed, the
 // coasts the ships land on washed in green; a walk that would end on entering a province (a land
 // movement stepping into the sea) hatches it.
@@ -101,7 +107,7 @@ void PaintPathCost(QPainter& painter, const plan::PlannedPath& path, const Geome
     const QPolygonF line = PathLine(path, g);
     painter.setRenderHint(QPainter::Antialiasing, true);
     const QString cost = QString::number(path.cost);
-    QFont font = TextFont(FontSize(std::max(g.tile, TextTileSize)), true);
+    QFont font = TextFont(FontSize(std::max(g.tile, TextTileSize)), TextStyle::Bold);
     painter.setFont(font);
     const QFontMetrics metrics(font);
     const QSizeF size(metrics.horizontalAdvance(cost) + 8, metrics.height() + 2);
@@ -149,10 +155,10 @@ QRect FindingMarkRect(const Geometry& g, const FindingMark& mark) {
     if (x < 1 || y < 1 || x > g.width || y > g.height || g.tile <= 0) {
         return {};
     }
-    const int side = std::clamp(g.tile / 3, 6, 16);
-    // The town's mark is as wide as a sixth of the side, two pixels from the edge.
-    const int town = mark.town ? std::max(4, g.tile / 6) + 3 : 0;
-    return {g.Left(x) + g.tile - side - town, g.Top(y) + 1, side, side};
+    // The corner the province's texts keep clear of.
+    const int side = std::max(6, TileInset(g.tile) + CornerMarkSide(g.tile));
+    const int left = FlagOnTheLeft(mark) ? g.Left(x) + 1 : g.Left(x) + g.tile - side;
+    return {left, g.Top(y) + 1, side, side};
 }
 
 void PaintPlan(QPainter& painter, PlanLayer layer, const PlanPicture& plan,

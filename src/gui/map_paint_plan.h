@@ -25,7 +25,8 @@ struct FindingMark {
     check::MapPoint at;
     std::size_t line = 0; // the move line it belongs to
     std::string text;     // as the problem list shows it
-    bool town = false;    // the province's town mark takes its top right corner
+    bool town = false;    // its town mark takes the top right corner
+    bool home = false;    // its home mark the top left
 };
 
 struct PlanPicture {
@@ -43,8 +44,8 @@ void PaintPlan(QPainter& painter, PlanLayer layer, const PlanPicture& plan,
                const mapview::Drawing& drawing, const mapview::Geometry& geometry,
                const QRect& area);
 
-// Where a province's findings mark is drawn, and is clicked: in its top right corner, left
-// of a town's mark.
+// Where a province's findings mark is drawn, and is clicked: a corner at its top that its
+// texts keep clear of, the right one unless a town's mark is there alone.
 QRect FindingMarkRect(const mapview::Geometry& geometry, const FindingMark& mark);
 
 } // namespace orv::gui

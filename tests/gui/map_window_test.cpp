@@ -104,7 +104,8 @@ class MapWindowTest : public QObject {
         const mapview::Drawing& drawing = f.map->Canvas()->Drawing();
         QVERIFY(ExportMap(drawing, 1, out.filePath(u"map.png"_s)));
         const QImage png(out.filePath(u"map.png"_s));
-        QCOMPARE(png.width(), 2 * mapview::DefaultMargin + 40 * drawing.width);
+        QCOMPARE(png.width(),
+                 2 * mapview::DefaultMargin + mapview::DefaultTileSize * drawing.width);
         QVERIFY(ExportMap(drawing, 1, out.filePath(u"map.SVG"_s)));
         QVERIFY(f.ReadFile(out.filePath(u"map.SVG"_s)).contains("<svg"));
         QVERIFY(!ExportMap(drawing, 1, out.filePath(u"no/such/folder/map.png"_s)));

@@ -121,6 +121,11 @@ std::string OwnerKey(std::string_view name) {
     return key;
 }
 
+// A cell the report fills with '~' says nothing: the province has no such text.
+std::string_view Said(std::string_view cell) {
+    return cell.find_first_not_of('~') == std::string_view::npos ? std::string_view() : cell;
+}
+
 void AddTiles(const report::Game& game, Drawing& drawing) {
     const report::TMap& map = game.map;
     const std::string tribeKey = check::TribeKey(game.tribeName);
@@ -144,14 +149,40 @@ void AddTiles(const report::Game& game, Drawing& drawing) {
             tile.town = report::IsTown(p.terrain);
             tile.home = p.homeProvince;
             tile.isolated = p.isolated;
-            tile.own = !p.owner.empty() && map.GetOwner(x, y) == tribeKey;
-            tile.owner = p.owner;
-            const auto named = fullNames.find(OwnerKey(p.owner));
-            tile.ownerName = named != fullNames.end() ? std::string(named->second) : p.owner;
-            tile.initials = OwnerInitials(p.owner);
-            tile.name = p.nameLine;
+            tile.owner = Said(p.owner);
+            tile.own = !tile.owner.empty() && map.GetOwner(x, y) == tribeKey;
+            const auto named = fullNames.find(OwnerKey(tile.owner));
+            tile.ownerName = named != fullNames.end() ? std::string(named->second) : tile.owner;
+            tile.initials = OwnerInitials(tile.owner);
+            tile.name = Said(p.nameLine);
             tile.troops = p.troops;
             drawing.tiles.push_back(std::move(tile));
+        }
+    }
+}
+
+// The badges of the orders that name the province, each kind once with how often it is
+// given: the map may have room for a few of them only.
+void AddOrders(const Drawing& drawing, int x, int y, std::string& text) {
+    std::vector<std::pair<std::string_view, int>> labels;
+    std::unordered_map<std::string_view, std::size_t> seen;
+    for (const Mark& mark : drawing.marks) {
+        if (mark.at.x != x || mark.at.y != y) {
+            continue;
+        }
+        const auto [at, added] = seen.try_emplace(mark.label, labels.size());
+        if (added) {
+            labels.emplace_back(mark.label, 0);
+        }
+        ++labels[at->second].second;
+    }
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        text += i == 0 ? "\nOrders: " : ", ";
+        text += labels[i].first;
+        if (labels[i].second > 1) {
+            text += " (";
+            text += std::to_string(labels[i].second);
+            text += ')';
         }
     }
 }
@@ -292,12 +323,12 @@ std::string ProvinceDetails(const Drawing& drawing, int x, int y) {
     const auto orNone = [](const std::string& text) {
         return text.empty() ? std::string_view("none") : std::string_view(text);
     };
-    std::string text = "Province ";
+    // The terrain first: every province has one, sea included.
+    std::string text(report::InfoOf(tile->terrain).name);
+    text += ' ';
     text += std::to_string(x);
     text += '/';
     text += std::to_string(y);
-    text += ": ";
-    text += report::InfoOf(tile->terrain).name;
     if (!tile->name.empty()) {
         text += " \"";
         text += tile->name;
@@ -319,6 +350,7 @@ std::string ProvinceDetails(const Drawing& drawing, int x, int y) {
         text += "\nAfter the move: ";
         text += orNone(after);
     }
+    AddOrders(drawing, x, y, text);
     // A path that ended beyond the map is told at the last province it reached.
     for (const Arrow& arrow : drawing.arrows) {
         if (arrow.end == PathEnd::Arrived) {

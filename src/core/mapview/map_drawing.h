@@ -121,9 +121,10 @@ Drawing BuildDrawing(const report::Game& game, const move::MoveList& move,
 // that order put in, as the drawing's preview; replaces the one before.
 void SetPreview(Drawing& drawing, const check::CheckResult& check, std::size_t line);
 
-// The lines shown when the pointer rests on a province, joined by '\n': the owner's full
-// name, why every path that ended early ended there (or beyond the map from there), and why
-// a movement from there draws no path; empty outside the map.
+// The lines shown when the pointer rests on a province, joined by '\n': its terrain first,
+// its place and name, the owner's full name, the troops, the badges of the orders that name
+// it, why every path that ended early ended there (or beyond the map from there), and why a
+// movement from there draws no path; empty outside the map.
 std::string ProvinceDetails(const Drawing& drawing, int x, int y);
 
 } // namespace orv::mapview

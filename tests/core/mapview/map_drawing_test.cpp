@@ -140,15 +140,23 @@ TEST(MapDrawing, DetailsTellTheProvinceAndTheFailuresThere) {
     World w = MakeWorld();
     w.game.tribes.push_back({"Olafsson of Trondheim", 2, {}});
     w.Cell(5, 4).owner = "OLAFSSON"; // the report cuts the name to nine characters
-    const Drawing drawing = Draw(w.game, Framed({"LAND 4 3 HO 1 E E E", "LAND 4 3 FO 2 W"}));
+    w.Cell(4, 3).nameLine = "Dun Eidyn";
+    // The report fills the cells of the sea with '~', and of land no one holds.
+    w.Cell(1, 1).nameLine = "~~~~~~~~~";
+    w.Cell(1, 1).owner = "~~~~";
+    const Drawing drawing = Draw(w.game, Framed({"LAND 4 3 HO 1 E E E", "LAND 4 3 FO 2 W",
+                                                 "PLA 4 3 FO", "DEF 4 3 F", "PLA 4 3 FO"}));
     EXPECT_EQ(ProvinceDetails(drawing, 5, 4),
-              "Province 5/4: Plains\nOwner: Olafsson of Trondheim\nTroops: none");
-    EXPECT_EQ(ProvinceDetails(drawing, 6, 3), "Province 6/3: Plains\nOwner: none\nTroops: none\n"
+              "Plains 5/4\nOwner: Olafsson of Trondheim\nTroops: none");
+    EXPECT_EQ(ProvinceDetails(drawing, 6, 3), "Plains 6/3\nOwner: none\nTroops: none\n"
                                               "Line 1: Moves beyond map boundaries not allowed!");
     EXPECT_EQ(ProvinceDetails(drawing, 2, 2),
-              "Province 2/2: Plains\nOwner: HARALD\nHome province\nTroops: 3F 1H");
+              "Plains 2/2\nOwner: HARALD\nHome province\nTroops: 3F 1H");
     EXPECT_EQ(ProvinceDetails(drawing, 4, 3),
-              "Province 4/3: Plains\nOwner: Harald\nTroops: 4F 2H C\nAfter the move: 2F 1H C");
+              "Plains 4/3 \"Dun Eidyn\"\nOwner: Harald\nTroops: 4F 2H C\n"
+              "After the move: 4F 1H C\nOrders: +FO (2), DF");
+    EXPECT_EQ(ProvinceDetails(drawing, 1, 1), "Sea 1/1\nOwner: none\nTroops: none");
+    EXPECT_EQ(drawing.TileAt(1, 1)->initials, "");
 }
 
 } // namespace
