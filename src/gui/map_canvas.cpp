@@ -246,7 +246,10 @@ void MapCanvas::mouseMoveEvent(QMouseEvent* event) {
     dragged_ = true;
     // Dragging a path's end moves the end; dragging elsewhere moves the map.
     if (pathDragged_) {
-        setCursor(Qt::ClosedHandCursor);
+        if (cursor().shape() != Qt::ClosedHandCursor) {
+            cursorBefore_ = cursor(); // the pick mode's cross, say
+            setCursor(Qt::ClosedHandCursor);
+        }
         return;
     }
     const QPoint now = event->globalPosition().toPoint();
@@ -265,7 +268,7 @@ void MapCanvas::mouseReleaseEvent(QMouseEvent* event) {
     const std::optional<check::MapPoint> from =
         geometry_.ProvinceAt(pressedAt_.x(), pressedAt_.y());
     if (line && dragged_) {
-        unsetCursor();
+        setCursor(cursorBefore_);
         if (at && from && (at->x != from->x || at->y != from->y)) {
             emit PathEndDropped(*line, at->x, at->y);
         }

@@ -15,7 +15,6 @@
 #include <QDialog>
 #include <QMenu>
 #include <QPointer>
-#include <QScrollArea>
 #include <QTimer>
 #include <algorithm>
 #include <chrono>
@@ -109,8 +108,7 @@ void MapFollower::Refresh() {
             mapview::BuildDrawing(game_, document_.Move(), problems_.Result());
         AddPreview(drawing);
         map_->SetDrawing(std::move(drawing));
-        ShowSelection();
-        UpdatePlan();
+        ShowSelection(); // and the plan and the findings with it
     }
 }
 
@@ -172,10 +170,11 @@ void MapFollower::ShowSelection() {
         } else {
             UpdatePlan();
         }
-    } else if (plan_ && plan_->order) {
-        EndPlan();
-    } else if (plan_) {
-        UpdatePlan(); // a new order would go elsewhere now
+    } else {
+        if (plan_ && plan_->order) {
+            EndPlan();
+        }
+        UpdatePlan(); // the findings, and where a new order would go now
     }
 }
 
@@ -219,11 +218,10 @@ std::size_t MapFollower::PlanLine() const {
 
 void MapFollower::StartPlan(const PlanChoice& choice, std::optional<std::size_t> order) {
     plan_ = Plan{choice, order, {}, choice};
-    const int x = std::atoi(choice.fields.x.c_str());
-    const int y = std::atoi(choice.fields.y.c_str());
     mapview::TroopCounts available{};
-    if (game_.map.IsOnMap(x, y)) {
-        available = game_.map.At(x, y).troops;
+    if (const std::optional<plan::Movement> movement = plan::MovementOf(choice.kind, choice.fields);
+        movement && game_.map.IsOnMap(movement->x, movement->y)) {
+        available = game_.map.At(movement->x, movement->y).troops;
     }
     map_->ShowPlanBar(choice, available);
     plan_->choice = map_->Choice();

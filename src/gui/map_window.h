@@ -11,6 +11,7 @@
 #include "gui/map_paint.h"
 #include "gui/map_paint_plan.h"
 
+#include <QCursor>
 #include <QWidget>
 #include <array>
 #include <cstddef>
@@ -94,6 +95,7 @@ class MapCanvas : public QWidget {
     QPoint pressedAt_; // where the left button went down
     bool dragged_ = false;
     std::optional<std::size_t> pathDragged_; // the line whose path end is being dragged
+    QCursor cursorBefore_;                   // the cursor to go back to after that drag
     check::MapPoint hovered_{0, 0};
     PaintCache cache_;
 };
