@@ -108,7 +108,8 @@ void MapFollower::Refresh() {
             mapview::BuildDrawing(game_, document_.Move(), problems_.Result());
         AddPreview(drawing);
         map_->SetDrawing(std::move(drawing));
-        ShowSelection(); // and the plan and the findings with it
+        UpdateFindings();
+        ShowSelection(); // and the plan with it
     }
 }
 
@@ -174,7 +175,7 @@ void MapFollower::ShowSelection() {
         if (plan_ && plan_->order) {
             EndPlan();
         }
-        UpdatePlan(); // the findings, and where a new order would go now
+        UpdatePlan(); // a new order would go elsewhere now
     }
 }
 
@@ -240,13 +241,10 @@ void MapFollower::EndPlan() {
     map_->Canvas()->update();
 }
 
-void MapFollower::UpdatePlan() {
-    if (map_ == nullptr || !map_->isVisible()) {
-        return;
-    }
+// The findings of the live check on their provinces, a province's in the order of the list.
+void MapFollower::UpdateFindings() {
     PlanPicture& picture = map_->Canvas()->EditPlan();
     const move::MoveList& move = document_.Move();
-    // The findings on their provinces, a province's in the order of the list.
     const check::CheckResult& result = problems_.Result();
     const std::vector<check::Problem> problems = check::Problems(result);
     const std::vector<std::optional<check::MapPoint>> places =
@@ -264,11 +262,18 @@ void MapFollower::UpdatePlan() {
                      [](const FindingMark& a, const FindingMark& b) {
                          return std::pair(a.at.y, a.at.x) < std::pair(b.at.y, b.at.x);
                      });
+}
+
+void MapFollower::UpdatePlan() {
+    if (map_ == nullptr || !map_->isVisible()) {
+        return;
+    }
+    PlanPicture& picture = map_->Canvas()->EditPlan();
     picture.path.reset();
     const std::optional<plan::Movement> movement =
         plan_ ? plan::MovementOf(plan_->choice.kind, plan_->choice.fields) : std::nullopt;
     if (movement) {
-        plan_->reach = plan::ReachOf(game_, move, PlanLine(), *movement);
+        plan_->reach = plan::ReachOf(game_, document_.Move(), PlanLine(), *movement);
         picture.reach = plan_->reach;
         map_->SetPlanStatus(SaidAbout(plan_->reach));
     } else {

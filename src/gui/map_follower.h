@@ -80,8 +80,9 @@ class MapFollower : public QObject {
     void Connect(MapWindow& map);
     void StartPlan(const PlanChoice& choice, std::optional<std::size_t> order);
     void EndPlan();
-    // The reach and the findings of the move as it stands, on the canvas.
+    // The reach of the plan and the findings of the move as it stands, on the canvas.
     void UpdatePlan();
+    void UpdateFindings();
     std::size_t PlanLine() const;
     void ProvinceChosen(int x, int y);
     void ProvinceHovered(int x, int y);
