@@ -279,7 +279,7 @@ void MapCanvas::mouseReleaseEvent(QMouseEvent* event) {
     }
     for (const FindingMark& finding : plan_.findings) {
         if (finding.at.x == at->x && finding.at.y == at->y &&
-            FindingMarkRect(geometry_, finding).contains(pos)) {
+            FindingMarkRect(geometry_, drawing_, finding.at).contains(pos)) {
             emit FindingClicked(finding.line);
             return;
         }

@@ -252,10 +252,7 @@ void MapFollower::UpdateFindings() {
     picture.findings.clear();
     for (std::size_t i = 0; i < problems.size() && i < places.size(); ++i) {
         if (places[i]) {
-            const check::MapPoint at = *places[i];
-            picture.findings.push_back({at, problems[i].line, problems[i].text,
-                                        report::IsTown(game_.map.GetTerrain(at.x, at.y)),
-                                        game_.map.IsHomeProvince(at.x, at.y)});
+            picture.findings.push_back({*places[i], problems[i].line, problems[i].text});
         }
     }
     std::stable_sort(picture.findings.begin(), picture.findings.end(),
@@ -355,7 +352,8 @@ void MapFollower::ProvinceHovered(int x, int y) {
                          .arg(FromText(path->directions))
                          .arg(path->cost)
                          .arg(path->steps);
-            picture.path = path;
+            picture.path = mapview::Arrow{0, reach->kind, path->points, {}, {}, {}, {}};
+            picture.pathCost = path->cost;
         } else if (!path) {
             status = QStringLiteral("%1/%2 is out of reach.").arg(x).arg(y);
         }

@@ -344,9 +344,13 @@ void PaintBadges(QPainter& painter, const mapview::Drawing& drawing, const MoveL
 // path.
 void PaintPreviewPaths(QPainter& painter, const mapview::Drawing& drawing, const Geometry& g) {
     for (const mapview::Arrow& arrow : drawing.preview) {
-        if (!arrow.points.empty()) {
-            PaintArrow(painter, arrow, PathLine(arrow, g), g, Emphasis::Preview);
-        }
+        PaintPreviewArrow(painter, arrow, g);
+    }
+}
+
+void PaintPreviewArrow(QPainter& painter, const mapview::Arrow& arrow, const Geometry& g) {
+    if (!arrow.points.empty()) {
+        PaintArrow(painter, arrow, PathLine(arrow, g), g, Emphasis::Preview);
     }
 }
 

@@ -51,6 +51,8 @@ void PaintBadges(QPainter& painter, const mapview::Drawing& drawing, const MoveL
                  PaintCache& cache);
 void PaintPreviewPaths(QPainter& painter, const mapview::Drawing& drawing,
                        const mapview::Geometry& g);
+// One path drawn as the order being written is: over a dashed band.
+void PaintPreviewArrow(QPainter& painter, const mapview::Arrow& arrow, const mapview::Geometry& g);
 void PaintPreviewNotes(QPainter& painter, const MoveLabels& labels, PaintCache& cache);
 
 } // namespace orv::gui::paint

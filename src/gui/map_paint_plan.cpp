@@ -1,9 +1,9 @@
 #include "gui/map_paint_plan.h"
 
+#include "gui/map_paint_move.h"
 #include "gui/map_paint_parts.h"
 
 #include <QPainter>
-#include <QPainterPath>
 #include <algorithm>
 
 namespace orv::gui {
@@ -22,8 +22,8 @@ const QColor FindingFill(210, 0, 0);
 
 // A town's mark takes the top right corner, so the flag goes to the left, unless the home
 // mark is there; then it covers a corner of the town's mark.
-bool FlagOnTheLeft(const FindingMark& mark) {
-    return mark.town && !mark.home;
+bool FlagOnTheLeft(const mapview::Tile& tile) {
+    return tile.town && !tile.home;
 }
 
 // The reach: every reachable province washed in blue (the sea in white), the start framed, the
@@ -72,49 +72,21 @@ void PaintThreats(QPainter& painter, const plan::ThreatMap& threats,
     }
 }
 
-QPolygonF PathLine(const plan::PlannedPath& path, const Geometry& g) {
-    QPolygonF line;
-    for (const check::MapPoint& p : path.points) {
-        line << QPointF(g.Left(p.x) + g.tile / 2.0, g.Top(p.y) + g.tile / 2.0);
-    }
-    return line;
-}
-
-// The path under the pointer in the colour of the order being written.
-void PaintHoverPath(QPainter& painter, const plan::PlannedPath& path, const Geometry& g) {
-    if (path.points.size() < 2) {
-        return;
-    }
-    const QPolygonF line = PathLine(path, g);
-    const double width = std::max(3.0, g.tile / 8.0);
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    QPen pen(PreviewColour, width, Qt::DashLine, Qt::RoundCap, Qt::RoundJoin);
-    pen.setDashPattern({PreviewDash, PreviewGap});
-    painter.setPen(pen);
-    painter.setBrush(Qt::NoBrush);
-    painter.drawPolyline(line);
-    painter.setBrush(PreviewColour);
-    painter.setPen(Qt::NoPen);
-    painter.drawEllipse(line.last(), width, width);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-}
-
 // The move points the path costs, above its end's square.
-void PaintPathCost(QPainter& painter, const plan::PlannedPath& path, const Geometry& g) {
+void PaintPathCost(QPainter& painter, const mapview::Arrow& path, int points, const Geometry& g) {
     if (path.points.size() < 2) {
         return;
     }
-    const QPolygonF line = PathLine(path, g);
+    const check::MapPoint end = path.points.back();
     painter.setRenderHint(QPainter::Antialiasing, true);
-    const QString cost = QString::number(path.cost);
+    const QString cost = QString::number(points);
     QFont font = TextFont(FontSize(std::max(g.tile, TextTileSize)), TextStyle::Bold);
     painter.setFont(font);
     const QFontMetrics metrics(font);
     const QSizeF size(metrics.horizontalAdvance(cost) + 8, metrics.height() + 2);
     // Above the end's square, so that it covers neither the end nor its figures.
-    QRectF box(
-        QPointF(line.last().x() - size.width() / 2, g.Top(path.points.back().y) - size.height()),
-        size);
+    QRectF box(QPointF(g.Left(end.x) + (g.tile - size.width()) / 2, g.Top(end.y) - size.height()),
+               size);
     box.moveTop(std::max(0.0, box.top()));
     painter.setPen(QPen(PreviewColour, 2));
     painter.setBrush(Qt::white);
@@ -124,8 +96,8 @@ void PaintPathCost(QPainter& painter, const plan::PlannedPath& path, const Geome
     painter.setRenderHint(QPainter::Antialiasing, false);
 }
 
-void PaintFindings(QPainter& painter, const std::vector<FindingMark>& findings, const Geometry& g,
-                   const QRect& area) {
+void PaintFindings(QPainter& painter, const std::vector<FindingMark>& findings,
+                   const mapview::Drawing& drawing, const Geometry& g, const QRect& area) {
     painter.setRenderHint(QPainter::Antialiasing, true);
     check::MapPoint last{0, 0};
     for (const FindingMark& finding : findings) {
@@ -133,13 +105,15 @@ void PaintFindings(QPainter& painter, const std::vector<FindingMark>& findings, 
             continue; // one mark for a province's findings
         }
         last = finding.at;
-        const QRect box = FindingMarkRect(g, finding);
+        const QRect box = FindingMarkRect(g, drawing, finding.at);
         if (box.isEmpty() || !box.intersects(area)) {
             continue;
         }
         // A flag in the corner: it covers less of the province than a badge would.
+        const bool left = FlagOnTheLeft(*drawing.TileAt(finding.at.x, finding.at.y));
         const QPolygon flag(
-            {box.topLeft(), box.topRight() + QPoint(1, 0), box.bottomRight() + QPoint(1, 1)});
+            {box.topLeft(), box.topRight() + QPoint(1, 0),
+             left ? box.bottomLeft() + QPoint(0, 1) : box.bottomRight() + QPoint(1, 1)});
         painter.setPen(QPen(Qt::white, 1));
         painter.setBrush(FindingFill);
         painter.drawPolygon(flag);
@@ -149,15 +123,16 @@ void PaintFindings(QPainter& painter, const std::vector<FindingMark>& findings, 
 
 } // namespace
 
-QRect FindingMarkRect(const Geometry& g, const FindingMark& mark) {
-    const int x = mark.at.x;
-    const int y = mark.at.y;
-    if (x < 1 || y < 1 || x > g.width || y > g.height || g.tile <= 0) {
+QRect FindingMarkRect(const Geometry& g, const mapview::Drawing& drawing, check::MapPoint at) {
+    const int x = at.x;
+    const int y = at.y;
+    const mapview::Tile* tile = drawing.TileAt(x, y);
+    if (tile == nullptr || g.tile <= 0) {
         return {};
     }
     // The corner the province's texts keep clear of.
     const int side = std::max(6, TileInset(g.tile) + CornerMarkSide(g.tile));
-    const int left = FlagOnTheLeft(mark) ? g.Left(x) + 1 : g.Left(x) + g.tile - side;
+    const int left = FlagOnTheLeft(*tile) ? g.Left(x) + 1 : g.Left(x) + g.tile - side;
     return {left, g.Top(y) + 1, side, side};
 }
 
@@ -178,13 +153,13 @@ void PaintPlan(QPainter& painter, PlanLayer layer, const PlanPicture& plan,
         break;
     case PlanLayer::Path:
         if (plan.path) {
-            PaintHoverPath(painter, *plan.path, g);
+            PaintPreviewArrow(painter, *plan.path, g);
         }
         break;
     case PlanLayer::Marks:
-        PaintFindings(painter, plan.findings, g, area);
+        PaintFindings(painter, plan.findings, drawing, g, area);
         if (plan.path) {
-            PaintPathCost(painter, *plan.path, g);
+            PaintPathCost(painter, *plan.path, plan.pathCost, g);
         }
         break;
     }

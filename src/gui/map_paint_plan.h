@@ -25,13 +25,14 @@ struct FindingMark {
     check::MapPoint at;
     std::size_t line = 0; // the move line it belongs to
     std::string text;     // as the problem list shows it
-    bool town = false;    // its town mark takes the top right corner
-    bool home = false;    // its home mark the top left
 };
 
 struct PlanPicture {
     std::optional<plan::Reach> reach;
-    std::optional<plan::PlannedPath> path; // to the province under the pointer
+    // The cheapest path to the province under the pointer, drawn as the order being
+    // written is, and the move points it costs.
+    std::optional<mapview::Arrow> path;
+    int pathCost = 0;
     std::optional<plan::ThreatMap> threats;
     std::vector<FindingMark> findings;
 };
@@ -46,6 +47,7 @@ void PaintPlan(QPainter& painter, PlanLayer layer, const PlanPicture& plan,
 
 // Where a province's findings mark is drawn, and is clicked: a corner at its top that its
 // texts keep clear of, the right one unless a town's mark is there alone.
-QRect FindingMarkRect(const mapview::Geometry& geometry, const FindingMark& mark);
+QRect FindingMarkRect(const mapview::Geometry& geometry, const mapview::Drawing& drawing,
+                      check::MapPoint at);
 
 } // namespace orv::gui

@@ -299,8 +299,9 @@ class MapWindowTest : public QObject {
         f.form->SelectLine(1);
         const auto& findings = canvas->Plan().findings;
         QVERIFY(!findings.empty() && findings[0].at == (check::MapPoint{3, 4}));
-        QTest::mouseClick(canvas, Qt::LeftButton, {},
-                          FindingMarkRect(canvas->Geometry(), findings[0]).center());
+        QTest::mouseClick(
+            canvas, Qt::LeftButton, {},
+            FindingMarkRect(canvas->Geometry(), canvas->Drawing(), findings[0].at).center());
         QCOMPARE(f.form->SelectedLine(), std::optional<std::size_t>(3));
         f.map->ThreatsButton()->click();
         QVERIFY(canvas->Plan().threats && !canvas->Plan().threats->Armies().empty());
