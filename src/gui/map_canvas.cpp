@@ -133,11 +133,6 @@ void MapCanvas::SetSelectedLine(std::optional<std::size_t> line) {
     }
 }
 
-void MapCanvas::SetPlan(PlanPicture plan) {
-    plan_ = std::move(plan);
-    update();
-}
-
 void MapCanvas::SetTileSize(int tile) {
     geometry_.tile = tile;
     resize(geometry_.PixelWidth(), geometry_.PixelHeight());

@@ -2,7 +2,6 @@
 
 #include "core/check/check_driver.h"
 #include "core/edit/compose.h"
-#include "core/edit/read_back.h"
 #include "core/mapview/map_drawing.h"
 #include "core/plan/planned_order.h"
 #include "core/plan/problem_places.h"
@@ -156,14 +155,12 @@ void MapFollower::ShowSelection() {
         return;
     }
     // A selected movement is planned with its own troops; a plan of another line ends.
-    const std::optional<edit::EditedOrder> read = line && document_.Move().IsOrderLine(*line)
-                                                      ? edit::ReadMoveOrder(document_.Move(), *line)
-                                                      : std::nullopt;
-    const auto* fields = read ? std::get_if<edit::MovementFields>(&read->fields) : nullptr;
-    if (fields != nullptr && plan::MovementOf(read->kind, *fields)) {
+    const std::optional<plan::MovementLine> read =
+        line ? plan::MovementAtLine(document_.Move(), *line) : std::nullopt;
+    if (read) {
         // Planned anew when the order itself changed, not when only its path did or the
         // troops were chosen anew beside the map.
-        PlanChoice ordered{read->kind, *fields};
+        PlanChoice ordered{read->kind, read->fields};
         ordered.fields.direction.clear();
         if (!plan_ || plan_->order != line || plan_->ordered.kind != ordered.kind ||
             plan_->ordered.fields != ordered.fields) {
@@ -333,14 +330,9 @@ void MapFollower::ProvinceHovered(int x, int y) {
     // While a path's end is dragged, its order's new path; else the plan's.
     const std::optional<std::size_t> dragged = map_->Canvas()->DraggedPath();
     std::optional<plan::Reach> draggedReach;
-    if (dragged) {
-        const std::optional<edit::EditedOrder> read =
-            edit::ReadMoveOrder(document_.Move(), *dragged);
-        const auto* fields = read ? std::get_if<edit::MovementFields>(&read->fields) : nullptr;
-        if (const std::optional<plan::Movement> movement =
-                fields != nullptr ? plan::MovementOf(read->kind, *fields) : std::nullopt) {
-            draggedReach = plan::ReachOf(game_, document_.Move(), *dragged, *movement);
-        }
+    if (const std::optional<plan::MovementLine> order =
+            dragged ? plan::MovementAtLine(document_.Move(), *dragged) : std::nullopt) {
+        draggedReach = plan::ReachOf(game_, document_.Move(), *dragged, order->movement);
     }
     const plan::Reach* reach = draggedReach ? &*draggedReach : plan_ ? &plan_->reach : nullptr;
     if (reach != nullptr && reach->walks && (x != 0 || y != 0)) {

@@ -300,8 +300,8 @@ void MapWindow::SetPlanStatus(const QString& text) {
 
 // The choice read from the bar: all troops, or the first three kinds counted.
 void MapWindow::PlanTroopsEdited() {
-    const move::CommandKind kind =
-        PlanCommands[static_cast<std::size_t>(std::clamp(planKind_->currentIndex(), 0, 2))];
+    const move::CommandKind kind = PlanCommands[static_cast<std::size_t>(
+        std::clamp<int>(planKind_->currentIndex(), 0, static_cast<int>(PlanCommands.size()) - 1))];
     QSpinBox* ships = planTroops_.back();
     // Ships carry a sea movement: turning to the sea takes them all unless some are counted.
     if (kind == move::CommandKind::MoveThroughSea && choice_.kind != kind && ships->value() == 0) {
@@ -327,7 +327,6 @@ void MapWindow::PlanTroopsEdited() {
                                                             move::TroopName(PlanCodes[i], false)};
         }
     }
-
     if (!filling_) {
         emit PlanChoiceChanged();
     }

@@ -44,8 +44,7 @@ class MapCanvas : public QWidget {
     void SetTileSize(int tile);
     const mapview::Geometry& Geometry() const { return geometry_; }
 
-    // What is planned on the map, drawn above the move.
-    void SetPlan(PlanPicture plan);
+    // What is planned on the map, drawn above the move; update() after editing it.
     const PlanPicture& Plan() const { return plan_; }
     PlanPicture& EditPlan() { return plan_; }
     // The line whose path's end is being dragged, if any.
@@ -167,7 +166,6 @@ class MapWindow : public QWidget {
     QLabel* MessagesLabel() const { return messages_; }
     // The pick mode's hint or what the preview's walk found, at the bottom.
     QLabel* StatusLabel() const { return status_; }
-    QComboBox* PlanKind() const { return planKind_; }
     QCheckBox* PlanAllTroops() const { return planAll_; }
     // The counts of foot soldiers, bowmen, horsemen, generals and ships.
     QSpinBox* PlanTroops(std::size_t i) const { return planTroops_.at(i); }

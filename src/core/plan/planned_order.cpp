@@ -82,19 +82,27 @@ std::optional<Movement> MovementOf(move::CommandKind kind, const edit::MovementF
     return movement;
 }
 
-std::optional<std::string> Repathed(const report::Game& game, const move::MoveList& move,
-                                    std::size_t line, int x, int y) {
+std::optional<MovementLine> MovementAtLine(const move::MoveList& move, std::size_t line) {
     if (!move.IsOrderLine(line)) {
         return std::nullopt;
     }
-    const std::optional<edit::EditedOrder> read = edit::ReadMoveOrder(move, line);
-    const auto* fields = read ? std::get_if<edit::MovementFields>(&read->fields) : nullptr;
+    std::optional<edit::EditedOrder> read = edit::ReadMoveOrder(move, line);
+    auto* fields = read ? std::get_if<edit::MovementFields>(&read->fields) : nullptr;
     const std::optional<Movement> movement =
         fields != nullptr ? MovementOf(read->kind, *fields) : std::nullopt;
     if (!movement) {
         return std::nullopt;
     }
-    const Reach reach = ReachOf(game, move, line, *movement);
+    return MovementLine{read->kind, std::move(*fields), *movement};
+}
+
+std::optional<std::string> Repathed(const report::Game& game, const move::MoveList& move,
+                                    std::size_t line, int x, int y) {
+    const std::optional<MovementLine> movement = MovementAtLine(move, line);
+    if (!movement) {
+        return std::nullopt;
+    }
+    const Reach reach = ReachOf(game, move, line, movement->movement);
     const std::optional<PlannedPath> path = CheapestPath(reach, x, y);
     if (!path || path->steps == 0) {
         return std::nullopt;

@@ -26,6 +26,17 @@ std::optional<check::MoveKind> MoveKindOf(move::CommandKind kind);
 // count given, is no number.
 std::optional<Movement> MovementOf(move::CommandKind kind, const edit::MovementFields& fields);
 
+// A movement order of the move read back: its command, its dialog's fields and its movement.
+struct MovementLine {
+    move::CommandKind kind = move::CommandKind::MoveThroughLand;
+    edit::MovementFields fields;
+    Movement movement;
+};
+
+// The movement order at line of move; none for a line that is no order or whose order is no
+// movement with a start of two numbers.
+std::optional<MovementLine> MovementAtLine(const move::MoveList& move, std::size_t line);
+
 // The movement order at line of move along the cheapest path to (x, y), as its raw line:
 // its words up to the path as they are, then the new path. None when the line is no
 // movement, (x, y) is its own start or out of its reach.
