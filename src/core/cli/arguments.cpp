@@ -57,19 +57,6 @@ void CommandLine::AddReport(std::string& report) {
         ->type_name("");
 }
 
-void CommandLine::AddForm(const std::string& name, move::DisplayForm& form,
-                          const std::string& what) {
-    app_.add_option_function<std::string>(
-            name,
-            [&form](const std::string& value) {
-                form = value == "raw" ? move::DisplayForm::Raw : move::DisplayForm::Natural;
-            },
-            what)
-        ->check(CLI::IsMember({"natural", "raw"}).description(""))
-        ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast)
-        ->type_name("natural|raw");
-}
-
 std::optional<int> CommandLine::Parse(const std::vector<std::string>& args, Streams io) {
     // CLI11 takes the words last first.
     std::vector<std::string> reversed(args.rbegin(), args.rend());

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace orv::cli {
@@ -24,8 +25,15 @@ class CommandLine {
     // The REPORT argument, the first word that is no option.
     void AddReport(std::string& report);
 
-    // A display form option (--form, --to): natural or raw, the last one given counting.
-    void AddForm(const std::string& name, move::DisplayForm& form, const std::string& what);
+    // An option that names one of a few values, the last one given counting.
+    template <typename T>
+    void AddChoice(const std::string& name, T& value,
+                   const std::vector<std::pair<std::string, T>>& choices, const std::string& what);
+    // A display form option (--form, --to): natural or raw.
+    void AddForm(const std::string& name, move::DisplayForm& form, const std::string& what) {
+        AddChoice(name, form,
+                  {{"natural", move::DisplayForm::Natural}, {"raw", move::DisplayForm::Raw}}, what);
+    }
 
     // Nothing when the arguments can be used; else the exit code, after the help was
     // printed on the output stream or the error on the error stream.
@@ -38,7 +46,34 @@ class CommandLine {
   private:
     std::string command_;
     CLI::App app_;
-    std::vector<std::string> formNames_; // the values of the display form options
 };
+
+template <typename T>
+void CommandLine::AddChoice(const std::string& name, T& value,
+                            const std::vector<std::pair<std::string, T>>& choices,
+                            const std::string& what) {
+    std::vector<std::string> names;
+    std::string typeName;
+    for (const auto& choice : choices) {
+        if (!typeName.empty()) {
+            typeName += '|';
+        }
+        typeName += choice.first;
+        names.push_back(choice.first);
+    }
+    app_.add_option_function<std::string>(
+            name,
+            [&value, choices](const std::string& given) {
+                for (const auto& [word, meant] : choices) {
+                    if (word == given) {
+                        value = meant;
+                    }
+                }
+            },
+            what)
+        ->check(CLI::IsMember(names).description(""))
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast)
+        ->type_name(typeName);
+}
 
 } // namespace orv::cli

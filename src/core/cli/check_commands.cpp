@@ -54,27 +54,22 @@ void AddMoveArgs(CommandLine& command, bool goods, MoveArgs& parsed) {
     if (goods) {
         app.add_option_function<std::string>(
                "--line",
-               [&parsed](const std::string& value) { parsed.line = report::TextAsNumber(value); },
+               [&parsed](const std::string& value) {
+                   if (!report::IsNumber(value) || report::TextAsNumber(value) < 0) {
+                       throw CLI::ValidationError(
+                           "--line",
+                           "\"" + value + "\" is no line number (0 for BEGIN, 1, 2, ...)");
+                   }
+                   parsed.line = report::TextAsNumber(value);
+               },
                "The list line whose goods are shown, from 0 for BEGIN (default the last)")
-            ->check([](const std::string& value) {
-                return report::IsNumber(value) && report::TextAsNumber(value) >= 0
-                           ? std::string()
-                           : "\"" + value + "\" is no line number (0 for BEGIN, 1, 2, ...)";
-            })
             ->type_name("N");
         return;
     }
-    app.add_option_function<std::string>(
-           "--format",
-           [&parsed](const std::string& value) {
-               parsed.format = value == "gnu"    ? CheckFormat::Gnu
-                               : value == "json" ? CheckFormat::Json
-                                                 : CheckFormat::Text;
-           },
-           "How the findings are printed (default text)")
-        ->check(CLI::IsMember({"text", "gnu", "json"}).description(""))
-        ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast)
-        ->type_name("text|gnu|json");
+    command.AddChoice(
+        "--format", parsed.format,
+        {{"text", CheckFormat::Text}, {"gnu", CheckFormat::Gnu}, {"json", CheckFormat::Json}},
+        "How the findings are printed (default text)");
 }
 
 // Reads the arguments; the exit code when the work ends.

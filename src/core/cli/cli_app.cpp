@@ -26,12 +26,13 @@ std::string ReadStandardInput(Streams io, std::string& text) {
     }
 }
 
+namespace {
+
+// Writes the usage text to the error stream and returns ExitFailure.
 int Usage(Streams io) {
     io.err << UsageText();
     return ExitFailure;
 }
-
-namespace {
 
 // An error in the arguments before any command: the word it is about, then the usage.
 int Refuse(Streams io, const std::string& message) {

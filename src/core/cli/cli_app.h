@@ -37,7 +37,4 @@ std::string ReadStandardInput(Streams io, std::string& text);
 // The synopsis of every command, as --help prints it.
 std::string UsageText();
 
-// Writes the usage text to the error stream and returns ExitFailure.
-int Usage(Streams io);
-
 } // namespace orv::cli
