@@ -6,48 +6,31 @@
 #include "core/move/order.h"
 #include "core/report/tokenizer.h"
 
-#include <charconv>
 #include <cstdint>
 
 namespace orv::plan {
 
 namespace {
 
+// A number as the check reads it, in the tokenizer's notation.
 std::optional<std::int32_t> NumberOf(std::string_view text) {
-    const std::string_view digits = report::TrimmedBlanks(text);
-    std::int32_t value = 0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    if (digits.empty() || error != std::errc() || end != digits.data() + digits.size()) {
+    const std::string_view word = report::TrimmedBlanks(text);
+    if (!report::IsNumber(word)) {
         return std::nullopt;
     }
-    return value;
+    return report::TextAsNumber(word);
 }
 
 } // namespace
 
-move::CommandKind CommandOf(check::MoveKind kind) {
-    switch (kind) {
-    case check::MoveKind::SeaMove:
-        return move::CommandKind::MoveThroughSea;
-    case check::MoveKind::RaidMove:
-        return move::CommandKind::RaidProvince;
-    case check::MoveKind::LandMove:
-        break;
-    }
-    return move::CommandKind::MoveThroughLand;
-}
-
 std::optional<check::MoveKind> MoveKindOf(move::CommandKind kind) {
-    switch (kind) {
-    case move::CommandKind::MoveThroughLand:
-        return check::MoveKind::LandMove;
-    case move::CommandKind::MoveThroughSea:
-        return check::MoveKind::SeaMove;
-    case move::CommandKind::RaidProvince:
-        return check::MoveKind::RaidMove;
-    default:
-        return std::nullopt;
+    for (const check::MoveKind moving :
+         {check::MoveKind::LandMove, check::MoveKind::SeaMove, check::MoveKind::RaidMove}) {
+        if (CommandOf(moving) == kind) {
+            return moving;
+        }
     }
+    return std::nullopt;
 }
 
 std::optional<Movement> MovementOf(move::CommandKind kind, const edit::MovementFields& fields) {
@@ -87,6 +70,11 @@ std::optional<MovementLine> MovementAtLine(const move::MoveList& move, std::size
         return std::nullopt;
     }
     std::optional<edit::EditedOrder> read = edit::ReadMoveOrder(move, line);
+    // An order the dialog's fields do not hold whole would be planned as another order than
+    // the one the check walks.
+    if (read && !edit::DialogHoldsWhole(move::Order(move.RawLine(line)), *read)) {
+        return std::nullopt;
+    }
     auto* fields = read ? std::get_if<edit::MovementFields>(&read->fields) : nullptr;
     const std::optional<Movement> movement =
         fields != nullptr ? MovementOf(read->kind, *fields) : std::nullopt;

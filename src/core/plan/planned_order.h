@@ -17,13 +17,12 @@
 
 namespace orv::plan {
 
-// The command of a movement kind, and back; none for a command that moves no troops.
-move::CommandKind CommandOf(check::MoveKind kind);
+// The movement kind of a command; none for a command that moves no troops.
 std::optional<check::MoveKind> MoveKindOf(move::CommandKind kind);
 
 // The movement of a movement dialog's fields without their path, its troops as the order
 // composed from them lists them; none when the kind moves no troops or the start, or a
-// count given, is no number.
+// count given, is no number as the check reads numbers.
 std::optional<Movement> MovementOf(move::CommandKind kind, const edit::MovementFields& fields);
 
 // A movement order of the move read back: its command, its dialog's fields and its movement.
@@ -33,8 +32,8 @@ struct MovementLine {
     Movement movement;
 };
 
-// The movement order at line of move; none for a line that is no order or whose order is no
-// movement with a start of two numbers.
+// The movement order at line of move; none for a line that is no order, whose order is no
+// movement with a start of two numbers, or has words its dialog has no field for.
 std::optional<MovementLine> MovementAtLine(const move::MoveList& move, std::size_t line);
 
 // The movement order at line of move along the cheapest path to (x, y), as its raw line:

@@ -128,23 +128,27 @@ std::vector<Place> ProblemProvinces(const report::Game& game, const move::MoveLi
     const check::MoveMap map(game.map, none);
     const move::GrammarContext context = check::GrammarContextOf(game);
     std::vector<Place> places;
+    // The traces are in the order of their lines, as the findings are: one pass over both.
+    auto trace = result.traces.begin();
     for (const check::Finding& finding : result.findings) {
         if (finding.kind != check::FindingKind::Order || !move.IsOrderLine(finding.line)) {
             places.insert(places.end(), finding.messages.size(), std::nullopt);
             continue;
         }
         const move::Order order(move.Order(finding.line).raw);
-        const auto trace =
-            std::find_if(result.traces.begin(), result.traces.end(),
-                         [&](const check::PathTrace& t) { return t.line == finding.line; });
-        OrderPlaces order_places(map, order, trace == result.traces.end() ? nullptr : &*trace);
+        if (trace != result.traces.begin() && std::prev(trace)->line >= finding.line) {
+            trace = result.traces.begin(); // out of order after all
+        }
+        while (trace != result.traces.end() && trace->line < finding.line) {
+            ++trace;
+        }
+        const bool traced = trace != result.traces.end() && trace->line == finding.line;
+        OrderPlaces order_places(map, order, traced ? &*trace : nullptr);
         // The grammar's messages come first, one per finding, in the order of their words.
         const std::vector<move::GrammarFinding> grammar = move::GrammarFindings(order, context);
-        const std::size_t grammarMessages = check::GrammarMessages(order, context).size();
         for (std::size_t m = 0; m < finding.messages.size(); ++m) {
-            places.push_back(m < grammarMessages && m < grammar.size()
-                                 ? order_places.OfWord(grammar[m].word)
-                                 : order_places.OfRule(finding.messages[m]));
+            places.push_back(m < grammar.size() ? order_places.OfWord(grammar[m].word)
+                                                : order_places.OfRule(finding.messages[m]));
         }
     }
     return places;

@@ -21,18 +21,6 @@ constexpr std::size_t U(int index) {
     return static_cast<std::size_t>(index);
 }
 
-std::string_view KeywordOf(MoveKind kind) {
-    switch (kind) {
-    case MoveKind::SeaMove:
-        return move::InfoOf(move::CommandKind::MoveThroughSea).keyword;
-    case MoveKind::RaidMove:
-        return move::InfoOf(move::CommandKind::RaidProvince).keyword;
-    case MoveKind::LandMove:
-        break;
-    }
-    return move::InfoOf(move::CommandKind::MoveThroughLand).keyword;
-}
-
 // What the check says about the order whatever its path, and the move points its walk starts
 // with (none when the rules refuse it before walking). The rules run on a copy of the state
 // with a path of one step, so that the troop list reads as it does before any path; they
@@ -120,8 +108,20 @@ std::vector<Landing> Landings(const check::MoveMap& map, const Search& search, c
 
 } // namespace
 
+move::CommandKind CommandOf(MoveKind kind) {
+    switch (kind) {
+    case MoveKind::SeaMove:
+        return move::CommandKind::MoveThroughSea;
+    case MoveKind::RaidMove:
+        return move::CommandKind::RaidProvince;
+    case MoveKind::LandMove:
+        break;
+    }
+    return move::CommandKind::MoveThroughLand;
+}
+
 std::string MovementOrder(const Movement& movement, std::string_view path) {
-    std::string line(KeywordOf(movement.kind));
+    std::string line(move::InfoOf(CommandOf(movement.kind)).keyword);
     line += ' ' + std::to_string(movement.x) + ' ' + std::to_string(movement.y);
     if (movement.kind == MoveKind::LandMove && !movement.tactic.empty()) {
         line += ' ' + movement.tactic;

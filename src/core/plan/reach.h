@@ -12,6 +12,7 @@
 
 #include "core/check/check_driver.h"
 #include "core/check/walk_path.h"
+#include "core/move/catalogue.h"
 #include "core/move/move_list.h"
 #include "core/report/game.h"
 
@@ -33,6 +34,9 @@ struct Movement {
     // a slot with an empty unit is left out.
     check::TroopSlots troops;
 };
+
+// The command that makes a movement of the kind.
+move::CommandKind CommandOf(check::MoveKind kind);
 
 // The raw order line of the movement along path ("N N E"; empty: no direction words).
 std::string MovementOrder(const Movement& movement, std::string_view path);

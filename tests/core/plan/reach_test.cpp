@@ -101,7 +101,6 @@ void ExpectAgrees(const report::Game& game, const move::MoveList& move, std::siz
     }
     EXPECT_EQ(planned.size(), reach.Provinces().size()); // each once
     EXPECT_EQ(reach.walks, !planned.empty());
-    EXPECT_EQ(reach.walks, !planned.empty());
     EXPECT_EQ(planned, EveryPath(game, state, movement, reach.orderMessages));
 }
 
