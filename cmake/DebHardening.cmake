@@ -17,7 +17,8 @@ foreach(kind CXXFLAGS CPPFLAGS LDFLAGS)
     WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
     OUTPUT_VARIABLE deb_${kind} OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
 endforeach()
-# Before the build type's flags, which therefore choose the optimisation level.
+# Before the build type's flags, so that a Release build's -O3 wins over dpkg's -O2; a Debug
+# build names no level of its own and so is built at -O2.
 string(PREPEND CMAKE_CXX_FLAGS "${deb_CPPFLAGS} ${deb_CXXFLAGS} ")
 string(PREPEND CMAKE_EXE_LINKER_FLAGS "${deb_LDFLAGS} ")
 message(STATUS "Hardening flags: ${deb_CPPFLAGS} ${deb_CXXFLAGS}; linker: ${deb_LDFLAGS}")
