@@ -164,17 +164,18 @@ void AddTiles(const report::Game& game, Drawing& drawing) {
 // The badges of the orders that name the province, each kind once with how often it is
 // given: the map may have room for a few of them only.
 void AddOrders(const Drawing& drawing, int x, int y, std::string& text) {
+    // A province has few marks: a look along the labels found so far is enough.
     std::vector<std::pair<std::string_view, int>> labels;
-    std::unordered_map<std::string_view, std::size_t> seen;
     for (const Mark& mark : drawing.marks) {
         if (mark.at.x != x || mark.at.y != y) {
             continue;
         }
-        const auto [at, added] = seen.try_emplace(mark.label, labels.size());
-        if (added) {
-            labels.emplace_back(mark.label, 0);
+        auto found = std::find_if(labels.begin(), labels.end(),
+                                  [&mark](const auto& label) { return label.first == mark.label; });
+        if (found == labels.end()) {
+            found = labels.insert(labels.end(), {mark.label, 0});
         }
-        ++labels[at->second].second;
+        ++found->second;
     }
     for (std::size_t i = 0; i < labels.size(); ++i) {
         text += i == 0 ? "\nOrders: " : ", ";
