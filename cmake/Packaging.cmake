@@ -30,15 +30,8 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # machine-readable copyright file, and the changelog, gzipped as for the manual pages. The
 # package has no Debian revision of its own, so this is the upstream changelog
 # ("changelog.gz", not "changelog.Debian.gz"). Its newest entry names the project's version.
-find_program(GZIP_PROGRAM gzip REQUIRED)
 set(orv_changelog ${PROJECT_BINARY_DIR}/debian/changelog)
-add_custom_command(
-  OUTPUT ${orv_changelog}.gz
-  COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/doc/debian/changelog ${orv_changelog}
-  COMMAND ${GZIP_PROGRAM} -9nf ${orv_changelog}
-  DEPENDS ${PROJECT_SOURCE_DIR}/doc/debian/changelog
-  COMMENT "Compressing the changelog"
-  VERBATIM)
+orv_gzipped(${PROJECT_SOURCE_DIR}/doc/debian/changelog ${orv_changelog}.gz)
 add_custom_target(orvchangelog ALL DEPENDS ${orv_changelog}.gz)
 install(FILES doc/debian/copyright ${orv_changelog}.gz DESTINATION share/doc/orvmove)
 
