@@ -18,35 +18,16 @@ skip() {
     exit 77
 }
 
-# The first bookworm mirror in apt's sources, in either of their formats.
+# The first bookworm mirror apt knows, read by apt itself from its sources in either
+# format (the lists that setup.sh's update fetched).
 apt_mirror() {
-    local f
-    for f in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
-        [ -f "$f" ] || continue
-        awk '$1 == "deb" {
-                 i = 2
-                 if ($i ~ /^\[/) { while ($i !~ /\]$/) i++; i++ }
-                 if ($(i + 1) == "bookworm") { print $i; exit }
-             }' "$f"
-    done
-    for f in /etc/apt/sources.list.d/*.sources; do
-        [ -f "$f" ] || continue
-        awk 'BEGIN { RS = ""; FS = "\n" }
-             {
-                 uri = ""; deb = 0; suite = 0
-                 for (i = 1; i <= NF; i++) {
-                     if ($i ~ /^URIs:/) { split($i, w, " "); uri = w[2] }
-                     if ($i ~ /^Types:.* deb( |$)/) deb = 1
-                     if ($i ~ /^Suites:.* bookworm( |$)/) suite = 1
-                 }
-                 if (uri != "" && deb && suite) { print uri; exit }
-             }' "$f"
-    done
+    # awk reads to the end, so that apt never writes into a closed pipe.
+    apt-get indextargets --format '$(REPO_URI)' 'Release: bookworm' 2> /dev/null | awk 'NR == 1'
 }
 
 [ "$(id -u)" -eq 0 ] || skip "needs root for debootstrap and chroot"
 command -v debootstrap > /dev/null || skip "debootstrap is not installed"
-mirror=${ORV_DEBIAN_MIRROR:-$(apt_mirror | head -n 1)}
+mirror=${ORV_DEBIAN_MIRROR:-$(apt_mirror)}
 [ -n "$mirror" ] || skip "no bookworm mirror in /etc/apt/sources.list*"
 debs=("$scratch/out/orvmove_${version}_"*.deb)
 deb=${debs[0]}
