@@ -217,20 +217,11 @@ bool HoldsReport(std::string_view text) {
 
 // The part of a mail the report is read from. A mailbox holds its mails oldest first, so
 // the last message that holds a report is the newest turn; within a message the first
-// part that holds one (the text, or an attachment after a covering note). When no part
-// holds a report, the first text part of the last message, which then reads as no report.
+// part that holds one (the text, or an attachment after a covering note).
 MailTextPart* ReportPart(std::vector<MailTextPart>& parts) {
     MailTextPart* chosen = nullptr;
     for (MailTextPart& part : parts) {
         if ((chosen == nullptr || part.message != chosen->message) && HoldsReport(part.text)) {
-            chosen = &part;
-        }
-    }
-    if (chosen != nullptr) {
-        return chosen;
-    }
-    for (MailTextPart& part : parts) {
-        if (chosen == nullptr || part.message != chosen->message) {
             chosen = &part;
         }
     }
