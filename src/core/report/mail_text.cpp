@@ -1,6 +1,7 @@
 #include "core/report/mail_text.h"
 
 #include "core/report/code_page.h"
+#include "core/report/tokenizer.h"
 
 #include <algorithm>
 #include <array>
@@ -41,26 +42,6 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-std::string_view Trim(std::string_view text) {
-    while (!text.empty() && (IsBlank(text.front()) || text.front() == '\r')) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && (IsBlank(text.back()) || text.back() == '\r')) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
-std::string Lower(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
-    return lower;
-}
-
 // The length of the field name that begins the line ("Subject" of "Subject: x"); 0 when
 // the line is no header field.
 std::size_t FieldNameLength(std::string_view line) {
@@ -72,21 +53,17 @@ std::size_t FieldNameLength(std::string_view line) {
     return n < line.size() && line[n] == ':' ? n : 0;
 }
 
-bool IsKnownField(std::string_view lowerName) {
+bool IsKnownField(std::string_view name) {
     constexpr std::array<std::string_view, 13> Known = {
-        "from",         "to",           "cc",          "subject",  "date",
-        "mime-version", "content-type", "message-id",  "received", "return-path",
-        "reply-to",     "sender",       "delivered-to"};
-    for (const std::string_view name : Known) {
-        if (lowerName == name) {
-            return true;
-        }
-    }
-    return false;
+        "FROM",         "TO",           "CC",          "SUBJECT",  "DATE",
+        "MIME-VERSION", "CONTENT-TYPE", "MESSAGE-ID",  "RECEIVED", "RETURN-PATH",
+        "REPLY-TO",     "SENDER",       "DELIVERED-TO"};
+    return std::any_of(Known.begin(), Known.end(),
+                       [name](std::string_view known) { return IsUpperAsciiOf(name, known); });
 }
 
 struct Field {
-    std::string name; // lower case
+    std::string_view name; // as the header spells it
     std::string value;
 };
 
@@ -95,9 +72,10 @@ struct Entity {
     std::vector<Field> fields;
     std::string_view body;
 
-    std::string_view Value(std::string_view lowerName) const {
+    // The value of the first field of that name, given in upper case.
+    std::string_view Value(std::string_view upperName) const {
         for (const Field& field : fields) {
-            if (field.name == lowerName) {
+            if (IsUpperAsciiOf(field.name, upperName)) {
                 return field.value;
             }
         }
@@ -120,7 +98,7 @@ Entity ReadEntity(std::string_view bytes) {
         if (IsBlank(line.text.front()) && !entity.fields.empty()) {
             entity.fields.back().value += line.text;
         } else if (const std::size_t n = FieldNameLength(line.text); n > 0) {
-            entity.fields.push_back({Lower(line.text.substr(0, n)), {}});
+            entity.fields.push_back({line.text.substr(0, n), {}});
             entity.fields.back().value = line.text.substr(n + 1);
         } else {
             break;
@@ -128,20 +106,20 @@ Entity ReadEntity(std::string_view bytes) {
         at = line.next;
     }
     for (Field& field : entity.fields) {
-        field.value = std::string(Trim(field.value));
+        field.value = std::string(TrimmedBlanks(field.value));
     }
     entity.body = bytes.substr(at);
     return entity;
 }
 
-// "text/plain" of "Text/Plain; charset=utf-8".
+// "TEXT/PLAIN" of "Text/Plain; charset=utf-8".
 std::string MediaType(std::string_view contentType) {
-    return Lower(Trim(contentType.substr(0, contentType.find(';'))));
+    return UpperAscii(TrimmedBlanks(contentType.substr(0, contentType.find(';'))));
 }
 
-// A parameter's value ("boundary" of "multipart/mixed; boundary=\"b1\""), unquoted;
-// empty when the field has none.
-std::string Parameter(std::string_view field, std::string_view lowerName) {
+// A parameter's value ("b1" of "multipart/mixed; boundary=\"b1\"" for "BOUNDARY"),
+// unquoted; empty when the field has none.
+std::string Parameter(std::string_view field, std::string_view upperName) {
     std::size_t at = field.find(';');
     while (at != None) {
         ++at;
@@ -150,7 +128,7 @@ std::string Parameter(std::string_view field, std::string_view lowerName) {
             at = eq;
             continue;
         }
-        const std::string name = Lower(Trim(field.substr(at, eq - at)));
+        const std::string_view name = TrimmedBlanks(field.substr(at, eq - at));
         at = eq + 1;
         while (at < field.size() && IsBlank(field[at])) {
             ++at;
@@ -166,35 +144,32 @@ std::string Parameter(std::string_view field, std::string_view lowerName) {
             at = field.find(';', at);
         } else {
             const std::size_t end = field.find(';', at);
-            value = Trim(field.substr(at, end == None ? None : end - at));
+            value = TrimmedBlanks(field.substr(at, end == None ? None : end - at));
             at = end;
         }
-        if (name == lowerName) {
+        if (IsUpperAsciiOf(name, upperName)) {
             return value;
         }
     }
     return {};
 }
 
-bool EndsWithCaseless(std::string_view text, std::string_view lowerTail) {
-    return text.size() >= lowerTail.size() &&
-           Lower(text.substr(text.size() - lowerTail.size())) == lowerTail;
-}
-
 // Reports come as the mail's text, as a text attachment, or as a file attached without a
 // type of its own.
 bool IsTextPart(const Entity& entity, std::string_view type) {
-    if (type.empty() || type == "text/plain") {
+    if (type.empty() || type == "TEXT/PLAIN") {
         return true;
     }
-    if (type != "application/octet-stream") {
+    if (type != "APPLICATION/OCTET-STREAM") {
         return false;
     }
-    std::string name = Parameter(entity.Value("content-type"), "name");
+    std::string name = Parameter(entity.Value("CONTENT-TYPE"), "NAME");
     if (name.empty()) {
-        name = Parameter(entity.Value("content-disposition"), "filename");
+        name = Parameter(entity.Value("CONTENT-DISPOSITION"), "FILENAME");
     }
-    return EndsWithCaseless(name, ".txt");
+    constexpr std::string_view Tail = ".TXT";
+    return name.size() >= Tail.size() &&
+           IsUpperAsciiOf(std::string_view(name).substr(name.size() - Tail.size()), Tail);
 }
 
 // The bytes of a part, from after its boundary line to before the line end of the next.
@@ -226,7 +201,7 @@ std::vector<std::string_view> BodyParts(std::string_view body, std::string_view 
         if (closing) {
             after.remove_prefix(2);
         }
-        if (!Trim(after).empty()) {
+        if (!TrimmedBlanks(after).empty()) {
             continue; // a longer boundary, of another level
         }
         if (partStart != None) {
@@ -253,18 +228,18 @@ struct Walk {
 
 void Walk::Message(std::string_view bytes, const std::string& outerAddress, int depth) {
     const Entity entity = ReadEntity(bytes);
-    std::string address = MailAddress(entity.Value("reply-to"));
+    std::string address = MailAddress(entity.Value("REPLY-TO"));
     if (address.empty()) {
-        address = MailAddress(entity.Value("from"));
+        address = MailAddress(entity.Value("FROM"));
     }
     Part(entity, address.empty() ? outerAddress : address, depth);
 }
 
 void Walk::Part(const Entity& entity, const std::string& address, int depth) {
-    const std::string_view contentType = entity.Value("content-type");
+    const std::string_view contentType = entity.Value("CONTENT-TYPE");
     const std::string type = MediaType(contentType);
-    if (type.starts_with("multipart/")) {
-        const std::string boundary = Parameter(contentType, "boundary");
+    if (type.starts_with("MULTIPART/")) {
+        const std::string boundary = Parameter(contentType, "BOUNDARY");
         if (depth < MaxDepth && !boundary.empty()) {
             for (const std::string_view part : BodyParts(entity.body, boundary)) {
                 Part(ReadEntity(part), address, depth + 1);
@@ -272,7 +247,7 @@ void Walk::Part(const Entity& entity, const std::string& address, int depth) {
         }
         return;
     }
-    if (type == "message/rfc822") {
+    if (type == "MESSAGE/RFC822") {
         // A forwarded report answers to the one who sent it first.
         if (depth < MaxDepth) {
             Message(entity.body, address, depth + 1);
@@ -282,21 +257,21 @@ void Walk::Part(const Entity& entity, const std::string& address, int depth) {
     if (!IsTextPart(entity, type)) {
         return;
     }
-    const std::string encoding = Lower(Trim(entity.Value("content-transfer-encoding")));
+    const std::string_view encoding = TrimmedBlanks(entity.Value("CONTENT-TRANSFER-ENCODING"));
     std::string decoded;
-    if (encoding == "base64") {
+    if (IsUpperAsciiOf(encoding, "BASE64")) {
         std::optional<std::string> bytes = DecodeBase64(entity.body);
         if (!bytes) {
             return;
         }
         decoded = std::move(*bytes);
-    } else if (encoding == "quoted-printable") {
+    } else if (IsUpperAsciiOf(encoding, "QUOTED-PRINTABLE")) {
         decoded = DecodeQuotedPrintable(entity.body);
     } else {
         decoded = entity.body;
     }
     parts.push_back(
-        {message, Windows1252FromCharset(decoded, Parameter(contentType, "charset")), address});
+        {message, Windows1252FromCharset(decoded, Parameter(contentType, "CHARSET")), address});
 }
 
 // A mailbox separates its messages by "From " lines at its start or after an empty line;
@@ -390,7 +365,7 @@ bool LooksLikeMail(std::string_view bytes) {
             if (n == 0) {
                 return false;
             }
-            known = known || IsKnownField(Lower(line.text.substr(0, n)));
+            known = known || IsKnownField(line.text.substr(0, n));
         }
         at = line.next;
     }
@@ -483,8 +458,8 @@ std::optional<std::string> DecodeBase64(std::string_view encoded) {
 }
 
 std::string Windows1252FromCharset(std::string_view bytes, std::string_view charset) {
-    const std::string name = Lower(Trim(charset));
-    if (name == "utf-8" || name == "utf8") {
+    const std::string name = UpperAscii(TrimmedBlanks(charset));
+    if (name == "UTF-8" || name == "UTF8") {
         std::string_view text = bytes;
         if (text.starts_with("\xEF\xBB\xBF")) {
             text.remove_prefix(3);
@@ -492,7 +467,7 @@ std::string Windows1252FromCharset(std::string_view bytes, std::string_view char
         return IsUtf8(text) ? Windows1252FromUtf8(text) : std::string(bytes);
     }
     std::string out(bytes);
-    if (name == "iso-8859-15" || name == "iso8859-15" || name == "latin-9" || name == "latin9") {
+    if (name == "ISO-8859-15" || name == "ISO8859-15" || name == "LATIN-9" || name == "LATIN9") {
         for (char& c : out) {
             for (const auto& [from, to] : Latin9Moves) {
                 if (static_cast<unsigned char>(c) == from) {
@@ -528,7 +503,7 @@ std::string MailAddress(std::string_view fieldValue) {
     const std::size_t open = plain.find('<');
     const std::size_t close = open == None ? None : plain.find('>', open);
     if (close != None) {
-        address = Trim(std::string_view(plain).substr(open + 1, close - open - 1));
+        address = TrimmedBlanks(std::string_view(plain).substr(open + 1, close - open - 1));
     } else {
         const std::string_view words = plain;
         for (std::size_t at = 0; at < words.size();) {
