@@ -1,6 +1,7 @@
 #include "core/report/mail_text.h"
 
 #include "core/report/code_page.h"
+#include "core/report/text_file.h"
 #include "core/report/tokenizer.h"
 
 #include <algorithm>
@@ -18,25 +19,6 @@ constexpr std::size_t None = std::string_view::npos;
 // Multipart parts and attached messages nest a few levels in real mails; deeper ones are
 // passed over, so that each level's scan of its body keeps the reading linear.
 constexpr int MaxDepth = 8;
-
-// One line of a mail: its text without the line end, and where the next line starts.
-struct MailLine {
-    std::string_view text;
-    std::size_t next = 0;
-};
-
-MailLine LineFrom(std::string_view bytes, std::size_t at) {
-    std::size_t end = bytes.find('\n', at);
-    const std::size_t next = end == None ? bytes.size() : end + 1;
-    if (end == None) {
-        end = bytes.size();
-    }
-    std::string_view text = bytes.substr(at, end - at);
-    while (!text.empty() && text.back() == '\r') {
-        text.remove_suffix(1);
-    }
-    return {text, next};
-}
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
@@ -88,27 +70,27 @@ struct Entity {
 // header; a part without any header field is all body.
 Entity ReadEntity(std::string_view bytes) {
     Entity entity;
-    std::size_t at = 0;
-    while (at < bytes.size()) {
-        const MailLine line = LineFrom(bytes, at);
-        if (line.text.empty()) {
-            at = line.next;
+    LineCursor lines(bytes);
+    std::size_t bodyStart = 0;
+    while (!lines.AtEnd()) {
+        const std::string_view line = lines.Next();
+        if (line.empty()) {
+            bodyStart = lines.Offset();
             break;
         }
-        if (IsBlank(line.text.front()) && !entity.fields.empty()) {
-            entity.fields.back().value += line.text;
-        } else if (const std::size_t n = FieldNameLength(line.text); n > 0) {
-            entity.fields.push_back({line.text.substr(0, n), {}});
-            entity.fields.back().value = line.text.substr(n + 1);
+        if (IsBlank(line.front()) && !entity.fields.empty()) {
+            entity.fields.back().value += line;
+        } else if (const std::size_t n = FieldNameLength(line); n > 0) {
+            entity.fields.push_back({line.substr(0, n), std::string(line.substr(n + 1))});
         } else {
             break;
         }
-        at = line.next;
+        bodyStart = lines.Offset();
     }
     for (Field& field : entity.fields) {
         field.value = std::string(TrimmedBlanks(field.value));
     }
-    entity.body = bytes.substr(at);
+    entity.body = bytes.substr(bodyStart);
     return entity;
 }
 
@@ -172,45 +154,37 @@ bool IsTextPart(const Entity& entity, std::string_view type) {
            IsUpperAsciiOf(std::string_view(name).substr(name.size() - Tail.size()), Tail);
 }
 
-// The bytes of a part, from after its boundary line to before the line end of the next.
-std::string_view PartBetween(std::string_view body, std::size_t start, std::size_t next) {
-    std::size_t end = next;
-    if (end > start && body[end - 1] == '\n') {
-        --end;
-    }
-    while (end > start && body[end - 1] == '\r') {
-        --end;
-    }
-    return body.substr(start, end - start);
-}
-
-// The parts of a multipart body; the preamble and the epilogue are dropped, and a body
-// cut before its closing boundary keeps its last part.
+// The parts of a multipart body, each from after its boundary line to before the line end
+// of the next; the preamble and the epilogue are dropped, and a body cut before its closing
+// boundary keeps its last part.
 std::vector<std::string_view> BodyParts(std::string_view body, std::string_view boundary) {
     std::vector<std::string_view> parts;
     std::size_t partStart = None;
-    for (std::size_t at = 0; at < body.size();) {
-        const std::size_t lineStart = at;
-        const MailLine line = LineFrom(body, at);
-        at = line.next;
-        if (!line.text.starts_with("--") || !line.text.substr(2).starts_with(boundary)) {
+    std::size_t partEnd = 0; // where the text of the last line before a boundary ends
+    for (LineCursor lines(body); !lines.AtEnd();) {
+        const std::size_t lineStart = lines.Offset();
+        const std::string_view line = lines.Next();
+        if (!line.starts_with("--") || !line.substr(2).starts_with(boundary)) {
+            partEnd = lineStart + line.size();
             continue;
         }
-        std::string_view after = line.text.substr(2 + boundary.size());
+        std::string_view after = line.substr(2 + boundary.size());
         const bool closing = after.starts_with("--");
         if (closing) {
             after.remove_prefix(2);
         }
         if (!TrimmedBlanks(after).empty()) {
+            partEnd = lineStart + line.size();
             continue; // a longer boundary, of another level
         }
         if (partStart != None) {
-            parts.push_back(PartBetween(body, partStart, lineStart));
+            parts.push_back(body.substr(partStart, partEnd - partStart));
         }
         if (closing) {
             return parts;
         }
-        partStart = at;
+        partStart = lines.Offset();
+        partEnd = partStart;
     }
     if (partStart != None && partStart < body.size()) {
         parts.push_back(body.substr(partStart));
@@ -277,9 +251,9 @@ void Walk::Part(const Entity& entity, const std::string& address, int depth) {
 // A mailbox separates its messages by "From " lines at its start or after an empty line;
 // a body line "From ..." that the mail client left unquoted is told apart by the header
 // field that has to follow a separator.
-bool IsSeparator(std::string_view bytes, const MailLine& line, bool afterEmpty) {
-    return afterEmpty && line.text.starts_with("From ") &&
-           FieldNameLength(LineFrom(bytes, line.next).text) > 0;
+// The cursor stands after the line.
+bool IsMessageSeparator(std::string_view line, LineCursor after) {
+    return line.starts_with("From ") && FieldNameLength(after.Next()) > 0;
 }
 
 // The messages of a mailbox without their "From " lines; a single message is itself.
@@ -290,17 +264,16 @@ std::vector<std::string_view> Messages(std::string_view bytes) {
     std::vector<std::string_view> messages;
     std::size_t start = None;
     bool afterEmpty = true;
-    for (std::size_t at = 0; at < bytes.size();) {
-        const std::size_t lineStart = at;
-        const MailLine line = LineFrom(bytes, at);
-        at = line.next;
-        if (IsSeparator(bytes, line, afterEmpty)) {
+    for (LineCursor lines(bytes); !lines.AtEnd();) {
+        const std::size_t lineStart = lines.Offset();
+        const std::string_view line = lines.Next();
+        if (afterEmpty && IsMessageSeparator(line, lines)) {
             if (start != None) {
                 messages.push_back(bytes.substr(start, lineStart - start));
             }
-            start = at;
+            start = lines.Offset();
         }
-        afterEmpty = line.text.empty();
+        afterEmpty = line.empty();
     }
     if (start != None) {
         messages.push_back(bytes.substr(start));
@@ -353,21 +326,23 @@ constexpr std::array<std::pair<unsigned char, unsigned char>, 8> Latin9Moves = {
 } // namespace
 
 bool LooksLikeMail(std::string_view bytes) {
-    std::size_t at = bytes.starts_with("From ") ? LineFrom(bytes, 0).next : 0;
+    LineCursor lines(bytes);
+    if (bytes.starts_with("From ")) {
+        lines.Next();
+    }
     bool known = false;
-    for (bool first = true; at < bytes.size(); first = false) {
-        const MailLine line = LineFrom(bytes, at);
-        if (line.text.empty()) {
+    for (bool first = true; !lines.AtEnd(); first = false) {
+        const std::string_view line = lines.Next();
+        if (line.empty()) {
             return known;
         }
-        if (!IsBlank(line.text.front()) || first) {
-            const std::size_t n = FieldNameLength(line.text);
+        if (!IsBlank(line.front()) || first) {
+            const std::size_t n = FieldNameLength(line);
             if (n == 0) {
                 return false;
             }
-            known = known || IsKnownField(line.text.substr(0, n));
+            known = known || IsKnownField(line.substr(0, n));
         }
-        at = line.next;
     }
     return false;
 }

@@ -83,7 +83,8 @@ TEST(MailText, OnlyAHeaderBlockMakesAMail) {
     const std::pair<std::string, bool> rows[] = {
         {"From: gm@x\r\nSubject: turn\r\n 12\r\n\r\nbody", true},
         {"From gm@x Fri Dec  4 18:00:00 2026\nX-Note: a\nDate: today\n\n", true},
-        {"X-Note: a\n\nbody", false}, // no field of a mail
+        {"From: gm@x\rSubject: turn\r\rbody", true}, // lines that end in CR alone
+        {"X-Note: a\n\nbody", false},                // no field of a mail
         {"From the game master\nGeneral Report\n", false},
         {"Subject: turn 12\nGeneral Report\n", false},
         {" From: gm@x\n\n", false},
