@@ -53,6 +53,7 @@ struct Field {
 struct Entity {
     std::vector<Field> fields;
     std::string_view body;
+    bool headerClosed = false; // the header ended at an empty line
 
     // The value of the first field of that name, given in upper case.
     std::string_view Value(std::string_view upperName) const {
@@ -76,6 +77,7 @@ Entity ReadEntity(std::string_view bytes) {
         const std::string_view line = lines.Next();
         if (line.empty()) {
             bodyStart = lines.Offset();
+            entity.headerClosed = true;
             break;
         }
         if (IsBlank(line.front()) && !entity.fields.empty()) {
@@ -330,21 +332,10 @@ bool LooksLikeMail(std::string_view bytes) {
     if (bytes.starts_with("From ")) {
         lines.Next();
     }
-    bool known = false;
-    for (bool first = true; !lines.AtEnd(); first = false) {
-        const std::string_view line = lines.Next();
-        if (line.empty()) {
-            return known;
-        }
-        if (!IsBlank(line.front()) || first) {
-            const std::size_t n = FieldNameLength(line);
-            if (n == 0) {
-                return false;
-            }
-            known = known || IsKnownField(line.substr(0, n));
-        }
-    }
-    return false;
+    const Entity entity = ReadEntity(bytes.substr(lines.Offset()));
+    return entity.headerClosed &&
+           std::any_of(entity.fields.begin(), entity.fields.end(),
+                       [](const Field& field) { return IsKnownField(field.name); });
 }
 
 std::vector<MailTextPart> MailTextParts(std::string_view bytes) {
