@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace orv::report {
 
@@ -194,51 +195,53 @@ std::vector<std::string_view> BodyParts(std::string_view body, std::string_view 
     return parts;
 }
 
+// The walk through one message; Message and Part give true once a part is accepted, which
+// ends the walk.
 struct Walk {
-    std::vector<MailTextPart>& parts;
+    const std::function<bool(const MailTextPart&)>& wanted;
     std::size_t message;
+    std::optional<MailTextPart> found;
 
-    void Message(std::string_view bytes, const std::string& outerAddress, int depth);
-    void Part(const Entity& entity, const std::string& address, int depth);
+    bool Message(std::string_view bytes, const std::string& outerAddress, int depth);
+    bool Part(const Entity& entity, const std::string& address, int depth);
 };
 
-void Walk::Message(std::string_view bytes, const std::string& outerAddress, int depth) {
+bool Walk::Message(std::string_view bytes, const std::string& outerAddress, int depth) {
     const Entity entity = ReadEntity(bytes);
     std::string address = MailAddress(entity.Value("REPLY-TO"));
     if (address.empty()) {
         address = MailAddress(entity.Value("FROM"));
     }
-    Part(entity, address.empty() ? outerAddress : address, depth);
+    return Part(entity, address.empty() ? outerAddress : address, depth);
 }
 
-void Walk::Part(const Entity& entity, const std::string& address, int depth) {
+bool Walk::Part(const Entity& entity, const std::string& address, int depth) {
     const std::string_view contentType = entity.Value("CONTENT-TYPE");
     const std::string type = MediaType(contentType);
     if (type.starts_with("MULTIPART/")) {
         const std::string boundary = Parameter(contentType, "BOUNDARY");
         if (depth < MaxDepth && !boundary.empty()) {
             for (const std::string_view part : BodyParts(entity.body, boundary)) {
-                Part(ReadEntity(part), address, depth + 1);
+                if (Part(ReadEntity(part), address, depth + 1)) {
+                    return true;
+                }
             }
         }
-        return;
+        return false;
     }
     if (type == "MESSAGE/RFC822") {
         // A forwarded report answers to the one who sent it first.
-        if (depth < MaxDepth) {
-            Message(entity.body, address, depth + 1);
-        }
-        return;
+        return depth < MaxDepth && Message(entity.body, address, depth + 1);
     }
     if (!IsTextPart(entity, type)) {
-        return;
+        return false;
     }
     const std::string_view encoding = TrimmedBlanks(entity.Value("CONTENT-TRANSFER-ENCODING"));
     std::string decoded;
     if (IsUpperAsciiOf(encoding, "BASE64")) {
         std::optional<std::string> bytes = DecodeBase64(entity.body);
         if (!bytes) {
-            return;
+            return false;
         }
         decoded = std::move(*bytes);
     } else if (IsUpperAsciiOf(encoding, "QUOTED-PRINTABLE")) {
@@ -246,8 +249,13 @@ void Walk::Part(const Entity& entity, const std::string& address, int depth) {
     } else {
         decoded = entity.body;
     }
-    parts.push_back(
-        {message, Windows1252FromCharset(decoded, Parameter(contentType, "CHARSET")), address});
+    MailTextPart part{message, Windows1252FromCharset(decoded, Parameter(contentType, "CHARSET")),
+                      address};
+    if (!wanted(part)) {
+        return false;
+    }
+    found = std::move(part);
+    return true;
 }
 
 // A mailbox separates its messages by "From " lines at its start or after an empty line;
@@ -338,13 +346,16 @@ bool LooksLikeMail(std::string_view bytes) {
                        [](const Field& field) { return IsKnownField(field.name); });
 }
 
-std::vector<MailTextPart> MailTextParts(std::string_view bytes) {
-    std::vector<MailTextPart> parts;
+std::optional<MailTextPart>
+FindMailTextPart(std::string_view bytes, const std::function<bool(const MailTextPart&)>& wanted) {
     const std::vector<std::string_view> messages = Messages(bytes);
-    for (std::size_t m = 0; m < messages.size(); ++m) {
-        Walk{parts, m}.Message(messages[m], {}, 0);
+    for (std::size_t m = messages.size(); m-- > 0;) {
+        Walk walk{wanted, m, std::nullopt};
+        if (walk.Message(messages[m], {}, 0)) {
+            return std::move(walk.found);
+        }
     }
-    return parts;
+    return std::nullopt;
 }
 
 std::string DecodeQuotedPrintable(std::string_view encoded) {
