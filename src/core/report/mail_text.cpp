@@ -195,6 +195,30 @@ std::vector<std::string_view> BodyParts(std::string_view body, std::string_view 
     return parts;
 }
 
+// Text sent as format=flowed (RFC 3676, the default of some mail clients) had its long
+// lines wrapped after a blank: a line that ends in a blank goes on in the next one, and with
+// delsp=yes that blank was added by the wrap and goes too. A line that began with a blank
+// had another put before it, lest it read as a quote or a mailbox's "From " line. The
+// signature separator "-- " keeps its blank and its line end.
+std::string Unflowed(std::string_view text, bool deleteSpace) {
+    std::string out;
+    out.reserve(text.size());
+    for (LineCursor lines(text); !lines.AtEnd();) {
+        const std::size_t start = lines.Offset();
+        const std::string_view sent = lines.Next();
+        std::string_view line = sent.substr(sent.starts_with(' ') ? 1 : 0);
+        const bool wrapped = line.ends_with(' ') && line != "-- ";
+        if (wrapped && deleteSpace) {
+            line.remove_suffix(1);
+        }
+        out += line;
+        if (!wrapped) {
+            out += text.substr(start + sent.size(), lines.Offset() - start - sent.size());
+        }
+    }
+    return out;
+}
+
 // The walk through one message; Message and Part give true once a part is accepted, which
 // ends the walk.
 struct Walk {
@@ -249,6 +273,9 @@ bool Walk::Part(const Entity& entity, const std::string& address, int depth) {
     } else {
         decoded = entity.body;
     }
+    if (IsUpperAsciiOf(Parameter(contentType, "FORMAT"), "FLOWED")) {
+        decoded = Unflowed(decoded, IsUpperAsciiOf(Parameter(contentType, "DELSP"), "YES"));
+    }
     MailTextPart part{message, Windows1252FromCharset(decoded, Parameter(contentType, "CHARSET")),
                       address};
     if (!wanted(part)) {
@@ -260,8 +287,7 @@ bool Walk::Part(const Entity& entity, const std::string& address, int depth) {
 
 // A mailbox separates its messages by "From " lines at its start or after an empty line;
 // a body line "From ..." that the mail client left unquoted is told apart by the header
-// field that has to follow a separator.
-// The cursor stands after the line.
+// field that has to follow a separator, on the line where the cursor stands.
 bool IsMessageSeparator(std::string_view line, LineCursor after) {
     return line.starts_with("From ") && FieldNameLength(after.Next()) > 0;
 }

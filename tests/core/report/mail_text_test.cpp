@@ -123,6 +123,26 @@ TEST(MailText, TextPartsOfNestedMultiparts) {
     EXPECT_EQ(parts[1].replyAddress, "gm@x");
 }
 
+// Flowed text reads as it was before its lines were wrapped, so that a wrapped table row
+// stays one row; a text that is not flowed keeps its blanks.
+TEST(MailText, FlowedTextIsUnwrapped) {
+    const std::string flowed = " \r\n  3 Northmen \r\n   120   40\r\n  4 Sea\r\n-- \r\nGM\r\n";
+    const struct {
+        std::string type, body, text;
+    } rows[] = {
+        {"text/plain; format=flowed", flowed,
+         "\r\n 3 Northmen   120   40\r\n 4 Sea\r\n-- \r\nGM\r\n"},
+        {"Text/Plain; Format=\"Flowed\"; DelSp=Yes", "North \nmen 12 \n0\n", "Northmen 120\n"},
+        {"text/plain; format=fixed", flowed, flowed},
+    };
+    for (const auto& row : rows) {
+        const std::vector<MailTextPart> parts =
+            AllParts("Content-Type: " + row.type + "\r\n\r\n" + row.body);
+        ASSERT_EQ(parts.size(), 1U) << row.type;
+        EXPECT_EQ(parts[0].text, row.text) << row.type;
+    }
+}
+
 // A body line "From ..." after an empty line separates messages only when a header follows.
 // The newest message is looked at first, and the walk ends at the part taken.
 TEST(MailText, MailboxMessages) {
