@@ -1,12 +1,15 @@
 #include "core/report/mail_text.h"
 
 #include "core/report/code_page.h"
+#include "core/report/text_file.h"
+#include "core/report/tokenizer.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace orv::report {
 
@@ -18,47 +21,8 @@ constexpr std::size_t None = std::string_view::npos;
 // passed over, so that each level's scan of its body keeps the reading linear.
 constexpr int MaxDepth = 8;
 
-// One line of a mail: its text without the line end, and where the next line starts.
-struct MailLine {
-    std::string_view text;
-    std::size_t next = 0;
-};
-
-MailLine LineFrom(std::string_view bytes, std::size_t at) {
-    std::size_t end = bytes.find('\n', at);
-    const std::size_t next = end == None ? bytes.size() : end + 1;
-    if (end == None) {
-        end = bytes.size();
-    }
-    std::string_view text = bytes.substr(at, end - at);
-    while (!text.empty() && text.back() == '\r') {
-        text.remove_suffix(1);
-    }
-    return {text, next};
-}
-
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
-}
-
-std::string_view Trim(std::string_view text) {
-    while (!text.empty() && (IsBlank(text.front()) || text.front() == '\r')) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && (IsBlank(text.back()) || text.back() == '\r')) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
-std::string Lower(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
-    return lower;
 }
 
 // The length of the field name that begins the line ("Subject" of "Subject: x"); 0 when
@@ -72,21 +36,17 @@ std::size_t FieldNameLength(std::string_view line) {
     return n < line.size() && line[n] == ':' ? n : 0;
 }
 
-bool IsKnownField(std::string_view lowerName) {
+bool IsKnownField(std::string_view name) {
     constexpr std::array<std::string_view, 13> Known = {
-        "from",         "to",           "cc",          "subject",  "date",
-        "mime-version", "content-type", "message-id",  "received", "return-path",
-        "reply-to",     "sender",       "delivered-to"};
-    for (const std::string_view name : Known) {
-        if (lowerName == name) {
-            return true;
-        }
-    }
-    return false;
+        "FROM",         "TO",           "CC",          "SUBJECT",  "DATE",
+        "MIME-VERSION", "CONTENT-TYPE", "MESSAGE-ID",  "RECEIVED", "RETURN-PATH",
+        "REPLY-TO",     "SENDER",       "DELIVERED-TO"};
+    return std::any_of(Known.begin(), Known.end(),
+                       [name](std::string_view known) { return IsUpperAsciiOf(name, known); });
 }
 
 struct Field {
-    std::string name; // lower case
+    std::string_view name; // as the header spells it
     std::string value;
 };
 
@@ -94,10 +54,12 @@ struct Field {
 struct Entity {
     std::vector<Field> fields;
     std::string_view body;
+    bool headerClosed = false; // the header ended at an empty line
 
-    std::string_view Value(std::string_view lowerName) const {
+    // The value of the first field of that name, given in upper case.
+    std::string_view Value(std::string_view upperName) const {
         for (const Field& field : fields) {
-            if (field.name == lowerName) {
+            if (IsUpperAsciiOf(field.name, upperName)) {
                 return field.value;
             }
         }
@@ -110,38 +72,39 @@ struct Entity {
 // header; a part without any header field is all body.
 Entity ReadEntity(std::string_view bytes) {
     Entity entity;
-    std::size_t at = 0;
-    while (at < bytes.size()) {
-        const MailLine line = LineFrom(bytes, at);
-        if (line.text.empty()) {
-            at = line.next;
+    LineCursor lines(bytes);
+    std::size_t bodyStart = 0;
+    while (!lines.AtEnd()) {
+        const std::string_view line = lines.Next();
+        if (line.empty()) {
+            bodyStart = lines.Offset();
+            entity.headerClosed = true;
             break;
         }
-        if (IsBlank(line.text.front()) && !entity.fields.empty()) {
-            entity.fields.back().value += line.text;
-        } else if (const std::size_t n = FieldNameLength(line.text); n > 0) {
-            entity.fields.push_back({Lower(line.text.substr(0, n)), {}});
-            entity.fields.back().value = line.text.substr(n + 1);
+        if (IsBlank(line.front()) && !entity.fields.empty()) {
+            entity.fields.back().value += line;
+        } else if (const std::size_t n = FieldNameLength(line); n > 0) {
+            entity.fields.push_back({line.substr(0, n), std::string(line.substr(n + 1))});
         } else {
             break;
         }
-        at = line.next;
+        bodyStart = lines.Offset();
     }
     for (Field& field : entity.fields) {
-        field.value = std::string(Trim(field.value));
+        field.value = std::string(TrimmedBlanks(field.value));
     }
-    entity.body = bytes.substr(at);
+    entity.body = bytes.substr(bodyStart);
     return entity;
 }
 
-// "text/plain" of "Text/Plain; charset=utf-8".
+// "TEXT/PLAIN" of "Text/Plain; charset=utf-8".
 std::string MediaType(std::string_view contentType) {
-    return Lower(Trim(contentType.substr(0, contentType.find(';'))));
+    return UpperAscii(TrimmedBlanks(contentType.substr(0, contentType.find(';'))));
 }
 
-// A parameter's value ("boundary" of "multipart/mixed; boundary=\"b1\""), unquoted;
-// empty when the field has none.
-std::string Parameter(std::string_view field, std::string_view lowerName) {
+// A parameter's value ("b1" of "multipart/mixed; boundary=\"b1\"" for "BOUNDARY"),
+// unquoted; empty when the field has none.
+std::string Parameter(std::string_view field, std::string_view upperName) {
     std::size_t at = field.find(';');
     while (at != None) {
         ++at;
@@ -150,7 +113,7 @@ std::string Parameter(std::string_view field, std::string_view lowerName) {
             at = eq;
             continue;
         }
-        const std::string name = Lower(Trim(field.substr(at, eq - at)));
+        const std::string_view name = TrimmedBlanks(field.substr(at, eq - at));
         at = eq + 1;
         while (at < field.size() && IsBlank(field[at])) {
             ++at;
@@ -166,76 +129,65 @@ std::string Parameter(std::string_view field, std::string_view lowerName) {
             at = field.find(';', at);
         } else {
             const std::size_t end = field.find(';', at);
-            value = Trim(field.substr(at, end == None ? None : end - at));
+            value = TrimmedBlanks(field.substr(at, end == None ? None : end - at));
             at = end;
         }
-        if (name == lowerName) {
+        if (IsUpperAsciiOf(name, upperName)) {
             return value;
         }
     }
     return {};
 }
 
-bool EndsWithCaseless(std::string_view text, std::string_view lowerTail) {
-    return text.size() >= lowerTail.size() &&
-           Lower(text.substr(text.size() - lowerTail.size())) == lowerTail;
-}
-
 // Reports come as the mail's text, as a text attachment, or as a file attached without a
 // type of its own.
 bool IsTextPart(const Entity& entity, std::string_view type) {
-    if (type.empty() || type == "text/plain") {
+    if (type.empty() || type == "TEXT/PLAIN") {
         return true;
     }
-    if (type != "application/octet-stream") {
+    if (type != "APPLICATION/OCTET-STREAM") {
         return false;
     }
-    std::string name = Parameter(entity.Value("content-type"), "name");
+    std::string name = Parameter(entity.Value("CONTENT-TYPE"), "NAME");
     if (name.empty()) {
-        name = Parameter(entity.Value("content-disposition"), "filename");
+        name = Parameter(entity.Value("CONTENT-DISPOSITION"), "FILENAME");
     }
-    return EndsWithCaseless(name, ".txt");
+    constexpr std::string_view Tail = ".TXT";
+    return name.size() >= Tail.size() &&
+           IsUpperAsciiOf(std::string_view(name).substr(name.size() - Tail.size()), Tail);
 }
 
-// The bytes of a part, from after its boundary line to before the line end of the next.
-std::string_view PartBetween(std::string_view body, std::size_t start, std::size_t next) {
-    std::size_t end = next;
-    if (end > start && body[end - 1] == '\n') {
-        --end;
-    }
-    while (end > start && body[end - 1] == '\r') {
-        --end;
-    }
-    return body.substr(start, end - start);
-}
-
-// The parts of a multipart body; the preamble and the epilogue are dropped, and a body
-// cut before its closing boundary keeps its last part.
+// The parts of a multipart body, each from after its boundary line to before the line end
+// of the next; the preamble and the epilogue are dropped, and a body cut before its closing
+// boundary keeps its last part.
 std::vector<std::string_view> BodyParts(std::string_view body, std::string_view boundary) {
     std::vector<std::string_view> parts;
     std::size_t partStart = None;
-    for (std::size_t at = 0; at < body.size();) {
-        const std::size_t lineStart = at;
-        const MailLine line = LineFrom(body, at);
-        at = line.next;
-        if (!line.text.starts_with("--") || !line.text.substr(2).starts_with(boundary)) {
+    std::size_t partEnd = 0; // where the text of the last line before a boundary ends
+    for (LineCursor lines(body); !lines.AtEnd();) {
+        const std::size_t lineStart = lines.Offset();
+        const std::string_view line = lines.Next();
+        if (!line.starts_with("--") || !line.substr(2).starts_with(boundary)) {
+            partEnd = lineStart + line.size();
             continue;
         }
-        std::string_view after = line.text.substr(2 + boundary.size());
+        std::string_view after = line.substr(2 + boundary.size());
         const bool closing = after.starts_with("--");
         if (closing) {
             after.remove_prefix(2);
         }
-        if (!Trim(after).empty()) {
+        if (!TrimmedBlanks(after).empty()) {
+            partEnd = lineStart + line.size();
             continue; // a longer boundary, of another level
         }
         if (partStart != None) {
-            parts.push_back(PartBetween(body, partStart, lineStart));
+            parts.push_back(body.substr(partStart, partEnd - partStart));
         }
         if (closing) {
             return parts;
         }
-        partStart = at;
+        partStart = lines.Offset();
+        partEnd = partStart;
     }
     if (partStart != None && partStart < body.size()) {
         parts.push_back(body.substr(partStart));
@@ -243,68 +195,101 @@ std::vector<std::string_view> BodyParts(std::string_view body, std::string_view 
     return parts;
 }
 
-struct Walk {
-    std::vector<MailTextPart>& parts;
-    std::size_t message;
-
-    void Message(std::string_view bytes, const std::string& outerAddress, int depth);
-    void Part(const Entity& entity, const std::string& address, int depth);
-};
-
-void Walk::Message(std::string_view bytes, const std::string& outerAddress, int depth) {
-    const Entity entity = ReadEntity(bytes);
-    std::string address = MailAddress(entity.Value("reply-to"));
-    if (address.empty()) {
-        address = MailAddress(entity.Value("from"));
+// Text sent as format=flowed (RFC 3676, the default of some mail clients) had its long
+// lines wrapped after a blank: a line that ends in a blank goes on in the next one, and with
+// delsp=yes that blank was added by the wrap and goes too. A line that began with a blank
+// had another put before it, lest it read as a quote or a mailbox's "From " line. The
+// signature separator "-- " keeps its blank and its line end.
+std::string Unflowed(std::string_view text, bool deleteSpace) {
+    std::string out;
+    out.reserve(text.size());
+    for (LineCursor lines(text); !lines.AtEnd();) {
+        const std::size_t start = lines.Offset();
+        const std::string_view sent = lines.Next();
+        std::string_view line = sent.substr(sent.starts_with(' ') ? 1 : 0);
+        const bool wrapped = line.ends_with(' ') && line != "-- ";
+        if (wrapped && deleteSpace) {
+            line.remove_suffix(1);
+        }
+        out += line;
+        if (!wrapped) {
+            out += text.substr(start + sent.size(), lines.Offset() - start - sent.size());
+        }
     }
-    Part(entity, address.empty() ? outerAddress : address, depth);
+    return out;
 }
 
-void Walk::Part(const Entity& entity, const std::string& address, int depth) {
-    const std::string_view contentType = entity.Value("content-type");
+// The walk through one message; Message and Part give true once a part is accepted, which
+// ends the walk.
+struct Walk {
+    const std::function<bool(const MailTextPart&)>& wanted;
+    std::size_t message;
+    std::optional<MailTextPart> found;
+
+    bool Message(std::string_view bytes, const std::string& outerAddress, int depth);
+    bool Part(const Entity& entity, const std::string& address, int depth);
+};
+
+bool Walk::Message(std::string_view bytes, const std::string& outerAddress, int depth) {
+    const Entity entity = ReadEntity(bytes);
+    std::string address = MailAddress(entity.Value("REPLY-TO"));
+    if (address.empty()) {
+        address = MailAddress(entity.Value("FROM"));
+    }
+    return Part(entity, address.empty() ? outerAddress : address, depth);
+}
+
+bool Walk::Part(const Entity& entity, const std::string& address, int depth) {
+    const std::string_view contentType = entity.Value("CONTENT-TYPE");
     const std::string type = MediaType(contentType);
-    if (type.starts_with("multipart/")) {
-        const std::string boundary = Parameter(contentType, "boundary");
+    if (type.starts_with("MULTIPART/")) {
+        const std::string boundary = Parameter(contentType, "BOUNDARY");
         if (depth < MaxDepth && !boundary.empty()) {
             for (const std::string_view part : BodyParts(entity.body, boundary)) {
-                Part(ReadEntity(part), address, depth + 1);
+                if (Part(ReadEntity(part), address, depth + 1)) {
+                    return true;
+                }
             }
         }
-        return;
+        return false;
     }
-    if (type == "message/rfc822") {
+    if (type == "MESSAGE/RFC822") {
         // A forwarded report answers to the one who sent it first.
-        if (depth < MaxDepth) {
-            Message(entity.body, address, depth + 1);
-        }
-        return;
+        return depth < MaxDepth && Message(entity.body, address, depth + 1);
     }
     if (!IsTextPart(entity, type)) {
-        return;
+        return false;
     }
-    const std::string encoding = Lower(Trim(entity.Value("content-transfer-encoding")));
+    const std::string_view encoding = TrimmedBlanks(entity.Value("CONTENT-TRANSFER-ENCODING"));
     std::string decoded;
-    if (encoding == "base64") {
+    if (IsUpperAsciiOf(encoding, "BASE64")) {
         std::optional<std::string> bytes = DecodeBase64(entity.body);
         if (!bytes) {
-            return;
+            return false;
         }
         decoded = std::move(*bytes);
-    } else if (encoding == "quoted-printable") {
+    } else if (IsUpperAsciiOf(encoding, "QUOTED-PRINTABLE")) {
         decoded = DecodeQuotedPrintable(entity.body);
     } else {
         decoded = entity.body;
     }
-    parts.push_back(
-        {message, Windows1252FromCharset(decoded, Parameter(contentType, "charset")), address});
+    if (IsUpperAsciiOf(Parameter(contentType, "FORMAT"), "FLOWED")) {
+        decoded = Unflowed(decoded, IsUpperAsciiOf(Parameter(contentType, "DELSP"), "YES"));
+    }
+    MailTextPart part{message, Windows1252FromCharset(decoded, Parameter(contentType, "CHARSET")),
+                      address};
+    if (!wanted(part)) {
+        return false;
+    }
+    found = std::move(part);
+    return true;
 }
 
 // A mailbox separates its messages by "From " lines at its start or after an empty line;
 // a body line "From ..." that the mail client left unquoted is told apart by the header
-// field that has to follow a separator.
-bool IsSeparator(std::string_view bytes, const MailLine& line, bool afterEmpty) {
-    return afterEmpty && line.text.starts_with("From ") &&
-           FieldNameLength(LineFrom(bytes, line.next).text) > 0;
+// field that has to follow a separator, on the line where the cursor stands.
+bool IsMessageSeparator(std::string_view line, LineCursor after) {
+    return line.starts_with("From ") && FieldNameLength(after.Next()) > 0;
 }
 
 // The messages of a mailbox without their "From " lines; a single message is itself.
@@ -315,17 +300,16 @@ std::vector<std::string_view> Messages(std::string_view bytes) {
     std::vector<std::string_view> messages;
     std::size_t start = None;
     bool afterEmpty = true;
-    for (std::size_t at = 0; at < bytes.size();) {
-        const std::size_t lineStart = at;
-        const MailLine line = LineFrom(bytes, at);
-        at = line.next;
-        if (IsSeparator(bytes, line, afterEmpty)) {
+    for (LineCursor lines(bytes); !lines.AtEnd();) {
+        const std::size_t lineStart = lines.Offset();
+        const std::string_view line = lines.Next();
+        if (afterEmpty && IsMessageSeparator(line, lines)) {
             if (start != None) {
                 messages.push_back(bytes.substr(start, lineStart - start));
             }
-            start = at;
+            start = lines.Offset();
         }
-        afterEmpty = line.text.empty();
+        afterEmpty = line.empty();
     }
     if (start != None) {
         messages.push_back(bytes.substr(start));
@@ -378,32 +362,26 @@ constexpr std::array<std::pair<unsigned char, unsigned char>, 8> Latin9Moves = {
 } // namespace
 
 bool LooksLikeMail(std::string_view bytes) {
-    std::size_t at = bytes.starts_with("From ") ? LineFrom(bytes, 0).next : 0;
-    bool known = false;
-    for (bool first = true; at < bytes.size(); first = false) {
-        const MailLine line = LineFrom(bytes, at);
-        if (line.text.empty()) {
-            return known;
-        }
-        if (!IsBlank(line.text.front()) || first) {
-            const std::size_t n = FieldNameLength(line.text);
-            if (n == 0) {
-                return false;
-            }
-            known = known || IsKnownField(Lower(line.text.substr(0, n)));
-        }
-        at = line.next;
+    LineCursor lines(bytes);
+    if (bytes.starts_with("From ")) {
+        lines.Next();
     }
-    return false;
+    const Entity entity = ReadEntity(bytes.substr(lines.Offset()));
+    return entity.headerClosed &&
+           std::any_of(entity.fields.begin(), entity.fields.end(),
+                       [](const Field& field) { return IsKnownField(field.name); });
 }
 
-std::vector<MailTextPart> MailTextParts(std::string_view bytes) {
-    std::vector<MailTextPart> parts;
+std::optional<MailTextPart>
+FindMailTextPart(std::string_view bytes, const std::function<bool(const MailTextPart&)>& wanted) {
     const std::vector<std::string_view> messages = Messages(bytes);
-    for (std::size_t m = 0; m < messages.size(); ++m) {
-        Walk{parts, m}.Message(messages[m], {}, 0);
+    for (std::size_t m = messages.size(); m-- > 0;) {
+        Walk walk{wanted, m, std::nullopt};
+        if (walk.Message(messages[m], {}, 0)) {
+            return std::move(walk.found);
+        }
     }
-    return parts;
+    return std::nullopt;
 }
 
 std::string DecodeQuotedPrintable(std::string_view encoded) {
@@ -483,8 +461,8 @@ std::optional<std::string> DecodeBase64(std::string_view encoded) {
 }
 
 std::string Windows1252FromCharset(std::string_view bytes, std::string_view charset) {
-    const std::string name = Lower(Trim(charset));
-    if (name == "utf-8" || name == "utf8") {
+    const std::string name = UpperAscii(TrimmedBlanks(charset));
+    if (name == "UTF-8" || name == "UTF8") {
         std::string_view text = bytes;
         if (text.starts_with("\xEF\xBB\xBF")) {
             text.remove_prefix(3);
@@ -492,7 +470,7 @@ std::string Windows1252FromCharset(std::string_view bytes, std::string_view char
         return IsUtf8(text) ? Windows1252FromUtf8(text) : std::string(bytes);
     }
     std::string out(bytes);
-    if (name == "iso-8859-15" || name == "iso8859-15" || name == "latin-9" || name == "latin9") {
+    if (name == "ISO-8859-15" || name == "ISO8859-15" || name == "LATIN-9" || name == "LATIN9") {
         for (char& c : out) {
             for (const auto& [from, to] : Latin9Moves) {
                 if (static_cast<unsigned char>(c) == from) {
@@ -528,7 +506,7 @@ std::string MailAddress(std::string_view fieldValue) {
     const std::size_t open = plain.find('<');
     const std::size_t close = open == None ? None : plain.find('>', open);
     if (close != None) {
-        address = Trim(std::string_view(plain).substr(open + 1, close - open - 1));
+        address = TrimmedBlanks(std::string_view(plain).substr(open + 1, close - open - 1));
     } else {
         const std::string_view words = plain;
         for (std::size_t at = 0; at < words.size();) {

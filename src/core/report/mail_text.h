@@ -4,10 +4,10 @@
 // its character set into the Windows-1252 bytes the rest of the core reads.
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace orv::report {
 
@@ -27,10 +27,13 @@ struct MailTextPart {
     std::string replyAddress;
 };
 
-// Every plain-text part of every message, in the file's order: text/plain parts, parts
+// The first plain-text part that `wanted` accepts, with the messages of a mailbox taken
+// newest (last) first and the parts of each in their order: text/plain parts, parts
 // without a type, and attachments named *.txt, within multipart parts and attached
-// messages. A part whose base64 cannot be decoded is left out.
-std::vector<MailTextPart> MailTextParts(std::string_view bytes);
+// messages. A part is decoded only when its turn comes, and the walk stops at the one
+// accepted; nothing when none is. A part whose base64 cannot be decoded is passed over.
+std::optional<MailTextPart>
+FindMailTextPart(std::string_view bytes, const std::function<bool(const MailTextPart&)>& wanted);
 
 // Quoted-printable: soft line breaks ("=" at a line's end) removed, "=XX" (either case)
 // as its byte; an "=" that starts neither stays as it is.

@@ -204,65 +204,41 @@ bool ReadReportSections(Game& game, std::string_view text) {
     return true;
 }
 
-namespace {
-
-bool HoldsReport(std::string_view text) {
-    for (LineCursor lines(text); !lines.AtEnd();) {
-        if (IsGeneralReportHeading(lines.Next())) {
-            return true;
-        }
-    }
-    return HasMapFrame(text);
-}
-
-// The part of a mail the report is read from. A mailbox holds its mails oldest first, so
-// the last message that holds a report is the newest turn; within a message the first
-// part that holds one (the text, or an attachment after a covering note). When no part
-// holds a report, the first text part of the last message, which then reads as no report.
-MailTextPart* ReportPart(std::vector<MailTextPart>& parts) {
-    MailTextPart* chosen = nullptr;
-    for (MailTextPart& part : parts) {
-        if ((chosen == nullptr || part.message != chosen->message) && HoldsReport(part.text)) {
-            chosen = &part;
-        }
-    }
-    if (chosen != nullptr) {
-        return chosen;
-    }
-    for (MailTextPart& part : parts) {
-        if (chosen == nullptr || part.message != chosen->message) {
-            chosen = &part;
-        }
-    }
-    return chosen;
-}
-
-} // namespace
-
 ReportLoadResult LoadReportText(Game& game, std::string_view text) {
     ReportLoadResult result;
-    // A mail saved with its header is read as the decoded text of its report part.
-    std::string mailText;
-    std::string gameMasterAddress;
-    if (LooksLikeMail(text)) {
-        std::vector<MailTextPart> parts = MailTextParts(text);
-        if (MailTextPart* part = ReportPart(parts)) {
-            mailText = std::move(part->text);
-            gameMasterAddress = std::move(part->replyAddress);
-        }
-        text = mailText;
-    }
     // Read into a new game first: a file that is no report leaves the shown one as it was.
     const auto read = std::make_unique<Game>();
-    read->options = game.options;
     read->tribeName = game.tribeName;
-    const bool tribes = ReadReportSections(*read, text);
-    if (!tribes && !HasMapFrame(text)) {
+    bool tribes = false;
+    // Reads the settings and the tribe table of a text that may be the report; true when
+    // it holds one, a General Report table or a map.
+    const auto readSections = [&](std::string_view report) {
+        read->options = game.options;
+        read->tribes.clear();
+        tribes = ReadReportSections(*read, report);
+        return tribes || HasMapFrame(report);
+    };
+    // A mail saved with its header is read as the decoded text of its report part. A
+    // mailbox holds its mails oldest first, so the last message that holds a report is the
+    // newest turn; within a message the first part that holds one (the text, or an
+    // attachment after a covering note).
+    std::optional<MailTextPart> part;
+    bool holdsReport = false;
+    if (LooksLikeMail(text)) {
+        part = FindMailTextPart(text, [&](const MailTextPart& p) { return readSections(p.text); });
+        holdsReport = part.has_value();
+    } else {
+        holdsReport = readSections(text);
+    }
+    if (!holdsReport) {
         result.status = ReportLoadStatus::NoReport;
         return result;
     }
+    if (part) {
+        text = part->text;
+        read->gameMasterAddress = std::move(part->replyAddress);
+    }
     LoadMapFromText(read->map, text);
-    read->gameMasterAddress = std::move(gameMasterAddress);
     if (!tribes) {
         result.status = ReportLoadStatus::NoGeneralReport;
         result.message = "Section \"General Report\" not found!";

@@ -37,6 +37,8 @@ class LineCursor {
     bool AtEnd() const { return next_ >= text_.size(); }
     // The next line; empty once the text is used up.
     std::string_view Next();
+    // Where the next line begins, from the start of the text.
+    std::size_t Offset() const { return next_; }
 
   private:
     std::string_view text_;

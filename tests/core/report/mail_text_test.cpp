@@ -17,6 +17,16 @@ std::string ExampleBytes() {
     return bytes;
 }
 
+// Every text part, in the order the walk looks at them.
+std::vector<MailTextPart> AllParts(std::string_view bytes) {
+    std::vector<MailTextPart> parts;
+    EXPECT_FALSE(FindMailTextPart(bytes, [&parts](const MailTextPart& part) {
+        parts.push_back(part);
+        return false;
+    }));
+    return parts;
+}
+
 TEST(MailText, QuotedPrintable) {
     const struct {
         const char *encoded, *decoded;
@@ -83,7 +93,8 @@ TEST(MailText, OnlyAHeaderBlockMakesAMail) {
     const std::pair<std::string, bool> rows[] = {
         {"From: gm@x\r\nSubject: turn\r\n 12\r\n\r\nbody", true},
         {"From gm@x Fri Dec  4 18:00:00 2026\nX-Note: a\nDate: today\n\n", true},
-        {"X-Note: a\n\nbody", false}, // no field of a mail
+        {"From: gm@x\rSubject: turn\r\rbody", true}, // lines that end in CR alone
+        {"X-Note: a\n\nbody", false},                // no field of a mail
         {"From the game master\nGeneral Report\n", false},
         {"Subject: turn 12\nGeneral Report\n", false},
         {" From: gm@x\n\n", false},
@@ -104,7 +115,7 @@ TEST(MailText, TextPartsOfNestedMultiparts) {
                              "Content-Transfer-Encoding: base64\n\naGVs\nbG8\n"
                              "--b1\nContent-Type: text/plain\nContent-Transfer-Encoding: base64\n\n"
                              "no base64!\n--b1 \nContent-Type: image/png\n\nxx\n--b1\n\ncut short";
-    const std::vector<MailTextPart> parts = MailTextParts(mail);
+    const std::vector<MailTextPart> parts = AllParts(mail);
     ASSERT_EQ(parts.size(), 3U);
     EXPECT_EQ(parts[0].text, "note");
     EXPECT_EQ(parts[1].text, "hello");
@@ -112,17 +123,45 @@ TEST(MailText, TextPartsOfNestedMultiparts) {
     EXPECT_EQ(parts[1].replyAddress, "gm@x");
 }
 
+// Flowed text reads as it was before its lines were wrapped, so that a wrapped table row
+// stays one row; a text that is not flowed keeps its blanks.
+TEST(MailText, FlowedTextIsUnwrapped) {
+    const std::string flowed = " \r\n  3 Northmen \r\n   120   40\r\n  4 Sea\r\n-- \r\nGM\r\n";
+    const struct {
+        std::string type, body, text;
+    } rows[] = {
+        {"text/plain; format=flowed", flowed,
+         "\r\n 3 Northmen   120   40\r\n 4 Sea\r\n-- \r\nGM\r\n"},
+        {"Text/Plain; Format=\"Flowed\"; DelSp=Yes", "North \nmen 12 \n0\n", "Northmen 120\n"},
+        {"text/plain; format=fixed", flowed, flowed},
+    };
+    for (const auto& row : rows) {
+        const std::vector<MailTextPart> parts =
+            AllParts("Content-Type: " + row.type + "\r\n\r\n" + row.body);
+        ASSERT_EQ(parts.size(), 1U) << row.type;
+        EXPECT_EQ(parts[0].text, row.text) << row.type;
+    }
+}
+
 // A body line "From ..." after an empty line separates messages only when a header follows.
+// The newest message is looked at first, and the walk ends at the part taken.
 TEST(MailText, MailboxMessages) {
-    const std::vector<MailTextPart> parts = MailTextParts(
+    const std::string_view mailbox =
         "From a Fri\nFrom: a@x\nReply-To: <r@x>\n\none\n\nFrom here on\ntwo\n\n"
-        "From b Sat\nFrom: b@x\nContent-Type: message/rfc822\n\nFrom: c@x\n\nthree\n");
+        "From b Sat\nFrom: b@x\nContent-Type: message/rfc822\n\nFrom: c@x\n\nthree\n";
+    const std::vector<MailTextPart> parts = AllParts(mailbox);
     ASSERT_EQ(parts.size(), 2U);
-    EXPECT_EQ(parts[0].text, "one\n\nFrom here on\ntwo\n\n");
-    EXPECT_EQ(parts[0].replyAddress, "r@x");
-    EXPECT_EQ(parts[1].message, 1U);
-    EXPECT_EQ(parts[1].text, "three\n");
-    EXPECT_EQ(parts[1].replyAddress, "c@x"); // the forwarded mail's sender
+    EXPECT_EQ(parts[0].message, 1U);
+    EXPECT_EQ(parts[0].text, "three\n");
+    EXPECT_EQ(parts[0].replyAddress, "c@x"); // the forwarded mail's sender
+    EXPECT_EQ(parts[1].text, "one\n\nFrom here on\ntwo\n\n");
+    EXPECT_EQ(parts[1].replyAddress, "r@x");
+    int looked = 0;
+    const std::optional<MailTextPart> first =
+        FindMailTextPart(mailbox, [&looked](const MailTextPart&) { return ++looked > 0; });
+    ASSERT_TRUE(first);
+    EXPECT_EQ(first->text, "three\n");
+    EXPECT_EQ(looked, 1);
 }
 
 // The saved mails read as the example report itself; the mailbox's newest turn is taken.
