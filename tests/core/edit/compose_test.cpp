@@ -90,21 +90,15 @@ TEST(ComposeLine, BuildsBothFormsAndReadsBack) {
             composed.erase(gap, 1);
         }
         EXPECT_EQ(shown.substr(0, shown.find_last_not_of(' ') + 1), composed);
-        const EditedOrder expected{c.kind, c.back ? *c.back : c.fields};
-        EXPECT_EQ(ReadOrderLine(c.raw), expected);
+        EXPECT_EQ(ReadOrderLine(c.raw), (EditedOrder{c.kind, c.back.value_or(c.fields)}));
     }
 }
 
 // Message text splits at CR LF, LF or CR alone; blank lines stay, a final line end adds
 // none. (CR LF, a blank line and a final line end are in the composing test of messages.)
 TEST(MessageLines, KeepBlankLines) {
-    const std::pair<const char*, Lines> cases[] = {
-        {"Hello\r\rBye", {"Hello", "", "Bye"}},
-        {"a\n\rb", {"a", "", "b"}},
-    };
-    for (const auto& [text, lines] : cases) {
-        EXPECT_EQ(MessageLines(text).ToVector(), lines) << text;
-    }
+    EXPECT_EQ(MessageLines("Hello\r\rBye").ToVector(), (Lines{"Hello", "", "Bye"}));
+    EXPECT_EQ(MessageLines("a\n\rb").ToVector(), (Lines{"a", "", "b"}));
 }
 
 using enum InsertMode;
