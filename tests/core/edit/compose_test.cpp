@@ -107,7 +107,6 @@ using enum InsertMode;
 // it never replaces a frame line or a message.
 TEST(PlaceOrderLine, PutsTheLineAndSelectsIt) {
     const char* const aboveEnd = "BEGIN|A|B|X|END|Send message(s):|M";
-    const char* const first = "BEGIN|X|A|B|END|Send message(s):|M";
     const struct {
         Selection selected;
         InsertMode mode;
@@ -115,7 +114,7 @@ TEST(PlaceOrderLine, PutsTheLineAndSelectsIt) {
         Selection after;
     } cases[] = {
         {std::nullopt, Below, aboveEnd, 3},
-        {0, Above, first, 1},
+        {0, Above, "BEGIN|X|A|B|END|Send message(s):|M", 1},
         {1, Below, "BEGIN|A|X|B|END|Send message(s):|M", 2},
         {2, Replace, "BEGIN|A|X|END|Send message(s):|M", 2},
         {3, Replace, aboveEnd, 3},
@@ -134,13 +133,12 @@ TEST(PlaceOrderLine, PutsTheLineAndSelectsIt) {
 TEST(ComposeOrderLine, WritesInTheMoveDisplayForm) {
     auto move = Move({"BEGIN", "END"}, DisplayForm::Raw);
     Selection selected;
-    auto outcome =
-        ComposeOrderLine(move, selected, Replace, CommandKind::PlaceUnits, OrderFields{});
-    EXPECT_FALSE(outcome.Changed());
+    EXPECT_FALSE(ComposeOrderLine(move, selected, Replace, CommandKind::PlaceUnits, OrderFields{})
+                     .Changed());
     EXPECT_EQ(selected, std::nullopt);
-    outcome = ComposeOrderLine(move, selected, Below, CommandKind::PlaceUnits,
-                               Groups({{"1", "1", "Castle"}}));
-    EXPECT_TRUE(outcome.Changed());
+    EXPECT_TRUE(ComposeOrderLine(move, selected, Below, CommandKind::PlaceUnits,
+                                 Groups({{"1", "1", "Castle"}}))
+                    .Changed());
     ComposeOrderLine(move, selected, Below, CommandKind::NameKing, King("Bob"));
     EXPECT_EQ(move.Lines(), (Lines{"BEGIN", "PLA 1 1 CA", "NAME Bob", "END"}));
     EXPECT_EQ(selected, 2U);
