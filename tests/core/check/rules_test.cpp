@@ -35,7 +35,7 @@ struct RuleCase {
     Messages expected;
     // Global options set: 'h' places in home provinces only, 'e' lets a placed ship stop
     // the sea moves from its province.
-    std::string_view options = "";
+    std::string_view options{};
 };
 
 class OrderRulesTest : public ::testing::TestWithParam<RuleCase> {};
