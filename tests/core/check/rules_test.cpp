@@ -35,7 +35,7 @@ struct RuleCase {
     Messages expected;
     // Global options set: 'h' places in home provinces only, 'e' lets a placed ship stop
     // the sea moves from its province.
-    std::string_view options = "";
+    std::string_view options{};
 };
 
 class OrderRulesTest : public ::testing::TestWithParam<RuleCase> {};
@@ -59,6 +59,7 @@ const char* const shipsMissing = "   Not enough ships in province!";
 const char* const withoutShips = "   You can't move units by sea without ships!";
 const char* const landMark =
     "   Province is earmarked. These units may move no further over land this turn!";
+const char* const foreign = "   You don't own province 5/4!";
 const char* const limit = ": One land unit per province is the limit!";
 
 INSTANTIATE_TEST_SUITE_P(
@@ -98,7 +99,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "movement from this province then)!",
                   shipsMissing},
                  "e"},
-        RuleCase{"RaidForeign", {"RAID 5 4 FO 1 N"}, {"   You don't own province 5/4!"}},
+        RuleCase{"RaidForeign", {"RAID 5 4 FO 1 N"}, {foreign}},
         RuleCase{"RaidIsolatedTownHasNoExemption", {"RAID 6 2 HO 1 S"}, {isolated}},
         RuleCase{"RaidNotEnough",
                  {"RAID 4 3 HO 3 GE 1 N"},
@@ -111,7 +112,7 @@ INSTANTIATE_TEST_SUITE_P(
         RuleCase{"LandTacticWord", {"LAND 4 3 C HO 2 N N", "LAND 2 2 FO 3 HO 1 E"}, {}},
         RuleCase{"LandForeignStillTestedAndWalked",
                  {"LAND 5 4 FO 9 N", "LAND 5 3 FO 1 N"},
-                 {"   You don't own province 5/4!", "   Not enough foot soldiers in province!",
+                 {foreign, "   Not enough foot soldiers in province!",
                   "   You don't own province 5/3!", landMark}},
         RuleCase{"LandFromTheSeaWithoutOwner", {"SEA 2 2 SH 2 FO 2 W", "LAND 1 2 FO 2 E"}, {}},
         RuleCase{"LandShips", {"LAND 2 2 SH 1 E"}, {"   You can'move ships over land!"}},
@@ -138,7 +139,7 @@ INSTANTIATE_TEST_SUITE_P(
         RuleCase{"SeaNamesTheWordsAsWritten",
                  {"PLA 03 +1 SH"},
                  {"   Province 03/+1 is a sea province!"}},
-        RuleCase{"Foreign", {"PLA 5 4 SH"}, {"   You don't own province 5/4!"}},
+        RuleCase{"Foreign", {"PLA 5 4 SH"}, {foreign}},
         RuleCase{"NotHomeWithOptionH",
                  {"PLA 4 3 HO"},
                  {"   Province 4/3 is no home (original) province!"},
@@ -146,7 +147,7 @@ INSTANTIATE_TEST_SUITE_P(
         RuleCase{"CastleOutsideHomeWithOptionH", {"PLA 4 3 CA"}, {}, "h"},
         RuleCase{"NotHomeWithoutOptionH", {"PLA 4 3 HO"}, {}},
         RuleCase{"IsolatedTownNamesTheProvince", {"PLA 6 2 SH"}, {"   Province 6/2 is isolated!"}},
-        RuleCase{"IsolatedPlains", {"PLA 3 4 FO"}, {"   Province is isolated!"}},
+        RuleCase{"IsolatedPlains", {"PLA 3 4 FO"}, {isolated}},
         RuleCase{"ShipInland", {"PLA 4 4 SH"}, {"   Province 4/4 is no coastal province!"}},
         RuleCase{"SecondLandUnitInOneLine",
                  {"PLA 2 2 FO 2 2 CA 2 2 HO"},
@@ -164,20 +165,20 @@ INSTANTIATE_TEST_SUITE_P(
                  {"pla 0 0 FO", "Land 5 4 FO 9 N", "ALL 0 0"},
                  {}},
         RuleCase{"DefenceOfIsolatedOwnProvince", {"DEF 3 4 F"}, {}},
-        RuleCase{"DefenceTriples",
-                 {"DEF 5 4 F 2 2 T 0 0 C"},
-                 {"   You don't own province 5/4!", illegal}},
+        RuleCase{"DefenceTriples", {"DEF 5 4 F 2 2 T 0 0 C"}, {foreign, illegal}},
         RuleCase{"DefenceStopsAtXNotANumber", {"DEF 2 2 F F 0 0 0 0 F"}, {}},
         RuleCase{"KingsName", {"NAME Harald the Bold", "NAME", "NAME 7"}, {illegal}},
-        RuleCase{"ProvinceNameForeign", {"NAME 5 4 Old Keep"}, {"   You don't own province 5/4!"}},
-        RuleCase{"ProvinceNameIsolated", {"NAME 3 4 Keep"}, {"   Province is isolated!"}},
+        RuleCase{"ProvinceNameForeign", {"NAME 5 4 Old Keep"}, {foreign}},
+        RuleCase{"ProvinceNameIsolated", {"NAME 3 4 Keep"}, {isolated}},
         RuleCase{"ProvinceNameIsolatedTown", {"NAME 6 2 Keep"}, {}},
-        RuleCase{"CedeIsolated", {"CEDE 3 4 3"}, {"   Province is isolated!"}},
+        RuleCase{"CedeIsolated", {"CEDE 3 4 3"}, {isolated}},
         RuleCase{"BuildWithoutNumbers", {"BUILD x 2", "BUILD"}, {illegal, illegal}},
         RuleCase{
             "EspionagePairs", {"ESP 5 4 99 1 2 2 4 4"}, {illegal, "   You own province 2/2!"}}),
     Name);
 
+// Placed units are booked where they were placed, faults or not; an unknown unit books
+// nothing.
 TEST(Placement, BooksUnitsForLaterOrders) {
     World w = MakeWorld();
     RunOrders(w, {"PLA 2 2 FO 3 1 SH 4 4 SH", "PLA 4 3 CA 0 0 FO 2 2 XX"});
@@ -189,6 +190,7 @@ TEST(Placement, BooksUnitsForLaterOrders) {
     EXPECT_EQ(w.changes.At(2, 2).placed[Ships], 0);
 }
 
+// Ownership compares the first nine characters of the names, in capitals.
 TEST(Placement, TribeKeyIsTheFirstNineCharactersInCapitals) {
     World w = MakeWorld();
     w.game.tribeName = "haraldSONS";
@@ -196,6 +198,7 @@ TEST(Placement, TribeKeyIsTheFirstNineCharactersInCapitals) {
     EXPECT_EQ(RunOrders(w, {"DEF 2 2 F"}), Messages{});
 }
 
+// A land move names three troop types; a fourth takes the place of the third.
 TEST(LandMove, AFourthUnitOverwritesTheThirdSlot) {
     World w = MakeWorld();
     w.Troops(4, 3, Generals, 1).Troops(4, 3, report::Bowmen, 1);

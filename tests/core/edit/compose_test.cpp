@@ -90,21 +90,15 @@ TEST(ComposeLine, BuildsBothFormsAndReadsBack) {
             composed.erase(gap, 1);
         }
         EXPECT_EQ(shown.substr(0, shown.find_last_not_of(' ') + 1), composed);
-        const EditedOrder expected{c.kind, c.back ? *c.back : c.fields};
-        EXPECT_EQ(ReadOrderLine(c.raw), expected);
+        EXPECT_EQ(ReadOrderLine(c.raw), (EditedOrder{c.kind, c.back.value_or(c.fields)}));
     }
 }
 
 // Message text splits at CR LF, LF or CR alone; blank lines stay, a final line end adds
 // none. (CR LF, a blank line and a final line end are in the composing test of messages.)
 TEST(MessageLines, KeepBlankLines) {
-    const std::pair<const char*, Lines> cases[] = {
-        {"Hello\r\rBye", {"Hello", "", "Bye"}},
-        {"a\n\rb", {"a", "", "b"}},
-    };
-    for (const auto& [text, lines] : cases) {
-        EXPECT_EQ(MessageLines(text).ToVector(), lines) << text;
-    }
+    EXPECT_EQ(MessageLines("Hello\r\rBye").ToVector(), (Lines{"Hello", "", "Bye"}));
+    EXPECT_EQ(MessageLines("a\n\rb").ToVector(), (Lines{"a", "", "b"}));
 }
 
 using enum InsertMode;
@@ -113,7 +107,6 @@ using enum InsertMode;
 // it never replaces a frame line or a message.
 TEST(PlaceOrderLine, PutsTheLineAndSelectsIt) {
     const char* const aboveEnd = "BEGIN|A|B|X|END|Send message(s):|M";
-    const char* const first = "BEGIN|X|A|B|END|Send message(s):|M";
     const struct {
         Selection selected;
         InsertMode mode;
@@ -121,7 +114,7 @@ TEST(PlaceOrderLine, PutsTheLineAndSelectsIt) {
         Selection after;
     } cases[] = {
         {std::nullopt, Below, aboveEnd, 3},
-        {0, Above, first, 1},
+        {0, Above, "BEGIN|X|A|B|END|Send message(s):|M", 1},
         {1, Below, "BEGIN|A|X|B|END|Send message(s):|M", 2},
         {2, Replace, "BEGIN|A|X|END|Send message(s):|M", 2},
         {3, Replace, aboveEnd, 3},
@@ -140,13 +133,12 @@ TEST(PlaceOrderLine, PutsTheLineAndSelectsIt) {
 TEST(ComposeOrderLine, WritesInTheMoveDisplayForm) {
     auto move = Move({"BEGIN", "END"}, DisplayForm::Raw);
     Selection selected;
-    auto outcome =
-        ComposeOrderLine(move, selected, Replace, CommandKind::PlaceUnits, OrderFields{});
-    EXPECT_FALSE(outcome.Changed());
+    EXPECT_FALSE(ComposeOrderLine(move, selected, Replace, CommandKind::PlaceUnits, OrderFields{})
+                     .Changed());
     EXPECT_EQ(selected, std::nullopt);
-    outcome = ComposeOrderLine(move, selected, Below, CommandKind::PlaceUnits,
-                               Groups({{"1", "1", "Castle"}}));
-    EXPECT_TRUE(outcome.Changed());
+    EXPECT_TRUE(ComposeOrderLine(move, selected, Below, CommandKind::PlaceUnits,
+                                 Groups({{"1", "1", "Castle"}}))
+                    .Changed());
     ComposeOrderLine(move, selected, Below, CommandKind::NameKing, King("Bob"));
     EXPECT_EQ(move.Lines(), (Lines{"BEGIN", "PLA 1 1 CA", "NAME Bob", "END"}));
     EXPECT_EQ(selected, 2U);

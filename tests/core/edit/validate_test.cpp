@@ -17,8 +17,12 @@ constexpr CommandKind Defend = CommandKind::GiveDefensiveOrders;
 constexpr CommandKind Spy = CommandKind::EspionageEnemyProvince;
 
 // The first failed check gives its message and the field it is about (in troop or group
-// `index`); nullptr: the fields are accepted.
+// `index`); nullptr: the fields are accepted. The dialog's own checks come first; then what
+// the move check would call malformed in the composed order is refused with the check's
+// words, on the field it is about. Three tribes; the user plays the second.
 TEST(ValidateOrderFields, GivesTheFirstFailedCheckAndItsField) {
+    ValidationContext context;
+    context.grammar = {3, 2, false};
     const char* const troopAndNumber = "You have to enter a troop type AND a number!";
     const char* const coordinates = "The X- and Y-coordinate of the provinces has to be a number!";
     const Troop Bowmen{"5", "Bowman"};
@@ -85,28 +89,6 @@ TEST(ValidateOrderFields, GivesTheFirstFailedCheckAndItsField) {
         {CommandKind::ChangeTerrainType, ProvinceFields{"1", "1b", ""}, coordinates, Y},
         {CommandKind::NameKing, King(""), "You have to enter a name for the queen/king!", Name},
         {CommandKind::SendMessages, MessageFields{""}, "You have to enter a message!", Text},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(ValidateOrderFields(c.kind, c.fields),
-                  c.message ? std::optional(FieldError{c.message, {c.field, c.index}})
-                            : std::nullopt)
-            << ComposeLine(c.kind, c.fields, move::DisplayForm::Raw);
-    }
-}
-
-// After the dialog's own checks, what the move check would call malformed in the composed
-// order is refused with the check's words, on the field it is about. Three tribes; the user
-// plays the second.
-TEST(ValidateOrderFields, RefusesWhatTheCheckWouldCallMalformed) {
-    ValidationContext context;
-    context.grammar = {3, 2, false};
-    const struct {
-        CommandKind kind;
-        OrderFields fields;
-        const char* message;
-        FieldName field;
-        int index = 0;
-    } cases[] = {
         {Land, Movement("3", "4", "", {{"two", "Bowman"}}, "N"),
          "Troop count two is not a positive number!", TroopNumber},
         {Raid, Movement("3", "4", "", {{"1", "Bowman"}, {"0", "Horseman"}}, "N"),
@@ -125,16 +107,15 @@ TEST(ValidateOrderFields, RefusesWhatTheCheckWouldCallMalformed) {
         {CommandKind::AlterAllianceStatus, AllianceFields{"2", "2"}, "Player 2 is your own tribe!",
          Player},
         {CommandKind::CedeProvince, ProvinceFields{"1", "1", "0"}, "There is no player 0!", Player},
+        // BUILD forbidden by the options is warned about when the dialog opens, not refused.
+        {CommandKind::ChangeTerrainType, ProvinceFields{"1", "1", ""}, nullptr},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(ValidateOrderFields(c.kind, c.fields, context),
-                  std::optional(FieldError{c.message, {c.field, c.index}}))
+                  c.message ? std::optional(FieldError{c.message, {c.field, c.index}})
+                            : std::nullopt)
             << ComposeLine(c.kind, c.fields, move::DisplayForm::Raw);
     }
-    // BUILD forbidden by the options is warned about when the dialog opens, not refused.
-    EXPECT_EQ(
-        ValidateOrderFields(CommandKind::ChangeTerrainType, ProvinceFields{"1", "1", ""}, context),
-        std::nullopt);
 }
 
 // Every combination of field values the dialogs accept composes, in both forms, an order
