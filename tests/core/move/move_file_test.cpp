@@ -24,7 +24,7 @@ TEST_F(MoveFile, LoadAndSaveKeepEveryOrder) {
     const struct {
         const char* name;
         std::string bytes;
-        std::string saved; // or the refusal
+        std::string saved; // or the refusal; empty: the bytes as they were
     } cases[] = {
         {"lines before BEGIN are skipped",
          "From: gm\r\n\r\nbegin\r\nLAND 12 7 FO 10 N E\r\nEND\r\nGreetings\r\n",
@@ -35,8 +35,7 @@ TEST_F(MoveFile, LoadAndSaveKeepEveryOrder) {
         {"END with blanks and any case ends the orders",
          "BEGIN\r\nALL 1 2\r\n End \r\nthe best\r\n", "BEGIN\r\nALL 1 2\r\nEND\r\nthe best\r\n"},
         {"a message that reads END stays a message",
-         "BEGIN\r\nESP 1 2\r\nEND\r\nhi\r\nEND\r\nALL 1 1\r\n",
-         "BEGIN\r\nESP 1 2\r\nEND\r\nhi\r\nEND\r\nALL 1 1\r\n"},
+         "BEGIN\r\nESP 1 2\r\nEND\r\nhi\r\nEND\r\nALL 1 1\r\n", ""},
         {"no END: one is added", "BEGIN\r\nALL 3 2\r\nESP 1 2",
          "BEGIN\r\nALL 3 2\r\nESP 1 2\r\nEND\r\n"},
         {"orders the sentence cannot hold stay as written",
@@ -44,17 +43,12 @@ TEST_F(MoveFile, LoadAndSaveKeepEveryOrder) {
          "ALL Sons of Odin 1\r\nDEF 3 3 X 3 2 T\r\nLAND 3 3 FO 2147483648 E\r\n"
          "PLA 3 3 FO 4 4 FO 5 5 FO 6 6 FO\r\nLAND 3 3 FO 1 Nowhere\r\nNAME Eric the "
          "Red/Bold\r\nEND\r\n",
-         "BEGIN\r\nLAND 3 3 FO 1 BO 2 HO 3 GE 1 E\r\nCEDE 2 5 Black Company\r\n"
-         "ALL Sons of Odin 1\r\nDEF 3 3 X 3 2 T\r\nLAND 3 3 FO 2147483648 E\r\n"
-         "PLA 3 3 FO 4 4 FO 5 5 FO 6 6 FO\r\nLAND 3 3 FO 1 Nowhere\r\nNAME Eric the "
-         "Red/Bold\r\nEND\r\n"},
+         ""},
         {"quoted words are kept whole",
          "BEGIN\r\nCEDE 2 5 \"Black Company\"\r\nESP 1 2 \"3 4 5 6\r\nNAME 5 3 The \"Old\" "
          "Keep\r\nLAND 3 3 FO 1 \"N E\"\r\nEND\r\n",
-         "BEGIN\r\nCEDE 2 5 \"Black Company\"\r\nESP 1 2 \"3 4 5 6\r\nNAME 5 3 The \"Old\" "
-         "Keep\r\nLAND 3 3 FO 1 \"N E\"\r\nEND\r\n"},
-        {"all Horsemen without a tactic", "BEGIN\r\nLAND 3 3 HO AT E\r\nEND\r\n",
-         "BEGIN\r\nLAND 3 3 HO AT E\r\nEND\r\n"},
+         ""},
+        {"all Horsemen without a tactic", "BEGIN\r\nLAND 3 3 HO AT E\r\nEND\r\n", ""},
         {"canonical codes and blanks, LF ends",
          "BEGIN\nland  12 7 fo 10 north e\npla 3 3 ca\nEND\n",
          "BEGIN\r\nLAND 12 7 FO 10 N E\r\nPLA 3 3 CA \r\nEND\r\n"},
@@ -72,7 +66,7 @@ TEST_F(MoveFile, LoadAndSaveKeepEveryOrder) {
             if (result.Ok() && SaveMoveAs(move, (dir / "out.cmd").string()).ok) {
                 report::ReadFileBytes(dir / "out.cmd", saved);
             }
-            EXPECT_EQ(saved, c.saved) << c.name;
+            EXPECT_EQ(saved, c.saved.empty() ? c.bytes : c.saved) << c.name;
             EXPECT_EQ(move.form, form);
         }
     }
@@ -85,7 +79,7 @@ TEST_F(MoveFile, RefusedLoadKeepsTheOpenMove) {
     const struct {
         std::string bytes; // empty: the file does not exist
         LoadStatus status;
-        std::string message;
+        std::string message; // empty: the message of a missing file
     } cases[] = {
         {"", LoadStatus::NotFound, ""},
         {"LAND 1 2 AT N\r\n", LoadStatus::NoBegin, noBegin},
@@ -142,6 +136,7 @@ TEST_F(MoveFile, ClipboardTextWithoutBegin) {
     }
 }
 
+// Of the move files in the folder the newest is loaded; an empty folder gives a warning.
 TEST_F(MoveFile, MostRecentFileOfTheFolderIsLoaded) {
     MoveList move;
     move.folder = dir.string();
@@ -189,10 +184,8 @@ TEST_F(MoveFile, NameAndStampOfTheFileRead) {
 TEST_F(MoveFile, PipeIsReadAsAStream) {
     const fs::path pipe = dir / "move.fifo";
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
-    std::thread writer([&pipe] {
-        std::ofstream out(pipe, std::ios::binary);
-        out << "BEGIN\r\nALL 3 2\r\nEND\r\n";
-    });
+    std::thread writer(
+        [&pipe] { std::ofstream(pipe, std::ios::binary) << "BEGIN\r\nALL 3 2\r\nEND\r\n"; });
     MoveList move;
     const MoveResult result = LoadMove(move, pipe);
     writer.join();
@@ -223,13 +216,9 @@ TEST_F(MoveFile, AFileGivenAloneIsAMoveWhenItStartsWithBegin) {
 // Save As never proposes last week's move: a move of an earlier turn of the series gives
 // way to the name answering the report read.
 TEST(ProposedMoveName, TheMovesOwnUnlessOfAnEarlierTurn) {
-    struct Case {
-        const char* move;
-        const char* folder;
-        const char* report;
-        const char* proposed;
-    };
-    const Case cases[] = {
+    const struct {
+        const char *move, *folder, *report, *proposed;
+    } cases[] = {
         {"/m/mine.cmd", "/m", "/r/turn12.txt", "/m/mine.cmd"},
         {"/m/turn12.cmd", "/m", "/r/turn12.txt", "/m/turn12.cmd"},
         {"/m/turn13.cmd", "/m", "/r/turn12.txt", "/m/turn13.cmd"},
@@ -240,7 +229,7 @@ TEST(ProposedMoveName, TheMovesOwnUnlessOfAnEarlierTurn) {
         {"", "/m", "/r/my.report.txt", "/m/my.report.cmd"},
         {"", "", "", "move.cmd"},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         EXPECT_EQ(ProposedMoveName(c.move, c.folder, c.report), c.proposed) << c.move;
     }
 }

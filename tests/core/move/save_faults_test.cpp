@@ -54,12 +54,10 @@ class SaveFaults : public report::fixtures::TempFolder {
 // /dev/full, resolved, so that the link is not replaced), a folder that does not exist, a
 // name the system would cut at its NUL byte, a read-only file, a full device.
 TEST_F(SaveFaults, RefusedSaveChangesNothing) {
-    std::string text = "BEGIN\r\n";
-    for (int i = 0; i < 200; ++i) {
-        text += "LAND 12 7 FO 10 N E\r\n";
-    }
+    // An order and a message longer than the full device's kilobyte.
+    const std::string text = "BEGIN\r\nLAND 12 7 FO 10 N E\r\nEND\r\n" + std::string(2048, 'x');
     MoveList move;
-    ASSERT_TRUE(LoadMoveFromText(move, text + "END\r\nhi\r\n").Ok());
+    ASSERT_TRUE(LoadMoveFromText(move, text).Ok());
     const MoveList before = move;
     const fs::path full = dir / "full";
     fs::create_symlink("/dev/full", full);
@@ -107,12 +105,8 @@ TEST_F(SaveFaults, FullFileSystemSaysSoAndKeepsTheOldFile) {
     }
     const std::string target = (small / "m.cmd").string();
     { std::ofstream(target, std::ios::binary) << Old; }
-    std::string text = "BEGIN\r\n";
-    for (int i = 0; i < 1000; ++i) {
-        text += "LAND 12 7 FO 10 N E\r\n";
-    }
-    MoveList move;
-    ASSERT_TRUE(LoadMoveFromText(move, text + "END\r\n").Ok());
+    MoveList move; // its message alone is larger than the page left
+    ASSERT_TRUE(LoadMoveFromText(move, "BEGIN\r\nEND\r\n" + std::string(8192, 'x')).Ok());
     const SaveResult result = SaveMoveAs(move, target);
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.message.Bytes(),
@@ -162,8 +156,7 @@ TEST_F(SaveFaults, LeftTemporariesRemovedWhenOld) {
     const auto old = fs::file_time_type::clock::now() - std::chrono::hours(25);
     const struct {
         const char* name;
-        bool aged;
-        bool removed;
+        bool aged, removed;
     } cases[] = {
         {".orv-abcDEF012345.tmp", true, true},
         {".orv-abcDEF012346.tmp", false, false}, // a save in progress elsewhere

@@ -12,20 +12,14 @@ using testing::Sea;
 using testing::StripLines;
 using testing::Text;
 
-std::vector<std::string> Concat(std::vector<std::vector<std::string>> parts) {
-    std::vector<std::string> all;
-    for (auto& p : parts) {
-        all.insert(all.end(), p.begin(), p.end());
-    }
-    return all;
-}
-
+// A strip after the first goes on to the right of it, after any lines between them.
 TEST(MapParser, StripsContinueToTheRight) {
     const auto strip =
         StripLines({{Land("Hills"), Land("Forest"), Sea()}, {Sea(), Land("Town"), Land("City")}});
     const auto third = StripLines({{Land("Marsh")}, {Land("Swamp")}});
     TMap map;
-    LoadMapFromText(map, Text(Concat({{"head"}, strip, {"", "between"}, strip, third})));
+    LoadMapFromText(map, Text({"head"}) + Text(strip) + Text({"", "between"}) + Text(strip) +
+                             Text(third));
     EXPECT_EQ(map.width, 7);
     EXPECT_EQ(map.height, 2);
     // The first and last column of each strip.
@@ -40,8 +34,7 @@ TEST(MapParser, StripsContinueToTheRight) {
 TEST(MapParser, TroopLinesInTheReportsNotation) {
     using Troops = std::array<std::int32_t, TroopKinds>; // F B H C G S
     const struct {
-        const char* line3;
-        const char* line4;
+        const char *line3, *line4;
         Troops troops;
     } rows[] = {
         {"3F2B", "1G", {3, 2, 0, 0, 1, 0}},     {"12F", "", {2, 0, 0, 0, 0, 0}},
@@ -55,19 +48,8 @@ TEST(MapParser, TroopLinesInTheReportsNotation) {
     }
 }
 
-TEST(MapParser, OwnerCellsAndHomeProvinces) {
-    TMap map;
-    LoadMapFromText(
-        map,
-        Text(StripLines({{Land("Plains", "PICTS"), Land("Plains", "Picts"), Land("Plains")}})));
-    EXPECT_TRUE(map.IsHomeProvince(1, 1));
-    EXPECT_FALSE(map.IsHomeProvince(2, 1));
-    EXPECT_EQ(map.GetOwner(2, 1), "PICTS");
-    EXPECT_EQ(map.At(2, 1).owner, "Picts");
-    EXPECT_EQ(map.GetOwner(3, 1), "");
-    EXPECT_FALSE(map.IsHomeProvince(3, 1));
-}
-
+// Apostrophes after a word mark the cell; a letter at the end of the first troop line is
+// the status letter; the terrain name cut to the cell's width still reads.
 TEST(MapParser, StatusLetterApostrophesAndTruncatedMetropolis) {
     CellText marked = Land("Hills''''", "Vikings", "3F'''''''", "");
     CellText status = Land("Metropoli", "Vikings", "1F      u");
@@ -83,13 +65,12 @@ TEST(MapParser, StatusLetterApostrophesAndTruncatedMetropolis) {
 
 // Blanks, control characters and apostrophes at either end of a cell are no part of what it
 // says; apostrophes between its words read as blanks. Only the terrain and troop lines mark.
-// An owner with no lower-case letter is a home province.
+// An owner with no lower-case letter is a home province; a cell of tildes has no owner.
 TEST(MapParser, CellPaddingAndApostrophes) {
     using enum Terrain;
     const struct {
         CellText cell;
-        const char* name;
-        const char* owner;
+        const char *name, *owner;
         bool home;
         Terrain terrain;
         std::int32_t foot;
@@ -101,9 +82,11 @@ TEST(MapParser, CellPaddingAndApostrophes) {
         {{"\1Forest", "\177Bir\1", "", "", "PICTz\1"}, "\177Bir", "PICTz", false, Forest, 0, false},
         {{"Plains", "", "2F", "'", ""}, "", "", true, Plains, 2, true},
         {{"Plains", "\1", "", "", "~~~~'~~~~"}, "", "~~~~ ~~~~", true, Plains, 0, false},
+        {Land("Plains"), "", "", false, Plains, 0, false},
+        {Land("Plains", "Picts"), "", "Picts", false, Plains, 0, false},
     };
+    TMap map;
     for (const auto& c : cases) {
-        TMap map;
         LoadMapFromText(map, Text(StripLines({{c.cell}})));
         const Province& p = map.At(1, 1);
         EXPECT_EQ(p.nameLine, c.name) << c.cell.name;
@@ -113,17 +96,17 @@ TEST(MapParser, CellPaddingAndApostrophes) {
         EXPECT_EQ(p.troops[FootSoldiers], c.foot) << c.cell.troops1 << "|" << c.cell.troops2;
         EXPECT_EQ(p.apostropheMark, c.marked) << c.cell.terrain;
     }
+    EXPECT_EQ(map.GetOwner(1, 1), "PICTS"); // the last row's owner, compared upper-cased
 }
 
 // Isolation lines before the map mark provinces; free text about isolation, provinces off the
 // grid and lines after the map are passed over. A report without a frame gives an empty map.
 TEST(MapParser, IsolationLinesBeforeTheMapAndNoMap) {
     TMap map;
-    LoadMapFromText(map, Text(Concat({{"In the isolated province 12 / 7 troops starve.",
-                                       "Province 9/19 is isolated.",
-                                       "Your town Birka is isolated by the storm."},
-                                      StripLines({{Land("Plains")}}),
-                                      {"Province 1/1 is isolated."}})));
+    LoadMapFromText(
+        map, Text({"In the isolated province 12 / 7 troops starve.", "Province 9/19 is isolated.",
+                   "Your town Birka is isolated by the storm."}) +
+                 Text(StripLines({{Land("Plains")}})) + Text({"Province 1/1 is isolated."}));
     EXPECT_TRUE(map.IsIsolated(12, 7));
     EXPECT_TRUE(map.IsIsolated(9, 19));
     EXPECT_FALSE(map.IsIsolated(1, 1));
@@ -134,6 +117,7 @@ TEST(MapParser, IsolationLinesBeforeTheMapAndNoMap) {
     EXPECT_EQ(map.height, 0);
 }
 
+// An empty line after a bottom frame is the first cell line of another row, not the end.
 TEST(MapParser, EmptyLineAfterTheBottomFrameStartsAnotherRow) {
     auto lines = StripLines({{Land("Plains")}});
     lines.back() = "";
@@ -146,12 +130,13 @@ TEST(MapParser, EmptyLineAfterTheBottomFrameStartsAnotherRow) {
     EXPECT_EQ(map.GetTerrain(1, 2), Terrain::Sea);
 }
 
+// A map larger than the grid is read as far as the grid goes, and the player is told.
 TEST(MapParser, OversizedMapsStayInsideTheGrid) {
     std::vector<std::vector<CellText>> rows(
         60, std::vector<CellText>(60, Land("Forest", "PICTS", "9F9B", "9S G C")));
     const auto strip = StripLines(rows);
     TMap map;
-    LoadMapFromText(map, Text(Concat({strip, strip})));
+    LoadMapFromText(map, Text(strip) + Text(strip));
     EXPECT_EQ(map.width, 50);
     EXPECT_EQ(map.height, 50);
     EXPECT_EQ(map.GetTerrain(50, 50), Terrain::Forest);
@@ -162,6 +147,7 @@ TEST(MapParser, OversizedMapsStayInsideTheGrid) {
     EXPECT_EQ(MapCutMessage(map), "");
 }
 
+// Cell lines that end before the cell, or hold control characters, read as empty cells.
 TEST(MapParser, ShortAndOddLinesReadAsEmptyCells) {
     const std::vector<std::string> lines = {
         "+---------+---------+", "Plains", "", "1F      ", "\x01", "", "+---------+---------+"};
@@ -174,6 +160,7 @@ TEST(MapParser, ShortAndOddLinesReadAsEmptyCells) {
     EXPECT_EQ(map.GetTerrain(2, 1), Terrain::Sea);
 }
 
+// A land province is coastal with sea beside it, not diagonally; nothing is off the map.
 TEST(MapModel, CoastsAndBoundsLookInsideTheMap) {
     TMap map;
     EXPECT_FALSE(map.IsOnMap(1, 1));
